@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "knihovna/Hodiny.h"
+#include "knihovna/PristupKSouborum.h"
+
+// A size-capped log file, one line per event, UTF-16LE without a byte-order mark. No handle
+// is kept between lines; the file is opened without sharing for each line.
+class SouborLog {
+public:
+    SouborLog(std::wstring cesta, std::uint32_t maxVelikost, std::uint32_t priNaplneni,
+              Knihovna::PristupKSouborum& soubory, const Knihovna::Hodiny& hodiny);
+
+    // 0 when written, 1 when the file had already reached its maximum size (nothing written).
+    // A file that cannot be opened or written raises.
+    int ZapsatRadek(const std::wstring& text);
+
+    const std::wstring& Cesta() const { return cesta_; }
+    std::uint32_t MaxVelikost() const { return maxVelikost_; }
+    std::uint32_t PriNaplneni() const { return priNaplneni_; }
+
+    // "d.m.yyyy h:mm:ss - text\r\n"
+    static std::wstring FormatovatRadek(const Knihovna::MistniCas& cas, const std::wstring& text);
+    // The camera's log: the data folder, "\", the name with \ + ? * : ; ! < > | ' " as "_", ".log".
+    static std::wstring CestaLoguKamery(const std::wstring& slozkaDat, const std::wstring& jmenoKamery);
+
+private:
+    std::wstring cesta_;
+    std::uint32_t maxVelikost_;
+    std::uint32_t priNaplneni_;
+    Knihovna::PristupKSouborum& soubory_;
+    const Knihovna::Hodiny& hodiny_;
+};

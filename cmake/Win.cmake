@@ -1,0 +1,71 @@
+# The Windows product and its tests, cross-compiled with MinGW-w64 (posix threads).
+
+set(TERVIK_WIN_DEFINICE UNICODE _UNICODE _WIN32_WINNT=0x0601 WINVER=0x0601 NOMINMAX
+    __USE_MINGW_ANSI_STDIO=1)
+set(TERVIK_WIN_KNIHOVNY ole32 oleaut32 uuid comctl32 comdlg32 gdiplus ws2_32 wininet shell32 shlwapi
+    advapi32 version user32 gdi32 winmm strmiids uxtheme dwmapi)
+set(TERVIK_STATICKY -static -static-libgcc -static-libstdc++)
+
+target_compile_definitions(tervik_jadro PUBLIC _WIN32_WINNT=0x0601 NOMINMAX)
+
+file(GLOB_RECURSE WIN_ZDROJE CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/*/win/*.cpp)
+list(FILTER WIN_ZDROJE EXCLUDE REGEX "/(tests|build|testkamera)/")
+list(FILTER WIN_ZDROJE EXCLUDE REGEX "/app/win/main\\.cpp$")
+
+add_library(tervik_win STATIC ${WIN_ZDROJE})
+target_include_directories(tervik_win PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_definitions(tervik_win PUBLIC ${TERVIK_WIN_DEFINICE})
+target_compile_options(tervik_win PRIVATE -Wall -Wextra)
+target_link_libraries(tervik_win PUBLIC tervik_jadro ${TERVIK_WIN_KNIHOVNY})
+
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/resources")
+add_executable(Tervik WIN32 ${CMAKE_SOURCE_DIR}/app/win/main.cpp ${CMAKE_SOURCE_DIR}/resources/Tervik.rc)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/Tervik.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/Tervik.manifest;${CMAKE_SOURCE_DIR}/resources/Texty.rc;${CMAKE_SOURCE_DIR}/resources/Tervik.ico;${CMAKE_SOURCE_DIR}/resources/Ikony.bmp")
+target_link_libraries(Tervik PRIVATE tervik_win)
+target_link_options(Tervik PRIVATE -municode ${TERVIK_STATICKY})
+
+# GoogleTest from Debian's sources, built with the cross compiler.
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# The portable core tests again, under Wine (32-bit long, 16-bit wchar_t, CRLF).
+add_executable(tervik_testy_jadra ${TESTY_JADRA})
+target_include_directories(tervik_testy_jadra PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(tervik_testy_jadra PRIVATE tervik_jadro gtest gtest_main)
+target_link_options(tervik_testy_jadra PRIVATE ${TERVIK_STATICKY})
+gtest_discover_tests(tervik_testy_jadra TEST_PREFIX "wine.jadro." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
+
+# Tests of the Win32 code, against the real registry, files, windows and devices of the Wine prefix.
+file(GLOB_RECURSE TESTY_WIN CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/win/*_test.cpp)
+if(TESTY_WIN)
+  add_executable(tervik_testy_win ${TESTY_WIN})
+  target_link_libraries(tervik_testy_win PRIVATE tervik_win gtest gtest_main)
+  target_link_options(tervik_testy_win PRIVATE ${TERVIK_STATICKY})
+  gtest_discover_tests(tervik_testy_win TEST_PREFIX "wine.win." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                       PROPERTIES RESOURCE_LOCK tervik_registr)
+endif()
+
+# A small Windows helper the process tests use to find, wait for and close windows.
+add_executable(PomocnikTestu ${CMAKE_SOURCE_DIR}/tests/pomocnik/PomocnikTestu.cpp)
+target_compile_definitions(PomocnikTestu PRIVATE ${TERVIK_WIN_DEFINICE})
+target_link_libraries(PomocnikTestu PRIVATE user32)
+target_link_options(PomocnikTestu PRIVATE -municode ${TERVIK_STATICKY})
+
+# Whole-program tests: the real Tervik.exe started under Wine, driven through its windows.
+file(GLOB_RECURSE TESTY_PROCESU CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/win/*_test.py)
+find_package(Python3 COMPONENTS Interpreter REQUIRED)
+foreach(t ${TESTY_PROCESU})
+  get_filename_component(jmeno ${t} NAME_WE)
+  add_test(NAME proces.${jmeno} COMMAND ${Python3_EXECUTABLE} -m unittest -v ${t})
+  set_tests_properties(proces.${jmeno} PROPERTIES
+    ENVIRONMENT "TERVIK_BUILD=${CMAKE_BINARY_DIR};TERVIK_ZDROJ=${CMAKE_SOURCE_DIR};PYTHONDONTWRITEBYTECODE=1;PYTHONPATH=${CMAKE_SOURCE_DIR}/tests"
+    RESOURCE_LOCK tervik_registr TIMEOUT 600
+    DEPENDS "Tervik;PomocnikTestu")
+endforeach()
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/testkamera/CMakeLists.txt)
+  add_subdirectory(${CMAKE_SOURCE_DIR}/testkamera ${CMAKE_BINARY_DIR}/testkamera)
+endif()

@@ -1,0 +1,75 @@
+#include "app/SouborLog.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "PevneHodiny.h"
+#include "knihovna/Chyba.h"
+#include "knihovna/KodovaniUtf16.h"
+
+using namespace Knihovna;
+
+namespace {
+
+std::string Obsah(const std::filesystem::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+class SouborLogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        slozka_ = std::filesystem::temp_directory_path() /
+                  ("tervik_log_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(slozka_);
+        std::filesystem::create_directories(slozka_);
+    }
+    void TearDown() override { std::filesystem::remove_all(slozka_); }
+    std::filesystem::path slozka_;
+    PevneHodiny hodiny_;
+    PristupKSouborumStd soubory_;
+};
+
+}  // namespace
+
+TEST(SouborLogRadek, FormatBezNulNaZacatku) {
+    EXPECT_EQ(SouborLog::FormatovatRadek(MistniCas{2026, 12, 6, 5, 7, 3, 9, 0}, L"Aplikace \"Tervik\" byla ukončena."),
+              L"5.12.2026 7:03:09 - Aplikace \"Tervik\" byla ukončena.\r\n");
+    EXPECT_EQ(SouborLog::FormatovatRadek(MistniCas{2027, 1, 0, 31, 23, 59, 0, 0}, L"x"), L"31.1.2027 23:59:00 - x\r\n");
+}
+
+TEST(SouborLogRadek, JmenoLoguKamery) {
+    EXPECT_EQ(SouborLog::CestaLoguKamery(L"C:\\Data", L"Dvůr: vchod?"), L"C:\\Data\\Dvůr_ vchod_.log");
+    EXPECT_EQ(SouborLog::CestaLoguKamery(L"C:\\D", L"a\\b+c?d*e:f;g!h<i>j|k'l\"m"), L"C:\\D\\a_b_c_d_e_f_g_h_i_j_k_l_m.log");
+}
+
+TEST_F(SouborLogTest, RadkySePripojujiVUtf16BezBom) {
+    const auto cesta = slozka_ / "Tervik.log";
+    SouborLog log(cesta.wstring(), 2000000, 0, soubory_, hodiny_);
+    EXPECT_EQ(log.ZapsatRadek(L"první"), 0);
+    hodiny_.cas.sekunda = 10;
+    EXPECT_EQ(log.ZapsatRadek(L"druhý"), 0);
+    EXPECT_EQ(Obsah(cesta), KodovatUtf16LE(L"5.12.2026 7:03:09 - první\r\n5.12.2026 7:03:10 - druhý\r\n"));
+}
+
+TEST_F(SouborLogTest, PlnySouborNebereDalsiRadkyANeniZmenen) {
+    const auto cesta = slozka_ / "plny.log";
+    // One line is 46 bytes: a cap of 40 takes the first line (checked before writing) and no more.
+    SouborLog log(cesta.wstring(), 40, 0, soubory_, hodiny_);
+    EXPECT_EQ(log.ZapsatRadek(L"a"), 0);  // 0 bytes before: written (the cap is checked before writing)
+    const std::string poPrvnim = Obsah(cesta);
+    EXPECT_EQ(poPrvnim.size(), 46u);
+    const auto cas = std::filesystem::last_write_time(cesta);
+    EXPECT_EQ(log.ZapsatRadek(L"b"), 1);
+    EXPECT_EQ(Obsah(cesta), poPrvnim);
+    EXPECT_EQ(std::filesystem::last_write_time(cesta), cas);
+}
+
+TEST_F(SouborLogTest, NeexistujiciSlozkaJeChyba) {
+    SouborLog log((slozka_ / "neni" / "x.log").wstring(), 1000, 0, soubory_, hodiny_);
+    EXPECT_THROW(log.ZapsatRadek(L"x"), Chyba);
+}

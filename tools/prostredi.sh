@@ -1,0 +1,49 @@
+# Shared environment of the project's Wine runner and test scripts (sourced, not run).
+TERVIK_KOREN="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+TERVIK_WINE_DIR="$TERVIK_KOREN/build/wine"
+export WINEPREFIX="$TERVIK_WINE_DIR/prefix"
+export WINEARCH=win64
+export HOME="$TERVIK_WINE_DIR/home"
+export XDG_DATA_HOME="$HOME/.local/share"
+export XDG_CONFIG_HOME="$HOME/.config"
+export XDG_CACHE_HOME="$HOME/.cache"
+export XDG_RUNTIME_DIR="$TERVIK_WINE_DIR/run"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe,winedbg.exe,winealsa.drv,winepulse.drv=d"
+TERVIK_WINE64=/usr/lib/wine/wine64
+[ -x "$TERVIK_WINE64" ] || TERVIK_WINE64="$(command -v wine64 || true)"
+TERVIK_WINESERVER=/usr/lib/wine/wineserver
+[ -x "$TERVIK_WINESERVER" ] || TERVIK_WINESERVER="$(command -v wineserver || true)"
+
+# Starts an own Xvfb on the first free display from 90 on; sets TERVIK_XVFB_PID and DISPLAY.
+tervik_spustit_xvfb() {
+  local n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+  TERVIK_XVFB_PID=$!
+  local i
+  for i in $(seq 1 100); do
+    [ -e "/tmp/.X11-unix/X$n" ] && break
+    sleep 0.1
+  done
+  export DISPLAY=":$n"
+}
+
+# Makes the isolated Wine prefix once (serialised, so parallel tests do not race).
+tervik_pripravit_prefix() {
+  mkdir -p "$TERVIK_WINE_DIR" "$HOME" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+  chmod 700 "$XDG_RUNTIME_DIR"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/.tervik-hotovo" ]; then
+      rm -rf "$WINEPREFIX"
+      echo "tools/wine: vytvářím prostředí Wine v $WINEPREFIX ..." >&2
+      "$TERVIK_WINE64" wineboot -i >/dev/null 2>&1 </dev/null
+      "$TERVIK_WINESERVER" -w
+      touch "$WINEPREFIX/.tervik-hotovo"
+    fi
+    if [ -x "$TERVIK_KOREN/tools/po-vytvoreni-prefixu" ]; then
+      "$TERVIK_KOREN/tools/po-vytvoreni-prefixu"
+    fi
+  ) 9>"$TERVIK_WINE_DIR/.zamek"
+}
