@@ -1,6 +1,6 @@
 # The Windows product and its tests, cross-compiled with MinGW-w64 (posix threads).
 
-set(TERVIK_WIN_DEFINICE UNICODE _UNICODE _WIN32_WINNT=0x0601 WINVER=0x0601 NOMINMAX
+set(TERVIK_WIN_DEFINICE UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601 NOMINMAX
     __USE_MINGW_ANSI_STDIO=1)
 set(TERVIK_WIN_KNIHOVNY ole32 oleaut32 uuid comctl32 comdlg32 gdiplus ws2_32 wininet shell32 shlwapi
     advapi32 version user32 gdi32 winmm strmiids uxtheme dwmapi)

@@ -1,6 +1,7 @@
 # Shared environment of the project's Wine runner and test scripts (sourced, not run).
 TERVIK_KOREN="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-TERVIK_WINE_DIR="$TERVIK_KOREN/build/wine"
+# TERVIK_WINE_DIR may point elsewhere, so that parallel work uses a Wine environment of its own.
+TERVIK_WINE_DIR="${TERVIK_WINE_DIR:-$TERVIK_KOREN/build/wine}"
 export WINEPREFIX="$TERVIK_WINE_DIR/prefix"
 export WINEARCH=win64
 export HOME="$TERVIK_WINE_DIR/home"
@@ -39,6 +40,9 @@ tervik_pripravit_prefix() {
       rm -rf "$WINEPREFIX"
       echo "tools/wine: vytvářím prostředí Wine v $WINEPREFIX ..." >&2
       "$TERVIK_WINE64" wineboot -i >/dev/null 2>&1 </dev/null
+      # Without a window manager (Xvfb) Wine draws the window frames and captions itself.
+      "$TERVIK_WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 </dev/null
+      "$TERVIK_WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
       "$TERVIK_WINESERVER" -w
       touch "$WINEPREFIX/.tervik-hotovo"
     fi

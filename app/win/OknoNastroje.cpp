@@ -1,0 +1,58 @@
+#include "app/win/OknoNastroje.h"
+
+#include "app/win/Aplikace.h"
+#include "resources/IdZdroju.h"
+
+std::wstring OknoNastroje::NazevNastroje(RezimSpusteni rezim) {
+    auto& app = Aplikace::Instance();
+    switch (rezim) {
+    case RezimSpusteni::EditorObrazku: return app.Text(IdZdroju::kTextNazevEditoruObrazku);
+    case RezimSpusteni::ProhlizecFtp: return app.Text(IdZdroju::kTextNazevProhlizeceFtp);
+    case RezimSpusteni::PrehravacVidea: return app.Text(IdZdroju::kTextNazevPrehravace);
+    case RezimSpusteni::SitovyOvladac: return L"Síťový ovladač";
+    default: return app.Produkt();
+    }
+}
+
+std::wstring OknoNastroje::Trida(RezimSpusteni rezim) {
+    switch (rezim) {
+    case RezimSpusteni::EditorObrazku: return L"Tervik4EditorObrazku";
+    case RezimSpusteni::ProhlizecFtp: return L"Tervik4ProhlizecFtp";
+    case RezimSpusteni::PrehravacVidea: return L"Tervik4PrehravacVidea";
+    case RezimSpusteni::SitovyOvladac: return L"Tervik4SitovyOvladac";
+    default: return L"Tervik4Nastroj";
+    }
+}
+
+void OknoNastroje::PripravitTridu(WNDCLASSEXW& trida) {
+    auto& app = Aplikace::Instance();
+    trida.hIcon = app.VelkaIkona();
+    trida.hIconSm = app.MalaIkona();
+    trida.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+}
+
+void OknoNastroje::Vytvorit() {
+    auto& app = Aplikace::Instance();
+    Okno::Vytvorit(Trida(rezim_), NazevNastroje(rezim_), WS_OVERLAPPEDWINDOW, 0, CW_USEDEFAULT, CW_USEDEFAULT, 800, 600);
+    if (!NacistUmisteni(app.Registr(), kKorenRegistru)) Vycentrovat();
+    ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
+    ::UpdateWindow(Hwnd());
+}
+
+LRESULT OknoNastroje::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
+    auto& app = Aplikace::Instance();
+    switch (zprava) {
+    case WM_CLOSE:
+        try {
+            UlozitUmisteni(app.Registr(), kKorenRegistru);
+        } catch (const Knihovna::Chyba& chyba) {
+            app.HlasitChybuCom(IdZdroju::kTextChybaZapisuKonfigurace, chyba);
+        }
+        ::DestroyWindow(Hwnd());
+        return 0;
+    case WM_DESTROY:
+        ::PostQuitMessage(0);
+        return 0;
+    }
+    return Okno::ZpracovatZpravu(zprava, wp, lp);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "app/PrikazovyRadek.h"
+#include "knihovna/win/Okno.h"
+
+// The frame window of a tool that runs as the whole process; the tools fill it in.
+class OknoNastroje final : public Knihovna::WinApi::Okno {
+public:
+    explicit OknoNastroje(RezimSpusteni rezim) : rezim_(rezim) {}
+
+    void Vytvorit();
+    // The tool's name, the window's title.
+    static std::wstring NazevNastroje(RezimSpusteni rezim);
+
+protected:
+    LRESULT ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) override;
+    void PripravitTridu(WNDCLASSEXW& trida) override;
+
+private:
+    static std::wstring Trida(RezimSpusteni rezim);
+    RezimSpusteni rezim_;
+};

@@ -1,0 +1,123 @@
+// A small Windows helper for the whole-program tests: it starts programs and reports their full
+// 32-bit exit code, waits for windows, reads and closes them, all with time-outs.
+//
+//   PomocnikTestu cekat-okno TRIDA|- TITULEK|- MS        prints the window's title, exit 0; 1 on time-out
+//   PomocnikTestu zavrit-okno TRIDA|- TITULEK|- MS       posts WM_CLOSE to it; exit 1 when there is none
+//   PomocnikTestu prikaz TRIDA|- TITULEK|- ID MS         posts WM_COMMAND with ID
+//   PomocnikTestu text-zpravy TITULEK MS                 waits for a message box, prints its text, presses its
+//                                                        first button (OK / Yes)
+//   PomocnikTestu spustit MS PROGRAM [ARG...]             runs, waits, prints "kod=0x%08X"; exit 0, 1 on time-out
+//   PomocnikTestu obdelnik TRIDA|- TITULEK|- MS          prints "x y w h" of the window
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+const wchar_t* Nebo(const wchar_t* s) { return std::wcscmp(s, L"-") == 0 ? nullptr : s; }
+
+void Vypsat(const std::wstring& text) {
+    // UTF-8 on stdout, flushed: the harness reads it through a pipe.
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string u(static_cast<size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), u.data(), n, nullptr, nullptr);
+    std::fwrite(u.data(), 1, u.size(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+HWND Cekat(const wchar_t* trida, const wchar_t* titulek, DWORD ms) {
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        HWND h = ::FindWindowW(trida, titulek);
+        if (h && ::IsWindowVisible(h)) return h;
+        if (::GetTickCount() - start > ms) return nullptr;
+        ::Sleep(50);
+    }
+}
+
+std::wstring Titulek(HWND h) {
+    wchar_t buf[512] = {};
+    ::GetWindowTextW(h, buf, 512);
+    return buf;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) return 2;
+    const std::wstring prikaz = argv[1];
+    if (prikaz == L"cekat-okno" && argc >= 5) {
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[4], nullptr, 10));
+        if (!h) return 1;
+        Vypsat(Titulek(h));
+        return 0;
+    }
+    if (prikaz == L"zavrit-okno" && argc >= 5) {
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[4], nullptr, 10));
+        if (!h) return 1;
+        ::PostMessageW(h, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if (prikaz == L"prikaz" && argc >= 6) {
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[5], nullptr, 10));
+        if (!h) return 1;
+        ::PostMessageW(h, WM_COMMAND, std::wcstoul(argv[4], nullptr, 10), 0);
+        return 0;
+    }
+    if (prikaz == L"obdelnik" && argc >= 5) {
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[4], nullptr, 10));
+        if (!h) return 1;
+        RECT r{};
+        ::GetWindowRect(h, &r);
+        wchar_t buf[64];
+        std::swprintf(buf, 64, L"%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        Vypsat(buf);
+        return 0;
+    }
+    if (prikaz == L"text-zpravy" && argc >= 4) {
+        HWND h = Cekat(L"#32770", argv[2], std::wcstoul(argv[3], nullptr, 10));
+        if (!h) return 1;
+        wchar_t buf[4096] = {};
+        ::GetDlgItemTextW(h, 0xFFFF, buf, 4096);
+        Vypsat(buf);
+        // The first button of the box: OK, or Yes in a question.
+        HWND tlacitko = ::GetDlgItem(h, IDOK);
+        if (!tlacitko) tlacitko = ::GetDlgItem(h, IDYES);
+        const int id = tlacitko ? ::GetDlgCtrlID(tlacitko) : IDCANCEL;
+        ::PostMessageW(h, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(tlacitko));
+        return 0;
+    }
+    if (prikaz == L"spustit" && argc >= 4) {
+        const DWORD ms = std::wcstoul(argv[2], nullptr, 10);
+        std::wstring radek;
+        for (int i = 3; i < argc; ++i) {
+            if (i > 3) radek += L' ';
+            radek += L'"';
+            radek += argv[i];
+            radek += L'"';
+        }
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        if (!::CreateProcessW(nullptr, radek.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+            wchar_t buf[64];
+            std::swprintf(buf, 64, L"chyba=%lu", ::GetLastError());
+            Vypsat(buf);
+            return 3;
+        }
+        const DWORD r = ::WaitForSingleObject(pi.hProcess, ms);
+        DWORD kod = 0;
+        ::GetExitCodeProcess(pi.hProcess, &kod);
+        if (r == WAIT_TIMEOUT) ::TerminateProcess(pi.hProcess, 1);
+        ::CloseHandle(pi.hThread);
+        ::CloseHandle(pi.hProcess);
+        wchar_t buf[64];
+        std::swprintf(buf, 64, L"kod=0x%08lX", kod);
+        Vypsat(r == WAIT_TIMEOUT ? L"casovy-limit" : buf);
+        return r == WAIT_TIMEOUT ? 1 : 0;
+    }
+    return 2;
+}
