@@ -42,7 +42,9 @@ gtest_discover_tests(tervik_testy_jadra TEST_PREFIX "wine.jadro." DISCOVERY_MODE
 file(GLOB_RECURSE TESTY_WIN CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/win/*_test.cpp)
 if(TESTY_WIN)
   add_executable(tervik_testy_win ${TESTY_WIN})
+  target_include_directories(tervik_testy_win PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(tervik_testy_win PRIVATE tervik_win gtest gtest_main)
+  add_dependencies(tervik_testy_win Tervik)
   target_link_options(tervik_testy_win PRIVATE ${TERVIK_STATICKY})
   gtest_discover_tests(tervik_testy_win TEST_PREFIX "wine.win." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                        PROPERTIES RESOURCE_LOCK tervik_registr)

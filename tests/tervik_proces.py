@@ -1,0 +1,99 @@
+"""Helpers of the whole-program tests: the real Tervik.exe under the project's Wine runner.
+
+Every wait has a generous time-out, so the tests pass on a loaded two-core machine.
+"""
+import os
+import pwd
+import subprocess
+
+ZDROJ = os.environ.get('TERVIK_ZDROJ', os.path.abspath(os.path.join(os.path.dirname(__file__), '..')))
+BUILD = os.environ.get('TERVIK_BUILD', os.path.join(ZDROJ, 'build', 'win'))
+WINE = os.path.join(ZDROJ, 'tools', 'wine')
+WINE_DIR = os.environ.get('TERVIK_WINE_DIR', os.path.join(ZDROJ, 'build', 'wine'))
+PREFIX = os.path.join(WINE_DIR, 'prefix')
+TERVIK = os.path.join(BUILD, 'Tervik.exe')
+POMOCNIK = os.path.join(BUILD, 'PomocnikTestu.exe')
+KOREN = r'HKCU\Software\Dunmar Holvent\Tervik\4.8'
+LIMIT = 60
+
+
+def windows_cesta(cesta):
+    """The path of a file of this machine as Wine's drive Z: shows it."""
+    return 'Z:' + os.path.abspath(cesta).replace('/', '\\')
+
+
+def wine(*argumenty, timeout=LIMIT, prostredi=None):
+    env = dict(os.environ)
+    if prostredi:
+        env.update(prostredi)
+    return subprocess.run([WINE, *argumenty], stdin=subprocess.DEVNULL, capture_output=True, timeout=timeout, env=env)
+
+
+def na_pozadi(*argumenty, prostredi=None):
+    env = dict(os.environ)
+    if prostredi:
+        env.update(prostredi)
+    return subprocess.Popen([WINE, *argumenty], stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                            stderr=subprocess.PIPE, env=env)
+
+
+def pomocnik(*argumenty, timeout=LIMIT):
+    """Runs PomocnikTestu; returns (exit code, its output without line ends)."""
+    r = wine(POMOCNIK, *[str(a) for a in argumenty], timeout=timeout)
+    return r.returncode, r.stdout.decode('utf-8', 'replace').replace('\r', '').strip()
+
+
+def reg(*argumenty):
+    r = wine('reg', *argumenty)
+    return r.returncode
+
+
+def smazat_nastaveni():
+    reg('delete', KOREN, '/f')
+
+
+def zapsat_hodnotu(podklic, jmeno, typ, data):
+    klic = KOREN + ('\\' + podklic if podklic else '')
+    assert reg('add', klic, '/v', jmeno, '/t', typ, '/d', str(data), '/f') == 0
+
+
+def uzivatel():
+    return pwd.getpwuid(os.getuid()).pw_name
+
+
+def slozka_dat():
+    """The program's data folder in the prefix (local application data)."""
+    return os.path.join(PREFIX, 'drive_c', 'users', uzivatel(), 'AppData', 'Local', 'Dunmar Holvent', 'Tervik', '4')
+
+
+def slozka_dokumentu():
+    return os.path.join(PREFIX, 'drive_c', 'users', uzivatel(), 'Documents')
+
+
+def stopa_udalosti(text):
+    """How Wine's event-log trace (WINEDEBUG=+eventlog) writes an event text."""
+    vysledek = ''
+    for z in text:
+        if z == '"':
+            vysledek += '\\"'
+        elif z == '\r':
+            vysledek += '\\r'
+        elif z == '\n':
+            vysledek += '\\n'
+        elif ord(z) > 126:
+            vysledek += '\\%04x' % ord(z)
+        else:
+            vysledek += z
+    return vysledek
+
+
+def pockat(proces, timeout=LIMIT):
+    """The exit code of a background process (killed and None on time-out). Its output is kept
+    in proces.vystup and proces.chyby."""
+    try:
+        proces.vystup, proces.chyby = proces.communicate(timeout=timeout)
+        return proces.returncode
+    except subprocess.TimeoutExpired:
+        proces.kill()
+        proces.vystup, proces.chyby = proces.communicate()
+        return None
