@@ -41,7 +41,8 @@ gtest_discover_tests(tervik_testy_jadra TEST_PREFIX "wine.jadro." DISCOVERY_MODE
 # Tests of the Win32 code, against the real registry, files, windows and devices of the Wine prefix.
 file(GLOB_RECURSE TESTY_WIN CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/win/*_test.cpp)
 if(TESTY_WIN)
-  add_executable(tervik_testy_win ${TESTY_WIN})
+  # With the program's resources, so string-table texts and version data are the real ones.
+  add_executable(tervik_testy_win ${TESTY_WIN} ${CMAKE_SOURCE_DIR}/resources/Tervik.rc)
   target_include_directories(tervik_testy_win PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(tervik_testy_win PRIVATE tervik_win gtest gtest_main)
   add_dependencies(tervik_testy_win Tervik)

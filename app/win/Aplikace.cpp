@@ -456,10 +456,17 @@ void Aplikace::HlasitChybu(UINT idTextu) {
 }
 
 bool Aplikace::ZeptatSeAnoNe(UINT idTextu, bool anoVychozi, bool varovani) {
+    return ZeptatSeAnoNe(Text(idTextu), anoVychozi, varovani);
+}
+
+bool Aplikace::ZeptatSeAnoNe(const std::wstring& otazka, bool anoVychozi, bool varovani) {
+    // 0x12023 with the question icon, 0x12033 with the warning icon; No is the default unless asked.
     UINT styl = kZakladZpravy | MB_YESNOCANCEL | (varovani ? MB_ICONWARNING : MB_ICONQUESTION);
     if (!anoVychozi) styl |= MB_DEFBUTTON2;
-    return ZpravaOkno(Text(idTextu), styl) == IDYES;
+    return ZpravaOkno(otazka, styl) == IDYES;
 }
+
+void Aplikace::ZobrazitChybu(const std::wstring& text) { ZpravaOkno(text, kZakladZpravy | MB_ICONERROR); }
 
 void Aplikace::ZapsatLog(const std::wstring& text) {
     if (!log_) return;

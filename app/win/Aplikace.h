@@ -55,6 +55,9 @@ public:
     void HlasitChybuCom(UINT idTextu, const Knihovna::Chyba& chyba);
     void HlasitChybu(UINT idTextu);
     bool ZeptatSeAnoNe(UINT idTextu, bool anoVychozi, bool varovani);
+    bool ZeptatSeAnoNe(const std::wstring& otazka, bool anoVychozi, bool varovani);
+    // An error box with a ready text (caption product name, flags 0x12010).
+    void ZobrazitChybu(const std::wstring& text);
     void ZapsatLog(const std::wstring& text);
     void ZapsatLog(UINT idTextu);
     HRESULT ZapsatUdalostChyba(const std::wstring& text);
