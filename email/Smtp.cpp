@@ -1,0 +1,290 @@
+#include "email/Smtp.h"
+
+#include <chrono>
+#include <thread>
+
+#include "email/Base64.h"
+#include "email/Windows1250.h"
+#include "knihovna/Text.h"
+
+namespace Holvent::Email {
+
+namespace {
+
+constexpr int kVelikostBloku = 1024;
+// A reply longer than this is not an SMTP reply; reading stops rather than grow without end.
+constexpr std::size_t kMaxDelkaOdpovedi = 64 * 1024;
+constexpr std::size_t kMaxJmenoPocitace = 64;
+
+bool JeCislice(char z) { return z >= '0' && z <= '9'; }
+
+// The final line of a reply is three digits followed by a space (or by the line end);
+// the others are continuation lines "250-...". Returns the end of the final line
+// (the position of its LF) or npos while it has not arrived.
+std::size_t KonecOdpovedi(const std::string& text) {
+    std::size_t zacatek = 0;
+    for (;;) {
+        const std::size_t lf = text.find('\n', zacatek);
+        if (lf == std::string::npos) return std::string::npos;
+        const std::string_view radek(text.data() + zacatek, lf - zacatek);
+        if (radek.size() >= 3 && JeCislice(radek[0]) && JeCislice(radek[1]) && JeCislice(radek[2]) &&
+            (radek.size() == 3 || radek[3] == ' ' || radek[3] == '\r'))
+            return lf;
+        zacatek = lf + 1;
+    }
+}
+
+std::string Base64Text(const std::string& bajty) {
+    Base64 base64;
+    base64.Encode(reinterpret_cast<const std::uint8_t*>(bajty.data()), static_cast<std::uint32_t>(bajty.size()));
+    return std::string(base64.EncodedText(), base64.TextLength());
+}
+
+void Pockat(int milisekundy) {
+    if (milisekundy > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milisekundy));
+}
+
+}  // namespace
+
+Smtp::Smtp(std::unique_ptr<Soket> soket) : soket_(std::move(soket)) {}
+
+Smtp::~Smtp() { Close(); }
+
+int Smtp::OnRejected(int, const std::wstring&) { return 0; }
+int Smtp::OnError(int, const std::wstring&) { return 0; }
+void Smtp::OnReply(const std::string*, int, const std::wstring&) {}
+bool Smtp::OnProgress(const std::string&, std::size_t, std::size_t) { return true; }
+
+int Smtp::Command(const std::wstring& radek) {
+    const std::string bajty = NaWindows1250(radek);
+    return Prenos(&bajty);
+}
+
+int Smtp::Command() { return Prenos(nullptr); }
+
+int Smtp::OdeslatBajty(const std::string& bajty) { return Prenos(&bajty); }
+
+int Smtp::Prenos(const std::string* bajty) {
+    if (!soket_ || !soket_->JeOtevreny()) {
+        lastReply_.clear();
+        return -1;
+    }
+    char buffer[kVelikostBloku];
+    // Stale input (the rest of an earlier reply) must not be taken for this reply.
+    while (soket_->CekatNaCteni(0) == 1) {
+        if (soket_->Prijmout(buffer, kVelikostBloku) <= 0) break;
+    }
+
+    if (bajty) {
+        const std::size_t celkem = bajty->size();
+        std::size_t odeslano = 0;
+        while (odeslano < celkem) {
+            const int blok = static_cast<int>(std::min<std::size_t>(kVelikostBloku, celkem - odeslano));
+            const int n = soket_->Odeslat(bajty->data() + odeslano, blok);
+            if (n <= 0) return -1;
+            odeslano += static_cast<std::size_t>(n);
+            if (celkem > kVelikostBloku && !OnProgress(*bajty, odeslano, celkem)) return -1;
+        }
+    }
+    if (!soket_->CekatNaZapis()) return -1;
+
+    const std::uint32_t limitMs = casovyLimitOdpovediMs ? casovyLimitOdpovediMs : timeoutSeconds * 1000u;
+    const auto zacatek = std::chrono::steady_clock::now();
+    std::string prijato;
+    std::size_t konec = std::string::npos;
+    for (;;) {
+        const auto uplynulo = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                  std::chrono::steady_clock::now() - zacatek).count();
+        if (uplynulo >= static_cast<long long>(limitMs)) break;
+        if (soket_->CekatNaCteni(static_cast<int>(limitMs - uplynulo)) != 1) break;
+        const int n = soket_->Prijmout(buffer, kVelikostBloku);
+        if (n <= 0) break;
+        prijato.append(buffer, static_cast<std::size_t>(n));
+        konec = KonecOdpovedi(prijato);
+        if (konec != std::string::npos || prijato.size() > kMaxDelkaOdpovedi) break;
+    }
+
+    if (konec == std::string::npos) {
+        // What did arrive is kept for the caller, up to its last complete line.
+        const std::size_t lf = prijato.rfind('\n');
+        if (lf != std::string::npos) prijato.resize(lf);
+        if (!prijato.empty() && prijato.back() == '\r') prijato.pop_back();
+        lastReply_ = ZWindows1250(prijato);
+        return -1;
+    }
+    prijato.resize(konec);
+    if (!prijato.empty() && prijato.back() == '\r') prijato.pop_back();
+    lastReply_ = ZWindows1250(prijato);
+    if (prijato.size() < 3 || !JeCislice(prijato[0]) || !JeCislice(prijato[1]) || !JeCislice(prijato[2]))
+        return -1;
+    const int kod = (prijato[0] - '0') * 100 + (prijato[1] - '0') * 10 + (prijato[2] - '0');
+    OnReply(bajty, kod, lastReply_);
+    return kod;
+}
+
+int Smtp::SelhaniKrok(int kod) {
+    if (kod == -1) greeted_ = false;
+    OnError(kod, lastReply_);
+    return kod;
+}
+
+bool Smtp::Connect(const std::wstring& hostitel) {
+    const std::string hostitel8 = NaWindows1250(hostitel);
+    if (soket_->JeOtevreny()) {
+        if (greeted_) Quit();
+        soket_->Zavrit();
+    }
+    std::uint32_t adresa = 0;
+    if (!soket_->PrelozitAdresu(hostitel8, adresa)) return false;
+    if (!soket_->Vytvorit()) return false;
+    Pockat(pauzaPredPripojenimMs);
+    if (!soket_->Pripojit(adresa, port)) {
+        Close();
+        return false;
+    }
+    Pockat(pauzaPredPozdravemMs);
+    const int kod = Command();
+    if (kod != 220) {
+        SelhaniKrok(kod);
+        Close();
+        return false;
+    }
+    if (Hello() != 0) {
+        Close();
+        return false;
+    }
+    return true;
+}
+
+int Smtp::Hello() {
+    std::wstring jmeno = soket_->JmenoPocitace();
+    if (jmeno.size() > kMaxJmenoPocitace) jmeno.resize(kMaxJmenoPocitace);
+    if (jmeno.empty()) jmeno = L"localhost";
+    if (extended) {
+        if (Command(L"EHLO " + jmeno + L"\r\n") == 250) {
+            authenticate_ = true;
+            greeted_ = true;
+            // A refused authentication shows up as a refused MAIL FROM.
+            Authenticate();
+            return 0;
+        }
+    }
+    authenticate_ = false;
+    const int kod = Command(L"HELO " + jmeno + L"\r\n");
+    if (kod == 250) {
+        greeted_ = true;
+        return 0;
+    }
+    return SelhaniKrok(kod);
+}
+
+int Smtp::Authenticate() {
+    // An override that keeps asking for another try cannot hold the dispatch for ever.
+    for (int kolo = 0; kolo <= kMaxKolAutentizace; ++kolo) {
+        if (userName.empty()) return 0;
+        int kod = Command(L"AUTH LOGIN\r\n");
+        if (kod != 334) {
+            if (kod == -1) greeted_ = false;
+            OnRejected(kod, lastReply_);
+            return kod;
+        }
+        while (kod == 334) {
+            const std::string vyzva8 = lastReply_.size() > 4 ? NaWindows1250(lastReply_.substr(4)) : std::string();
+            Base64 base64;
+            base64.Decode(vyzva8.c_str());
+            const std::wstring vyzva = ZWindows1250(
+                std::string_view(reinterpret_cast<const char*>(base64.DecodedData()), base64.DataLength()));
+            std::string odpoved;
+            if (Knihovna::StejneBezVelikosti(vyzva, L"Username:"))
+                odpoved = Base64Text(NaWindows1250(userName));
+            else if (Knihovna::StejneBezVelikosti(vyzva, L"Password:"))
+                odpoved = Base64Text(NaWindows1250(password));
+            else
+                break;
+            odpoved += "\r\n";
+            kod = Prenos(&odpoved);
+        }
+        if (kod == 535) {
+            if (OnRejected(535, lastReply_) == 1) continue;
+            OnError(535, lastReply_);
+            return 535;
+        }
+        if (kod == 235) return 0;
+        return SelhaniKrok(kod);
+    }
+    OnError(535, lastReply_);
+    return 535;
+}
+
+int Smtp::MailFrom(const std::wstring& adresa) {
+    const std::wstring radek = L"MAIL FROM: <" + adresa + L">\r\n";
+    int kod = Command(radek);
+    for (int kolo = 0; kod == 530 && kolo < kMaxKolAutentizace; ++kolo) {
+        Authenticate();
+        kod = Command(radek);
+    }
+    if (kod == 250) return 0;
+    return SelhaniKrok(kod);
+}
+
+int Smtp::RcptTo(const std::wstring& adresa) {
+    const int kod = Command(L"RCPT TO: <" + adresa + L">\r\n");
+    if (kod == 250 || kod == 251) return 0;
+    if (kod == -1) greeted_ = false;
+    OnRejected(kod, lastReply_);
+    return kod;
+}
+
+int Smtp::SendMail(Zprava& zprava) {
+    if (zprava.senderAddress.empty() || (zprava.recipientAddress.empty() && zprava.furtherTo.empty())) return -1;
+    if (const int kod = MailFrom(zprava.senderAddress); kod != 0) return kod;
+
+    int prijatych = 0;
+    int posledniKod = -1;
+    bool spojeni = true;
+    auto prijemce = [&](const std::wstring& adresa) {
+        if (!spojeni) return;  // no reply came: the connection is gone
+        const int kod = RcptTo(adresa);
+        if (kod == 0) ++prijatych;
+        else posledniKod = kod;
+        if (kod == -1) spojeni = false;
+    };
+    if (!zprava.recipientAddress.empty()) prijemce(zprava.recipientAddress);
+    for (const Adresa& a : zprava.furtherTo) prijemce(a.address);
+    for (const Adresa& a : zprava.hidden) prijemce(a.address);
+
+    if (prijatych > 0) return Data(zprava);
+    return SelhaniKrok(posledniKod);
+}
+
+int Smtp::Data(Zprava& zprava) {
+    int kod = Command(L"DATA\r\n");
+    if (kod != 354) return SelhaniKrok(kod);
+    std::string text;
+    vynechanePrilohy_ = zprava.Compose(text);
+    text += "\r\n.\r\n";
+    kod = OdeslatBajty(text);
+    if (kod != 250) return SelhaniKrok(kod);
+    return 0;
+}
+
+int Smtp::Quit() {
+    if (!greeted_) return 0;
+    const int kod = Command(L"QUIT\r\n");
+    greeted_ = false;
+    if (kod != 221) {
+        OnError(kod, lastReply_);
+        return kod;
+    }
+    return 0;
+}
+
+void Smtp::Close() {
+    if (soket_ && soket_->JeOtevreny()) {
+        if (greeted_) Quit();
+        soket_->Zavrit();
+    }
+    greeted_ = false;
+}
+
+}  // namespace Holvent::Email

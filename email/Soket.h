@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace Holvent::Email {
+
+// The blocking TCP layer under the SMTP client: Winsock on the product, BSD sockets
+// natively, a scripted peer in tests. One object holds at most one connection.
+class Soket {
+public:
+    virtual ~Soket() = default;
+
+    // IPv4 address (network byte order) of a dotted address or host name; false when
+    // the name cannot be resolved.
+    virtual bool PrelozitAdresu(const std::string& hostitel, std::uint32_t& adresa) = 0;
+    virtual bool Vytvorit() = 0;
+    // port in host byte order.
+    virtual bool Pripojit(std::uint32_t adresa, std::uint16_t port) = 0;
+    // 1 readable, 0 time-out, -1 error.
+    virtual int CekatNaCteni(int milisekundy) = 0;
+    virtual bool CekatNaZapis() = 0;
+    // Bytes received, 0 when the peer closed, -1 on error.
+    virtual int Prijmout(char* buffer, int velikost) = 0;
+    // Bytes sent, -1 on error.
+    virtual int Odeslat(const char* data, int delka) = 0;
+    // Shuts down both directions and closes.
+    virtual void Zavrit() = 0;
+    virtual bool JeOtevreny() const = 0;
+    // Name of this computer for EHLO/HELO.
+    virtual std::wstring JmenoPocitace() = 0;
+};
+
+}  // namespace Holvent::Email

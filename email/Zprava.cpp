@@ -1,0 +1,329 @@
+#include "email/Zprava.h"
+
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "knihovna/Formatovani.h"
+#include "knihovna/KodovaniUtf16.h"
+#include "knihovna/Text.h"
+
+namespace Holvent::Email {
+
+namespace {
+
+constexpr const wchar_t* kDny[] = {L"Sun", L"Mon", L"Tue", L"Wed", L"Thu", L"Fri", L"Sat"};
+constexpr const wchar_t* kMesice[] = {L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun",
+                                      L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec"};
+constexpr const wchar_t* kPreambule = L"This is a multipart message in MIME format";
+constexpr const wchar_t* kMailer = L"Tervik 4.8 (Dunmar Holvent, www.dunmarholvent.cz)";
+
+bool ZacinaText(const std::wstring& typ) {
+    return typ.size() >= 5 && Knihovna::StejneBezVelikosti(std::wstring_view(typ).substr(0, 5), L"text/");
+}
+
+// Wide ASCII text (everything the composer writes outside the bodies) to wire bytes;
+// anything else goes out as UTF-8.
+void Pripsat(std::string& vystup, std::wstring_view text) {
+    if (JenAscii(text)) {
+        for (wchar_t z : text) vystup.push_back(static_cast<char>(z));
+    } else {
+        vystup += Knihovna::NaUtf8(text);
+    }
+}
+
+// Header text never carries its own line breaks: a CR or LF would start a new header.
+std::wstring BezZalomeni(std::wstring text) {
+    for (wchar_t& z : text)
+        if (z == L'\r' || z == L'\n') z = L' ';
+    return text;
+}
+
+// A display name before an address: quoted ASCII, or encoded words (which must not be quoted).
+std::wstring ZobrazeneJmeno(const std::wstring& jmeno) {
+    const std::wstring cisty = BezZalomeni(jmeno);
+    if (!JenAscii(cisty)) return ZakodovatHlavicku(cisty) + L" ";
+    std::wstring vysledek = L"\"";
+    for (wchar_t z : cisty) {
+        if (z == L'"' || z == L'\\') vysledek.push_back(L'\\');
+        vysledek.push_back(z);
+    }
+    return vysledek + L"\" ";
+}
+
+// A file name parameter: quoted ASCII, or RFC 2231 UTF-8 with percent escapes.
+std::wstring ParametrJmena(const wchar_t* parametr, const std::wstring& jmeno) {
+    if (JenAscii(jmeno)) return Knihovna::Formatovat(L"%s=\"%s\"", parametr, BezZalomeni(jmeno).c_str());
+    static constexpr wchar_t kHex[] = L"0123456789ABCDEF";
+    std::wstring vysledek = std::wstring(parametr) + L"*=utf-8''";
+    for (unsigned char b : Knihovna::NaUtf8(jmeno)) {
+        if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '.' ||
+            b == '-' || b == '_') {
+            vysledek.push_back(static_cast<wchar_t>(b));
+        } else {
+            vysledek.push_back(L'%');
+            vysledek.push_back(kHex[b >> 4]);
+            vysledek.push_back(kHex[b & 0x0F]);
+        }
+    }
+    return vysledek;
+}
+
+bool NacistSoubor(const std::wstring& cesta, std::string& obsah) {
+    // The standard stream opens with shared reading on both builds, so a snapshot that
+    // another thread still holds open can be read.
+    std::ifstream soubor(std::filesystem::path(cesta), std::ios::binary);
+    if (!soubor) return false;
+    obsah.assign(std::istreambuf_iterator<char>(soubor), std::istreambuf_iterator<char>());
+    return !soubor.bad();
+}
+
+}  // namespace
+
+Zprava::Zprava(const Knihovna::Hodiny& hodiny)
+    : dateTime(hodiny.Ted()), zoneOffset(PosunMistniZony()), hodiny_(hodiny) {}
+
+const Knihovna::Hodiny& Zprava::SystemoveHodiny() {
+    static const Knihovna::HodinySystemove hodiny;
+    return hodiny;
+}
+
+std::int32_t Zprava::PosunMistniZony() {
+    const std::time_t ted = std::time(nullptr);
+    std::tm mistni{};
+    std::tm utc{};
+#ifdef _WIN32
+    localtime_s(&mistni, &ted);
+    gmtime_s(&utc, &ted);
+#else
+    localtime_r(&ted, &mistni);
+    gmtime_r(&ted, &utc);
+#endif
+    int dny = mistni.tm_yday - utc.tm_yday;
+    if (mistni.tm_year != utc.tm_year) dny = mistni.tm_year > utc.tm_year ? 1 : -1;
+    const int minuty = dny * 1440 + (mistni.tm_hour - utc.tm_hour) * 60 + (mistni.tm_min - utc.tm_min);
+    // The platform's bias has the other sign (UTC = local + bias).
+    const int bias = -minuty;
+    const int h = bias / 60;
+    const int m = bias - 60 * h;
+    return -(100 * h + m);
+}
+
+void Zprava::NastavitHlavicku(const std::wstring& nazev, const std::wstring& hodnota) {
+    OdebratHlavicku(nazev);
+    headerNames.push_back(nazev);
+    headerValues.push_back(hodnota);
+}
+
+void Zprava::VychoziHlavicka(const std::wstring& nazev, const std::wstring& hodnota) {
+    if (Hlavicka(nazev)) return;
+    headerNames.push_back(nazev);
+    headerValues.push_back(hodnota);
+}
+
+void Zprava::OdebratHlavicku(const std::wstring& nazev) {
+    for (std::size_t i = 0; i < headerNames.size();) {
+        if (headerNames[i] == nazev) {
+            headerNames.erase(headerNames.begin() + static_cast<std::ptrdiff_t>(i));
+            headerValues.erase(headerValues.begin() + static_cast<std::ptrdiff_t>(i));
+        } else {
+            ++i;
+        }
+    }
+}
+
+const std::wstring* Zprava::Hlavicka(const std::wstring& nazev) const {
+    for (std::size_t i = 0; i < headerNames.size(); ++i)
+        if (headerNames[i] == nazev) return &headerValues[i];
+    return nullptr;
+}
+
+void Zprava::AddStandardHeaders() {
+    VychoziHlavicka(L"X-Priority", L"3 (Normal)");
+    VychoziHlavicka(L"X-MSMail-Priority", L"Normal");
+    VychoziHlavicka(L"X-Mailer", kMailer);
+    VychoziHlavicka(L"Importance", L"Normal");
+
+    const int den = dateTime.denVTydnu >= 0 && dateTime.denVTydnu < 7 ? dateTime.denVTydnu : 0;
+    const int mesic = dateTime.mesic >= 1 && dateTime.mesic <= 12 ? dateTime.mesic - 1 : 0;
+    const std::wstring datum = Knihovna::Formatovat(L"%s, %d %s %04d", kDny[den], dateTime.den, kMesice[mesic],
+                                                    dateTime.rok);
+    const std::wstring cas =
+        Knihovna::Formatovat(L"%d:%02d:%02d", dateTime.hodina, dateTime.minuta, dateTime.sekunda);
+    const int velikost = zoneOffset < 0 ? -zoneOffset : zoneOffset;
+    NastavitHlavicku(L"Date", Knihovna::Formatovat(L"%s %s %c%4.4d", datum.c_str(), cas.c_str(),
+                                                   zoneOffset > 0 ? L'+' : L'-', velikost));
+
+    NastavitHlavicku(L"Subject", BezZalomeni(subject));
+
+    std::wstring komu;
+    if (!recipientName.empty()) komu += ZobrazeneJmeno(recipientName);
+    if (!recipientAddress.empty()) komu += L"<" + BezZalomeni(recipientAddress) + L">";
+    for (const Adresa& dalsi : furtherTo) {
+        if (!komu.empty()) komu += L",\r\n\t";
+        if (!dalsi.name.empty()) komu += ZobrazeneJmeno(dalsi.name);
+        komu += L"<" + BezZalomeni(dalsi.address) + L">";
+    }
+    NastavitHlavicku(L"To", komu);
+
+    std::wstring od;
+    if (!senderName.empty()) od += ZobrazeneJmeno(senderName);
+    od += L"<" + BezZalomeni(senderAddress) + L">";
+    NastavitHlavicku(L"From", od);
+}
+
+std::wstring Zprava::TypObsahuZTabulky(const std::wstring& pripona) {
+    static const struct {
+        const wchar_t* pripona;
+        const wchar_t* typ;
+    } kTypy[] = {
+        {L".jpg", L"image/jpeg"},   {L".jpeg", L"image/jpeg"},     {L".jpe", L"image/jpeg"},
+        {L".png", L"image/png"},    {L".gif", L"image/gif"},       {L".bmp", L"image/bmp"},
+        {L".tif", L"image/tiff"},   {L".tiff", L"image/tiff"},     {L".txt", L"text/plain"},
+        {L".htm", L"text/html"},    {L".html", L"text/html"},      {L".avi", L"video/avi"},
+        {L".wmv", L"video/x-ms-wmv"}, {L".pdf", L"application/pdf"}, {L".zip", L"application/x-zip-compressed"},
+    };
+    for (const auto& t : kTypy)
+        if (Knihovna::StejneBezVelikosti(pripona, t.pripona)) return t.typ;
+    return {};
+}
+
+std::wstring Zprava::TypObsahu(const std::wstring& zobrazeneJmeno) const {
+    const std::size_t tecka = zobrazeneJmeno.find(L'.');
+    if (tecka == std::wstring::npos) return L"application/octet-stream";
+    // The key is the text from the first dot on: "snimek.2026.jpg" looks up ".2026.jpg".
+    const std::wstring pripona = zobrazeneJmeno.substr(tecka);
+    std::wstring typ;
+    if (hledatTypObsahu) typ = hledatTypObsahu(pripona);
+    if (typ.empty()) typ = TypObsahuZTabulky(pripona);
+    return typ.empty() ? L"application/octet-stream" : typ;
+}
+
+std::string Zprava::EncodeBody(EncodingKind druh, const std::string& zdroj, std::wstring& nazevKodovani) {
+    const std::uint32_t zacatek = hodiny_.Tiky();
+    const auto* bajty = reinterpret_cast<const std::uint8_t*>(zdroj.data());
+    if (druh == EncodingKind::Automaticky) druh = ChooseEncoding(bajty, zdroj.size());
+    std::string vysledek;
+    switch (druh) {
+    case EncodingKind::Bit7: {
+        std::string sedmibitovy = zdroj;
+        for (char& z : sedmibitovy)
+            if (static_cast<unsigned char>(z) > 126) z = '?';
+        vysledek = WrapLines(sedmibitovy);
+        break;
+    }
+    case EncodingKind::Bit8:
+        vysledek = WrapLines(zdroj);
+        break;
+    case EncodingKind::QuotedPrintable:
+        vysledek = QuotedPrintable(zdroj);
+        break;
+    default:
+        druh = EncodingKind::Base64;
+        base64_.Encode(bajty, static_cast<std::uint32_t>(zdroj.size()));
+        vysledek = WrapLines(std::string_view(base64_.EncodedText(), base64_.TextLength()));
+        break;
+    }
+    vysledek = ZdvojitTeckyNaZacatkuRadku(std::move(vysledek));
+    nazevKodovani = NazevKodovani(druh);
+    if (ladiciVystup)
+        ladiciVystup(Knihovna::Formatovat(L"Encoding took %dms\n", static_cast<int>(hodiny_.Tiky() - zacatek)));
+    return vysledek;
+}
+
+std::vector<std::wstring> Zprava::Compose(std::string& vystup) {
+    using Knihovna::Formatovat;
+    std::vector<std::wstring> vynechane;
+    vystup.clear();
+    const std::size_t n = attachments.size() + bodyParts.size();
+    OdebratHlavicku(L"Content-Type");
+
+    std::wstring vnejsi;
+    std::wstring vnitrni;
+    const std::uint32_t tiky = hodiny_.Tiky();
+    if (n >= 2) {
+        vnejsi = Formatovat(L"CSmtpMsgPart123X456_000_%8.8X", tiky);
+        if (multipartKind == MultipartKind::Automaticky)
+            multipartKind = attachments.empty() ? MultipartKind::Alternative : MultipartKind::Mixed;
+        const wchar_t* druh = multipartKind == MultipartKind::Mixed         ? L"mixed"
+                              : multipartKind == MultipartKind::Alternative ? L"alternative"
+                                                                            : L"related";
+        headerNames.push_back(L"Content-Type");
+        headerValues.push_back(Formatovat(L"multipart/%s;\r\n\tboundary=\"%s\"", druh, vnejsi.c_str()));
+    }
+    NastavitHlavicku(L"MIME-Version", L"1.0");
+    OdebratHlavicku(L"Message-ID");
+    if (!messageId.empty()) {
+        headerNames.push_back(L"Message-ID");
+        headerValues.push_back(L"<" + BezZalomeni(messageId) + L">");
+    }
+    AddStandardHeaders();
+
+    for (std::size_t i = headerNames.size(); i-- > 0;) {
+        const std::wstring& nazev = headerNames[i];
+        const std::wstring& hodnota = headerValues[i];
+        // Addresses are written as they are; other non-ASCII values become encoded words.
+        const bool adresy = nazev == L"To" || nazev == L"From" || nazev == L"Cc";
+        Pripsat(vystup, nazev);
+        vystup += ": ";
+        Pripsat(vystup, adresy ? hodnota : ZakodovatHlavicku(hodnota));
+        vystup += "\r\n";
+    }
+
+    if (!vnejsi.empty()) Pripsat(vystup, Formatovat(L"\r\n%s\r\n", kPreambule));
+    if (!attachments.empty() && bodyParts.size() >= 2 && !vnejsi.empty()) {
+        vnitrni = Formatovat(L"CSmtpMsgPart123X456_001_%8.8X", tiky);
+        Pripsat(vystup, Formatovat(L"\r\n--%s\r\nContent-Type: multipart/alternative;\r\n\tboundary=\"%s\"\r\n",
+                                   vnejsi.c_str(), vnitrni.c_str()));
+    }
+
+    for (CastZpravy& cast : bodyParts) {
+        if (!vnejsi.empty() || !vnitrni.empty())
+            Pripsat(vystup, L"\r\n--" + (vnitrni.empty() ? vnejsi : vnitrni) + L"\r\n");
+        // The bytes decide the charset that is declared, so they are made first.
+        std::wstring charset = cast.charset;
+        const std::string bajty = ZakodovatText(cast.text, charset);
+        std::wstring kodovani;
+        const std::string telo = EncodeBody(cast.encoding, bajty, kodovani);
+        Pripsat(vystup, L"Content-Type: " + BezZalomeni(cast.contentType));
+        if (ZacinaText(cast.contentType)) Pripsat(vystup, L";\r\n\tcharset=\"" + charset + L"\"");
+        Pripsat(vystup, L"\r\nContent-Transfer-Encoding: " + kodovani);
+        if (!cast.contentId.empty()) Pripsat(vystup, L"\r\nContent-ID: <" + BezZalomeni(cast.contentId) + L">");
+        vystup += "\r\n\r\n";
+        vystup += telo;
+    }
+    if (!vnitrni.empty()) Pripsat(vystup, Formatovat(L"\r\n--%s--\r\n", vnitrni.c_str()));
+
+    for (const Priloha& priloha : attachments) {
+        std::string obsah;
+        if (!NacistSoubor(priloha.path, obsah)) {
+            vynechane.push_back(priloha.path);
+            continue;
+        }
+        if (!vnejsi.empty()) Pripsat(vystup, Formatovat(L"\r\n--%s\r\n", vnejsi.c_str()));
+        std::wstring jmeno = priloha.fileName;
+        if (jmeno.empty()) {
+            const std::size_t lomitko = priloha.path.find_last_of(L"\\/");
+            jmeno = lomitko == std::wstring::npos ? priloha.path : priloha.path.substr(lomitko + 1);
+        }
+        std::wstring typ = TypObsahu(jmeno);
+        if (!priloha.contentType.empty()) typ = priloha.contentType;
+        Pripsat(vystup, L"Content-Type: " + BezZalomeni(typ));
+        if (ZacinaText(typ)) Pripsat(vystup, L";\r\n\tcharset=\"" + BezZalomeni(priloha.charset) + L"\"");
+        Pripsat(vystup, L";\r\n\t" + ParametrJmena(L"name", jmeno) + L"\r\n");
+        std::wstring kodovani;
+        const std::string data = EncodeBody(priloha.encoding, obsah, kodovani);
+        Pripsat(vystup, L"Content-Transfer-Encoding: " + kodovani + L"\r\nContent-Disposition: ");
+        Pripsat(vystup, priloha.inlinePriloha ? L"inline" : L"attachment");
+        Pripsat(vystup, L";\r\n\t" + ParametrJmena(L"filename", jmeno));
+        if (!priloha.contentId.empty())
+            Pripsat(vystup, L"\r\nContent-ID: <" + BezZalomeni(priloha.contentId) + L">");
+        vystup += "\r\n\r\n";
+        vystup += data;
+    }
+    if (!vnejsi.empty()) Pripsat(vystup, Formatovat(L"\r\n--%s--\r\n", vnejsi.c_str()));
+    return vynechane;
+}
+
+}  // namespace Holvent::Email

@@ -1,0 +1,284 @@
+#include "email/Zprava.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "PevneHodiny.h"
+#include "knihovna/KodovaniUtf16.h"
+
+using namespace Holvent::Email;
+
+namespace {
+
+const std::string kHlavicky =
+    "From: \"Kamera\" <kamera@example.com>\r\n"
+    "To: <prijemce@example.com>\r\n"
+    "Subject: Snimek\r\n"
+    "Date: Sat, 5 Dec 2026 7:03:09 +0100\r\n"
+    "Importance: Normal\r\n"
+    "X-Mailer: Tervik 4.8 (Dunmar Holvent, www.dunmarholvent.cz)\r\n"
+    "X-MSMail-Priority: Normal\r\n"
+    "X-Priority: 3 (Normal)\r\n"
+    "MIME-Version: 1.0\r\n";
+
+class ZpravaTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        hodiny_.tiky = 0x00ABCDEF;
+        slozka_ = std::filesystem::current_path() / "email_testy" /
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::filesystem::remove_all(slozka_);
+        std::filesystem::create_directories(slozka_);
+        zprava_.senderName = L"Kamera";
+        zprava_.senderAddress = L"kamera@example.com";
+        zprava_.recipientAddress = L"prijemce@example.com";
+        zprava_.subject = L"Snimek";
+        zprava_.zoneOffset = 100;
+    }
+    void TearDown() override { std::filesystem::remove_all(slozka_); }
+
+    std::wstring Soubor(const std::string& jmeno, const std::string& obsah) {
+        const auto cesta = slozka_ / jmeno;
+        std::ofstream(cesta, std::ios::binary) << obsah;
+        return cesta.wstring();
+    }
+    void PridatText(const std::wstring& typ, const std::wstring& text) {
+        CastZpravy cast;
+        cast.contentType = typ;
+        cast.text = text;
+        zprava_.bodyParts.push_back(cast);
+    }
+    std::string Slozit() {
+        std::string vystup;
+        vynechane_ = zprava_.Compose(vystup);
+        return vystup;
+    }
+
+    PevneHodiny hodiny_;
+    Zprava zprava_{hodiny_};
+    std::filesystem::path slozka_;
+    std::vector<std::wstring> vynechane_;
+};
+
+// Runs Python's standard MIME parser over a composed message and returns what it found.
+std::string RozebratPythonem(const std::filesystem::path& soubor) {
+    const std::filesystem::path skript = std::filesystem::path(__FILE__).parent_path() / "mime_kontrola.py";
+    const std::string prikaz = "python3 '" + skript.string() + "' '" + soubor.string() + "'";
+    std::string vystup;
+    FILE* roura = popen(prikaz.c_str(), "r");
+    if (!roura) return "popen failed";
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, roura)) > 0) vystup.append(buffer, n);
+    const int stav = pclose(roura);
+    if (stav != 0) vystup += "\nexit " + std::to_string(stav);
+    return vystup;
+}
+
+}  // namespace
+
+TEST_F(ZpravaTest, JednaTextovaCastBezMultipart) {
+    PridatText(L"text/plain", L"Dobry den");
+    EXPECT_EQ(Slozit(), kHlavicky +
+                            "Content-Type: text/plain;\r\n\tcharset=\"iso-8859-1\"\r\n"
+                            "Content-Transfer-Encoding: 7bit\r\n\r\n"
+                            "Dobry den");
+}
+
+TEST_F(ZpravaTest, DveTextoveCastiJsouAlternative) {
+    PridatText(L"text/plain", L"A");
+    PridatText(L"text/html", L"<p>A</p>");
+    const std::string hranice = "CSmtpMsgPart123X456_000_00ABCDEF";
+    EXPECT_EQ(Slozit(), kHlavicky +
+                            "Content-Type: multipart/alternative;\r\n\tboundary=\"" + hranice + "\"\r\n"
+                            "\r\nThis is a multipart message in MIME format\r\n"
+                            "\r\n--" + hranice + "\r\n"
+                            "Content-Type: text/plain;\r\n\tcharset=\"iso-8859-1\"\r\n"
+                            "Content-Transfer-Encoding: 7bit\r\n\r\nA"
+                            "\r\n--" + hranice + "\r\n"
+                            "Content-Type: text/html;\r\n\tcharset=\"iso-8859-1\"\r\n"
+                            "Content-Transfer-Encoding: 7bit\r\n\r\n<p>A</p>"
+                            "\r\n--" + hranice + "--\r\n");
+    EXPECT_EQ(zprava_.multipartKind, MultipartKind::Alternative);
+}
+
+TEST_F(ZpravaTest, TextAPrilohaJsouMixedSJednouHranici) {
+    PridatText(L"text/plain", L"A");
+    Priloha p;
+    p.path = Soubor("snimek.jpg", "foo");
+    p.inlinePriloha = true;
+    zprava_.attachments.push_back(p);
+    const std::string hranice = "CSmtpMsgPart123X456_000_00ABCDEF";
+    EXPECT_EQ(Slozit(), kHlavicky +
+                            "Content-Type: multipart/mixed;\r\n\tboundary=\"" + hranice + "\"\r\n"
+                            "\r\nThis is a multipart message in MIME format\r\n"
+                            "\r\n--" + hranice + "\r\n"
+                            "Content-Type: text/plain;\r\n\tcharset=\"iso-8859-1\"\r\n"
+                            "Content-Transfer-Encoding: 7bit\r\n\r\nA"
+                            "\r\n--" + hranice + "\r\n"
+                            "Content-Type: image/jpeg;\r\n\tname=\"snimek.jpg\"\r\n"
+                            "Content-Transfer-Encoding: 7bit\r\n"
+                            "Content-Disposition: inline;\r\n\tfilename=\"snimek.jpg\"\r\n\r\nfoo"
+                            "\r\n--" + hranice + "--\r\n");
+    EXPECT_TRUE(vynechane_.empty());
+}
+
+TEST_F(ZpravaTest, DveCastiAPrilohaMajiVnitrniAlternative) {
+    PridatText(L"text/plain", L"A");
+    PridatText(L"text/html", L"B");
+    Priloha p;
+    p.path = Soubor("data.bin", std::string("\x00\x01\x02\xFF", 4));
+    zprava_.attachments.push_back(p);
+    const std::string vnejsi = "CSmtpMsgPart123X456_000_00ABCDEF";
+    const std::string vnitrni = "CSmtpMsgPart123X456_001_00ABCDEF";
+    EXPECT_EQ(Slozit(), kHlavicky +
+                            "Content-Type: multipart/mixed;\r\n\tboundary=\"" + vnejsi + "\"\r\n"
+                            "\r\nThis is a multipart message in MIME format\r\n"
+                            "\r\n--" + vnejsi + "\r\nContent-Type: multipart/alternative;\r\n\tboundary=\"" + vnitrni +
+                            "\"\r\n"
+                            "\r\n--" + vnitrni + "\r\n"
+                            "Content-Type: text/plain;\r\n\tcharset=\"iso-8859-1\"\r\n"
+                            "Content-Transfer-Encoding: 7bit\r\n\r\nA"
+                            "\r\n--" + vnitrni + "\r\n"
+                            "Content-Type: text/html;\r\n\tcharset=\"iso-8859-1\"\r\n"
+                            "Content-Transfer-Encoding: 7bit\r\n\r\nB"
+                            "\r\n--" + vnitrni + "--\r\n"
+                            "\r\n--" + vnejsi + "\r\n"
+                            "Content-Type: application/octet-stream;\r\n\tname=\"data.bin\"\r\n"
+                            "Content-Transfer-Encoding: base64\r\n"
+                            "Content-Disposition: attachment;\r\n\tfilename=\"data.bin\"\r\n\r\nAAEC/w=="
+                            "\r\n--" + vnejsi + "--\r\n");
+}
+
+TEST_F(ZpravaTest, TypObsahuPodleTextuOdPrvniTecky) {
+    Priloha p;
+    p.path = Soubor("snimek.2026.jpg", "x");
+    zprava_.attachments.push_back(p);
+    p.path = Soubor("foto.PNG", "x");
+    zprava_.attachments.push_back(p);
+    p.path = Soubor("bez_pripony", "x");
+    p.contentType = L"image/gif";
+    zprava_.attachments.push_back(p);
+    const std::string text = Slozit();
+    EXPECT_NE(text.find("Content-Type: application/octet-stream;\r\n\tname=\"snimek.2026.jpg\""), std::string::npos);
+    EXPECT_NE(text.find("Content-Type: image/png;\r\n\tname=\"foto.PNG\""), std::string::npos);
+    EXPECT_NE(text.find("Content-Type: image/gif;\r\n\tname=\"bez_pripony\""), std::string::npos);
+    // The system's file-type registry is asked first.
+    zprava_.attachments.resize(1);
+    zprava_.hledatTypObsahu = [](const std::wstring& pripona) {
+        return pripona == L".2026.jpg" ? std::wstring(L"image/x-test") : std::wstring();
+    };
+    EXPECT_NE(Slozit().find("Content-Type: image/x-test;"), std::string::npos);
+}
+
+TEST_F(ZpravaTest, TeloDlouhyRadekTeckaMezeraAPrazdnyText) {
+    PridatText(L"text/plain", std::wstring(80, L'x') + L"\r\n.\r\nkonec");
+    zprava_.bodyParts[0].encoding = EncodingKind::Bit7;
+    std::string text = Slozit();
+    EXPECT_NE(text.find("\r\n\r\n" + std::string(76, 'x') + "\r\nxxxx\r\n..\r\nkonec"), std::string::npos);
+
+    zprava_.bodyParts[0].text = L"mezera ";
+    zprava_.bodyParts[0].encoding = EncodingKind::QuotedPrintable;
+    text = Slozit();
+    EXPECT_NE(text.find("Content-Transfer-Encoding: quoted-printable\r\n\r\nmezera=20"), std::string::npos);
+
+    zprava_.bodyParts[0].text.clear();
+    zprava_.bodyParts[0].encoding = EncodingKind::Automaticky;
+    text = Slozit();
+    EXPECT_TRUE(text.ends_with("Content-Transfer-Encoding: base64\r\n\r\n")) << text;
+}
+
+TEST_F(ZpravaTest, NectitelnaPrilohaJeVynechanaANahlasena) {
+    PridatText(L"text/plain", L"A");
+    Priloha p;
+    p.path = (slozka_ / "neexistuje.jpg").wstring();
+    zprava_.attachments.push_back(p);
+    const std::string text = Slozit();
+    ASSERT_EQ(vynechane_.size(), 1u);
+    EXPECT_EQ(vynechane_[0], p.path);
+    EXPECT_EQ(text.find("neexistuje"), std::string::npos);
+    EXPECT_TRUE(text.ends_with("\r\n\r\nA\r\n--CSmtpMsgPart123X456_000_00ABCDEF--\r\n"));
+}
+
+TEST_F(ZpravaTest, HlavickyDatumZonaAJmenaMimoAscii) {
+    zprava_.zoneOffset = 0;
+    zprava_.subject = L"Sn\u00EDmek\r\nBcc: vetrelec@example.com";
+    zprava_.senderName = L"Kamera \u010Cp";
+    zprava_.recipientName = L"Jan \"J\" Nov";
+    zprava_.furtherTo = {{L"", L"dalsi@example.com"}};
+    zprava_.messageId = L"id1@example.com";
+    zprava_.NastavitHlavicku(L"X-Priority", L"1 (Highest)");
+    const std::string text = Slozit();
+    EXPECT_NE(text.find("Date: Sat, 5 Dec 2026 7:03:09 -0000\r\n"), std::string::npos);
+    EXPECT_NE(text.find("X-Priority: 1 (Highest)\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Message-ID: <id1@example.com>\r\n"), std::string::npos);
+    EXPECT_NE(text.find("To: \"Jan \\\"J\\\" Nov\" <prijemce@example.com>,\r\n\t<dalsi@example.com>\r\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("From: =?utf-8?B?"), std::string::npos);
+    EXPECT_NE(text.find("?= <kamera@example.com>\r\n"), std::string::npos);
+    // The subject's line break cannot start a header of its own.
+    EXPECT_EQ(text.find("\r\nBcc:"), std::string::npos);
+    EXPECT_NE(text.find("Subject: =?utf-8?B?"), std::string::npos);
+    zprava_.zoneOffset = -530;
+    EXPECT_NE(Slozit().find(" -0530\r\n"), std::string::npos);
+    zprava_.zoneOffset = 530;
+    EXPECT_NE(Slozit().find(" +0530\r\n"), std::string::npos);
+}
+
+TEST_F(ZpravaTest, LadiciVystupHlasiDobuKodovani) {
+    PridatText(L"text/plain", L"A");
+    std::wstring radek;
+    zprava_.ladiciVystup = [&](const std::wstring& r) { radek = r; };
+    Slozit();
+    EXPECT_EQ(radek, L"Encoding took 0ms\n");
+}
+
+#ifndef _WIN32
+TEST_F(ZpravaTest, StandardniParserNacteVsechnyCasti) {
+    zprava_.subject = L"Sn\u00EDmek z kamery \u010D. 1";
+    zprava_.senderName = L"Kamera \u010Cp";
+    PridatText(L"text/plain", L"\u017Dlu\u0165ou\u010Dk\u00FD k\u016F\u0148\r\n.\r\n" + std::wstring(200, L'a') + L"\r\n");
+    PridatText(L"text/html", L"<p>caf\u00E9</p>");
+    std::string binarni;
+    for (int i = 0; i < 5000; ++i) binarni.push_back(static_cast<char>(i * 31 & 0xFF));
+    Priloha p;
+    p.path = Soubor("snimek.jpg", binarni);
+    p.inlinePriloha = true;
+    zprava_.attachments.push_back(p);
+    p.path = Soubor("poznamka.txt", "radek\r\n.tecka\r\n");
+    p.inlinePriloha = false;
+    zprava_.attachments.push_back(p);
+    p.path = Soubor("data.bin", binarni.substr(0, 100));
+    p.fileName = L"sn\u00EDmek.bin";
+    zprava_.attachments.push_back(p);
+    const auto soubor = slozka_ / "zprava.eml";
+    std::ofstream(soubor, std::ios::binary) << Slozit();
+
+    std::string ocekavano = "subject=" + Knihovna::NaUtf8(zprava_.subject) + "\n";
+    ocekavano += "from=" + Knihovna::NaUtf8(L"Kamera \u010Cp <kamera@example.com>") + "\n";
+    ocekavano += "part multipart/mixed\npart multipart/alternative\n";
+    ocekavano += "part text/plain name= text=" + Knihovna::NaUtf8(zprava_.bodyParts[0].text) + "\n";
+    ocekavano += "part text/html name= text=" + Knihovna::NaUtf8(zprava_.bodyParts[1].text) + "\n";
+    auto otisk = [](const std::string& s) {
+        std::uint32_t crc = 0xFFFFFFFFu;
+        for (unsigned char c : s) {
+            crc ^= c;
+            for (int i = 0; i < 8; ++i) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+        char b[48];
+        std::snprintf(b, sizeof b, "bytes=%zu crc=%08x", s.size(), static_cast<unsigned>(~crc));
+        return std::string(b);
+    };
+    ocekavano += "part image/jpeg name=snimek.jpg " + otisk(binarni) + "\n";
+    ocekavano += "part text/plain name=poznamka.txt " + otisk("radek\r\n.tecka\r\n") + "\n";
+    ocekavano += "part application/octet-stream name=" + Knihovna::NaUtf8(L"sn\u00EDmek.bin") +
+                 " " + otisk(binarni.substr(0, 100)) + "\n";
+    ocekavano += "defects=0\n";
+    // The wire text is dot-stuffed for SMTP; the parser sees what the server stores.
+    EXPECT_EQ(RozebratPythonem(soubor), ocekavano);
+}
+#endif
