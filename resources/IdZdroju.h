@@ -26,6 +26,20 @@ constexpr std::uint32_t kTextUkoncena = 20031;
 constexpr std::uint32_t kTextSouborNeexistuje = 20036;
 constexpr std::uint32_t kTextOpravduSmazatSoubor = 20037;
 constexpr std::uint32_t kTextIkonaNevytvorena = 20039;
+constexpr std::uint32_t kTextChybaZapisuSeznamuKamer = 20045;
+constexpr std::uint32_t kTextKameraExistuje = 20047;
+constexpr std::uint32_t kTextChybaVychozihoSeznamu = 20048;
+constexpr std::uint32_t kTextNahraditKamery = 20049;
+constexpr std::uint32_t kTextVytvoritVychoziSeznam = 20050;
+constexpr std::uint32_t kTextZadnaKamera = 20051;
+constexpr std::uint32_t kTextMaxPocetKamer = 20060;
+constexpr std::uint32_t kTextNazevNoveKamery = 20061;
+constexpr std::uint32_t kTextNovyNazevKamery = 20062;
+constexpr std::uint32_t kTextNazevNeplatny = 20063;
+constexpr std::uint32_t kTextNazevDlouhy = 20064;             // "... max. %d znaků."
+constexpr std::uint32_t kTextNazevShodny = 20065;
+constexpr std::uint32_t kTextKameraZapnuta = 20066;
+constexpr std::uint32_t kTextOdebratKameru = 20067;           // "... kamery\n""%s""\n..."
 constexpr std::uint32_t kTextNazevProhlizeceFtp = 20144;
 constexpr std::uint32_t kTextSpustenPrijem = 20145;
 constexpr std::uint32_t kTextUkoncenPrijem = 20146;
@@ -38,7 +52,13 @@ constexpr std::uint32_t kTextOvladaniVychoziKamery = 20206;
 // Menu commands.
 constexpr std::uint32_t kPrikazKonec = 40001;
 constexpr std::uint32_t kPrikazPredvolby = 40002;
+constexpr std::uint32_t kPrikazNovaKamera = 40012;
+constexpr std::uint32_t kPrikazOdebratKameru = 40013;
+constexpr std::uint32_t kPrikazPrejmenovatKameru = 40014;
+constexpr std::uint32_t kPrikazVychoziKamera = 40015;
+constexpr std::uint32_t kPrikazVychoziSeznamKamer = 40016;
 constexpr std::uint32_t kPrikazZobrazitOkno = 40017;
 constexpr std::uint32_t kPrikazSkrytOkno = 40019;
+constexpr std::uint32_t kPrikazKameraVProcesu = 40112;
 
 }  // namespace IdZdroju

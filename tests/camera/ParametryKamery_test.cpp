@@ -1,0 +1,365 @@
+#include "camera/ParametryKamery.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "ZmenenaKamera.h"
+#include "app/NastaveniAplikace.h"
+#include "camera/Tervik.h"
+#include "knihovna/RegistrKlic.h"
+#include "knihovna/RegistrVPameti.h"
+
+using namespace Knihovna;
+
+namespace {
+
+const std::wstring kCesta = CestaKamery(kKorenRegistru, L"Dvůr");
+
+ParametryKamery Vychozi(const std::wstring& jmeno = L"Dvůr") {
+    ParametryKamery k;
+    k.NastavitVychozi(jmeno, TestovaciKontext());
+    return k;
+}
+
+std::map<std::wstring, std::string> Vypis(Registr& reg, const std::wstring& cesta = kCesta) {
+    std::map<std::wstring, std::string> v;
+    VypsatRegistr(reg, cesta, L"", v);
+    return v;
+}
+
+// Registry values of the record itself (without the scheduled list and the plug-in list).
+std::map<std::wstring, std::string> HodnotyZaznamu(Registr& reg) {
+    auto v = Vypis(reg);
+    std::erase_if(v, [](const auto& p) {
+        return p.first.starts_with(L"planovane_snimky") || p.first.starts_with(L"Zasuvne moduly");
+    });
+    return v;
+}
+
+// Fails every write below a path that contains the marker.
+class RegistrSChybou final : public Registr {
+public:
+    RegistrSChybou(Registr& zaklad, std::wstring znacka) : zaklad_(zaklad), znacka_(std::move(znacka)) {}
+    std::uint32_t Otevrit(const std::wstring& cesta, bool vytvorit, std::unique_ptr<OtevrenyKlic>& klic) override {
+        if (vytvorit && cesta.find(znacka_) != std::wstring::npos) return kChybaPristupOdepren;
+        return zaklad_.Otevrit(cesta, vytvorit, klic);
+    }
+    std::uint32_t SmazatStrom(const std::wstring& cesta) override { return zaklad_.SmazatStrom(cesta); }
+
+private:
+    Registr& zaklad_;
+    std::wstring znacka_;
+};
+
+}  // namespace
+
+TEST(ParametryKamery, PrazdnyKlicDavaPresneVychozi) {
+    RegistrVPameti reg;
+    RegistrKlic(reg, CestaKamery(kKorenRegistru, L"a/b")).OtevritZapis();
+    ParametryKamery k = Vychozi(L"a/b");
+    const ParametryKamery pred = k;
+    EXPECT_TRUE(k.Nacist(reg, CestaKamery(kKorenRegistru, L"a/b")).empty());
+    EXPECT_EQ(k, pred);
+
+    EXPECT_EQ(k.snimkyDisk.soubor.jmeno, L"a_b");
+    EXPECT_EQ(k.zaznamVidea.soubor.jmeno, L"a_b");
+    EXPECT_EQ(k.zaznamVidea.soubor.maxPocetSouboru, 500u);
+    EXPECT_EQ(k.snimkyDisk.soubor.maxPocetSouboru, 10000u);
+    const auto& kontext = TestovaciKontext();
+    EXPECT_EQ(k.snimkyDisk.slozka, kontext.slozkaDat);
+    EXPECT_EQ(k.detekcePohybu.disk.slozka, kontext.slozkaDat);
+    EXPECT_EQ(k.detekcePohybu.video.slozka, kontext.slozkaDat);
+    EXPECT_EQ(k.zaznamVidea.slozka, kontext.slozkaDat);
+    EXPECT_EQ(k.snimkyFtp.uzivatel, L"pavel");
+    EXPECT_EQ(k.generHtml.title, L"Tervik");
+    EXPECT_EQ(k.zarizeni.video.friendlyName, L"Integrated Webcam");
+    EXPECT_EQ(k.zarizeni.zvuk.friendlyName, L"Mikrofon");
+    EXPECT_EQ(k.httpServer.snimek.text.logfont, kontext.pismo);
+    EXPECT_EQ(k.snimkyEmail.snimek.text.barvaPisma, 0x00FFFFu);
+    EXPECT_EQ(k.video.sirka, -1);
+    EXPECT_EQ(k.snimkyFtp.snimek.velikost, -1);
+    EXPECT_TRUE(k.detekcePohybu.disk.aktivni);
+    EXPECT_EQ(k.snimkyDisk.akcePriChybe, 1u);
+    EXPECT_NE(k.snimkyEmail.text.find(L"<h1>"), std::wstring::npos);  // HTML by default
+    EXPECT_TRUE(k.planovaneSnimky.empty());
+
+    // Without any audio device the audio fields stay empty.
+    KontextKamery bezZvuku = TestovaciKontext();
+    bezZvuku.zarizeniZvuk = nullptr;
+    k.NastavitVychozi(L"x", bezZvuku);
+    EXPECT_EQ(k.zarizeni.zvuk, InfoZarizeni{});
+    EXPECT_EQ(reg.PocetOtevrenych(), 0);
+}
+
+TEST(ParametryKamery, UplnyObehKazdeHodnoty) {
+    RegistrVPameti reg;
+    const ParametryKamery zmenena = ZmenenaKamera();
+    zmenena.Ulozit(reg, kCesta);
+    ParametryKamery k = Vychozi();
+    EXPECT_TRUE(k.Nacist(reg, kCesta).empty());
+    EXPECT_EQ(k, zmenena);
+    EXPECT_EQ(k.dalsiPrijemci, (std::vector<std::wstring>{L"a@example.cz", L"b@example.cz", L"c@example.cz"}));
+    EXPECT_EQ(reg.PocetOtevrenych(), 0);
+
+    // Every value of the record is stored: 161 in the camera's keys and 23 in each of five blocks.
+    const auto zmeneneHodnoty = HodnotyZaznamu(reg);
+    EXPECT_EQ(zmeneneHodnoty.size(), 161u + 5 * 23u);
+    // ... and the changed record differs from the defaults in every one of them.
+    RegistrVPameti regVychozi;
+    Vychozi().Ulozit(regVychozi, kCesta);
+    const auto vychoziHodnoty = HodnotyZaznamu(regVychozi);
+    ASSERT_EQ(vychoziHodnoty.size(), zmeneneHodnoty.size());
+    for (const auto& [jmeno, data] : vychoziHodnoty) {
+        ASSERT_TRUE(zmeneneHodnoty.count(jmeno));
+        EXPECT_NE(zmeneneHodnoty.at(jmeno), data) << std::string(jmeno.begin(), jmeno.end());
+    }
+    // Both event switch sets keep "snimekEmail" and "snimekEmailChyba" apart, the switch as a DWORD 1.
+    for (const wchar_t* klic : {L"Logovani", L"Zapis udalosti"}) {
+        EXPECT_TRUE(zmeneneHodnoty.count(std::wstring(klic) + L"|snimekEmail"));
+        EXPECT_TRUE(zmeneneHodnoty.count(std::wstring(klic) + L"|snimekEmailChyba"));
+    }
+    EXPECT_EQ(zmeneneHodnoty.at(L"Snimky disk\\Snimek\\Text|logfont").size(), 2 + 92u);  // "3:" and 92 bytes
+}
+
+TEST(ParametryKamery, ChybejiciPodklicNechavaVychozi) {
+    RegistrVPameti reg;
+    const ParametryKamery zmenena = ZmenenaKamera();
+    zmenena.Ulozit(reg, kCesta);
+    RegistrKlic klic(reg, kCesta);
+    klic.SmazatPodklic(L"Okno");
+    klic.SmazatPodklic(L"Snimky disk\\Snimek");
+    klic.SmazatPodklic(L"HTTP server\\Snimek\\Text");
+
+    ParametryKamery k = Vychozi();
+    const ParametryKamery vychozi = k;
+    EXPECT_TRUE(k.Nacist(reg, kCesta).empty());
+    EXPECT_EQ(k.okno, vychozi.okno);
+    EXPECT_EQ(k.snimkyDisk.snimek, vychozi.snimkyDisk.snimek);
+    EXPECT_EQ(k.httpServer.snimek.text, vychozi.httpServer.snimek.text);
+    EXPECT_EQ(k.httpServer.snimek.upravy, zmenena.httpServer.snimek.upravy);
+    EXPECT_EQ(k.snimkyDisk.soubor, zmenena.snimkyDisk.soubor);
+    EXPECT_EQ(k.zaznamVidea, zmenena.zaznamVidea);
+}
+
+TEST(ParametryKamery, HodnotaSpatnehoTypuNechaVychoziAOstatniSeNactou) {
+    RegistrVPameti reg;
+    const ParametryKamery zmenena = ZmenenaKamera();
+    zmenena.Ulozit(reg, kCesta);
+    RegistrKlic klic(reg, kCesta);
+    klic.OtevritZapis(L"Detekce pohybu");
+    klic.ZapsatText(L"interval", L"1000");
+    klic.OtevritZapis(L"Snimky email\\Snimek\\Text");
+    klic.ZapsatBinarni(L"logfont", "kratke", 6);
+    klic.Zavrit();
+
+    ParametryKamery k = Vychozi();
+    const auto chyby = k.Nacist(reg, kCesta);
+    ASSERT_EQ(chyby.size(), 2u);
+    EXPECT_EQ(chyby.front().Hr(), HresultZWin32(kChybaNesouhlasTypu));
+    EXPECT_NE(chyby.front().Text().find(L"interval"), std::wstring::npos);
+    EXPECT_EQ(k.detekcePohybu.interval, 1000u);
+    EXPECT_EQ(k.snimkyEmail.snimek.text.logfont, TestovaciKontext().pismo);
+    // Everything else, before and after the bad values, is the user's.
+    ParametryKamery ocekavana = zmenena;
+    ocekavana.detekcePohybu.interval = 1000;
+    ocekavana.snimkyEmail.snimek.text.logfont = TestovaciKontext().pismo;
+    EXPECT_EQ(k, ocekavana);
+}
+
+TEST(ParametryKamery, PrepinacUlozenyJakoDvaJePravdaAZapiseSeJedna) {
+    RegistrVPameti reg;
+    RegistrKlic klic(reg, kCesta);
+    klic.OtevritZapis(L"Okno");
+    klic.ZapsatCislo(L"navrchu", 2);
+    klic.Zavrit();
+    ParametryKamery k = Vychozi();
+    EXPECT_TRUE(k.Nacist(reg, kCesta).empty());
+    EXPECT_TRUE(k.okno.navrchu);
+    k.Ulozit(reg, kCesta);
+    std::uint32_t ulozeno = 0;
+    klic.OtevritCteni(L"Okno");
+    EXPECT_EQ(klic.CistCislo(L"navrchu", ulozeno), 0);
+    EXPECT_EQ(ulozeno, 1u);
+}
+
+TEST(ParametryKamery, HodnotyMimoRozsahSePouzijiJakJsouUlozeny) {
+    RegistrVPameti reg;
+    RegistrKlic klic(reg, kCesta);
+    klic.OtevritZapis(L"Detekce pohybu");
+    klic.ZapsatCislo(L"rozdilJasu", 999);
+    klic.Zavrit();
+    ParametryKamery k = Vychozi();
+    EXPECT_TRUE(k.Nacist(reg, kCesta).empty());
+    EXPECT_EQ(k.detekcePohybu.rozdilJasu, 999u);
+    const RozsahParametru* r = NajitRozsah(L"Detekce pohybu", L"rozdilJasu");
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(r->min, 1u);
+    EXPECT_EQ(r->max, 255u);
+    EXPECT_EQ(NajitRozsah(L"Snimky FTP", L"interval")->max, 864000u);
+    EXPECT_EQ(NajitRozsah(L"Okno", L"menu"), nullptr);
+}
+
+TEST(ParametryKamery, PlanovaneSnimkySerazeneBezDuplicit) {
+    RegistrVPameti reg;
+    const std::uint32_t poledne = ZabalitCas(12, 0, 0);
+    const std::uint32_t osm = ZabalitCas(8, 0, 0);
+    ASSERT_EQ(osm, 134217728u);
+    RegistrKlic klic(reg, kCesta);
+    klic.OtevritZapis(L"planovane_snimky");
+    // Names are the entries (the data is not read): 12:00:00, 8:00:00 and 12:00:00 once more.
+    klic.ZapsatCislo(std::to_wstring(poledne), 0);
+    klic.ZapsatCislo(std::to_wstring(osm), 0);
+    klic.ZapsatCislo(L"0" + std::to_wstring(poledne), 0);
+    klic.ZapsatCislo(L"poznamka", 5);  // not a number: no entry
+    klic.Zavrit();
+
+    ParametryKamery k = Vychozi();
+    EXPECT_TRUE(k.Nacist(reg, kCesta).empty());
+    EXPECT_EQ(k.planovaneSnimky, (std::vector<std::uint32_t>{osm, poledne}));
+    EXPECT_EQ(TextCasu(osm), L"Čas: 8:00:00");
+    EXPECT_EQ(TextCasu(ZabalitCas(23, 5, 9)), L"Čas: 23:05:09");
+
+    // Deleted entries disappear on save: the key is rebuilt.
+    k.planovaneSnimky.erase(k.planovaneSnimky.begin() + 1);
+    EXPECT_FALSE(PridatPlanovanySnimek(k.planovaneSnimky, osm));
+    EXPECT_TRUE(PridatPlanovanySnimek(k.planovaneSnimky, ZabalitCas(7, 59, 59)));
+    k.Ulozit(reg, kCesta);
+    klic.OtevritCteni(L"planovane_snimky");
+    EXPECT_EQ(klic.JmenaHodnot(), (std::vector<std::wstring>{std::to_wstring(ZabalitCas(7, 59, 59)), L"134217728"}));
+    std::uint32_t data = 0;
+    EXPECT_EQ(klic.CistCislo(L"134217728", data), 0);
+    EXPECT_EQ(data, osm);
+    klic.Zavrit();
+
+    std::vector<std::uint32_t> seznam{1, 2};
+    EXPECT_EQ(NacistPlanovaneSnimky(seznam, reg, CestaKamery(kKorenRegistru, L"jina")), 1);
+    EXPECT_TRUE(seznam.empty());
+}
+
+TEST(ParametryKamery, PoziceOknaSeUkladaJenKdyzDavaSmysl) {
+    RegistrVPameti reg;
+    EXPECT_EQ(NacistPoziciOkna(reg, kCesta), std::nullopt);
+    EXPECT_TRUE(UlozitPoziciOkna({10, 20, 330, 260}, 1280, 800, reg, kCesta));
+    EXPECT_EQ(NacistPoziciOkna(reg, kCesta), (PoziceOkna{10, 20, 320, 240}));
+    // Three pixels wide, left edge beyond the screen, taller than twice the screen: kept as it was.
+    EXPECT_FALSE(UlozitPoziciOkna({10, 20, 13, 260}, 1280, 800, reg, kCesta));
+    EXPECT_FALSE(UlozitPoziciOkna({1281, 20, 1600, 260}, 1280, 800, reg, kCesta));
+    EXPECT_FALSE(UlozitPoziciOkna({-1, 0, 300, 200}, 1280, 800, reg, kCesta));
+    EXPECT_FALSE(UlozitPoziciOkna({0, 0, 300, 1601}, 1280, 800, reg, kCesta));
+    EXPECT_EQ(NacistPoziciOkna(reg, kCesta), (PoziceOkna{10, 20, 320, 240}));
+    EXPECT_TRUE(PoziceOknaLzeUlozit({1280, 800, 1284, 804}, 1280, 800));
+}
+
+TEST(ParametryKamery, ZapisBlokuKteryNelzeVytvoritKonciZapisSeZpravouBloku) {
+    RegistrVPameti reg;
+    RegistrSChybou chybny(reg, L"HTTP server\\Snimek");
+    try {
+        ZmenenaKamera().Ulozit(chybny, kCesta);
+        FAIL() << "the save did not fail";
+    } catch (const Chyba& c) {
+        EXPECT_EQ(c.Hr(), HresultZWin32(kChybaPristupOdepren));
+        EXPECT_TRUE(c.Text().starts_with(kTextChybaZapisuSnimku));
+    }
+    // Values before the block were written, those after it were not.
+    RegistrKlic klic(reg, kCesta);
+    std::uint32_t port = 0;
+    klic.OtevritCteni(L"HTTP server");
+    EXPECT_EQ(klic.CistCislo(L"portServer", port), 0);
+    EXPECT_FALSE(klic.ZkusitOtevritCteni(L"Snimky disk"));
+}
+
+TEST(ParametryKamery, NahradaZnakuVNazvechSouboru) {
+    std::wstring t = L"a/b\\c+d?e*f:g;h!i<j>k|l'm\"n";
+    NahraditZnaky(t, L'_');
+    EXPECT_EQ(t, L"a_b_c_d_e_f_g_h_i_j_k_l_m_n");
+    std::wstring prazdny;
+    try {
+        NahraditZnaky(prazdny, L'_');
+        FAIL();
+    } catch (const Chyba& c) {
+        EXPECT_EQ(c.Hr(), kE_INVALIDARG);
+    }
+    EXPECT_EQ(CestaLoguKamery(L"C:\\data", L"Dvůr: vchod?"), L"C:\\data\\Dvůr_ vchod_.log");
+    // The slash as well, so the log of "a/b" can be written.
+    EXPECT_EQ(CestaLoguKamery(L"C:\\data", L"a/b"), L"C:\\data\\a_b.log");
+}
+
+TEST(ParametryKamery, DalsiEmailyRozdeleneNaAdresy) {
+    EXPECT_EQ(RozdelitDalsiEmaily(L"a@b.c;;d@e.f\n\ng@h.i\r\n"),
+              (std::vector<std::wstring>{L"a@b.c", L"d@e.f", L"g@h.i"}));
+    EXPECT_TRUE(RozdelitDalsiEmaily(L"a@b.c").empty());  // fewer than 6 characters
+    EXPECT_EQ(RozdelitDalsiEmaily(L"ab@c.d"), (std::vector<std::wstring>{L"ab@c.d"}));
+}
+
+TEST(ParametryKamery, ZasuvneModulyStejnehoJmenaSdileliPodklic) {
+    RegistrVPameti reg;
+    ParametryKamery k = Vychozi();
+    k.zasuvneModuly = {{L"Stary", L"C:\\s.dll", true, true, true, true, true}};
+    k.Ulozit(reg, kCesta);
+    k.zasuvneModuly = {{L"Vodoznak", L"C:\\a.dll", true, false, false, false, false},
+                       {L"Hodiny", L"C:\\h.dll", false, false, false, false, true},
+                       {L"Vodoznak", L"C:\\b.dll", false, true, false, false, false}};
+    k.Ulozit(reg, kCesta);
+    // A switch that is missing reads as off.
+    RegistrKlic klic(reg, kCesta);
+    klic.OtevritZapis(L"Zasuvne moduly\\Hodiny");
+    klic.SmazatHodnotu(L"zdo");
+    klic.Zavrit();
+    ParametryKamery n = Vychozi();
+    EXPECT_TRUE(n.Nacist(reg, kCesta).empty());
+    // The stale plug-in of the earlier save is gone; the two of one name left one entry, the later one.
+    ASSERT_EQ(n.zasuvneModuly.size(), 2u);
+    const auto vodoznak = std::find_if(n.zasuvneModuly.begin(), n.zasuvneModuly.end(),
+                                       [](const ZasuvnyModul& m) { return m.jmeno == L"Vodoznak"; });
+    const auto hodiny = std::find_if(n.zasuvneModuly.begin(), n.zasuvneModuly.end(),
+                                     [](const ZasuvnyModul& m) { return m.jmeno == L"Hodiny"; });
+    ASSERT_NE(vodoznak, n.zasuvneModuly.end());
+    ASSERT_NE(hodiny, n.zasuvneModuly.end());
+    EXPECT_EQ(vodoznak->cesta, L"C:\\b.dll");
+    EXPECT_TRUE(vodoznak->usEmail);
+    EXPECT_FALSE(vodoznak->usDisk);
+    EXPECT_FALSE(hodiny->zdo);
+}
+
+TEST(PopisPisma, ZaznamMa92BajtuVRozlozeniLogfontw) {
+    PopisPisma p;
+    p.vyska = -13;
+    p.tloustka = 700;
+    p.kurziva = 1;
+    p.znakovaSada = 238;
+    p.roztecARodina = 0x22;
+    p.NastavitJmenoPisma(L"Tahoma");
+    const auto b = p.Bajty();
+    EXPECT_EQ(b.size(), 92u);
+    EXPECT_EQ(b[0], 0xF3);  // -13, little-endian
+    EXPECT_EQ(b[3], 0xFF);
+    EXPECT_EQ(b[16], 700 & 0xFF);
+    EXPECT_EQ(b[17], 700 >> 8);
+    EXPECT_EQ(b[20], 1);
+    EXPECT_EQ(b[23], 238);
+    EXPECT_EQ(b[27], 0x22);
+    EXPECT_EQ(b[28], 'T');
+    EXPECT_EQ(b[29], 0);
+    EXPECT_EQ(b[38], 'a');
+    EXPECT_EQ(b[40], 0);  // terminating zero
+    EXPECT_EQ(PopisPisma::ZBajtu(b), p);
+    EXPECT_EQ(p.JmenoPisma(), L"Tahoma");
+    p.NastavitJmenoPisma(std::wstring(40, L'x'));
+    EXPECT_EQ(p.JmenoPisma().size(), 31u);
+}
+
+TEST(Tervik, ZamekDrzenPoCeleNacteniAUlozeni) {
+    RegistrVPameti reg;
+    Tervik t(L"Dvůr");
+    t.NastavitVychozi(TestovaciKontext());
+    t.Parametry().indexIkony = 5;
+    t.UlozitParametry(reg, kKorenRegistru);
+    Tervik u(L"dvůr");
+    u.NastavitVychozi(TestovaciKontext());
+    EXPECT_TRUE(u.NacistParametry(reg, kKorenRegistru).empty());
+    EXPECT_EQ(u.Parametry().indexIkony, 5u);
+    // Not held afterwards.
+    EXPECT_TRUE(u.Zamek().try_lock());
+    u.Zamek().unlock();
+}
