@@ -1,6 +1,7 @@
 #include "net/NastaveniProhlizeceFtp.h"
 
 #include "knihovna/RegistrKlic.h"
+#include "knihovna/SberChyb.h"
 
 using namespace Knihovna;
 
@@ -9,38 +10,27 @@ void NastaveniProhlizeceFtp::NastavitVychozi(std::uint32_t barvaPracovniPlochy) 
     pozadiObrazku = barvaPracovniPlochy;
 }
 
-namespace {
-template <class F>
-void Zkusit(std::vector<Chyba>& chyby, F&& f) {
-    try {
-        f();
-    } catch (const Chyba& c) {
-        chyby.push_back(c);
-    }
-}
-}  // namespace
-
 std::vector<Chyba> NastaveniProhlizeceFtp::Nacist(Registr& registr, const std::wstring& koren) {
     std::vector<Chyba> chyby;
     RegistrKlic klic(registr, koren);
     bool otevreno = false;
-    Zkusit(chyby, [&] { otevreno = klic.ZkusitOtevritCteni(kKlic); });
+    ZkusitKrok(chyby, [&] { otevreno = klic.ZkusitOtevritCteni(kKlic); });
     if (otevreno) {
-        Zkusit(chyby, [&] { klic.CistPriznak(L"nacitatAutomaticky", nacitatAutomaticky); });
-        Zkusit(chyby, [&] { klic.CistCislo(L"filtrSoubory", filtrSoubory); });
-        Zkusit(chyby, [&] { klic.CistCislo(L"pozadiObrazku", pozadiObrazku); });
-        Zkusit(chyby, [&] { klic.CistPriznak(L"pripojitPoSpusteni", pripojitPoSpusteni); });
-        Zkusit(chyby, [&] { klic.CistCislo(L"shellOtevrit", shellOtevrit); });
+        ZkusitKrok(chyby, [&] { klic.CistPriznak(L"nacitatAutomaticky", nacitatAutomaticky); });
+        ZkusitKrok(chyby, [&] { klic.CistCislo(L"filtrSoubory", filtrSoubory); });
+        ZkusitKrok(chyby, [&] { klic.CistCislo(L"pozadiObrazku", pozadiObrazku); });
+        ZkusitKrok(chyby, [&] { klic.CistPriznak(L"pripojitPoSpusteni", pripojitPoSpusteni); });
+        ZkusitKrok(chyby, [&] { klic.CistCislo(L"shellOtevrit", shellOtevrit); });
     }
     otevreno = false;
-    Zkusit(chyby, [&] { otevreno = klic.ZkusitOtevritCteni(kKlicPosledni); });
+    ZkusitKrok(chyby, [&] { otevreno = klic.ZkusitOtevritCteni(kKlicPosledni); });
     if (otevreno) {
-        Zkusit(chyby, [&] { klic.CistText(L"server", server); });
-        Zkusit(chyby, [&] { klic.CistText(L"uzivatel", uzivatel); });
-        Zkusit(chyby, [&] { klic.CistText(L"heslo", heslo); });
-        Zkusit(chyby, [&] { klic.CistPriznak(L"pasivniRezim", pasivniRezim); });
+        ZkusitKrok(chyby, [&] { klic.CistText(L"server", server); });
+        ZkusitKrok(chyby, [&] { klic.CistText(L"uzivatel", uzivatel); });
+        ZkusitKrok(chyby, [&] { klic.CistText(L"heslo", heslo); });
+        ZkusitKrok(chyby, [&] { klic.CistPriznak(L"pasivniRezim", pasivniRezim); });
     }
-    Zkusit(chyby, [&] { klic.Zavrit(); });
+    ZkusitKrok(chyby, [&] { klic.Zavrit(); });
     return chyby;
 }
 
