@@ -349,7 +349,7 @@ TEST(PopisPisma, ZaznamMa92BajtuVRozlozeniLogfontw) {
     EXPECT_EQ(p.JmenoPisma().size(), 31u);
 }
 
-TEST(Tervik, ZamekDrzenPoCeleNacteniAUlozeni) {
+TEST(Tervik, ParametryPodKlicemKameryAZamekPotomVolny) {
     RegistrVPameti reg;
     Tervik t(L"Dvůr");
     t.NastavitVychozi(TestovaciKontext());
