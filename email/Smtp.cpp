@@ -70,12 +70,13 @@ int Smtp::Prenos(const std::string* bajty) {
         return -1;
     }
     char buffer[kVelikostBloku];
-    // Stale input (the rest of an earlier reply) must not be taken for this reply.
-    while (soket_->CekatNaCteni(0) == 1) {
-        if (soket_->Prijmout(buffer, kVelikostBloku) <= 0) break;
-    }
-
     if (bajty) {
+        // Stale input (the rest of an earlier reply) must not be taken for this reply. Only
+        // before a command: when only reading, what is pending is the reply (the greeting).
+        while (soket_->CekatNaCteni(0) == 1) {
+            if (soket_->Prijmout(buffer, kVelikostBloku) <= 0) break;
+        }
+
         const std::size_t celkem = bajty->size();
         std::size_t odeslano = 0;
         while (odeslano < celkem) {

@@ -82,7 +82,7 @@ bool NacistSoubor(const std::wstring& cesta, std::string& obsah) {
 }  // namespace
 
 Zprava::Zprava(const Knihovna::Hodiny& hodiny)
-    : dateTime(hodiny.Ted()), zoneOffset(PosunMistniZony()), hodiny_(hodiny) {}
+    : dateTime(hodiny.Ted()), zoneOffset(PosunMistniZony()), hodiny_(&hodiny) {}
 
 const Knihovna::Hodiny& Zprava::SystemoveHodiny() {
     static const Knihovna::HodinySystemove hodiny;
@@ -201,7 +201,7 @@ std::wstring Zprava::TypObsahu(const std::wstring& zobrazeneJmeno) const {
 }
 
 std::string Zprava::EncodeBody(EncodingKind druh, const std::string& zdroj, std::wstring& nazevKodovani) {
-    const std::uint32_t zacatek = hodiny_.Tiky();
+    const std::uint32_t zacatek = hodiny_->Tiky();
     const auto* bajty = reinterpret_cast<const std::uint8_t*>(zdroj.data());
     if (druh == EncodingKind::Automaticky) druh = ChooseEncoding(bajty, zdroj.size());
     std::string vysledek;
@@ -228,7 +228,7 @@ std::string Zprava::EncodeBody(EncodingKind druh, const std::string& zdroj, std:
     vysledek = ZdvojitTeckyNaZacatkuRadku(std::move(vysledek));
     nazevKodovani = NazevKodovani(druh);
     if (ladiciVystup)
-        ladiciVystup(Knihovna::Formatovat(L"Encoding took %dms\n", static_cast<int>(hodiny_.Tiky() - zacatek)));
+        ladiciVystup(Knihovna::Formatovat(L"Encoding took %dms\n", static_cast<int>(hodiny_->Tiky() - zacatek)));
     return vysledek;
 }
 
@@ -241,7 +241,7 @@ std::vector<std::wstring> Zprava::Compose(std::string& vystup) {
 
     std::wstring vnejsi;
     std::wstring vnitrni;
-    const std::uint32_t tiky = hodiny_.Tiky();
+    const std::uint32_t tiky = hodiny_->Tiky();
     if (n >= 2) {
         vnejsi = Formatovat(L"CSmtpMsgPart123X456_000_%8.8X", tiky);
         if (multipartKind == MultipartKind::Automaticky)

@@ -76,7 +76,7 @@ private:
     static const Knihovna::Hodiny& SystemoveHodiny();
     std::wstring TypObsahu(const std::wstring& zobrazeneJmeno) const;
 
-    const Knihovna::Hodiny& hodiny_;
+    const Knihovna::Hodiny* hodiny_;
     Base64 base64_;
 };
 

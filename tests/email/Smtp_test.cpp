@@ -1,0 +1,406 @@
+#include "email/Smtp.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <deque>
+#include <thread>
+
+#include "PevneHodiny.h"
+#include "email/Base64.h"
+
+using namespace Holvent::Email;
+
+namespace {
+
+// One reply of the scripted peer: the command it expects (its beginning) and the pieces
+// in which the reply arrives.
+struct Krok {
+    std::string ocekavano;
+    std::vector<std::string> kusy;
+};
+
+// A peer that answers by a script, without a network.
+class SkriptovanySoket final : public Soket {
+public:
+    explicit SkriptovanySoket(std::vector<Krok> skript) : skript_(std::move(skript)) {}
+
+    std::vector<std::string>* prikazy = nullptr;  // every complete command the client sent
+    std::string* odeslano = nullptr;              // every byte the client sent
+    bool lzePrelozit = true;
+    bool kapat = false;  // after the script, a byte at a time without ever ending a line
+
+    bool PrelozitAdresu(const std::string&, std::uint32_t& adresa) override {
+        adresa = 0x0100007F;
+        return lzePrelozit;
+    }
+    bool Vytvorit() override { return true; }
+    bool Pripojit(std::uint32_t, std::uint16_t) override {
+        otevreno_ = true;
+        Odpovedet("");
+        return true;
+    }
+    int CekatNaCteni(int) override {
+        if (!fronta_.empty()) return 1;
+        if (kapat && krok_ >= skript_.size()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            fronta_.push_back("x");
+            return 1;
+        }
+        return 0;
+    }
+    bool CekatNaZapis() override { return otevreno_; }
+    int Prijmout(char* buffer, int velikost) override {
+        if (fronta_.empty()) return 0;
+        std::string& kus = fronta_.front();
+        const int n = std::min<int>(velikost, static_cast<int>(kus.size()));
+        std::copy(kus.begin(), kus.begin() + n, buffer);
+        kus.erase(0, static_cast<std::size_t>(n));
+        if (kus.empty()) fronta_.pop_front();
+        return n;
+    }
+    int Odeslat(const char* data, int delka) override {
+        if (!otevreno_) return -1;
+        if (odeslano) odeslano->append(data, static_cast<std::size_t>(delka));
+        buffer_.append(data, static_cast<std::size_t>(delka));
+        for (;;) {
+            const std::string konec = vDatech_ ? "\r\n.\r\n" : "\r\n";
+            const std::size_t i = buffer_.find(konec);
+            if (i == std::string::npos) break;
+            const std::string prikaz = buffer_.substr(0, i + konec.size());
+            buffer_.erase(0, i + konec.size());
+            vDatech_ = false;
+            Odpovedet(prikaz);
+        }
+        return delka;
+    }
+    void Zavrit() override { otevreno_ = false; }
+    bool JeOtevreny() const override { return otevreno_; }
+    std::wstring JmenoPocitace() override { return L"TESTPC"; }
+
+private:
+    void Odpovedet(const std::string& prikaz) {
+        if (!prikaz.empty() && prikazy) prikazy->push_back(prikaz);
+        if (krok_ >= skript_.size()) return;
+        const Krok& k = skript_[krok_++];
+        EXPECT_EQ(prikaz.substr(0, k.ocekavano.size()), k.ocekavano) << "step " << krok_ - 1;
+        for (const auto& kus : k.kusy) fronta_.push_back(kus);
+        if (prikaz == "DATA\r\n" && !k.kusy.empty() && k.kusy[0].starts_with("354")) vDatech_ = true;
+    }
+
+    std::vector<Krok> skript_;
+    std::size_t krok_ = 0;
+    std::deque<std::string> fronta_;
+    std::string buffer_;
+    bool otevreno_ = false;
+    bool vDatech_ = false;
+};
+
+class ZaznamSmtp final : public Smtp {
+public:
+    using Smtp::Smtp;
+    std::vector<int> odmitnuti;
+    std::vector<int> chyby;
+    std::vector<std::size_t> prubeh;
+    bool prerusit = false;
+    int opakovatPrihlaseni = 0;
+
+    int OnRejected(int kod, const std::wstring&) override {
+        odmitnuti.push_back(kod);
+        if (kod == 535 && opakovatPrihlaseni > 0) {
+            --opakovatPrihlaseni;
+            password = L"spravne";
+            return 1;
+        }
+        return 0;
+    }
+    int OnError(int kod, const std::wstring&) override {
+        chyby.push_back(kod);
+        return 0;
+    }
+    bool OnProgress(const std::string&, std::size_t odeslanoBajtu, std::size_t) override {
+        prubeh.push_back(odeslanoBajtu);
+        return !prerusit;
+    }
+};
+
+std::string B64(const std::string& s) {
+    Base64 b;
+    b.Encode(s.c_str());
+    return b.EncodedText();
+}
+
+class SmtpTest : public ::testing::Test {
+protected:
+    ZaznamSmtp& Klient(std::vector<Krok> skript) {
+        klient_.reset();
+        prikazy_.clear();
+        odeslano_.clear();
+        auto soket = std::make_unique<SkriptovanySoket>(std::move(skript));
+        soket->prikazy = &prikazy_;
+        soket->odeslano = &odeslano_;
+        soket_ = soket.get();
+        klient_ = std::make_unique<ZaznamSmtp>(std::move(soket));
+        klient_->pauzaPredPripojenimMs = 0;
+        klient_->pauzaPredPozdravemMs = 0;
+        klient_->casovyLimitOdpovediMs = 300;
+        return *klient_;
+    }
+    void Zprava1(const std::wstring& text = L"Ahoj") {
+        zprava_.senderAddress = L"kamera@example.com";
+        zprava_.recipientAddress = L"a@example.com";
+        zprava_.subject = L"Test";
+        CastZpravy cast;
+        cast.text = text;
+        zprava_.bodyParts.push_back(cast);
+    }
+
+    PevneHodiny hodiny_;
+    Zprava zprava_{hodiny_};
+    std::vector<std::string> prikazy_;
+    std::string odeslano_;
+    SkriptovanySoket* soket_ = nullptr;
+    std::unique_ptr<ZaznamSmtp> klient_;
+};
+
+const Krok kPozdrav{"", {"220 smtp.example.com ESMTP\r\n"}};
+const Krok kEhloViceradkove{"EHLO TESTPC\r\n", {"250-smtp.example.com\r\n250-SIZE 1000", "0000\r\n250-AUTH LOGIN\r\n",
+                                                "250 HELP\r\n"}};
+
+}  // namespace
+
+TEST_F(SmtpTest, CelyDialogSPrihlasenimAViceradkovouOdpovediPoKusech) {
+    auto& klient = Klient({kPozdrav,
+                           kEhloViceradkove,
+                           {"AUTH LOGIN\r\n", {"334 VXNlcm5hbWU6\r\n"}},
+                           {B64("uzivatel") + "\r\n", {"334 cGFzc3dvcmQ6\r\n"}},  // "password:" in lower case
+                           {B64("heslo") + "\r\n", {"235 2.7.0 Accepted\r\n"}},
+                           {"MAIL FROM: <kamera@example.com>\r\n", {"250 OK\r\n"}},
+                           {"RCPT TO: <a@example.com>\r\n", {"250 OK\r\n"}},
+                           {"RCPT TO: <skryty@example.com>\r\n", {"251 forwarded\r\n"}},
+                           {"DATA\r\n", {"354 go ahead\r\n"}},
+                           {"", {"250 queued\r\n"}},
+                           {"QUIT\r\n", {"221 bye\r\n"}}});
+    klient.userName = L"uzivatel";
+    klient.password = L"heslo";
+    Zprava1(L"radek\r\n.\r\nkonec");
+    zprava_.hidden.push_back({L"", L"skryty@example.com"});
+    Zprava kopie = zprava_;
+    std::string ocekavanaZprava;
+    kopie.Compose(ocekavanaZprava);
+    ASSERT_TRUE(klient.Connect(L"smtp.example.com"));
+    EXPECT_TRUE(klient.Greeted());
+    EXPECT_EQ(klient.SendMail(zprava_), 0);
+    ASSERT_EQ(prikazy_.size(), 9u);
+    EXPECT_EQ(prikazy_[8], ocekavanaZprava + "\r\n.\r\n");
+    EXPECT_NE(prikazy_[8].find("\r\n..\r\n"), std::string::npos);
+    EXPECT_EQ(klient.LastReply(), L"250 queued");
+    klient.Close();
+    EXPECT_EQ(prikazy_.back(), "QUIT\r\n");
+    EXPECT_FALSE(soket_->JeOtevreny());
+    EXPECT_TRUE(klient.chyby.empty());
+    EXPECT_TRUE(klient.odmitnuti.empty());
+}
+
+TEST_F(SmtpTest, StaraDataOdstraniVyprazdneniPredPrikazem) {
+    auto& klient = Klient({kPozdrav,
+                           {"EHLO", {"250 OK\r\n", "250-zbytek starsi odpovedi\r\n"}},
+                           {"MAIL FROM", {"250 OK\r\n"}}});
+    ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
+    EXPECT_EQ(klient.MailFrom(L"kamera@example.com"), 0);
+    EXPECT_EQ(klient.LastReply(), L"250 OK");
+}
+
+TEST_F(SmtpTest, BezRozsireniNeboPoOdmitnutiEhloJenHeloBezPrihlaseni) {
+    {
+        auto& klient = Klient({kPozdrav, {"HELO TESTPC\r\n", {"250 hi\r\n"}}, {"MAIL FROM", {"250 OK\r\n"}}});
+        klient.extended = false;
+        klient.userName = L"uzivatel";
+        ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
+        EXPECT_EQ(klient.MailFrom(L"x@example.com"), 0);
+        EXPECT_EQ(prikazy_[0], "HELO TESTPC\r\n");
+    }
+    {
+        auto& klient = Klient({kPozdrav,
+                               {"EHLO TESTPC\r\n", {"500 unknown command\r\n"}},
+                               {"HELO TESTPC\r\n", {"250 hi\r\n"}},
+                               {"MAIL FROM", {"250 OK\r\n"}}});
+        klient.userName = L"uzivatel";
+        ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
+        EXPECT_EQ(klient.MailFrom(L"x@example.com"), 0);
+        EXPECT_EQ(prikazy_.size(), 3u);
+        EXPECT_EQ(prikazy_[1], "HELO TESTPC\r\n");
+    }
+}
+
+TEST_F(SmtpTest, PrazdnyUzivatelNeprihlasujeAJinaVyzvaKonci334) {
+    {
+        auto& klient = Klient({kPozdrav, kEhloViceradkove, {"MAIL FROM", {"250 OK\r\n"}}});
+        ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
+        EXPECT_EQ(klient.MailFrom(L"x@example.com"), 0);
+        EXPECT_EQ(prikazy_[1].substr(0, 4), "MAIL");
+    }
+    {
+        auto& klient = Klient({kPozdrav,
+                               kEhloViceradkove,
+                               {"AUTH LOGIN\r\n", {"334 " + B64("Jmeno:") + "\r\n"}},
+                               {"MAIL FROM", {"530 auth required\r\n"}},
+                               {"AUTH LOGIN\r\n", {"334 " + B64("Jmeno:") + "\r\n"}},
+                               {"MAIL FROM", {"250 OK\r\n"}}});
+        klient.userName = L"uzivatel";
+        // Hello succeeds whatever the authentication gave; it shows up at MAIL FROM.
+        ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
+        ASSERT_FALSE(klient.chyby.empty());
+        EXPECT_EQ(klient.chyby[0], 334);
+        EXPECT_EQ(klient.MailFrom(L"x@example.com"), 0);
+    }
+}
+
+TEST_F(SmtpTest, OdmitnuteHesloZnovuPresOnRejected) {
+    auto& klient = Klient({kPozdrav,
+                           kEhloViceradkove,
+                           {"AUTH LOGIN\r\n", {"334 VXNlcm5hbWU6\r\n"}},
+                           {B64("u") + "\r\n", {"334 UGFzc3dvcmQ6\r\n"}},
+                           {B64("spatne") + "\r\n", {"535 invalid\r\n"}},
+                           {"AUTH LOGIN\r\n", {"334 VXNlcm5hbWU6\r\n"}},
+                           {B64("u") + "\r\n", {"334 UGFzc3dvcmQ6\r\n"}},
+                           {B64("spravne") + "\r\n", {"235 ok\r\n"}}});
+    klient.userName = L"u";
+    klient.password = L"spatne";
+    klient.opakovatPrihlaseni = 1;
+    ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
+    EXPECT_EQ(klient.odmitnuti, std::vector<int>{535});
+    EXPECT_TRUE(klient.chyby.empty());
+    EXPECT_EQ(prikazy_.size(), 7u);
+}
+
+TEST_F(SmtpTest, OpakovanePozadovaniPrihlaseniJeOmezene) {
+    std::vector<Krok> skript{kPozdrav, {"EHLO", {"250 OK\r\n"}}};
+    const Krok prihlaseni[] = {{"AUTH LOGIN\r\n", {"334 VXNlcm5hbWU6\r\n"}},
+                               {B64("u") + "\r\n", {"334 UGFzc3dvcmQ6\r\n"}},
+                               {B64("p") + "\r\n", {"235 ok\r\n"}}};
+    skript.insert(skript.end(), std::begin(prihlaseni), std::end(prihlaseni));
+    for (int i = 0; i <= Smtp::kMaxKolAutentizace; ++i) {
+        skript.push_back({"MAIL FROM", {"530 authentication required\r\n"}});
+        if (i < Smtp::kMaxKolAutentizace) skript.insert(skript.end(), std::begin(prihlaseni), std::end(prihlaseni));
+    }
+    skript.push_back({"QUIT", {"221 bye\r\n"}});
+    auto& klient = Klient(skript);
+    klient.userName = L"u";
+    klient.password = L"p";
+    ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
+    EXPECT_EQ(klient.MailFrom(L"x@example.com"), 530);
+    int mailFrom = 0;
+    for (const auto& p : prikazy_) mailFrom += p.starts_with("MAIL FROM") ? 1 : 0;
+    EXPECT_EQ(mailFrom, Smtp::kMaxKolAutentizace + 1);
+    EXPECT_EQ(klient.chyby.back(), 530);
+}
+
+TEST_F(SmtpTest, OdmitnutiPrijemci) {
+    {
+        auto& klient = Klient({kPozdrav,
+                               {"EHLO", {"250 OK\r\n"}},
+                               {"MAIL FROM", {"250 OK\r\n"}},
+                               {"RCPT TO: <a@example.com>", {"550 no such user\r\n"}},
+                               {"RCPT TO: <b@example.com>", {"250 OK\r\n"}},
+                               {"RCPT TO: <c@example.com>", {"553 refused\r\n"}},
+                               {"DATA", {"354 go\r\n"}},
+                               {"", {"250 OK\r\n"}}});
+        Zprava1();
+        zprava_.furtherTo.push_back({L"B", L"b@example.com"});
+        zprava_.hidden.push_back({L"", L"c@example.com"});
+        ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
+        EXPECT_EQ(klient.SendMail(zprava_), 0);
+        EXPECT_EQ(klient.odmitnuti, (std::vector<int>{550, 553}));
+        EXPECT_TRUE(klient.chyby.empty());
+    }
+    {
+        auto& klient = Klient({kPozdrav,
+                               {"EHLO", {"250 OK\r\n"}},
+                               {"MAIL FROM", {"250 OK\r\n"}},
+                               {"RCPT TO: <a@example.com>", {"550 no\r\n"}},
+                               {"RCPT TO: <b@example.com>", {"551 not local\r\n"}}});
+        zprava_ = Zprava(hodiny_);
+        Zprava1();
+        zprava_.furtherTo.push_back({L"", L"b@example.com"});
+        ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
+        EXPECT_EQ(klient.SendMail(zprava_), 551);
+        for (const auto& p : prikazy_) EXPECT_FALSE(p.starts_with("DATA"));
+        EXPECT_EQ(klient.chyby, std::vector<int>{551});
+    }
+}
+
+TEST_F(SmtpTest, OdpovedBezKonceRadkuDoCasovehoLimituJeMinusJedna) {
+    auto& klient = Klient({kPozdrav, {"EHLO", {"250 OK\r\n"}}, {"MAIL FROM", {"250 zacatek bez konce"}}});
+    soket_->kapat = true;
+    ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
+    const auto zacatek = std::chrono::steady_clock::now();
+    EXPECT_EQ(klient.MailFrom(L"x@example.com"), -1);
+    EXPECT_GE(std::chrono::steady_clock::now() - zacatek, std::chrono::milliseconds(250));
+    EXPECT_FALSE(klient.Greeted());
+    EXPECT_EQ(klient.chyby, std::vector<int>{-1});
+    // A dead connection gets no QUIT.
+    klient.Close();
+    EXPECT_NE(prikazy_.back(), "QUIT\r\n");
+}
+
+TEST_F(SmtpTest, PrubehPoBlocichAPreruseni) {
+    const std::vector<Krok> skript{kPozdrav,
+                                   {"EHLO", {"250 OK\r\n"}},
+                                   {"MAIL FROM", {"250 OK\r\n"}},
+                                   {"RCPT TO", {"250 OK\r\n"}},
+                                   {"DATA", {"354 go\r\n"}},
+                                   {"", {"250 OK\r\n"}}};
+    {
+        auto& klient = Klient(skript);
+        Zprava1(std::wstring(3000, L'a'));
+        std::string text;
+        zprava_.Compose(text);
+        const std::size_t celkem = text.size() + 5;
+        ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
+        EXPECT_EQ(klient.SendMail(zprava_), 0);
+        ASSERT_EQ(klient.prubeh.size(), (celkem + 1023) / 1024);
+        for (std::size_t i = 0; i + 1 < klient.prubeh.size(); ++i) EXPECT_EQ(klient.prubeh[i], 1024 * (i + 1));
+        EXPECT_EQ(klient.prubeh.back(), celkem);
+    }
+    {
+        auto& klient = Klient(skript);
+        klient.prerusit = true;
+        ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
+        EXPECT_EQ(klient.SendMail(zprava_), -1);
+        EXPECT_EQ(klient.prubeh.size(), 1u);
+        EXPECT_EQ(odeslano_.find("\r\n.\r\n"), std::string::npos);
+        EXPECT_FALSE(klient.Greeted());
+    }
+}
+
+TEST_F(SmtpTest, SelhaniPripojeni) {
+    {
+        auto& klient = Klient({kPozdrav});
+        soket_->lzePrelozit = false;
+        EXPECT_FALSE(klient.Connect(L"neexistuje.invalid"));
+    }
+    {
+        auto& klient = Klient({{"", {"554 go away\r\n"}}});
+        EXPECT_FALSE(klient.Connect(L"127.0.0.1"));
+        EXPECT_EQ(klient.chyby, std::vector<int>{554});
+        EXPECT_FALSE(soket_->JeOtevreny());
+    }
+    {
+        auto& klient = Klient({kPozdrav, {"EHLO", {"421 closing\r\n"}}, {"HELO", {"421 closing\r\n"}}});
+        EXPECT_FALSE(klient.Connect(L"127.0.0.1"));
+        EXPECT_EQ(klient.chyby, std::vector<int>{421});
+    }
+    {
+        // A peer that answers with something that is no reply code.
+        auto& klient = Klient({{"", {"HELLO THERE\r\n"}}});
+        EXPECT_FALSE(klient.Connect(L"127.0.0.1"));
+        EXPECT_EQ(klient.chyby, std::vector<int>{-1});
+    }
+    {
+        auto& klient = Klient({kPozdrav});
+        zprava_ = Zprava(hodiny_);
+        zprava_.senderAddress = L"kamera@example.com";
+        EXPECT_EQ(klient.SendMail(zprava_), -1);
+    }
+}
