@@ -40,6 +40,7 @@ gtest_discover_tests(tervik_testy_jadra TEST_PREFIX "wine.jadro." DISCOVERY_MODE
 
 # Tests of the Win32 code, against the real registry, files, windows and devices of the Wine prefix.
 file(GLOB_RECURSE TESTY_WIN CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/win/*_test.cpp)
+list(FILTER TESTY_WIN EXCLUDE REGEX "/tests/testkamera/")  # the test camera builds its own test program
 if(TESTY_WIN)
   # With the program's resources, so string-table texts and version data are the real ones.
   add_executable(tervik_testy_win ${TESTY_WIN} ${CMAKE_SOURCE_DIR}/resources/Tervik.rc)

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <windows.h>
+
+namespace TestovaciKamera {
+
+// {BFCFA471-A96D-466E-A03B-632D0647BA51} the camera with image properties.
+inline constexpr CLSID kClsidKamery = {0xbfcfa471, 0xa96d, 0x466e, {0xa0, 0x3b, 0x63, 0x2d, 0x06, 0x47, 0xba, 0x51}};
+// {57454723-7850-4375-833A-1DFE02DD320A} the variant without IAMVideoProcAmp.
+inline constexpr CLSID kClsidKameryBezObrazu = {0x57454723, 0x7850, 0x4375,
+                                                {0x83, 0x3a, 0x1d, 0xfe, 0x02, 0xdd, 0x32, 0x0a}};
+
+inline constexpr const wchar_t* kNazevZarizeni = L"Testovací kamera Tervik";
+inline constexpr const wchar_t* kNazevZarizeniBezObrazu = L"Testovací kamera Tervik bez nastavení obrazu";
+inline constexpr const wchar_t* kPopisZarizeni = L"Virtuální testovací kamera Tervik: obrazec s časem a číslem snímku";
+inline constexpr const wchar_t* kNazevPinu = L"Zachytávání";
+
+// How many devices of the same name DllInstall registers at most.
+inline constexpr int kNejvicZarizeni = 8;
+
+// The scene switch under the program's root key.
+inline constexpr const wchar_t* kKlicSceny = L"Software\\Dunmar Holvent\\Tervik\\4.8\\Testovaci kamera";
+inline constexpr const wchar_t* kHodnotaSceny = L"scena";
+
+}  // namespace TestovaciKamera
