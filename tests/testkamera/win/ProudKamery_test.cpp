@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "KameraVGrafu.h"
+#include "testkamera/FormatKamery.h"
+#include "testkamera/VzorKamery.h"
+
+using namespace TestyKamery;
+using namespace std::chrono_literals;
+using TestovaciKamera::FormatKamery;
+using TestovaciKamera::VzorKamery;
+
+namespace {
+
+bool BilyBodVOblasti(const Snimek& s, const Knihovna::Obdelnik& o) {
+    for (int y = o.top; y < o.bottom; ++y)
+        for (int x = o.left; x < o.right; ++x)
+            if (s.Bod(x, y) == (TestovaciKamera::Bgr{235, 235, 235})) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(ProudKamery, NahledBeziVeVsechVelikostechSeVzoremATricetiSnimky) {
+    for (const FormatKamery& f : TestovaciKamera::NabizeneFormaty()) {
+        SCOPED_TRACE(f.sirka);
+        ComPtr<IBaseFilter> kamera = OtevritKameru();
+        GrafKamery graf(kamera.Get(), PIN_CATEGORY_PREVIEW, &f);
+        EXPECT_EQ(graf.PripojenyFormat().sirka, f.sirka);
+        EXPECT_EQ(graf.PripojenyFormat().vyska, f.vyska);
+        ASSERT_EQ(graf.Spustit(), S_OK);
+        ASSERT_TRUE(graf.CekatNaSnimky(3));
+        const Snimek prvni = graf.Posledni();
+        ASSERT_TRUE(graf.CekatNaSnimky(30));
+        const Snimek posledni = graf.Posledni();
+        const double sekund = std::chrono::duration<double>(posledni.prijat - prvni.prijat).count();
+        const double zaSekundu = 30.0 / sekund;
+        EXPECT_GT(zaSekundu, 20.0);
+        EXPECT_LT(zaSekundu, 33.0);
+
+        ASSERT_EQ(posledni.sirka, f.sirka);
+        ASSERT_EQ(posledni.vyska, f.vyska);
+        for (int i = 0; i < VzorKamery::kPocetPruhu; ++i) {
+            const auto o = VzorKamery::OblastPruhu(i, f.sirka, f.vyska);
+            EXPECT_EQ(posledni.Bod((o.left + o.right) / 2, (o.top + o.bottom) / 2), VzorKamery::BarvaPruhu(i)) << i;
+        }
+        EXPECT_TRUE(BilyBodVOblasti(posledni, VzorKamery::OblastHodin(f.sirka, f.vyska)));
+        graf.Zastavit();
+    }
+    EXPECT_EQ(MuzeSeUvolnit(), S_OK);
+}
+
+TEST(ProudKamery, VzorkyNesouCasGrafu) {
+    ComPtr<IBaseFilter> kamera = OtevritKameru();
+    GrafKamery graf(kamera.Get(), PIN_CATEGORY_CAPTURE);
+    graf.ulozitHistorii = true;
+    ASSERT_EQ(graf.Spustit(), S_OK);
+    ASSERT_TRUE(graf.CekatNaSnimky(12));
+    graf.Zastavit();
+    const auto h = graf.Historie();
+    ASSERT_GE(h.size(), 12u);
+    for (std::size_t i = 1; i < h.size(); ++i) {
+        ASSERT_TRUE(h[i].maCas);
+        const REFERENCE_TIME krok = h[i].zacatek - h[i - 1].zacatek;
+        EXPECT_GT(krok, 0) << i;
+        EXPECT_LT(krok, 10'000'000) << i;
+    }
+    // Stream time: from the graph clock minus the run start, so it begins near zero.
+    EXPECT_GT(h.front().zacatek, -10'000'000);
+    EXPECT_LT(h.front().zacatek, 10'000'000);
+    const double prumernyKrok = double(h.back().zacatek - h.front().zacatek) / double(h.size() - 1);
+    EXPECT_GT(prumernyKrok, 333333 * 0.8);
+}
+
+TEST(ProudKamery, CasVObrazeSeMeniStatickaScenaStoji) {
+    PrepinacSceny scena(0);
+    ComPtr<IBaseFilter> kamera = OtevritKameru();
+    const FormatKamery f{320, 240};
+    GrafKamery graf(kamera.Get(), PIN_CATEGORY_PREVIEW, &f);
+    ASSERT_EQ(graf.Spustit(), S_OK);
+    ASSERT_TRUE(graf.CekatNaSnimky(2));
+    const Snimek a = graf.Posledni();
+    Snimek b;
+    ASSERT_TRUE(graf.CekatNa([&](const Snimek& s) { return s.prijat - a.prijat >= 1100ms; }, b));
+    const Rozdil r = Porovnat(a, b, VzorKamery::OblastHodin(f.sirka, f.vyska));
+    EXPECT_GT(r.uvnitr, 20);  // the seconds and the frame number
+    EXPECT_EQ(r.venku, 0);
+}
+
+TEST(ProudKamery, ScenaSPohybemSePrepinaZaBehu) {
+    PrepinacSceny scena(1);
+    ComPtr<IBaseFilter> kamera = OtevritKameru();
+    const FormatKamery f{160, 120};
+    GrafKamery graf(kamera.Get(), PIN_CATEGORY_PREVIEW, &f);
+    ASSERT_EQ(graf.Spustit(), S_OK);
+    const auto hodiny = VzorKamery::OblastHodin(f.sirka, f.vyska);
+    Snimek predchozi, s;
+    const auto vetsinaSeZmenila = [&](const Snimek& ted) {
+        const bool ano = !predchozi.data.empty() && Porovnat(predchozi, ted, hodiny).venku > f.sirka * f.vyska / 2;
+        predchozi = ted;
+        return ano;
+    };
+    EXPECT_TRUE(graf.CekatNa(vetsinaSeZmenila, s));
+
+    scena.Nastavit(0);
+    predchozi = {};
+    const auto jenHodiny = [&](const Snimek& ted) {
+        const bool ano = !predchozi.data.empty() && Porovnat(predchozi, ted, hodiny).venku == 0;
+        predchozi = ted;
+        return ano;
+    };
+    EXPECT_TRUE(graf.CekatNa(jenHodiny, s));
+}
+
+TEST(ProudKamery, JasAZoomMeniObrazZaBehu) {
+    ComPtr<IBaseFilter> kamera = OtevritKameru();
+    const FormatKamery f{160, 120};
+    GrafKamery graf(kamera.Get(), PIN_CATEGORY_PREVIEW, &f);
+    ASSERT_EQ(graf.Spustit(), S_OK);
+    ASSERT_TRUE(graf.CekatNaSnimky(2));
+    const double zaklad = graf.Posledni().Prumer();
+
+    ComPtr<IAMVideoProcAmp> obraz;
+    ASSERT_EQ(kamera.As(&obraz), S_OK);
+    ASSERT_EQ(obraz->Set(VideoProcAmp_Brightness, 40, VideoProcAmp_Flags_Manual), S_OK);
+    Snimek s;
+    EXPECT_TRUE(graf.CekatNa([&](const Snimek& t) { return t.Prumer() > zaklad + 30; }, s));
+    // Automatic mode goes back to the default.
+    ASSERT_EQ(obraz->Set(VideoProcAmp_Brightness, 40, VideoProcAmp_Flags_Auto), S_OK);
+    EXPECT_TRUE(graf.CekatNa([&](const Snimek& t) { return t.Prumer() < zaklad + 5; }, s));
+
+    ComPtr<IAMCameraControl> ovladani;
+    ASSERT_EQ(kamera.As(&ovladani), S_OK);
+    ASSERT_EQ(ovladani->Set(CameraControl_Zoom, 200, CameraControl_Flags_Manual), S_OK);
+    EXPECT_TRUE(graf.CekatNa([&](const Snimek& t) { return t.Bod(2, 10) == VzorKamery::BarvaPruhu(2); }, s));
+}
+
+TEST(ProudKamery, OpakovaneSpusteniAZastaveniBezUnikuReferenci) {
+    {
+        ComPtr<IBaseFilter> kamera = OtevritKameru();
+        {
+            GrafKamery graf(kamera.Get(), PIN_CATEGORY_PREVIEW);
+            for (int i = 0; i < 5; ++i) {
+                ASSERT_EQ(graf.Spustit(), S_OK) << i;
+                ASSERT_TRUE(graf.CekatNaSnimky(2)) << i;
+                if (i == 2) {
+                    // Paused and run again, the stream goes on.
+                    ASSERT_TRUE(SUCCEEDED(graf.Rizeni()->Pause()));
+                    ASSERT_TRUE(SUCCEEDED(graf.Rizeni()->Run()));
+                    ASSERT_TRUE(graf.CekatNaSnimky(2)) << i;
+                }
+                graf.Zastavit();
+            }
+        }
+        // The same filter in a second graph once the first is gone.
+        GrafKamery graf(kamera.Get(), PIN_CATEGORY_CAPTURE);
+        ASSERT_EQ(graf.Spustit(), S_OK);
+        ASSERT_TRUE(graf.CekatNaSnimky(2));
+        EXPECT_EQ(MuzeSeUvolnit(), S_FALSE);
+    }
+    // Every object of the DLL (filter, pin, enumerators, class factory) has been released.
+    EXPECT_EQ(MuzeSeUvolnit(), S_OK);
+}
