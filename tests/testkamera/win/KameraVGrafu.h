@@ -97,6 +97,7 @@ public:
     IMediaControl* Rizeni() { return rizeni_.Get(); }
     IGraphBuilder* Graf() { return graf_.Get(); }
     IAMStreamConfig* Konfigurace() { return konfigurace_.Get(); }
+    IBaseFilter* Chytac() { return chytac_.Get(); }
     std::vector<Snimek> Historie();  // frames kept when ulozitHistorii is set (without pixels)
     bool ulozitHistorii = false;
 

@@ -136,6 +136,22 @@ TEST(ProudKamery, JasAZoomMeniObrazZaBehu) {
     EXPECT_TRUE(graf.CekatNa([&](const Snimek& t) { return t.Bod(2, 10) == VzorKamery::BarvaPruhu(2); }, s));
 }
 
+TEST(ProudKamery, OdmitnuteVzorkyProudNezastavi) {
+    ComPtr<IBaseFilter> kamera = OtevritKameru();
+    const FormatKamery f{160, 120};
+    GrafKamery graf(kamera.Get(), PIN_CATEGORY_CAPTURE, &f);
+    ASSERT_EQ(graf.Spustit(), S_OK);
+    ASSERT_TRUE(graf.CekatNaSnimky(2));
+    // The grabber alone stops: it refuses the camera's samples (and decommits its allocator).
+    ASSERT_EQ(graf.Chytac()->Stop(), S_OK);
+    ASSERT_TRUE(SUCCEEDED(graf.Chytac()->Pause()));
+    ASSERT_TRUE(SUCCEEDED(graf.Chytac()->Run(0)));
+    EXPECT_TRUE(graf.CekatNaSnimky(5));
+    FILTER_STATE stav;
+    EXPECT_EQ(kamera->GetState(0, &stav), S_OK);
+    EXPECT_EQ(stav, State_Running);
+}
+
 TEST(ProudKamery, OpakovaneSpusteniAZastaveniBezUnikuReferenci) {
     {
         ComPtr<IBaseFilter> kamera = OtevritKameru();

@@ -1,0 +1,23 @@
+#include "testkamera/PrikazInstalace.h"
+
+#include <gtest/gtest.h>
+
+using namespace TestovaciKamera;
+
+TEST(PrikazInstalace, PocetAVariantaBezObrazu) {
+    const auto prazdny = RozebratPrikazInstalace(L"", 8);
+    ASSERT_TRUE(prazdny);
+    EXPECT_EQ(prazdny->pocet, 0);
+    EXPECT_FALSE(prazdny->bezObrazu);
+
+    const auto oba = RozebratPrikazInstalace(L" 2,BezObrazu ", 8);
+    ASSERT_TRUE(oba);
+    EXPECT_EQ(oba->pocet, 2);
+    EXPECT_TRUE(oba->bezObrazu);
+    EXPECT_EQ(RozebratPrikazInstalace(L"8", 8)->pocet, 8);
+
+    // Refused rather than guessed: a count out of range, words it does not know, repeats.
+    for (const wchar_t* spatny : {L"0", L"9", L"-1", L"2x", L"1000000000000", L"mnoho", L"2 3", L"bezobrazu,bezobrazu"}) {
+        EXPECT_FALSE(RozebratPrikazInstalace(spatny, 8)) << spatny;
+    }
+}
