@@ -30,7 +30,6 @@ std::wstring CestaDll() {
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD duvod, LPVOID) {
     if (duvod == DLL_PROCESS_ATTACH) {
         ModulKamery::NastavitInstanci(instance);
-        ::DisableThreadLibraryCalls(instance);
     }
     return TRUE;
 }
