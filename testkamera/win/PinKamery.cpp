@@ -247,14 +247,18 @@ HRESULT PinKamery::SetFormat(AM_MEDIA_TYPE* typ) {
         format_ = *format;
         return S_OK;
     }
-    // Connected: the peer must take the new format, then the graph reconnects the pin with it.
+    // Connected: the peer must take the new format. The pin reconnects itself rather than through
+    // IFilterGraph2::ReconnectEx, which Wine answers with success without reconnecting anything
+    // (the pin would then make frames that no longer fit the negotiated buffers).
     if (protejsek_->QueryAccept(typ) != S_OK) return VFW_E_INVALIDMEDIATYPE;
-    ComPtr<IFilterGraph2> graf;
-    if (!filtr_.Graf() || FAILED(filtr_.Graf()->QueryInterface(IID_PPV_ARGS(&graf)))) return VFW_E_NOT_IN_GRAPH;
+    ComPtr<IPin> protejsek = protejsek_;
     const FormatKamery predchozi = format_;
-    format_ = *format;
-    const HRESULT hr = graf->ReconnectEx(this, typ);
-    if (FAILED(hr) && !protejsek_) format_ = predchozi;
+    protejsek->Disconnect();
+    UvolnitSpojeni();
+    const HRESULT hr = ZkusitSpojeni(protejsek.Get(), *format);
+    if (SUCCEEDED(hr)) return S_OK;
+    // Back to the old format, so a refused change leaves a working connection.
+    ZkusitSpojeni(protejsek.Get(), predchozi);
     return hr;
 }
 

@@ -178,3 +178,31 @@ TEST(ProudKamery, OpakovaneSpusteniAZastaveniBezUnikuReferenci) {
     // Every object of the DLL (filter, pin, enumerators, class factory) has been released.
     EXPECT_EQ(MuzeSeUvolnit(), S_OK);
 }
+
+TEST(ProudKamery, ZmenaFormatuSpojenehoPinuHoOpravduPrepoji) {
+    ComPtr<IBaseFilter> kamera = OtevritKameru();
+    const FormatKamery f{160, 120};
+    GrafKamery graf(kamera.Get(), PIN_CATEGORY_CAPTURE, &f);
+    AM_MEDIA_TYPE* mt = nullptr;
+    VIDEO_STREAM_CONFIG_CAPS caps{};
+    ASSERT_EQ(graf.Konfigurace()->GetStreamCaps(1, &mt, reinterpret_cast<BYTE*>(&caps)), S_OK);
+    const HRESULT hr = graf.Konfigurace()->SetFormat(mt);
+    ::CoTaskMemFree(mt->pbFormat);
+    ::CoTaskMemFree(mt);
+    ASSERT_EQ(hr, S_OK);
+    // Both ends of the camera's connection carry the new size (what lies beyond the peer, a Smart
+    // Tee under Wine, keeps its own: the program rebuilds the graph after a size change).
+    ComPtr<IPin> pin;
+    ASSERT_EQ(graf.Konfigurace()->QueryInterface(IID_PPV_ARGS(&pin)), S_OK);
+    ComPtr<IPin> protejsek;
+    ASSERT_EQ(pin->ConnectedTo(&protejsek), S_OK);
+    for (IPin* p : {pin.Get(), protejsek.Get()}) {
+        AM_MEDIA_TYPE typ{};
+        ASSERT_EQ(p->ConnectionMediaType(&typ), S_OK);
+        const auto* info = reinterpret_cast<const VIDEOINFOHEADER*>(typ.pbFormat);
+        EXPECT_EQ(info->bmiHeader.biWidth, 320);
+        EXPECT_EQ(info->bmiHeader.biHeight, 240);
+        ::CoTaskMemFree(typ.pbFormat);
+        if (typ.pUnk) typ.pUnk->Release();
+    }
+}
