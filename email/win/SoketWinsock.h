@@ -1,0 +1,40 @@
+#pragma once
+
+#include <winsock2.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "email/Soket.h"
+
+namespace Holvent::Email {
+
+// The SMTP client's TCP layer over blocking Winsock calls.
+class SoketWinsock final : public Soket {
+public:
+    SoketWinsock();
+    ~SoketWinsock() override;
+    SoketWinsock(const SoketWinsock&) = delete;
+    SoketWinsock& operator=(const SoketWinsock&) = delete;
+
+    bool PrelozitAdresu(const std::string& hostitel, std::uint32_t& adresa) override;
+    bool Vytvorit() override;
+    bool Pripojit(std::uint32_t adresa, std::uint16_t port) override;
+    int CekatNaCteni(int milisekundy) override;
+    bool CekatNaZapis() override;
+    int Prijmout(char* buffer, int velikost) override;
+    int Odeslat(const char* data, int delka) override;
+    void Zavrit() override;
+    bool JeOtevreny() const override { return soket_ != INVALID_SOCKET; }
+    std::wstring JmenoPocitace() override;
+
+    // The SMTP port of the services database ("smtp"/"tcp"), 25 when it has none.
+    static std::uint16_t PortSmtp();
+
+private:
+    bool winsock_ = false;
+    SOCKET soket_ = INVALID_SOCKET;
+};
+
+}  // namespace Holvent::Email
