@@ -1,0 +1,823 @@
+#include "video/win/ZachytavaniVidea.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "knihovna/Formatovani.h"
+#include "knihovna/win/UnikatniHandle.h"
+#include "video/KoderyObrazu.h"
+#include "video/PaletaGif.h"
+#include "video/PruhSnimku.h"
+#include "video/RozvrzeniVidea.h"
+#include "video/ZdrojFormatu.h"
+#include "video/win/ChybaGdiPlus.h"
+#include "video/win/HledaniZarizeni.h"
+
+namespace Holvent::DirectShow {
+
+using Knihovna::kE_FAIL;
+using Knihovna::kE_HANDLE;
+using Knihovna::kE_INVALIDARG;
+using Knihovna::kE_NOINTERFACE;
+using Knihovna::kE_NOTIMPL;
+using Knihovna::kE_POINTER;
+using Knihovna::Vyhodit;
+using Knihovna::VyhoditPriChybe;
+
+namespace {
+
+constexpr const wchar_t* kTextNepodporovanyRozmer = L"Nepodporovaný rozměr videa";
+constexpr const wchar_t* kTextChybiRizeni = L"Není k dispozici rozhraní IMediaControl";
+constexpr DWORD kCekaniNaStav = 5000;
+
+// Frees what an AM_MEDIA_TYPE owns (the platform's FreeMediaType).
+void UvolnitObsahTypu(AM_MEDIA_TYPE& typ) noexcept {
+    if (typ.cbFormat != 0 || typ.pbFormat) ::CoTaskMemFree(typ.pbFormat);
+    typ.cbFormat = 0;
+    typ.pbFormat = nullptr;
+    if (typ.pUnk) {
+        typ.pUnk->Release();
+        typ.pUnk = nullptr;
+    }
+}
+
+// A media type the callee allocated (DeleteMediaType at the end of the scope).
+struct UklidTypu {
+    AM_MEDIA_TYPE* typ;
+    ~UklidTypu() {
+        if (typ) {
+            UvolnitObsahTypu(*typ);
+            ::CoTaskMemFree(typ);
+        }
+    }
+};
+
+// A media type filled in place (FreeMediaType at the end of the scope).
+struct UklidObsahuTypu {
+    AM_MEDIA_TYPE& typ;
+    ~UklidObsahuTypu() { UvolnitObsahTypu(typ); }
+};
+
+// The bitmap header of a video format, or null for a format without one.
+BITMAPINFOHEADER* HlavickaTypu(AM_MEDIA_TYPE& typ) {
+    if (!typ.pbFormat) return nullptr;
+    if (typ.formattype == FORMAT_VideoInfo && typ.cbFormat >= sizeof(VIDEOINFOHEADER))
+        return &reinterpret_cast<VIDEOINFOHEADER*>(typ.pbFormat)->bmiHeader;
+    if (typ.formattype == FORMAT_VideoInfo2 && typ.cbFormat >= sizeof(VIDEOINFOHEADER2))
+        return &reinterpret_cast<VIDEOINFOHEADER2*>(typ.pbFormat)->bmiHeader;
+    return nullptr;
+}
+
+// The sorted and numbered video devices (the device list's enumeration).
+SeznamZarizeni SeznamZarizeniVidea() {
+    SeznamZarizeni zarizeni;
+    ProjitZarizeni(CLSID_VideoInputDeviceCategory, [&](IMoniker*, IPropertyBag* vlastnosti) {
+        InfoZarizeni z;
+        if (!CistVlastnostZarizeni(vlastnosti, L"FriendlyName", z.friendlyName)) return false;
+        CistVlastnostZarizeni(vlastnosti, L"Description", z.popis);
+        CistVlastnostZarizeni(vlastnosti, L"DevicePath", z.devicePath);
+        zarizeni.push_back(std::move(z));
+        return false;
+    });
+    SeraditAOcislovat(zarizeni, [](const std::wstring& a, const std::wstring& b) { return ::lstrcmpiW(a.c_str(), b.c_str()); });
+    return zarizeni;
+}
+
+long BajtuRadku(const BITMAPINFOHEADER& h) { return ((h.biWidth * h.biBitCount + 31) / 32) * 4; }
+
+// The stream configuration and graph of a running capture object, for reading its format list.
+class ZdrojFormatuGrafu final : public ZdrojFormatu {
+public:
+    ZdrojFormatuGrafu(IMediaControl* rizeni, IAMStreamConfig* konfigurace) : rizeni_(rizeni), konfigurace_(konfigurace) {}
+
+    void Zastavit() override {
+        if (rizeni_) rizeni_->StopWhenReady();
+    }
+    void Spustit() override {
+        if (rizeni_) rizeni_->Run();
+    }
+    Knihovna::Hresult PocetSchopnosti(int& pocet, int& velikost) override {
+        return konfigurace_->GetNumberOfCapabilities(&pocet, &velikost);
+    }
+    bool Schopnost(int index, FormatVidea& format) override {
+        VIDEO_STREAM_CONFIG_CAPS schopnosti{};
+        AM_MEDIA_TYPE* typ = nullptr;
+        if (FAILED(konfigurace_->GetStreamCaps(index, &typ, reinterpret_cast<BYTE*>(&schopnosti))) || !typ) return false;
+        UklidTypu uklid{typ};
+        if (typ->majortype != MEDIATYPE_Video && typ->majortype != MEDIATYPE_AnalogVideo) return false;
+        static_assert(sizeof schopnosti == kVelikostSchopnosti);
+        format.sirka = schopnosti.InputSize.cx;
+        format.vyska = schopnosti.InputSize.cy;
+        format.minInterval = schopnosti.MinFrameInterval;
+        std::memcpy(format.schopnosti.data(), &schopnosti, sizeof schopnosti);
+        return true;
+    }
+
+private:
+    IMediaControl* rizeni_;
+    IAMStreamConfig* konfigurace_;
+};
+
+}  // namespace
+
+ZachytavaniVidea::ZachytavaniVidea() { Resetovat(); }
+
+ZachytavaniVidea::~ZachytavaniVidea() {
+    Vypnout();
+    bitmapa_.reset();
+}
+
+void ZachytavaniVidea::Resetovat() {
+    Vypnout();
+    bitmapa_.reset();
+    std::vector<std::uint8_t>().swap(buffer_);
+    hlavicka_ = {};
+    prijemce_.Uvolnit();
+    NacistKodery();
+    vybranyKoder_ = 0;
+    obraz_ = VychoziVlastnostiObrazu();
+    ovladani_ = VychoziVlastnostiOvladani();
+    formaty_.Vymazat();
+    formatyNacteny_ = false;
+    cil_ = nullptr;
+    zpravaSnimek_ = zpravaStart_ = zpravaVysledek_ = 0;
+    vlastnik_ = nullptr;
+    posledniChyba_.clear();
+    souborZaznamu_.clear();
+    souborProfilu_.clear();
+    hlavniProudAvi_ = -1;
+    indexWmv_ = true;
+    sirka_ = vyska_ = -1;
+    kodPruhu_ = kPruhZadny;
+    tloustkaPruhu_ = kVychoziTloustkaPruhu;
+    barvaTextu_[0] = 255;
+    barvaTextu_[1] = 255;
+    barvaTextu_[2] = 0;
+    pismo_ = LOGFONTW{};
+    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof pismo_, &pismo_);
+    zarizeniVideo_ = {};
+    zarizeniZvuk_ = {};
+}
+
+void ZachytavaniVidea::NacistKodery() {
+    kodery_ = {};
+    UINT pocet = 0, velikost = 0;
+    // Without GDI+ started (or without encoders) the table stays empty and saving says so.
+    if (Gdiplus::GetImageEncodersSize(&pocet, &velikost) != Gdiplus::Ok || pocet == 0 || velikost == 0) return;
+    std::vector<std::uint8_t> pamet(velikost);
+    auto* info = reinterpret_cast<Gdiplus::ImageCodecInfo*>(pamet.data());
+    if (Gdiplus::GetImageEncoders(pocet, velikost, info) != Gdiplus::Ok) return;
+    for (UINT i = 0; i < pocet; ++i) {
+        if (!info[i].MimeType) continue;
+        const int index = IndexKoderu(info[i].MimeType);
+        if (index < 0 || kodery_[static_cast<size_t>(index)].nalezen) continue;
+        kodery_[static_cast<size_t>(index)] = Koder{info[i].Clsid, true};
+    }
+}
+
+void ZachytavaniVidea::VybratPrvniZarizeni() {
+    const SeznamZarizeni zarizeni = SeznamZarizeniVidea();
+    if (zarizeni.empty()) return;
+    if (::lstrcmpiW(zarizeni.front().devicePath.c_str(), zarizeniVideo_.devicePath.c_str()) != 0) {
+        formaty_.Vymazat();
+        formatyNacteny_ = false;
+    }
+    zarizeniVideo_ = zarizeni.front();
+}
+
+void ZachytavaniVidea::NastavitZarizeniVideo(const InfoZarizeni& zarizeni) {
+    const bool zmena = ::lstrcmpiW(zarizeni.devicePath.c_str(), zarizeniVideo_.devicePath.c_str()) != 0;
+    zarizeniVideo_ = zarizeni;
+    if (!zmena) return;
+    formaty_.Vymazat();
+    formatyNacteny_ = false;
+    if (GrafExistuje()) {
+        Vypnout();
+        Zapnout();
+    }
+}
+
+void ZachytavaniVidea::NastavitZarizeniZvuk(const InfoZarizeni& zarizeni) { zarizeniZvuk_ = zarizeni; }
+
+void ZachytavaniVidea::NastavitCil(HWND cil, UINT zpravaSnimek, UINT zpravaStart, UINT zpravaVysledek) {
+    cil_ = cil;
+    zpravaSnimek_ = zpravaSnimek;
+    zpravaStart_ = zpravaStart;
+    zpravaVysledek_ = zpravaVysledek;
+}
+
+void ZachytavaniVidea::NastavitPrijemceSnimku(ISampleGrabberCB* prijemce) {
+    prijemce_ = UkazatelCom<ISampleGrabberCB>(prijemce);
+    if (grabber_) VyhoditPriChybe(grabber_->SetCallback(prijemce, 0));
+}
+
+void ZachytavaniVidea::NastavitPruh(int kod, const LOGFONTW& pismo) {
+    kodPruhu_ = kod;
+    pismo_ = pismo;
+}
+
+void ZachytavaniVidea::NastavitBarvuTextu(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+    barvaTextu_[0] = r;
+    barvaTextu_[1] = g;
+    barvaTextu_[2] = b;
+}
+
+void ZachytavaniVidea::VybratKoder(int index) {
+    if (index < 0 || index >= kPocetKoderu) Vyhodit(kE_INVALIDARG);
+    vybranyKoder_ = index;
+}
+
+void ZachytavaniVidea::Oznamit(UINT zprava, LPARAM lp) {
+    if (cil_ && zprava) ::SendMessageW(cil_, zprava, 0, lp);
+}
+
+// ---------------------------------------------------------------- switching on and off
+
+void ZachytavaniVidea::Zapnout() {
+    Oznamit(zpravaStart_, 0);
+    try {
+        ZapnoutKroky();
+    } catch (...) {
+        const Knihovna::Hresult hr = Knihovna::HresultAktualniVyjimky();
+        Vypnout();
+        Oznamit(zpravaVysledek_, static_cast<LPARAM>(hr));
+        throw;
+    }
+    Oznamit(zpravaVysledek_, 0);
+}
+
+void ZachytavaniVidea::ZapnoutKroky() {
+    if (stavitel_) Vyhodit(kE_FAIL);
+    if (zarizeniVideo_.friendlyName.empty()) VybratPrvniZarizeni();
+    if (zarizeniVideo_.friendlyName.empty()) Vyhodit(kE_NOINTERFACE);
+
+    VyhoditPriChybe(::CoCreateInstance(CLSID_CaptureGraphBuilder2, nullptr, CLSCTX_INPROC_SERVER,
+                                       IID_ICaptureGraphBuilder2, stavitel_.put()));
+    const HRESULT hrGrafu =
+        ::CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder, graf_.put());
+    if (FAILED(hrGrafu)) {
+        stavitel_.Uvolnit();
+        Vyhodit(hrGrafu);
+    }
+    VyhoditPriChybe(stavitel_->SetFiltergraph(graf_.get()));
+    VyhoditPriChybe(graf_.Dotaz(IID_IMediaControl, rizeni_));
+    VyhoditPriChybe(graf_.Dotaz(IID_IVideoWindow, oknoVidea_));
+    VyhoditPriChybe(graf_.Dotaz(IID_IMediaEventEx, udalosti_));
+
+    filtrVidea_ = NajitZarizeniVidea(zarizeniVideo_);
+    VyhoditPriChybe(graf_->AddFilter(filtrVidea_.get(), L"Cap"));
+
+    VyhoditPriChybe(::CoCreateInstance(CLSID_SampleGrabber, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
+                                       filtrGrabberu_.put()));
+    VyhoditPriChybe(filtrGrabberu_.Dotaz(IID_ISampleGrabber, grabber_));
+    AM_MEDIA_TYPE typ{};
+    typ.majortype = MEDIATYPE_Video;
+    typ.subtype = MEDIASUBTYPE_RGB24;
+    typ.formattype = GUID_NULL;
+    VyhoditPriChybe(grabber_->SetMediaType(&typ));
+
+    // A device with a video port pin gets a null renderer in the graph, as capture devices of
+    // that kind expect one (the program does not connect it).
+    UkazatelCom<IPin> portVidea;
+    if (stavitel_->FindPin(filtrVidea_.get(), PINDIR_OUTPUT, &PIN_CATEGORY_VIDEOPORT, nullptr, FALSE, 0,
+                           portVidea.put()) == S_OK &&
+        portVidea) {
+        VyhoditPriChybe(::CoCreateInstance(CLSID_NullRenderer, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
+                                           nullRenderer_.put()));
+        VyhoditPriChybe(graf_->AddFilter(nullRenderer_.get(), L"NULL renderer"));
+    }
+
+    PostavitNahled();
+    PripojitOknoVidea();
+    NacistAktualniFormat();
+    NacistVlastnosti();
+    ZobrazitRenderer();
+
+    if (!rizeni_) {
+        posledniChyba_ = kTextChybiRizeni;
+        Vyhodit(kE_NOINTERFACE);
+    }
+    VyhoditPriChybe(rizeni_->Run());
+}
+
+void ZachytavaniVidea::PostavitNahled() {
+    VyhoditPriChybe(graf_->AddFilter(filtrGrabberu_.get(), L"Grabber"));
+    const HRESULT hr = stavitel_->RenderStream(&PIN_CATEGORY_PREVIEW, &MEDIATYPE_Interleaved, filtrVidea_.get(),
+                                               filtrGrabberu_.get(), nullptr);
+    if (FAILED(hr)) {
+        VyhoditPriChybe(stavitel_->RenderStream(&PIN_CATEGORY_PREVIEW, &MEDIATYPE_Video, filtrVidea_.get(),
+                                                filtrGrabberu_.get(), nullptr));
+    }
+    AM_MEDIA_TYPE pripojeny{};
+    VyhoditPriChybe(grabber_->GetConnectedMediaType(&pripojeny));
+    UvolnitObsahTypu(pripojeny);
+    grabber_->SetBufferSamples(TRUE);
+    grabber_->SetOneShot(FALSE);
+    if (prijemce_) VyhoditPriChybe(grabber_->SetCallback(prijemce_.get(), 0));
+}
+
+void ZachytavaniVidea::PripojitOknoVidea() {
+    oknoVidea_->put_WindowStyle(WS_CHILD);
+    VyhoditPriChybe(oknoVidea_->put_Owner(reinterpret_cast<OAHWND>(vlastnik_)));
+    oknoVidea_->SetWindowPosition(0, 0, 0, 0);
+}
+
+void ZachytavaniVidea::ZobrazitRenderer() {
+    oknoVidea_->put_MessageDrain(reinterpret_cast<OAHWND>(vlastnik_));
+    UmistitRenderer();
+    oknoVidea_->put_Visible(OATRUE);
+}
+
+void ZachytavaniVidea::UmistitRenderer() {
+    if (!oknoVidea_) return;
+    int sirka = 0, vyska = 0;
+    VelikostRendereru(sirka_, vyska_, sirka, vyska);
+    oknoVidea_->SetWindowPosition(0, 0, sirka, vyska);
+}
+
+UkazatelCom<IAMStreamConfig> ZachytavaniVidea::NajitKonfiguraciProudu(bool& nahled, bool vyhodit) {
+    UkazatelCom<IAMStreamConfig> konfigurace;
+    nahled = true;
+    if (SUCCEEDED(stavitel_->FindInterface(&PIN_CATEGORY_PREVIEW, nullptr, filtrVidea_.get(), IID_IAMStreamConfig,
+                                           konfigurace.put())) &&
+        konfigurace)
+        return konfigurace;
+    nahled = false;
+    const HRESULT hr = stavitel_->FindInterface(&PIN_CATEGORY_CAPTURE, &MEDIATYPE_Video, filtrVidea_.get(),
+                                                IID_IAMStreamConfig, konfigurace.put());
+    if (SUCCEEDED(hr) && konfigurace) return konfigurace;
+    konfigurace.Uvolnit();
+    if (vyhodit) Vyhodit(FAILED(hr) ? hr : kE_NOINTERFACE);
+    return konfigurace;
+}
+
+void ZachytavaniVidea::NacistAktualniFormat() {
+    bool nahled = false;
+    auto konfigurace = NajitKonfiguraciProudu(nahled, true);
+    AM_MEDIA_TYPE* typ = nullptr;
+    const HRESULT hr = konfigurace->GetFormat(&typ);
+    UklidTypu uklid{typ};
+    if (FAILED(hr) || !typ) {
+        if (nahled) return;
+        Vyhodit(FAILED(hr) ? hr : kE_POINTER);
+    }
+    // A format without a bitmap header tells no size: the current one stays.
+    if (const BITMAPINFOHEADER* h = HlavickaTypu(*typ)) {
+        sirka_ = h->biWidth;
+        vyska_ = h->biHeight;
+    }
+}
+
+void ZachytavaniVidea::NacistVlastnosti() {
+    obraz_ = VychoziVlastnostiObrazu();
+    UkazatelCom<IAMVideoProcAmp> amp;
+    // Many cheap devices have no image controls; they are switched on all the same, with
+    // invalid records.
+    if (SUCCEEDED(filtrVidea_.Dotaz(IID_IAMVideoProcAmp, amp)) && amp) {
+        for (auto& v : obraz_) {
+            long min = 0, max = 0, krok = 0, vychozi = 0, priznaky = 0;
+            v.platna = SUCCEEDED(amp->GetRange(v.idVlastnosti, &min, &max, &krok, &vychozi, &priznaky));
+            if (!v.platna) continue;
+            v.min = min;
+            v.max = max;
+            v.krok = krok;
+            v.vychozi = vychozi;
+            v.priznaky = priznaky;
+            long hodnota = 0;
+            VyhoditPriChybe(amp->Get(v.idVlastnosti, &hodnota, &priznaky));
+            v.hodnota = hodnota;
+            v.priznaky = priznaky;
+        }
+    }
+    // Records of an earlier device must not look valid for this one.
+    ovladani_ = VychoziVlastnostiOvladani();
+    UkazatelCom<IAMCameraControl> kamera;
+    if (FAILED(filtrVidea_.Dotaz(IID_IAMCameraControl, kamera)) || !kamera) return;
+    for (auto& v : ovladani_) {
+        long min = 0, max = 0, krok = 0, vychozi = 0, schopnosti = 0;
+        v.platna = SUCCEEDED(kamera->GetRange(v.idVlastnosti, &min, &max, &krok, &vychozi, &schopnosti));
+        if (!v.platna) continue;
+        v.min = min;
+        v.max = max;
+        v.krok = krok;
+        v.vychozi = vychozi;
+        v.priznakySchopnosti = schopnosti;
+        long hodnota = 0, priznaky = 0;
+        kamera->Get(v.idVlastnosti, &hodnota, &priznaky);
+        v.hodnota = hodnota;
+        v.priznaky = priznaky;
+    }
+}
+
+void ZachytavaniVidea::Vypnout() {
+    if (oknoVidea_) {
+        // Hidden before it loses its owner, so it never shows as a window of its own.
+        oknoVidea_->put_Visible(OAFALSE);
+        oknoVidea_->put_Owner(0);
+        oknoVidea_->put_MessageDrain(0);
+        oknoVidea_.Uvolnit();
+    }
+    if (rizeni_) rizeni_->Stop();
+    // After a failed Run some filters may still be running; a graph released in that state
+    // never finishes its release.
+    ZastavitVsechnyFiltry();
+    if (grabber_) grabber_->SetCallback(nullptr, 0);
+    if (graf_) {
+        if (filtrVidea_) OdstranitZaFiltrem(filtrVidea_.get());
+        if (filtrZvuku_) OdstranitZaFiltrem(filtrZvuku_.get());
+    }
+    konfiguraceAviMux_.Uvolnit();
+    multiplexer_.Uvolnit();
+    filtrZvuku_.Uvolnit();
+    filtrVidea_.Uvolnit();
+    rizeni_.Uvolnit();
+    udalosti_.Uvolnit();
+    nullRenderer_.Uvolnit();
+    graf_.Uvolnit();
+    grabber_.Uvolnit();
+    filtrGrabberu_.Uvolnit();
+    stavitel_.Uvolnit();
+}
+
+void ZachytavaniVidea::ZastavitVsechnyFiltry() noexcept {
+    if (!graf_) return;
+    UkazatelCom<IEnumFilters> filtry;
+    if (FAILED(graf_->EnumFilters(filtry.put())) || !filtry) return;
+    for (;;) {
+        UkazatelCom<IBaseFilter> filtr;
+        if (filtry->Next(1, filtr.put(), nullptr) != S_OK || !filtr) break;
+        filtr->Stop();
+    }
+}
+
+void ZachytavaniVidea::OdstranitZaFiltrem(IBaseFilter* filtr) noexcept {
+    UkazatelCom<IEnumPins> vycet;
+    if (FAILED(filtr->EnumPins(vycet.put())) || !vycet) return;
+    // The pins are collected first: disconnecting while enumerating invalidates the enumerator.
+    std::vector<UkazatelCom<IPin>> piny;
+    for (;;) {
+        UkazatelCom<IPin> pin;
+        if (vycet->Next(1, pin.put(), nullptr) != S_OK || !pin) break;
+        piny.push_back(std::move(pin));
+    }
+    for (auto& pin : piny) {
+        UkazatelCom<IPin> protejsek;
+        if (pin->ConnectedTo(protejsek.put()) != S_OK || !protejsek) continue;
+        PIN_INFO info{};
+        if (FAILED(protejsek->QueryPinInfo(&info))) continue;
+        auto dalsi = UkazatelCom<IBaseFilter>::Prevzit(info.pFilter);
+        if (info.dir != PINDIR_INPUT || !dalsi) continue;
+        OdstranitZaFiltrem(dalsi.get());
+        graf_->Disconnect(protejsek.get());
+        graf_->Disconnect(pin.get());
+        graf_->RemoveFilter(dalsi.get());
+    }
+}
+
+// ---------------------------------------------------------------- size and formats
+
+bool ZachytavaniVidea::VelikostGrabberuJe(int sirka, int vyska) {
+    AM_MEDIA_TYPE typ{};
+    if (FAILED(grabber_->GetConnectedMediaType(&typ))) return false;
+    UklidObsahuTypu uklid{typ};
+    const BITMAPINFOHEADER* h = HlavickaTypu(typ);
+    return h && h->biWidth == sirka && std::abs(h->biHeight) == std::abs(vyska);
+}
+
+void ZachytavaniVidea::NastavitVelikost(int sirka, int vyska) {
+    if (!stavitel_ || !rizeni_) Vyhodit(kE_NOINTERFACE);
+    if (sirka <= 0 || vyska <= 0) Vyhodit(kE_INVALIDARG);
+    OAFilterState stav = State_Stopped;
+    VyhoditPriChybe(rizeni_->GetState(kCekaniNaStav, &stav));
+    bool nahled = false;
+    auto konfigurace = NajitKonfiguraciProudu(nahled, true);
+    const bool bezel = stav != State_Stopped;
+    if (bezel) rizeni_->StopWhenReady();
+
+    AM_MEDIA_TYPE* typ = nullptr;
+    const HRESULT hrFormatu = konfigurace->GetFormat(&typ);
+    UklidTypu uklid{typ};
+    if (FAILED(hrFormatu) || !typ) {
+        if (bezel) rizeni_->Run();
+        if (nahled) return;
+        Vyhodit(FAILED(hrFormatu) ? hrFormatu : kE_POINTER);
+    }
+    BITMAPINFOHEADER* h = HlavickaTypu(*typ);
+    if (!h) {
+        if (bezel) rizeni_->Run();
+        posledniChyba_ = kTextNepodporovanyRozmer;
+        Vyhodit(kE_FAIL);
+    }
+    h->biWidth = sirka;
+    h->biHeight = vyska;
+    // An uncompressed format states its frame size; a stale one would be refused or misread.
+    if (h->biCompression == BI_RGB || h->biCompression == BI_BITFIELDS) {
+        h->biSizeImage = static_cast<DWORD>(BajtuRadku(*h) * std::abs(h->biHeight));
+        if (typ->bFixedSizeSamples) typ->lSampleSize = h->biSizeImage;
+    }
+    const HRESULT hr = konfigurace->SetFormat(typ);
+    if (FAILED(hr)) {
+        posledniChyba_ = kTextNepodporovanyRozmer;
+        if (bezel) rizeni_->Run();
+        Vyhodit(hr);
+    }
+    if (bezel) rizeni_->Run();
+
+    // The filters after a tee (and some drivers) keep the old size on a connected graph: then
+    // the part behind the capture filter is built again with the new format in place.
+    if (!VelikostGrabberuJe(sirka, vyska)) {
+        try {
+            PrestavetZaZdrojem(konfigurace.get(), typ, bezel);
+        } catch (...) {
+            Vypnout();
+            throw;
+        }
+        if (!VelikostGrabberuJe(sirka, vyska)) {
+            NacistAktualniFormat();
+            UmistitRenderer();
+            posledniChyba_ = kTextNepodporovanyRozmer;
+            Vyhodit(kE_FAIL);
+        }
+    }
+    sirka_ = sirka;
+    vyska_ = vyska;
+    UmistitRenderer();
+}
+
+void ZachytavaniVidea::PrestavetZaZdrojem(IAMStreamConfig* konfigurace, AM_MEDIA_TYPE* typ, bool spustit) {
+    rizeni_->Stop();
+    oknoVidea_->put_Visible(OAFALSE);
+    OdstranitZaFiltrem(filtrVidea_.get());
+    const HRESULT hr = konfigurace->SetFormat(typ);
+    if (FAILED(hr)) {
+        posledniChyba_ = kTextNepodporovanyRozmer;
+        Vyhodit(hr);
+    }
+    PostavitNahled();
+    PripojitOknoVidea();
+    if (const BITMAPINFOHEADER* h = HlavickaTypu(*typ)) {
+        sirka_ = h->biWidth;
+        vyska_ = h->biHeight;
+    }
+    ZobrazitRenderer();
+    if (spustit) VyhoditPriChybe(rizeni_->Run());
+}
+
+int ZachytavaniVidea::NacistFormaty() {
+    if (!stavitel_) Vyhodit(kE_NOINTERFACE);
+    formaty_.Vymazat();
+    bool nahled = false;
+    auto konfigurace = NajitKonfiguraciProudu(nahled, false);
+    if (!konfigurace) return 1;
+    ZdrojFormatuGrafu zdroj(rizeni_.get(), konfigurace.get());
+    const int vysledek = formaty_.Nacist(zdroj);
+    if (vysledek == 0) formatyNacteny_ = true;
+    return vysledek;
+}
+
+void ZachytavaniVidea::SeraditFormaty() { formaty_.Seradit(); }
+
+void ZachytavaniVidea::ZobrazitVlastnostiFormatu() {
+    if (!stavitel_ || !rizeni_) Vyhodit(kE_NOINTERFACE);
+    rizeni_->StopWhenReady();
+    UkazatelCom<IAMStreamConfig> konfigurace;
+    if (FAILED(stavitel_->FindInterface(&PIN_CATEGORY_CAPTURE, &MEDIATYPE_Interleaved, filtrVidea_.get(),
+                                        IID_IAMStreamConfig, konfigurace.put())) ||
+        !konfigurace) {
+        if (FAILED(stavitel_->FindInterface(&PIN_CATEGORY_CAPTURE, &MEDIATYPE_Video, filtrVidea_.get(),
+                                            IID_IAMStreamConfig, konfigurace.put())) ||
+            !konfigurace) {
+            // The preview must not stay stopped because the device has no stream configuration.
+            rizeni_->Run();
+            Vyhodit(kE_FAIL);
+        }
+    }
+    UkazatelCom<ISpecifyPropertyPages> stranky;
+    if (SUCCEEDED(konfigurace.Dotaz(IID_ISpecifyPropertyPages, stranky)) && stranky) {
+        CAUUID seznam{};
+        if (SUCCEEDED(stranky->GetPages(&seznam))) {
+            IUnknown* objekt = konfigurace.get();
+            ::OleCreatePropertyFrame(nullptr, 30, 30, nullptr, 1, &objekt, seznam.cElems, seznam.pElems, 0, 0, nullptr);
+            AM_MEDIA_TYPE* typ = nullptr;
+            konfigurace->GetFormat(&typ);
+            UklidTypu uklid{typ};
+            ::CoTaskMemFree(seznam.pElems);
+        }
+    }
+    rizeni_->Run();
+    NacistAktualniFormat();
+    // A format the pages changed reaches the grabber only through the same rebuild as a size change.
+    if (sirka_ > 0 && vyska_ > 0 && !VelikostGrabberuJe(sirka_, vyska_)) {
+        AM_MEDIA_TYPE* typ = nullptr;
+        if (SUCCEEDED(konfigurace->GetFormat(&typ)) && typ) {
+            UklidTypu uklid{typ};
+            try {
+                PrestavetZaZdrojem(konfigurace.get(), typ, true);
+            } catch (...) {
+                Vypnout();
+                throw;
+            }
+        }
+    }
+    UmistitRenderer();
+}
+
+void ZachytavaniVidea::ZobrazitVlastnostiZarizeni() {
+    if (!stavitel_) Vyhodit(kE_NOINTERFACE);
+    UkazatelCom<ISpecifyPropertyPages> stranky;
+    if (FAILED(filtrVidea_.Dotaz(IID_ISpecifyPropertyPages, stranky)) || !stranky) Vyhodit(kE_NOTIMPL);
+    FILTER_INFO info{};
+    if (SUCCEEDED(filtrVidea_->QueryFilterInfo(&info)) && info.pGraph) info.pGraph->Release();
+    CAUUID seznam{};
+    VyhoditPriChybe(stranky->GetPages(&seznam));
+    IUnknown* objekt = filtrVidea_.get();
+    const HRESULT hr = ::OleCreatePropertyFrame(vlastnik_, 0, 0, info.achName, 1, &objekt, seznam.cElems, seznam.pElems,
+                                                0, 0, nullptr);
+    ::CoTaskMemFree(seznam.pElems);
+    VyhoditPriChybe(hr);
+}
+
+void ZachytavaniVidea::NastavitPoziciVidea(int x, int y, int sirka, int vyska) {
+    if (!oknoVidea_) return;
+    oknoVidea_->put_Left(x);
+    oknoVidea_->put_Top(y);
+    oknoVidea_->put_Width(sirka);
+    oknoVidea_->put_Height(vyska);
+}
+
+// ---------------------------------------------------------------- frames and snapshots
+
+void ZachytavaniVidea::SejmoutSnimek() {
+    if (!grabber_) Vyhodit(kE_NOINTERFACE);
+    long velikost = 0;
+    VyhoditPriChybe(grabber_->GetCurrentBuffer(&velikost, nullptr));
+    if (velikost <= 0) Vyhodit(kE_FAIL);
+    if (buffer_.size() != static_cast<size_t>(velikost)) buffer_.resize(static_cast<size_t>(velikost));
+    VyhoditPriChybe(grabber_->GetCurrentBuffer(&velikost, reinterpret_cast<long*>(buffer_.data())));
+    AM_MEDIA_TYPE typ{};
+    VyhoditPriChybe(grabber_->GetConnectedMediaType(&typ));
+    UklidObsahuTypu uklid{typ};
+    if (typ.formattype != FORMAT_VideoInfo || typ.cbFormat < sizeof(VIDEOINFOHEADER) || !typ.pbFormat) Vyhodit(kE_FAIL);
+    std::memcpy(&hlavicka_, typ.pbFormat, sizeof hlavicka_);
+    const BITMAPINFOHEADER& h = hlavicka_.bmiHeader;
+    if (h.biWidth != sirka_ || h.biHeight != vyska_) Vyhodit(kE_FAIL);
+    // The grabber keeps the last sample of an earlier connection until a new one arrives (after
+    // a size change): a buffer of another size is not this format's frame, and a shorter one
+    // would be read past its end.
+    if (h.biBitCount != 24 || h.biWidth <= 0 || h.biHeight == 0 ||
+        static_cast<long long>(BajtuRadku(h)) * std::abs(h.biHeight) != velikost)
+        Vyhodit(kE_FAIL);
+}
+
+GdiPlus::BitmapaGdiPlus ZachytavaniVidea::BitmapaZBufferu() const {
+    const BITMAPINFOHEADER& h = hlavicka_.bmiHeader;
+    const int sirka = h.biWidth;
+    const int vyska = std::abs(h.biHeight);
+    // The bitmap gets pixels of its own: one made over the frame buffer would change (or point
+    // into freed memory) with the next grab.
+    auto bitmapa = GdiPlus::PrevzitBitmapu(new Gdiplus::Bitmap(sirka, vyska, PixelFormat24bppRGB));
+    GdiPlus::VyhoditPriChybe(bitmapa->GetLastStatus());
+    Gdiplus::Rect oblast(0, 0, sirka, vyska);
+    Gdiplus::BitmapData data{};
+    GdiPlus::VyhoditPriChybe(bitmapa->LockBits(&oblast, Gdiplus::ImageLockModeWrite, PixelFormat24bppRGB, &data));
+    const long radek = BajtuRadku(h);
+    const size_t delka = static_cast<size_t>(sirka) * 3;
+    for (int y = 0; y < vyska; ++y) {
+        // Bottom-up frames (positive height) start with the last row.
+        const int zdrojovy = h.biHeight > 0 ? vyska - 1 - y : y;
+        std::memcpy(static_cast<std::uint8_t*>(data.Scan0) + static_cast<ptrdiff_t>(y) * data.Stride,
+                    buffer_.data() + static_cast<size_t>(zdrojovy) * static_cast<size_t>(radek), delka);
+    }
+    GdiPlus::VyhoditPriChybe(bitmapa->UnlockBits(&data));
+    return bitmapa;
+}
+
+GdiPlus::BitmapaGdiPlus ZachytavaniVidea::VytvoritBitmapu() {
+    if (!GrafExistuje()) return {};
+    SejmoutSnimek();
+    return BitmapaZBufferu();
+}
+
+void ZachytavaniVidea::UlozitSnimek(const std::wstring& cesta) { Ulozit(cesta, false, 0); }
+
+void ZachytavaniVidea::UlozitSnimek(const std::wstring& cesta, std::uint32_t kvalita) { Ulozit(cesta, true, kvalita); }
+
+namespace {
+
+// The GIF encoder writes an empty picture from a 24- or 32-bit bitmap on some systems: the
+// snapshot goes to it as an 8-bit bitmap with a fixed palette.
+GdiPlus::BitmapaGdiPlus NaOsmibitovou(Gdiplus::Bitmap& zdroj) {
+    const int sirka = static_cast<int>(zdroj.GetWidth());
+    const int vyska = static_cast<int>(zdroj.GetHeight());
+    static const GdiPlus::PaletaGif paleta;
+    auto cil = GdiPlus::PrevzitBitmapu(new Gdiplus::Bitmap(sirka, vyska, PixelFormat8bppIndexed));
+    GdiPlus::VyhoditPriChybe(cil->GetLastStatus());
+    std::vector<std::uint8_t> pamet(sizeof(Gdiplus::ColorPalette) + sizeof(Gdiplus::ARGB) * GdiPlus::PaletaGif::kPocetBarev);
+    auto* barvy = reinterpret_cast<Gdiplus::ColorPalette*>(pamet.data());
+    barvy->Flags = 0;
+    barvy->Count = GdiPlus::PaletaGif::kPocetBarev;
+    std::memcpy(barvy->Entries, paleta.Barvy().data(), sizeof(Gdiplus::ARGB) * GdiPlus::PaletaGif::kPocetBarev);
+    GdiPlus::VyhoditPriChybe(cil->SetPalette(barvy));
+
+    Gdiplus::Rect oblast(0, 0, sirka, vyska);
+    Gdiplus::BitmapData vstup{}, vystup{};
+    GdiPlus::VyhoditPriChybe(zdroj.LockBits(&oblast, Gdiplus::ImageLockModeRead, PixelFormat24bppRGB, &vstup));
+    const Gdiplus::Status stav = cil->LockBits(&oblast, Gdiplus::ImageLockModeWrite, PixelFormat8bppIndexed, &vystup);
+    if (stav != Gdiplus::Ok) {
+        zdroj.UnlockBits(&vstup);
+        GdiPlus::VyhoditPriChybe(stav);
+    }
+    for (int y = 0; y < vyska; ++y) {
+        paleta.PrevestRadek(static_cast<const std::uint8_t*>(vstup.Scan0) + static_cast<ptrdiff_t>(y) * vstup.Stride, 3,
+                            static_cast<std::uint8_t*>(vystup.Scan0) + static_cast<ptrdiff_t>(y) * vystup.Stride, sirka);
+    }
+    zdroj.UnlockBits(&vstup);
+    GdiPlus::VyhoditPriChybe(cil->UnlockBits(&vystup));
+    return cil;
+}
+
+}  // namespace
+
+void ZachytavaniVidea::Ulozit(const std::wstring& cesta, bool sKvalitou, std::uint32_t kvalita) {
+    SejmoutSnimek();
+    bitmapa_ = BitmapaZBufferu();
+    // Without the quality argument the bitmap lives only for this save, whatever its outcome.
+    struct Uklid {
+        ZachytavaniVidea& z;
+        bool uvolnit;
+        ~Uklid() {
+            if (uvolnit) z.bitmapa_.reset();
+        }
+    } uklid{*this, !sKvalitou};
+
+    PridatPruh();
+    OznamitSnimek();
+
+    const Koder& koder = kodery_[static_cast<size_t>(vybranyKoder_)];
+    if (!koder.nalezen) {
+        Vyhodit(kE_NOTIMPL, Knihovna::Formatovat(L"Pro formát %s není v systému k dispozici kodér obrázků",
+                                                  kKoderyObrazu[static_cast<size_t>(vybranyKoder_)].mime));
+    }
+    Gdiplus::EncoderParameters parametry{};
+    ULONG hodnotaKvality = kvalita;
+    const bool predatKvalitu = sKvalitou && kvalita <= 100;
+    if (predatKvalitu) {
+        parametry.Count = 1;
+        parametry.Parameter[0].Guid = Gdiplus::EncoderQuality;
+        parametry.Parameter[0].Type = Gdiplus::EncoderParameterValueTypeLong;
+        parametry.Parameter[0].NumberOfValues = 1;
+        parametry.Parameter[0].Value = &hodnotaKvality;
+    }
+    GdiPlus::BitmapaGdiPlus osmibitova;
+    Gdiplus::Bitmap* ukladana = bitmapa_.get();
+    if (vybranyKoder_ == kKoderGif) {
+        osmibitova = NaOsmibitovou(*bitmapa_);
+        ukladana = osmibitova.get();
+    }
+    GdiPlus::VyhoditPriChybe(ukladana->Save(cesta.c_str(), &koder.clsid, predatKvalitu ? &parametry : nullptr));
+}
+
+void ZachytavaniVidea::OznamitSnimek() {
+    if (!cil_ || !zpravaSnimek_) return;
+    const LRESULT vysledek = ::SendMessageW(cil_, zpravaSnimek_, 0, reinterpret_cast<LPARAM>(bitmapa_.get()));
+    // The handler cannot raise through the window manager: a failed HRESULT as its result ends
+    // the snapshot the same way.
+    const auto hr = static_cast<HRESULT>(vysledek);
+    if (FAILED(hr) && static_cast<LRESULT>(hr) == vysledek) Vyhodit(hr);
+}
+
+void ZachytavaniVidea::PridatPruh() {
+    if (!MaPruh(kodPruhu_)) return;
+    if (!bitmapa_) Vyhodit(kE_HANDLE);
+    const int sirka = static_cast<int>(bitmapa_->GetWidth());
+    const int vyska = static_cast<int>(bitmapa_->GetHeight());
+
+    tloustkaPruhu_ = kVychoziTloustkaPruhu;
+    {
+        Knihovna::WinApi::DcOkna obrazovka(nullptr);
+        if (obrazovka.Dc()) {
+            Gdiplus::Graphics g(obrazovka.Dc());
+            Gdiplus::Font pismo(obrazovka.Dc(), &pismo_);
+            Gdiplus::StringFormat format;
+            format.SetAlignment(Gdiplus::StringAlignmentCenter);
+            Gdiplus::RectF rozvrzeni(0, 0, static_cast<Gdiplus::REAL>(sirka), static_cast<Gdiplus::REAL>(vyska));
+            Gdiplus::RectF ramecek;
+            if (pismo.GetLastStatus() == Gdiplus::Ok &&
+                g.MeasureString(kMerenyTextPruhu, -1, &pismo, rozvrzeni, &format, &ramecek) == Gdiplus::Ok)
+                tloustkaPruhu_ = DirectShow::TloustkaPruhu(ramecek.Height);
+        }
+    }
+    const GeometriePruhu geometrie = SpocitatPruh(kodPruhu_, sirka, vyska, tloustkaPruhu_);
+    auto nova = GdiPlus::PrevzitBitmapu(new Gdiplus::Bitmap(geometrie.sirka, geometrie.vyska, PixelFormat24bppRGB));
+    GdiPlus::VyhoditPriChybe(nova->GetLastStatus());
+    {
+        Gdiplus::Graphics g(nova.get());
+        GdiPlus::VyhoditPriChybe(g.GetLastStatus());
+        GdiPlus::VyhoditPriChybe(g.Clear(Gdiplus::Color(PozadiPruhu(barvaTextu_[0], barvaTextu_[1], barvaTextu_[2]))));
+        GdiPlus::VyhoditPriChybe(g.DrawImage(bitmapa_.get(), geometrie.xSnimku, geometrie.ySnimku, sirka, vyska));
+    }
+    bitmapa_ = std::move(nova);
+}
+
+}  // namespace Holvent::DirectShow
