@@ -106,6 +106,13 @@ HRESULT MuzeSeUvolnit() {
     return f ? f() : E_FAIL;
 }
 
+DalsiZarizeni::DalsiZarizeni() { zaregistrovano_ = Regsvr32(L"/s /n /i:2,bezobrazu") == 0; }
+
+DalsiZarizeni::~DalsiZarizeni() {
+    Regsvr32(L"/s /n /i:1");
+    Regsvr32(L"/s /u /n /i:bezobrazu");
+}
+
 PrepinacSceny::PrepinacSceny(DWORD scena) { Nastavit(scena); }
 
 PrepinacSceny::~PrepinacSceny() { ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kKlicSceny, L"scena"); }

@@ -49,6 +49,18 @@ DWORD Regsvr32(const std::wstring& argumenty);
 // DllCanUnloadNow of the loaded camera DLL: S_OK when no object and no lock is alive.
 HRESULT MuzeSeUvolnit();
 
+// A second device of the same name and the variant without image properties, for one test;
+// afterwards the prefix has the single device other tests expect.
+class DalsiZarizeni {
+public:
+    DalsiZarizeni();
+    ~DalsiZarizeni();
+    bool Zaregistrovano() const { return zaregistrovano_; }
+
+private:
+    bool zaregistrovano_ = false;
+};
+
 // The scene switch of the test camera (0 still, 1 moving), deleted again by the destructor.
 class PrepinacSceny {
 public:
