@@ -38,4 +38,15 @@ std::optional<PrikazInstalace> RozebratPrikazInstalace(const std::wstring& text,
     return prikaz;
 }
 
+int CisloZarizeniZCesty(const std::wstring& cesta) {
+    const std::wstring znacka = L"#testovaci-kamera-";
+    const std::size_t i = cesta.find(znacka);
+    if (i == std::wstring::npos) return 0;
+    int n = 0;
+    std::size_t j = i + znacka.size();
+    for (; j < cesta.size() && std::iswdigit(cesta[j]) && n < 1000; ++j) n = n * 10 + (cesta[j] - L'0');
+    const bool konec = j < cesta.size() && cesta[j] == L'#';
+    return konec && j > i + znacka.size() && n <= 99 ? n : 0;
+}
+
 }  // namespace TestovaciKamera

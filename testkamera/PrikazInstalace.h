@@ -15,4 +15,7 @@ struct PrikazInstalace {
 // nullopt for an unknown word, a count outside 1..nejvic or a repeated part.
 std::optional<PrikazInstalace> RozebratPrikazInstalace(const std::wstring& text, int nejvic);
 
+// The device number in a device path "…#testovaci-kamera-N#…" (0 when it has none).
+int CisloZarizeniZCesty(const std::wstring& cesta);
+
 }  // namespace TestovaciKamera

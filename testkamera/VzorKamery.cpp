@@ -44,10 +44,12 @@ const std::uint8_t* Znak(char z) {
         {0x0E, 0x11, 0x11, 0x0E, 0x11, 0x11, 0x0E}, {0x0E, 0x11, 0x11, 0x0F, 0x01, 0x02, 0x0C}};
     static const std::uint8_t dvojtecka[kVyskaPisma] = {0x00, 0x0C, 0x0C, 0x00, 0x0C, 0x0C, 0x00};
     static const std::uint8_t krizek[kVyskaPisma] = {0x0A, 0x0A, 0x1F, 0x0A, 0x1F, 0x0A, 0x0A};
+    static const std::uint8_t k[kVyskaPisma] = {0x11, 0x12, 0x14, 0x18, 0x14, 0x12, 0x11};
     static const std::uint8_t mezera[kVyskaPisma] = {};
     if (z >= '0' && z <= '9') return cislice[z - '0'];
     if (z == ':') return dvojtecka;
     if (z == '#') return krizek;
+    if (z == 'K') return k;
     return mezera;
 }
 
@@ -71,10 +73,12 @@ Knihovna::Obdelnik VzorKamery::OblastHodin(int sirka, int vyska) {
 }
 
 std::string VzorKamery::TextHodin(const StavSnimku& stav) {
-    char text[32];
+    char text[40];
     std::snprintf(text, sizeof text, "%02d:%02d:%02d #%06u", stav.cas.hodina, stav.cas.minuta, stav.cas.sekunda,
                   static_cast<unsigned>(stav.cislo % 1000000u));
-    return text;
+    std::string vysledek = text;
+    if (stav.zarizeni > 0) vysledek += " K" + std::to_string(stav.zarizeni % 100);
+    return vysledek;
 }
 
 void VzorKamery::Vykreslit(std::uint8_t* cil, int sirka, int vyska, const StavSnimku& stav) {

@@ -23,6 +23,7 @@ struct StavSnimku {
     Knihovna::MistniCas cas;
     std::uint32_t cislo = 0;
     int scena = 0;
+    int zarizeni = 0;  // the device number shown after the frame number (0: none)
     int jas = 0;
     int kontrast = 50;
     int odstin = 0;
@@ -43,7 +44,7 @@ public:
     // Areas in top-down picture coordinates.
     static Knihovna::Obdelnik OblastPruhu(int i, int sirka, int vyska);
     static Knihovna::Obdelnik OblastHodin(int sirka, int vyska);
-    // "HH:MM:SS #NNNNNN", the text drawn in the clock strip.
+    // "HH:MM:SS #NNNNNN", then " K<n>" for device n: the text drawn in the clock strip.
     static std::string TextHodin(const StavSnimku& stav);
 
     // Draws a bottom-up BGR frame (rows padded to 4 bytes) into cil, which holds

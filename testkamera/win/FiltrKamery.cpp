@@ -1,7 +1,10 @@
 #include "testkamera/win/FiltrKamery.h"
 
+#include <oleauto.h>
+
 #include <new>
 
+#include "testkamera/PrikazInstalace.h"
 #include "testkamera/win/IdentifikaceKamery.h"
 #include "testkamera/win/ModulKamery.h"
 #include "testkamera/win/VyctovacPinu.h"
@@ -37,6 +40,8 @@ HRESULT FiltrKamery::QueryInterface(REFIID iid, void** ppv) {
     if (!ppv) return E_POINTER;
     if (iid == IID_IUnknown || iid == IID_IPersist || iid == IID_IMediaFilter || iid == IID_IBaseFilter) {
         *ppv = static_cast<IBaseFilter*>(this);
+    } else if (iid == IID_IPersistPropertyBag) {
+        *ppv = static_cast<IPersistPropertyBag*>(this);
     } else if (iid == IID_IAMFilterMiscFlags) {
         *ppv = static_cast<IAMFilterMiscFlags*>(this);
     } else if (iid == IID_IAMCameraControl) {
@@ -163,9 +168,24 @@ HRESULT FiltrKamery::QueryVendorInfo(LPWSTR* info) {
 
 ULONG FiltrKamery::GetMiscFlags() { return AM_FILTER_MISC_FLAGS_IS_SOURCE; }
 
+HRESULT FiltrKamery::Load(IPropertyBag* vlastnosti, IErrorLog*) {
+    if (!vlastnosti) return E_POINTER;
+    VARIANT cesta;
+    ::VariantInit(&cesta);
+    int cislo = 0;
+    if (SUCCEEDED(vlastnosti->Read(L"DevicePath", &cesta, nullptr)) && cesta.vt == VT_BSTR && cesta.bstrVal) {
+        cislo = CisloZarizeniZCesty(cesta.bstrVal);
+    }
+    ::VariantClear(&cesta);
+    std::lock_guard proud(zamekProudu_);
+    cisloZarizeni_ = cislo;
+    return S_OK;
+}
+
 StavSnimku FiltrKamery::StavProSnimek() {
     std::lock_guard proud(zamekProudu_);
     StavSnimku s;
+    s.zarizeni = cisloZarizeni_;
     s.jas = vlastnosti_.Ucinna(SkupinaVlastnosti::Obraz, kJas);
     s.kontrast = vlastnosti_.Ucinna(SkupinaVlastnosti::Obraz, kKontrast);
     s.odstin = vlastnosti_.Ucinna(SkupinaVlastnosti::Obraz, kOdstin);

@@ -16,7 +16,7 @@ namespace TestovaciKamera {
 
 // The video capture source filter: one output pin, image properties (IAMVideoProcAmp, absent in
 // the variant without them) and camera control (IAMCameraControl: zoom and focus).
-class FiltrKamery final : public IBaseFilter, public IAMFilterMiscFlags {
+class FiltrKamery final : public IBaseFilter, public IAMFilterMiscFlags, public IPersistPropertyBag {
 public:
     static HRESULT Vytvorit(bool sObrazem, REFIID iid, void** ppv);
 
@@ -38,6 +38,12 @@ public:
     HRESULT STDMETHODCALLTYPE QueryVendorInfo(LPWSTR* info) override;
 
     ULONG STDMETHODCALLTYPE GetMiscFlags() override;
+
+    // The device enumerator hands over the device's registry properties: the device path tells
+    // which of the registered devices of the same name this is, and the picture says so.
+    HRESULT STDMETHODCALLTYPE InitNew() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Load(IPropertyBag* vlastnosti, IErrorLog* log) override;
+    HRESULT STDMETHODCALLTYPE Save(IPropertyBag*, BOOL, BOOL) override { return E_NOTIMPL; }
 
     // For the pin: the control lock (state, graph, connection) and what the streaming thread reads.
     std::recursive_mutex& Zamek() { return zamek_; }
@@ -62,6 +68,7 @@ private:
     std::mutex zamekProudu_;
     Microsoft::WRL::ComPtr<IReferenceClock> hodiny_;
     REFERENCE_TIME start_ = 0;
+    int cisloZarizeni_ = 0;
     VlastnostiKamery vlastnosti_;
 
     RozhraniVlastnosti<IAMVideoProcAmp, SkupinaVlastnosti::Obraz> obraz_;

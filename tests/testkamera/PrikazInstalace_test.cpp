@@ -21,3 +21,13 @@ TEST(PrikazInstalace, PocetAVariantaBezObrazu) {
         EXPECT_FALSE(RozebratPrikazInstalace(spatny, 8)) << spatny;
     }
 }
+
+TEST(PrikazInstalace, CisloZarizeniZCesty) {
+    EXPECT_EQ(CisloZarizeniZCesty(L"\\\\?\\root#tervik#testovaci-kamera-2#{65e8773d-8f56-11d0-a3b9-00a0c9223196}\\global"), 2);
+    EXPECT_EQ(CisloZarizeniZCesty(L"\\\\?\\root#tervik#testovaci-kamera-12#{x}"), 12);
+    EXPECT_EQ(CisloZarizeniZCesty(L"\\\\?\\root#tervik#testovaci-kamera-bez-obrazu#{x}"), 0);
+    EXPECT_EQ(CisloZarizeniZCesty(L"\\\\?\\usb#vid_046d&pid_0825#6&2c6c2ad0&0&2#{x}"), 0);
+    EXPECT_EQ(CisloZarizeniZCesty(L"#testovaci-kamera-3"), 0);  // cut short
+    EXPECT_EQ(CisloZarizeniZCesty(L"#testovaci-kamera-99999999999#"), 0);
+    EXPECT_EQ(CisloZarizeniZCesty(L""), 0);
+}

@@ -74,6 +74,9 @@ TEST(VzorKamery, PruhyLeziNahoreVeSpodnimRadkuJsouHodiny) {
 TEST(VzorKamery, CasACisloSnimkuMeniJenOblastHodin) {
     EXPECT_EQ(VzorKamery::TextHodin(Stav(9, 42)), "14:30:09 #000042");
     EXPECT_EQ(VzorKamery::TextHodin(Stav(0, 1234567)), "14:30:00 #234567");
+    StavSnimku druha = Stav(9, 42);
+    druha.zarizeni = 2;
+    EXPECT_EQ(VzorKamery::TextHodin(druha), "14:30:09 #000042 K2");
 
     VzorKamery vzor;
     const int w = 320, h = 240;

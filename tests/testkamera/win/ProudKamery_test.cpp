@@ -206,3 +206,30 @@ TEST(ProudKamery, ZmenaFormatuSpojenehoPinuHoOpravduPrepoji) {
         if (typ.pUnk) typ.pUnk->Release();
     }
 }
+
+TEST(ProudKamery, DveZarizeniStejnehoNazvuSeLisiVObraze) {
+    DalsiZarizeni dalsi;
+    ASSERT_TRUE(dalsi.Zaregistrovano());
+    auto kamery = ZarizeniSNazvem(kNazev);
+    ASSERT_EQ(kamery.size(), 2u);
+    const FormatKamery f{160, 120};
+    const auto hodiny = VzorKamery::OblastHodin(f.sirka, f.vyska);
+    const int y = hodiny.top + 2 + 6;  // the bottom row of the glyphs (scale 1 at 120 lines)
+    std::vector<TestovaciKamera::Bgr> k, cislice;
+    for (auto& z : kamery) {
+        ComPtr<IBaseFilter> kamera;
+        ASSERT_EQ(z.moniker->BindToObject(nullptr, nullptr, IID_PPV_ARGS(&kamera)), S_OK);
+        GrafKamery graf(kamera.Get(), PIN_CATEGORY_PREVIEW, &f);
+        ASSERT_EQ(graf.Spustit(), S_OK);
+        ASSERT_TRUE(graf.CekatNaSnimky(2));
+        const Snimek s = graf.Posledni();
+        // "HH:MM:SS #NNNNNN K<n>": the K at character 17, the device number at 18.
+        k.push_back(s.Bod(2 + 17 * 6, y));
+        cislice.push_back(s.Bod(2 + 18 * 6, y));
+    }
+    const TestovaciKamera::Bgr bila{235, 235, 235};
+    EXPECT_EQ(k[0], bila);
+    EXPECT_EQ(k[1], bila);
+    // The bottom row of "1" starts one column in, that of "2" at the left edge.
+    EXPECT_NE(cislice[0] == bila, cislice[1] == bila);
+}
