@@ -1,0 +1,34 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "email/SeznamFtpMist.h"
+
+namespace Holvent::Email {
+
+// Lets camera settings pick one FTP place from the list by its server.
+class DlgVyberFtpMista {
+public:
+    static constexpr int kIdSeznam = 301;
+
+    // server: the place to select at first (any letter case), may be empty.
+    DlgVyberFtpMista(const SeznamFtpMist& mista, std::wstring server) : mista_(mista), server_(std::move(server)) {}
+
+    // Modal; true when a place was chosen, which Misto() then holds.
+    bool Zobrazit(HWND vlastnik);
+    const FtpMisto& Misto() const { return misto_; }
+
+private:
+    static INT_PTR CALLBACK Procedura(HWND okno, UINT zprava, WPARAM wp, LPARAM lp);
+    INT_PTR ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wp, LPARAM lp);
+    bool Vybrat(HWND okno);
+
+    const SeznamFtpMist& mista_;
+    std::wstring server_;
+    std::vector<FtpMisto> seznam_;
+    FtpMisto misto_;
+};
+
+}  // namespace Holvent::Email
