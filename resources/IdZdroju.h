@@ -52,6 +52,7 @@ constexpr std::uint32_t kTextOvladaniVychoziKamery = 20206;
 // Menu commands.
 constexpr std::uint32_t kPrikazKonec = 40001;
 constexpr std::uint32_t kPrikazPredvolby = 40002;
+constexpr std::uint32_t kPrikazEmailoveUcty = 40010;
 constexpr std::uint32_t kPrikazNovaKamera = 40012;
 constexpr std::uint32_t kPrikazOdebratKameru = 40013;
 constexpr std::uint32_t kPrikazPrejmenovatKameru = 40014;
@@ -59,6 +60,7 @@ constexpr std::uint32_t kPrikazVychoziKamera = 40015;
 constexpr std::uint32_t kPrikazVychoziSeznamKamer = 40016;
 constexpr std::uint32_t kPrikazZobrazitOkno = 40017;
 constexpr std::uint32_t kPrikazSkrytOkno = 40019;
+constexpr std::uint32_t kPrikazFtpMista = 40071;
 constexpr std::uint32_t kPrikazKameraVProcesu = 40112;
 
 }  // namespace IdZdroju
