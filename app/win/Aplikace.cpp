@@ -11,11 +11,15 @@
 #include "app/VerzeWindows.h"
 #include "app/win/OknoHlavni.h"
 #include "app/win/OknoNastroje.h"
+#include "app/win/RamecKamery.h"
+#include "app/win/RozhraniSeznamuKamerWin.h"
+#include "camera/win/PismoSystemu.h"
 #include "app/win/SeznamSkoku.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/win/ChybyWin.h"
 #include "knihovna/win/Zdroje.h"
 #include "resources/IdZdroju.h"
+#include "video/win/VyctiZarizeni.h"
 
 using namespace Knihovna;
 using namespace Knihovna::WinApi;
@@ -120,9 +124,17 @@ int Aplikace::Start(const std::vector<std::wstring>& argumenty) {
         if (!internet_) VyhoditPosledniChybu(L"Nelze inicializovat knihovnu WinInet.");
         // 15, 16
         NacistNastaveni();
-        // 17, 18: the device lists and the camera list are empty until they are enumerated and stored.
+        // 17, 18
+        NacistZarizeniAKamery();
         // 19
         rezimSpusteni_ = parametry.rezim;
+        if (rezimSpusteni_ == RezimSpusteni::VychoziKamera && !parametry.jmenoKamery.empty()) {
+            const int index = kamery_->Najit(parametry.jmenoKamery);
+            if (index >= 0) {
+                rezimSpusteni_ = RezimSpusteni::Kamera;
+                kameraProcesu_ = kamery_->Kamera(index);
+            }
+        }
         // 20
         OveritSlozky();
         // 21: the e-mail account and FTP place stores.
@@ -246,6 +258,34 @@ void Aplikace::NacistNastaveni() {
     if (!chyby.empty()) HlasitChybuCom(IdZdroju::kTextChybaNacteniKonfigurace, chyby.front());
 }
 
+void Aplikace::NacistZarizeniAKamery() {
+    NacistZarizeniVideo(zarizeniVideo_);
+    NacistZarizeniZvuk(zarizeniZvuk_);
+    rozhraniKamer_ = std::make_unique<RozhraniSeznamuKamerWin>(*this);
+    kamery_ = std::make_unique<SeznamKamer>(registr_, nastaveni_, *rozhraniKamer_);
+    KontextKamery& kontext = kamery_->Kontext();
+    kontext.slozkaDat = nastaveni_.slozkaData;
+    kontext.uzivatel = uzivatel_;
+    kontext.produkt = produkt_;
+    kontext.zarizeniVideo = &zarizeniVideo_;
+    kontext.zarizeniZvuk = &zarizeniZvuk_;
+    kontext.pismo = VychoziPismoGui();
+    kamery_->Nacist();
+}
+
+int Aplikace::SpustitKameru() {
+    Tervik* kamera = kameraProcesu_;
+    if (rezimSpusteni_ == RezimSpusteni::VychoziKamera) {
+        kamery_->Nacist();
+        kamera = kamery_->VychoziKamera();
+    }
+    kameraProcesu_ = nullptr;  // a reload would free it: the frame keeps the name only
+    if (!kamera) return 1;
+    ramecKamery_ = std::make_unique<RamecKamery>(kamera->Jmeno());
+    ramecKamery_->Vytvorit();
+    return 0;
+}
+
 void Aplikace::OveritSlozky() {
     VytvoritSlozkuSNadrazenymi(slozkaDat_);
     VytvoritSlozkuSNadrazenymi(nastaveni_.slozkaData);
@@ -293,16 +333,17 @@ int Aplikace::SpustitRoli(const ParametryPrikazovehoRadku& parametry) {
         return 0;
     case RezimSpusteni::Kamera:
     case RezimSpusteni::VychoziKamera:
-        // No camera is configured yet, so neither the named nor the default camera exists.
         (void)parametry;
-        return 1;
+        return SpustitKameru();
     case RezimSpusteni::Aplikace:
         if (!JednaInstance()) {
             ZobrazitZpravu(Formatovat(Text(IdZdroju::kTextJizSpustena).c_str(), produkt_.c_str()));
             return 1;
         }
+        kamery_->Nacist();
         hlavniOkno_ = std::make_unique<OknoHlavni>();
         hlavniOkno_->Vytvorit();
+        rozhraniKamer_->NastavitVlastnika(hlavniOkno_->Hwnd());
         return 0;
     }
     return 1;
@@ -326,8 +367,13 @@ void Aplikace::PoSpusteni(HWND hlavniOkno) {
     } catch (const Chyba& chyba) {
         HlasitChybuCom(IdZdroju::kTextChybaNacteniKonfigurace, chyba);
     }
-    // The cameras marked to start with the application, and the offer of a default camera list,
-    // come with the camera list.
+    for (int i = 0; i < kamery_->Pocet(); ++i)
+        if (kamery_->Kamera(i)->Parametry().poSpusteni) kamery_->Kamera(i)->Spustit();
+    // Without any video device a default list could hold nothing: the offer is not made.
+    if (kamery_->Pocet() == 0 && !zarizeniVideo_.empty() && ZeptatSeAnoNe(IdZdroju::kTextZadnaKamera, true, true)) {
+        kamery_->VytvoritVychoziSeznam(false);
+        if (hlavniOkno_) hlavniOkno_->ObnovitSeznamKamer(0);
+    }
     if (nastaveni_.skrytOkno || rezimZprav_ == RezimZprav::Skryty)
         ::PostMessageW(hlavniOkno, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     const std::wstring spusteno = Formatovat(Text(IdZdroju::kTextUspesneSpustena).c_str(), produkt_.c_str());
@@ -352,8 +398,14 @@ int Aplikace::Ukoncit() {
             if (hlavniOkno_->Hwnd()) hlavniOkno_->Znicit();
             hlavniOkno_.reset();
         }
+        if (ramecKamery_) {
+            if (ramecKamery_->Hwnd()) ramecKamery_->Znicit();
+            ramecKamery_.reset();
+        }
         // 3: thumbnail buttons, the slideshow and the update check own nothing yet.
-        // 4: device lists.
+        // 4
+        zarizeniVideo_.clear();
+        zarizeniZvuk_.clear();
         // 5
         if (internet_ && !::InternetCloseHandle(internet_)) ::MessageBeep(MB_ICONEXCLAMATION);
         internet_ = nullptr;
@@ -387,6 +439,7 @@ int Aplikace::Ukoncit() {
         com_ = false;
         // 10
         nastaveni_.horkeKlavesy.Vyprazdnit();
+        if (kamery_) kamery_->UvolnitVse();
         return 0;
     } catch (const Chyba& chyba) {
         ZapsatUdalostChyba(Formatovat(L"Chyba při ukončení aplikace: %s", PopisChyby(chyba).c_str()));

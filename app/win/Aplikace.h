@@ -12,6 +12,7 @@
 
 #include "app/NastaveniAplikace.h"
 #include "app/PrikazovyRadek.h"
+#include "app/SeznamKamer.h"
 #include "app/SouborLog.h"
 #include "app/win/ZapisovacUdalosti.h"
 #include "imagetools/NastaveniEditoruObrazku.h"
@@ -20,9 +21,12 @@
 #include "knihovna/win/PristupKSouborumWin.h"
 #include "knihovna/win/RegistrWindows.h"
 #include "net/NastaveniProhlizeceFtp.h"
+#include "video/InfoZarizeni.h"
 
 class OknoHlavni;
 class OknoNastroje;
+class RamecKamery;
+class RozhraniSeznamuKamerWin;
 
 // The one application object: start-up, the shared state of the process, the reporting
 // operations every part of the program uses, and shutdown.
@@ -100,6 +104,12 @@ public:
 
     OknoHlavni* HlavniOkno() const { return hlavniOkno_.get(); }
 
+    // Filled once at start-up.
+    const SeznamZarizeni& ZarizeniVideo() const { return zarizeniVideo_; }
+    const SeznamZarizeni& ZarizeniZvuk() const { return zarizeniZvuk_; }
+    SeznamKamer& Kamery() { return *kamery_; }
+    RozhraniSeznamuKamerWin& RozhraniKamer() { return *rozhraniKamer_; }
+
 private:
     void NacistVerzi();
     void DetekovatVerziWindows();
@@ -107,6 +117,9 @@ private:
     void NacistObrazky();
     void ZjistitJmenaAAdresu();
     void NacistNastaveni();
+    void NacistZarizeniAKamery();
+    // The camera named on the command line (mode 5) or the default camera (mode 6) in its frame; 1 when there is none.
+    int SpustitKameru();
     void OveritSlozky();
     void NastavitIdModelu();
     bool JednaInstance();  // false when another full instance runs
@@ -147,6 +160,13 @@ private:
     NastaveniAplikace nastaveni_;
     NastaveniEditoruObrazku nastaveniEditoru_;
     NastaveniProhlizeceFtp nastaveniFtp_;
+
+    SeznamZarizeni zarizeniVideo_;
+    SeznamZarizeni zarizeniZvuk_;
+    std::unique_ptr<RozhraniSeznamuKamerWin> rozhraniKamer_;
+    std::unique_ptr<SeznamKamer> kamery_;
+    Tervik* kameraProcesu_ = nullptr;  // the camera of start mode 5
+    std::unique_ptr<RamecKamery> ramecKamery_;
 
     std::unique_ptr<OknoHlavni> hlavniOkno_;
     std::unique_ptr<OknoNastroje> oknoNastroje_;

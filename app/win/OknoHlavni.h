@@ -10,6 +10,8 @@ public:
     static constexpr int kIdSeznamuKamer = 1048;
 
     void Vytvorit();
+    // Fills the camera list box from the camera list and selects the item (the first when out of range).
+    void ObnovitSeznamKamer(int vyber);
 
 protected:
     LRESULT ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) override;
@@ -18,7 +20,12 @@ protected:
 
 private:
     void RozmistitOvladace(int sirka, int vyska);
+    // The camera list commands; false for a command this window does not know.
+    bool ProvestPrikaz(UINT prikaz);
+    int VybranaKamera() const;
+    void KreslitKameru(const DRAWITEMSTRUCT& polozka);
 
     HWND seznamKamer_ = nullptr;
     HFONT pismo_ = nullptr;
+    HFONT tucnePismo_ = nullptr;  // the default camera's item
 };
