@@ -1,7 +1,26 @@
 #include "app/win/OknoHlavni.h"
 
 #include "app/win/Aplikace.h"
+#include "app/win/RozhraniSeznamuKamerWin.h"
 #include "resources/IdZdroju.h"
+
+namespace {
+
+HMENU VytvoritMenu() {
+    HMENU kamera = ::CreatePopupMenu();
+    ::AppendMenuW(kamera, MF_STRING, IdZdroju::kPrikazNovaKamera, L"&Nová kamera...");
+    ::AppendMenuW(kamera, MF_STRING, IdZdroju::kPrikazOdebratKameru, L"&Odebrat kameru");
+    ::AppendMenuW(kamera, MF_STRING, IdZdroju::kPrikazPrejmenovatKameru, L"&Přejmenovat kameru...");
+    ::AppendMenuW(kamera, MF_STRING, IdZdroju::kPrikazVychoziKamera, L"Nastavit jako &výchozí kameru");
+    ::AppendMenuW(kamera, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(kamera, MF_STRING, IdZdroju::kPrikazVychoziSeznamKamer, L"Vytvořit výchozí &seznam kamer...");
+    ::AppendMenuW(kamera, MF_STRING, IdZdroju::kPrikazKameraVProcesu, L"Spustit v samostatném p&rocesu");
+    HMENU lista = ::CreateMenu();
+    ::AppendMenuW(lista, MF_POPUP, reinterpret_cast<UINT_PTR>(kamera), L"&Kamera");
+    return lista;
+}
+
+}  // namespace
 
 void OknoHlavni::PripravitTridu(WNDCLASSEXW& trida) {
     auto& app = Aplikace::Instance();
@@ -14,8 +33,10 @@ void OknoHlavni::Vytvorit() {
     auto& app = Aplikace::Instance();
     const DWORD styl = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     RECT r{0, 0, 640, 480};
-    ::AdjustWindowRectEx(&r, styl, FALSE, 0);
-    Okno::Vytvorit(kTrida, app.Produkt(), styl, 0, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top);
+    ::AdjustWindowRectEx(&r, styl, TRUE, 0);  // with the menu bar
+    Okno::Vytvorit(kTrida, app.Produkt(), styl, 0, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top,
+                   nullptr, VytvoritMenu());
+    ObnovitSeznamKamer(app.Kamery().IndexVychoziKamery());
     ::SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(app.VelkaIkona()));
     ::SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(app.MalaIkona()));
     if (!NacistUmisteni(app.Registr(), kKorenRegistru)) Vycentrovat();
@@ -31,6 +52,73 @@ void OknoHlavni::RozmistitOvladace(int, int) {
     if (seznamKamer_) ::MoveWindow(seznamKamer_, 0, 0, r.right, r.bottom, TRUE);
 }
 
+void OknoHlavni::ObnovitSeznamKamer(int vyber) {
+    if (!seznamKamer_) return;
+    auto& kamery = Aplikace::Instance().Kamery();
+    ::SendMessageW(seznamKamer_, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageW(seznamKamer_, LB_RESETCONTENT, 0, 0);
+    for (int i = 0; i < kamery.Pocet(); ++i)
+        ::SendMessageW(seznamKamer_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kamery.Kamera(i)->Jmeno().c_str()));
+    if (kamery.Pocet() > 0)
+        ::SendMessageW(seznamKamer_, LB_SETCURSEL, (vyber >= 0 && vyber < kamery.Pocet()) ? vyber : 0, 0);
+    ::SendMessageW(seznamKamer_, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(seznamKamer_, nullptr, TRUE);
+}
+
+int OknoHlavni::VybranaKamera() const {
+    const LRESULT i = seznamKamer_ ? ::SendMessageW(seznamKamer_, LB_GETCURSEL, 0, 0) : LB_ERR;
+    return i == LB_ERR ? -1 : static_cast<int>(i);
+}
+
+bool OknoHlavni::ProvestPrikaz(UINT prikaz) {
+    auto& kamery = Aplikace::Instance().Kamery();
+    const int vybrana = VybranaKamera();
+    switch (prikaz) {
+    case IdZdroju::kPrikazNovaKamera: {
+        const int nova = kamery.Pridat();
+        if (nova >= 0) ObnovitSeznamKamer(nova);
+        return true;
+    }
+    case IdZdroju::kPrikazOdebratKameru:
+        if (kamery.Odebrat(vybrana)) ObnovitSeznamKamer(0);
+        return true;
+    case IdZdroju::kPrikazPrejmenovatKameru: {
+        const int nova = kamery.Prejmenovat(vybrana);
+        if (nova >= 0) ObnovitSeznamKamer(nova);
+        return true;
+    }
+    case IdZdroju::kPrikazVychoziKamera:
+        if (vybrana >= 0) kamery.NastavitVychoziKameru(vybrana);
+        ObnovitSeznamKamer(vybrana);
+        return true;
+    case IdZdroju::kPrikazVychoziSeznamKamer:
+        if (kamery.VytvoritVychoziSeznam()) ObnovitSeznamKamer(0);
+        return true;
+    case IdZdroju::kPrikazKameraVProcesu:
+        kamery.SpustitVeVlastnimProcesu(vybrana);
+        return true;
+    }
+    return false;
+}
+
+void OknoHlavni::KreslitKameru(const DRAWITEMSTRUCT& p) {
+    if (p.itemID == static_cast<UINT>(-1)) return;
+    const Tervik* kamera = Aplikace::Instance().Kamery().Kamera(static_cast<int>(p.itemID));
+    const bool vybrana = (p.itemState & ODS_SELECTED) != 0;
+    ::FillRect(p.hDC, &p.rcItem, ::GetSysColorBrush(vybrana ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    if (kamera) {
+        HGDIOBJ puvodni = ::SelectObject(p.hDC, kamera->JeVychoziKamera() && tucnePismo_ ? tucnePismo_ : pismo_);
+        ::SetBkMode(p.hDC, TRANSPARENT);
+        ::SetTextColor(p.hDC, ::GetSysColor(vybrana ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        RECT r = p.rcItem;
+        r.left += 4;
+        ::DrawTextW(p.hDC, kamera->Jmeno().c_str(), static_cast<int>(kamera->Jmeno().size()), &r,
+                    DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        ::SelectObject(p.hDC, puvodni);
+    }
+    if (p.itemState & ODS_FOCUS) ::DrawFocusRect(p.hDC, &p.rcItem);
+}
+
 void OknoHlavni::NeosetrenaChyba(const Knihovna::Chyba& chyba) {
     Aplikace::Instance().HlasitChybuCom(IdZdroju::kTextPripraven, chyba);
 }
@@ -40,8 +128,15 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     switch (zprava) {
     case WM_CREATE: {
         pismo_ = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+        LOGFONTW lf{};
+        if (::GetObjectW(pismo_, sizeof lf, &lf) == sizeof lf) {
+            lf.lfWeight = FW_BOLD;
+            tucnePismo_ = ::CreateFontIndirectW(&lf);
+        }
         seznamKamer_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-                                         WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0,
+                                         WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                                             LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
+                                         0, 0,
                                          0, 0, Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdSeznamuKamer)),
                                          ::GetModuleHandleW(nullptr), nullptr);
         if (seznamKamer_) ::SendMessageW(seznamKamer_, WM_SETFONT, reinterpret_cast<WPARAM>(pismo_), FALSE);
@@ -50,6 +145,27 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
         RozmistitOvladace(LOWORD(lp), HIWORD(lp));
         return 0;
+    case WM_COMMAND:
+        if (lp == 0 && ProvestPrikaz(LOWORD(wp))) return 0;
+        break;
+    case WM_MEASUREITEM: {
+        auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+        if (m->CtlType != ODT_LISTBOX) break;
+        TEXTMETRICW tm{};
+        HDC dc = ::GetDC(Hwnd());
+        HGDIOBJ puvodni = ::SelectObject(dc, tucnePismo_ ? tucnePismo_ : pismo_);
+        ::GetTextMetricsW(dc, &tm);
+        ::SelectObject(dc, puvodni);
+        ::ReleaseDC(Hwnd(), dc);
+        m->itemHeight = static_cast<UINT>(tm.tmHeight + 6);
+        return TRUE;
+    }
+    case WM_DRAWITEM: {
+        const auto* d = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+        if (d->CtlType != ODT_LISTBOX) break;
+        KreslitKameru(*d);
+        return TRUE;
+    }
     case WM_SETFOCUS:
         if (seznamKamer_) ::SetFocus(seznamKamer_);
         return 0;
@@ -77,6 +193,8 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_DESTROY:
         seznamKamer_ = nullptr;
+        if (tucnePismo_) ::DeleteObject(tucnePismo_);
+        tucnePismo_ = nullptr;
         ::PostQuitMessage(0);
         return 0;
     }
