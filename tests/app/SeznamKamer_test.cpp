@@ -318,3 +318,14 @@ TEST_F(SeznamKamerTest, UlozeniSeznamuVytvoriKlicKazdeKamery) {
     EXPECT_EQ(Podklice(), (std::vector<std::wstring>{L"Dvůr"}));
     EXPECT_TRUE(ui.chyby.empty());
 }
+
+TEST_F(SeznamKamerTest, PridaniNechaVychoziKameru) {
+    for (const wchar_t* j : {L"b", L"A", L"c"}) Ulozit(j);
+    nastaveni.vychoziTervik = L"c";
+    seznam->Nacist();
+    Pridat(L"Nová tervik");
+    ASSERT_NE(seznam->VychoziKamera(), nullptr);
+    EXPECT_EQ(seznam->VychoziKamera()->Jmeno(), L"c");
+    EXPECT_TRUE(seznam->Kamera(2)->JeVychoziKamera());
+    EXPECT_EQ(seznam->IndexVychoziKamery(), 2);
+}
