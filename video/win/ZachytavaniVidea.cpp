@@ -160,6 +160,14 @@ void ZachytavaniVidea::Resetovat() {
     zarizeniZvuk_ = {};
 }
 
+void ZachytavaniVidea::UvolnitVse() {
+    Vypnout();
+    bitmapa_.reset();
+    std::vector<std::uint8_t>().swap(buffer_);
+    prijemce_.Uvolnit();
+    kodery_ = {};
+}
+
 void ZachytavaniVidea::NacistKodery() {
     kodery_ = {};
     UINT pocet = 0, velikost = 0;
@@ -640,10 +648,9 @@ void ZachytavaniVidea::ZobrazitVlastnostiZarizeni() {
 
 void ZachytavaniVidea::NastavitPoziciVidea(int x, int y, int sirka, int vyska) {
     if (!oknoVidea_) return;
-    oknoVidea_->put_Left(x);
-    oknoVidea_->put_Top(y);
-    oknoVidea_->put_Width(sirka);
-    oknoVidea_->put_Height(vyska);
+    // One call instead of put_Left, put_Top, put_Width and put_Height: the same rectangle, and
+    // some renderers (Wine's) take the separate calls' current position in screen coordinates.
+    oknoVidea_->SetWindowPosition(x, y, sirka, vyska);
 }
 
 // ---------------------------------------------------------------- frames and snapshots

@@ -35,6 +35,9 @@ public:
 
     // Tears the graph down, frees the frame, rebuilds the encoder table and sets every default.
     void Resetovat();
+    // Releases everything (graph, bitmap, buffer, callback, encoder table) for good, as the
+    // window's destruction does.
+    void UvolnitVse();
     // The first device of the sorted and numbered video device list becomes the video device.
     void VybratPrvniZarizeni();
     // A changed device path clears the format list and, while on, rebuilds the graph.
