@@ -106,7 +106,7 @@ int Smtp::Prenos(const std::string* bajty) {
     }
 
     if (konec == std::string::npos) {
-        // What did arrive is kept for the caller, up to its last complete line.
+        // What did arrive is kept for the caller, up to its last complete line when it has one.
         const std::size_t lf = prijato.rfind('\n');
         if (lf != std::string::npos) prijato.resize(lf);
         if (!prijato.empty() && prijato.back() == '\r') prijato.pop_back();

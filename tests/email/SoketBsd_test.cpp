@@ -1,0 +1,130 @@
+#include "email/SoketBsd.h"
+
+#include <gtest/gtest.h>
+
+#ifndef _WIN32
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "email/Smtp.h"
+
+using namespace Holvent::Email;
+
+namespace {
+
+// A loopback peer on a free port that plays one short dialogue, every wait bounded.
+class PeerNaSmycce {
+public:
+    PeerNaSmycce() {
+        naslouchani_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bind(naslouchani_, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        listen(naslouchani_, 1);
+        socklen_t delka = sizeof a;
+        getsockname(naslouchani_, reinterpret_cast<sockaddr*>(&a), &delka);
+        port_ = ntohs(a.sin_port);
+        vlakno_ = std::thread([this] { Hrat(); });
+    }
+    ~PeerNaSmycce() {
+        vlakno_.join();
+        close(naslouchani_);
+    }
+    std::uint16_t Port() const { return port_; }
+    std::string prijato;
+
+private:
+    bool Cekat(int s, int ms) {
+        pollfd p{s, POLLIN, 0};
+        return poll(&p, 1, ms) > 0;
+    }
+    std::string Radek(int s) {
+        std::string r;
+        char z;
+        while (Cekat(s, 5000) && recv(s, &z, 1, 0) == 1) {
+            r.push_back(z);
+            if (z == '\n') break;
+        }
+        prijato += r;
+        return r;
+    }
+    void Poslat(int s, const std::string& t) { send(s, t.data(), t.size(), MSG_NOSIGNAL); }
+    void Hrat() {
+        if (!Cekat(naslouchani_, 10000)) return;
+        const int s = accept(naslouchani_, nullptr, nullptr);
+        Poslat(s, "220 ready\r\n");
+        Radek(s);
+        // The capability list arrives in two TCP pieces.
+        Poslat(s, "250-loopback\r\n250-SIZE 100\r\n");
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        Poslat(s, "250 HELP\r\n");
+        Radek(s);
+        Poslat(s, "250 OK\r\n");
+        Radek(s);
+        // A reply that never ends its line.
+        Poslat(s, "250 bez konce");
+        char buffer[256];
+        const auto konec = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        // Until the client gives up and closes.
+        while (std::chrono::steady_clock::now() < konec) {
+            if (Cekat(s, 100) && recv(s, buffer, sizeof buffer, 0) <= 0) break;
+        }
+        close(s);
+    }
+
+    int naslouchani_ = -1;
+    std::uint16_t port_ = 0;
+    std::thread vlakno_;
+};
+
+}  // namespace
+
+TEST(SoketBsd, DialogPresSkutecneTcpSOdpovediPoKusechACasovymLimitem) {
+    PeerNaSmycce peer;
+    {
+        Smtp klient(std::make_unique<SoketBsd>());
+        klient.port = peer.Port();
+        klient.pauzaPredPripojenimMs = 0;
+        klient.pauzaPredPozdravemMs = 0;
+        klient.casovyLimitOdpovediMs = 400;
+        ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
+        EXPECT_EQ(klient.LastReply(), L"250-loopback\r\n250-SIZE 100\r\n250 HELP");
+        EXPECT_EQ(klient.MailFrom(L"a@example.com"), 0);
+        const auto zacatek = std::chrono::steady_clock::now();
+        EXPECT_EQ(klient.RcptTo(L"b@example.com"), -1);
+        EXPECT_GE(std::chrono::steady_clock::now() - zacatek, std::chrono::milliseconds(350));
+        EXPECT_EQ(klient.LastReply(), L"250 bez konce");
+        EXPECT_FALSE(klient.Greeted());
+    }
+    EXPECT_EQ(peer.prijato.find("QUIT"), std::string::npos);
+    EXPECT_NE(peer.prijato.find("RCPT TO: <b@example.com>\r\n"), std::string::npos);
+}
+
+TEST(SoketBsd, NicNenasloucha) {
+    // A port that was free a moment ago: nothing accepts there.
+    const int s = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    socklen_t delka = sizeof a;
+    getsockname(s, reinterpret_cast<sockaddr*>(&a), &delka);
+    close(s);
+    Smtp klient(std::make_unique<SoketBsd>());
+    klient.port = ntohs(a.sin_port);
+    klient.pauzaPredPripojenimMs = 0;
+    klient.pauzaPredPozdravemMs = 0;
+    EXPECT_FALSE(klient.Connect(L"127.0.0.1"));
+    EXPECT_FALSE(klient.Connect(L"neexistuje.invalid"));
+}
+
+#endif
