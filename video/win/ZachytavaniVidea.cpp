@@ -13,6 +13,7 @@
 #include "video/ZdrojFormatu.h"
 #include "video/win/ChybaGdiPlus.h"
 #include "video/win/HledaniZarizeni.h"
+#include "video/win/VyctiZarizeni.h"
 
 namespace Holvent::DirectShow {
 
@@ -67,21 +68,6 @@ BITMAPINFOHEADER* HlavickaTypu(AM_MEDIA_TYPE& typ) {
     if (typ.formattype == FORMAT_VideoInfo2 && typ.cbFormat >= sizeof(VIDEOINFOHEADER2))
         return &reinterpret_cast<VIDEOINFOHEADER2*>(typ.pbFormat)->bmiHeader;
     return nullptr;
-}
-
-// The sorted and numbered video devices (the device list's enumeration).
-SeznamZarizeni SeznamZarizeniVidea() {
-    SeznamZarizeni zarizeni;
-    ProjitZarizeni(CLSID_VideoInputDeviceCategory, [&](IMoniker*, IPropertyBag* vlastnosti) {
-        InfoZarizeni z;
-        if (!CistVlastnostZarizeni(vlastnosti, L"FriendlyName", z.friendlyName)) return false;
-        CistVlastnostZarizeni(vlastnosti, L"Description", z.popis);
-        CistVlastnostZarizeni(vlastnosti, L"DevicePath", z.devicePath);
-        zarizeni.push_back(std::move(z));
-        return false;
-    });
-    SeraditAOcislovat(zarizeni, [](const std::wstring& a, const std::wstring& b) { return ::lstrcmpiW(a.c_str(), b.c_str()); });
-    return zarizeni;
 }
 
 long BajtuRadku(const BITMAPINFOHEADER& h) { return ((h.biWidth * h.biBitCount + 31) / 32) * 4; }
@@ -185,7 +171,8 @@ void ZachytavaniVidea::NacistKodery() {
 }
 
 void ZachytavaniVidea::VybratPrvniZarizeni() {
-    const SeznamZarizeni zarizeni = SeznamZarizeniVidea();
+    SeznamZarizeni zarizeni;
+    NacistZarizeniVideo(zarizeni);
     if (zarizeni.empty()) return;
     if (::lstrcmpiW(zarizeni.front().devicePath.c_str(), zarizeniVideo_.devicePath.c_str()) != 0) {
         formaty_.Vymazat();

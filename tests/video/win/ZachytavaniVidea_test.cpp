@@ -10,6 +10,7 @@
 #include "video/PruhSnimku.h"
 #include "video/win/HledaniZarizeni.h"
 #include "video/win/PrijemceSnimku.h"
+#include "video/win/VyctiZarizeni.h"
 #include "video/win/ZiveObjekty.h"
 
 using namespace Holvent::DirectShow;
@@ -334,15 +335,7 @@ TEST_F(ZachytavaniTest, SeznamZarizeniAVychoziSeznamKamer) {
     zachytavani_.VybratPrvniZarizeni();
     EXPECT_EQ(zachytavani_.ZarizeniVideo().friendlyName, kNazevKamery);
     SeznamZarizeni zarizeni;
-    Holvent::DirectShow::ProjitZarizeni(CLSID_VideoInputDeviceCategory, [&](IMoniker*, IPropertyBag* v) {
-        InfoZarizeni z;
-        if (CistVlastnostZarizeni(v, L"FriendlyName", z.friendlyName)) {
-            CistVlastnostZarizeni(v, L"DevicePath", z.devicePath);
-            zarizeni.push_back(z);
-        }
-        return false;
-    });
-    SeraditAOcislovat(zarizeni, [](const std::wstring& a, const std::wstring& b) { return ::lstrcmpiW(a.c_str(), b.c_str()); });
+    NacistZarizeniVideo(zarizeni);
     ASSERT_GE(zarizeni.size(), 3u);
     EXPECT_EQ(zarizeni[0].friendlyName, kNazevKamery);
     EXPECT_EQ(zarizeni[1].friendlyName, std::wstring(kNazevKamery) + L" #2");
