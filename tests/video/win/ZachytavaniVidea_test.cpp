@@ -351,3 +351,17 @@ TEST_F(ZachytavaniTest, SeznamZarizeniAVychoziSeznamKamer) {
     EXPECT_NE(kamery.Najit(kNazevKamery), -1);
     EXPECT_NE(kamery.Najit(std::wstring(kNazevKamery) + L" #2"), -1);
 }
+
+TEST_F(ZachytavaniTest, SnimekStarehoFormatuSeNevyda) {
+    zachytavani_.Zapnout();
+    ASSERT_EQ(PockatNaSnimek(), S_OK);
+    // Stopped, the size changes without a new sample: the grabber still holds a 640 × 480 one,
+    // which must not come out as a 320 × 240 picture.
+    zachytavani_.RizeniGrafu()->Stop();
+    zachytavani_.NastavitVelikost(320, 240);
+    EXPECT_EQ(zachytavani_.Sirka(), 320);
+    EXPECT_EQ(ChybaZ([&] { zachytavani_.SejmoutSnimek(); }), E_FAIL);
+    zachytavani_.RizeniGrafu()->Run();
+    EXPECT_EQ(PockatNaSnimek(), S_OK);
+    EXPECT_EQ(zachytavani_.DataSnimku().size(), 320u * 240u * 3u);
+}
