@@ -365,3 +365,24 @@ TEST_F(ZachytavaniTest, SnimekStarehoFormatuSeNevyda) {
     EXPECT_EQ(PockatNaSnimek(), S_OK);
     EXPECT_EQ(zachytavani_.DataSnimku().size(), 320u * 240u * 3u);
 }
+
+TEST_F(ZachytavaniTest, UlozeniSKvalitouANeexistujiciSlozka) {
+    zachytavani_.Zapnout();
+    ASSERT_EQ(PockatNaSnimek(), S_OK);
+    zachytavani_.VybratKoder(0);
+    for (std::uint32_t kvalita : {100u, 101u, 5u}) {
+        const std::wstring cesta = DocasnaSlozka() + L"\\kvalita.jpg";
+        ::DeleteFileW(cesta.c_str());
+        zachytavani_.UlozitSnimek(cesta, kvalita);
+        EXPECT_NE(::GetFileAttributesW(cesta.c_str()), INVALID_FILE_ATTRIBUTES) << kvalita;
+        // With the quality argument the bitmap stays current until the next grab.
+        ASSERT_NE(zachytavani_.AktualniBitmapa(), nullptr);
+        EXPECT_EQ(zachytavani_.AktualniBitmapa()->GetWidth(), 640u);
+    }
+    // The folder is not created: the save fails and says so.
+    const std::wstring chybna = DocasnaSlozka() + L"\\neni-slozka\\snimek.jpg";
+    EXPECT_TRUE(Knihovna::Selhalo(ChybaZ([&] { zachytavani_.UlozitSnimek(chybna); })));
+    EXPECT_EQ(::GetFileAttributesW(chybna.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(zachytavani_.AktualniBitmapa(), nullptr);
+    EXPECT_EQ(ChybaZ([&] { zachytavani_.VybratKoder(5); }), E_INVALIDARG);
+}
