@@ -70,7 +70,8 @@ public:
 
     // Adds the text strip beside the current bitmap when the strip position asks for one.
     virtual void PridatPruh();
-    // Sends frame-ready with the current bitmap to the notification target.
+    // Sends frame-ready with the current bitmap (lParam) to the notification target; the handler
+    // may draw into it, and a failed HRESULT as its result ends the snapshot with that error.
     virtual void OznamitSnimek();
 
     // The window told of frames and of graph building, and the three message numbers (0: none).
