@@ -97,3 +97,9 @@ def pockat(proces, timeout=LIMIT):
         proces.kill()
         proces.vystup, proces.chyby = proces.communicate()
         return None
+
+
+def je_testovaci_kamera():
+    """Whether the test camera is registered in the prefix (tools/po-vytvoreni-prefixu or the fixture)."""
+    r = wine('reg', 'query', r'HKCR\CLSID\{860BB310-5D01-11D0-BD3B-00A0C911CE86}\Instance', '/s')
+    return 'Testovací kamera Tervik'.encode('utf-8') in r.stdout or b'Testovac' in r.stdout

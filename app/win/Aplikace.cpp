@@ -137,7 +137,8 @@ int Aplikace::Start(const std::vector<std::wstring>& argumenty) {
         }
         // 20
         OveritSlozky();
-        // 21: the e-mail account and FTP place stores.
+        // 21
+        NacistUloziste();
         // 22
         if (parametry.rezimZprav == RezimZprav::Skryty) rezimZprav_ = RezimZprav::Skryty;
         // 23, 24
@@ -273,6 +274,19 @@ void Aplikace::NacistZarizeniAKamery() {
     kamery_->Nacist();
 }
 
+int Aplikace::IndexVychoziKamery() const { return kamery_ ? kamery_->IndexVychoziKamery() : -1; }
+
+void Aplikace::NacistUloziste() {
+    // A store that cannot be read is reported and stays empty; its file is never overwritten.
+    auto hlaseni = [this](const std::wstring& text, const Chyba& chyba) {
+        ZobrazitChybu(TextyZprav::Chyba(text, PopisChybyCom(chyba)));
+    };
+    ucty_ = std::make_unique<Holvent::Email::SeznamUctu>(slozkaDat_, hlaseni);
+    mista_ = std::make_unique<Holvent::Email::SeznamFtpMist>(slozkaDat_, hlaseni);
+    ucty_->LoadAccounts();
+    mista_->LoadPlaces();
+}
+
 int Aplikace::SpustitKameru() {
     Tervik* kamera = kameraProcesu_;
     if (rezimSpusteni_ == RezimSpusteni::VychoziKamera) {
@@ -281,7 +295,7 @@ int Aplikace::SpustitKameru() {
     }
     kameraProcesu_ = nullptr;  // a reload would free it: the frame keeps the name only
     if (!kamera) return 1;
-    ramecKamery_ = std::make_unique<RamecKamery>(kamera->Jmeno());
+    ramecKamery_ = std::make_unique<RamecKamery>(kamera->Jmeno(), kamera->Parametry().zarizeni.video);
     ramecKamery_->Vytvorit();
     return 0;
 }
@@ -440,6 +454,8 @@ int Aplikace::Ukoncit() {
         // 10
         nastaveni_.horkeKlavesy.Vyprazdnit();
         if (kamery_) kamery_->UvolnitVse();
+        ucty_.reset();
+        mista_.reset();
         return 0;
     } catch (const Chyba& chyba) {
         ZapsatUdalostChyba(Formatovat(L"Chyba při ukončení aplikace: %s", PopisChyby(chyba).c_str()));

@@ -15,6 +15,8 @@
 #include "app/SeznamKamer.h"
 #include "app/SouborLog.h"
 #include "app/win/ZapisovacUdalosti.h"
+#include "email/SeznamFtpMist.h"
+#include "email/SeznamUctu.h"
 #include "imagetools/NastaveniEditoruObrazku.h"
 #include "knihovna/Chyba.h"
 #include "knihovna/win/HodinyWindows.h"
@@ -87,7 +89,7 @@ public:
     const std::wstring& IpAdresa() const { return ipAdresa_; }
     const std::wstring& Uzivatel() const { return uzivatel_; }
     const std::wstring& Pocitac() const { return pocitac_; }
-    int IndexVychoziKamery() const { return indexVychoziKamery_; }
+    int IndexVychoziKamery() const;
     HICON VelkaIkona() const { return velkaIkona_; }
     HICON MalaIkona() const { return malaIkona_; }
     HIMAGELIST SeznamObrazku(int i = 0) const { return seznamyObrazku_[i]; }
@@ -108,6 +110,8 @@ public:
     const SeznamZarizeni& ZarizeniVideo() const { return zarizeniVideo_; }
     const SeznamZarizeni& ZarizeniZvuk() const { return zarizeniZvuk_; }
     SeznamKamer& Kamery() { return *kamery_; }
+    Holvent::Email::SeznamUctu& Ucty() { return *ucty_; }
+    Holvent::Email::SeznamFtpMist& FtpMista() { return *mista_; }
     RozhraniSeznamuKamerWin& RozhraniKamer() { return *rozhraniKamer_; }
 
 private:
@@ -118,6 +122,7 @@ private:
     void ZjistitJmenaAAdresu();
     void NacistNastaveni();
     void NacistZarizeniAKamery();
+    void NacistUloziste();
     // The camera named on the command line (mode 5) or the default camera (mode 6) in its frame; 1 when there is none.
     int SpustitKameru();
     void OveritSlozky();
@@ -129,7 +134,6 @@ private:
 
     HINSTANCE instance_;
     RezimSpusteni rezimSpusteni_ = RezimSpusteni::Aplikace;
-    int indexVychoziKamery_ = -1;
     std::recursive_mutex zamek_;
     ULONG_PTR gdiplus_ = 0;
     HICON velkaIkona_ = nullptr;
@@ -165,6 +169,8 @@ private:
     SeznamZarizeni zarizeniZvuk_;
     std::unique_ptr<RozhraniSeznamuKamerWin> rozhraniKamer_;
     std::unique_ptr<SeznamKamer> kamery_;
+    std::unique_ptr<Holvent::Email::SeznamUctu> ucty_;
+    std::unique_ptr<Holvent::Email::SeznamFtpMist> mista_;
     Tervik* kameraProcesu_ = nullptr;  // the camera of start mode 5
     std::unique_ptr<RamecKamery> ramecKamery_;
 

@@ -1,7 +1,10 @@
 #include "app/win/OknoHlavni.h"
 
+#include "app/TextyZprav.h"
 #include "app/win/Aplikace.h"
 #include "app/win/RozhraniSeznamuKamerWin.h"
+#include "email/win/DlgEmailUcty.h"
+#include "email/win/DlgFtpMista.h"
 #include "resources/IdZdroju.h"
 
 namespace {
@@ -15,8 +18,12 @@ HMENU VytvoritMenu() {
     ::AppendMenuW(kamera, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(kamera, MF_STRING, IdZdroju::kPrikazVychoziSeznamKamer, L"Vytvořit výchozí &seznam kamer...");
     ::AppendMenuW(kamera, MF_STRING, IdZdroju::kPrikazKameraVProcesu, L"Spustit v samostatném p&rocesu");
+    HMENU predvolby = ::CreatePopupMenu();
+    ::AppendMenuW(predvolby, MF_STRING, IdZdroju::kPrikazFtpMista, L"&FTP místa");
+    ::AppendMenuW(predvolby, MF_STRING, IdZdroju::kPrikazEmailoveUcty, L"&Email");
     HMENU lista = ::CreateMenu();
     ::AppendMenuW(lista, MF_POPUP, reinterpret_cast<UINT_PTR>(kamera), L"&Kamera");
+    ::AppendMenuW(lista, MF_POPUP, reinterpret_cast<UINT_PTR>(predvolby), L"&Předvolby");
     return lista;
 }
 
@@ -97,6 +104,12 @@ bool OknoHlavni::ProvestPrikaz(UINT prikaz) {
     case IdZdroju::kPrikazKameraVProcesu:
         kamery.SpustitVeVlastnimProcesu(vybrana);
         return true;
+    case IdZdroju::kPrikazEmailoveUcty:
+        Holvent::Email::DlgEmailUcty(Aplikace::Instance().Ucty(), Aplikace::Instance().Produkt()).Zobrazit(Hwnd());
+        return true;
+    case IdZdroju::kPrikazFtpMista:
+        Holvent::Email::DlgFtpMista(Aplikace::Instance().FtpMista(), Aplikace::Instance().Produkt()).Zobrazit(Hwnd());
+        return true;
     }
     return false;
 }
@@ -120,7 +133,8 @@ void OknoHlavni::KreslitKameru(const DRAWITEMSTRUCT& p) {
 }
 
 void OknoHlavni::NeosetrenaChyba(const Knihovna::Chyba& chyba) {
-    Aplikace::Instance().HlasitChybuCom(IdZdroju::kTextPripraven, chyba);
+    auto& app = Aplikace::Instance();
+    app.ZobrazitChybu(TextyZprav::Chyba(L"Požadovanou akci se nepodařilo provést", app.PopisChybyCom(chyba)));
 }
 
 LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {

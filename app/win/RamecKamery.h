@@ -3,14 +3,17 @@
 #include <string>
 
 #include "knihovna/win/Okno.h"
+#include "video/InfoZarizeni.h"
+#include "video/win/OknoVideo.h"
 
-// The plain frame a camera started on its own runs in, titled with the camera's name, until the
-// camera window takes its place. Its destruction ends the message loop.
+// The plain frame a camera started on its own runs in, titled with the camera's name, with the
+// camera's live video, until the camera window takes its place. Its destruction ends the message loop.
 class RamecKamery final : public Knihovna::WinApi::Okno {
 public:
     static constexpr const wchar_t* kTrida = L"Tervik4Tervik";
 
-    explicit RamecKamery(std::wstring jmenoKamery) : jmenoKamery_(std::move(jmenoKamery)) {}
+    RamecKamery(std::wstring jmenoKamery, InfoZarizeni zarizeni)
+        : jmenoKamery_(std::move(jmenoKamery)), zarizeni_(std::move(zarizeni)) {}
     void Vytvorit();
 
 protected:
@@ -19,4 +22,6 @@ protected:
 
 private:
     std::wstring jmenoKamery_;
+    InfoZarizeni zarizeni_;
+    OknoVideo video_;
 };

@@ -4,8 +4,8 @@
 //   PomocnikTestu cekat-okno TRIDA|- TITULEK|- MS        prints the window's title, exit 0; 1 on time-out
 //   PomocnikTestu zavrit-okno TRIDA|- TITULEK|- MS       posts WM_CLOSE to it; exit 1 when there is none
 //   PomocnikTestu prikaz TRIDA|- TITULEK|- ID MS         posts WM_COMMAND with ID
-//   PomocnikTestu text-zpravy TITULEK MS                 waits for a message box, prints its text, presses its
-//                                                        first button (OK / Yes)
+//   PomocnikTestu text-zpravy TITULEK MS [TLACITKO]      waits for a message box, prints its text, presses the
+//                                                        button with that id (default its first: OK / Yes)
 //   PomocnikTestu spustit MS PROGRAM [ARG...]             runs, waits, prints "kod=0x%08X"; exit 0, 1 on time-out
 //   PomocnikTestu obdelnik TRIDA|- TITULEK|- MS          prints "x y w h" of the window
 #include <windows.h>
@@ -84,7 +84,8 @@ int wmain(int argc, wchar_t** argv) {
         ::GetDlgItemTextW(h, 0xFFFF, buf, 4096);
         Vypsat(buf);
         // The first button of the box: OK, or Yes in a question.
-        HWND tlacitko = ::GetDlgItem(h, IDOK);
+        HWND tlacitko = argc >= 5 ? ::GetDlgItem(h, static_cast<int>(std::wcstoul(argv[4], nullptr, 10))) : nullptr;
+        if (!tlacitko) tlacitko = ::GetDlgItem(h, IDOK);
         if (!tlacitko) tlacitko = ::GetDlgItem(h, IDYES);
         const int id = tlacitko ? ::GetDlgCtrlID(tlacitko) : IDCANCEL;
         ::PostMessageW(h, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(tlacitko));

@@ -14,6 +14,8 @@ JIZ_SPUSTENA = 'Aplikace "Tervik" je již spuštěna'
 class Spusteni(unittest.TestCase):
     def setUp(self):
         t.smazat_nastaveni()
+        # One configured camera: with none the program offers to build a default list (its own test).
+        t.reg('add', t.KOREN + r'\Kamery\Test', '/f')
         self.procesy = []
 
     def tearDown(self):
@@ -34,8 +36,14 @@ class Spusteni(unittest.TestCase):
         self.assertEqual(t.pockat(p), 0)
 
     def test_prvni_spusteni_na_prazdnem_registru(self):
+        t.smazat_nastaveni()
         shutil.rmtree(os.path.join(t.slozka_dokumentu(), 'Tervik 4.8'), ignore_errors=True)
         p = self.spustit()
+        # With the test camera in the prefix, an empty camera list brings the offer of a default list.
+        if t.je_testovaci_kamera():
+            rc, text = t.pomocnik('text-zpravy', 'Tervik', 30000, 7)  # IDNO
+            self.assertEqual(rc, 0)
+            self.assertTrue(text.startswith('Není definována žádná konfigurace kamery.'), text)
         rc, titulek = t.pomocnik('cekat-okno', 'RTervik4', '-', 30000)
         self.assertEqual(rc, 0)
         self.assertEqual(titulek, 'Tervik')
