@@ -29,13 +29,6 @@ HMENU VytvoritMenu() {
 
 }  // namespace
 
-void OknoHlavni::PripravitTridu(WNDCLASSEXW& trida) {
-    auto& app = Aplikace::Instance();
-    trida.hIcon = app.VelkaIkona();
-    trida.hIconSm = app.MalaIkona();
-    trida.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-}
-
 void OknoHlavni::Vytvorit() {
     auto& app = Aplikace::Instance();
     const DWORD styl = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
@@ -46,7 +39,7 @@ void OknoHlavni::Vytvorit() {
     ObnovitSeznamKamer(app.Kamery().IndexVychoziKamery());
     ::SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(app.VelkaIkona()));
     ::SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(app.MalaIkona()));
-    if (!NacistUmisteni(app.Registr(), kKorenRegistru)) Vycentrovat();
+    ObnovitUmisteni();
     ::PostMessageW(Hwnd(), WM_SIZE, 0, 0);
     ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
     ::UpdateWindow(Hwnd());
@@ -197,14 +190,6 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     case Aplikace::kZpravaPoSpusteni:
         app.PoSpusteni(Hwnd());
         return 0;
-    case WM_CLOSE:
-        try {
-            UlozitUmisteni(app.Registr(), kKorenRegistru);
-        } catch (const Knihovna::Chyba& chyba) {
-            app.HlasitChybuCom(IdZdroju::kTextChybaZapisuKonfigurace, chyba);
-        }
-        ::DestroyWindow(Hwnd());
-        return 0;
     case WM_DESTROY:
         seznamKamer_ = nullptr;
         if (tucnePismo_) ::DeleteObject(tucnePismo_);
@@ -212,5 +197,5 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         ::PostQuitMessage(0);
         return 0;
     }
-    return Okno::ZpracovatZpravu(zprava, wp, lp);
+    return OknoAplikace::ZpracovatZpravu(zprava, wp, lp);
 }

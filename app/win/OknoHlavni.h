@@ -1,11 +1,12 @@
 #pragma once
 
-#include "knihovna/win/Okno.h"
+#include "app/win/OknoAplikace.h"
 
 // The window of the full application: the camera list box, for now without menus, toolbar
 // and tray icon. Its destruction ends the message loop.
-class OknoHlavni final : public Knihovna::WinApi::Okno {
+class OknoHlavni final : public OknoAplikace {
 public:
+    OknoHlavni() : OknoAplikace(COLOR_BTNFACE) {}
     static constexpr const wchar_t* kTrida = L"RTervik4";
     static constexpr int kIdSeznamuKamer = 1048;
 
@@ -15,7 +16,6 @@ public:
 
 protected:
     LRESULT ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) override;
-    void PripravitTridu(WNDCLASSEXW& trida) override;
     void NeosetrenaChyba(const Knihovna::Chyba& chyba) override;
 
 private:

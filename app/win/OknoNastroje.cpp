@@ -24,35 +24,18 @@ std::wstring OknoNastroje::Trida(RezimSpusteni rezim) {
     }
 }
 
-void OknoNastroje::PripravitTridu(WNDCLASSEXW& trida) {
-    auto& app = Aplikace::Instance();
-    trida.hIcon = app.VelkaIkona();
-    trida.hIconSm = app.MalaIkona();
-    trida.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-}
-
 void OknoNastroje::Vytvorit() {
-    auto& app = Aplikace::Instance();
     Okno::Vytvorit(Trida(rezim_), NazevNastroje(rezim_), WS_OVERLAPPEDWINDOW, 0, CW_USEDEFAULT, CW_USEDEFAULT, 800, 600);
-    if (!NacistUmisteni(app.Registr(), kKorenRegistru)) Vycentrovat();
+    ObnovitUmisteni();
     ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
     ::UpdateWindow(Hwnd());
 }
 
 LRESULT OknoNastroje::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
-    auto& app = Aplikace::Instance();
     switch (zprava) {
-    case WM_CLOSE:
-        try {
-            UlozitUmisteni(app.Registr(), kKorenRegistru);
-        } catch (const Knihovna::Chyba& chyba) {
-            app.HlasitChybuCom(IdZdroju::kTextChybaZapisuKonfigurace, chyba);
-        }
-        ::DestroyWindow(Hwnd());
-        return 0;
     case WM_DESTROY:
         ::PostQuitMessage(0);
         return 0;
     }
-    return Okno::ZpracovatZpravu(zprava, wp, lp);
+    return OknoAplikace::ZpracovatZpravu(zprava, wp, lp);
 }

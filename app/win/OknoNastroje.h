@@ -3,12 +3,12 @@
 #include <string>
 
 #include "app/PrikazovyRadek.h"
-#include "knihovna/win/Okno.h"
+#include "app/win/OknoAplikace.h"
 
 // The frame window of a tool that runs as the whole process; the tools fill it in.
-class OknoNastroje final : public Knihovna::WinApi::Okno {
+class OknoNastroje final : public OknoAplikace {
 public:
-    explicit OknoNastroje(RezimSpusteni rezim) : rezim_(rezim) {}
+    explicit OknoNastroje(RezimSpusteni rezim) : OknoAplikace(COLOR_APPWORKSPACE), rezim_(rezim) {}
 
     void Vytvorit();
     // The tool's name, the window's title.
@@ -16,7 +16,6 @@ public:
 
 protected:
     LRESULT ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) override;
-    void PripravitTridu(WNDCLASSEXW& trida) override;
 
 private:
     static std::wstring Trida(RezimSpusteni rezim);

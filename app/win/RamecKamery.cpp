@@ -5,17 +5,9 @@
 #include "knihovna/Formatovani.h"
 #include "resources/IdZdroju.h"
 
-void RamecKamery::PripravitTridu(WNDCLASSEXW& trida) {
-    auto& app = Aplikace::Instance();
-    trida.hIcon = app.VelkaIkona();
-    trida.hIconSm = app.MalaIkona();
-    trida.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-}
-
 void RamecKamery::Vytvorit() {
-    auto& app = Aplikace::Instance();
     Okno::Vytvorit(kTrida, jmenoKamery_, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, CW_USEDEFAULT, CW_USEDEFAULT, 640, 480);
-    if (!NacistUmisteni(app.Registr(), kKorenRegistru)) Vycentrovat();
+    ObnovitUmisteni();
     video_.Vytvorit(Hwnd());
     video_.NastavitCilKliknuti(Hwnd());
     video_.NastavitPrizpusobeni(true);
@@ -43,17 +35,9 @@ LRESULT RamecKamery::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
         if (video_.Hwnd()) ::MoveWindow(video_.Hwnd(), 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
         return 0;
-    case WM_CLOSE:
-        try {
-            UlozitUmisteni(Aplikace::Instance().Registr(), kKorenRegistru);
-        } catch (const Knihovna::Chyba& chyba) {
-            Aplikace::Instance().HlasitChybuCom(IdZdroju::kTextChybaZapisuKonfigurace, chyba);
-        }
-        ::DestroyWindow(Hwnd());
-        return 0;
     case WM_DESTROY:
         ::PostQuitMessage(0);
         return 0;
     }
-    return Okno::ZpracovatZpravu(zprava, wp, lp);
+    return OknoAplikace::ZpracovatZpravu(zprava, wp, lp);
 }
