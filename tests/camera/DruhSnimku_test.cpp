@@ -1,0 +1,74 @@
+#include "camera/DruhSnimku.h"
+
+#include <gtest/gtest.h>
+
+#include "video/KoderyObrazu.h"
+
+namespace {
+
+TEST(DruhSnimku, UlozenyDruhMimoRozsahJeDiskPetAzSedmNic) {
+    for (int druh = 1; druh <= 4; ++druh) EXPECT_EQ(DruhKeZpracovani(druh), druh);
+    for (int druh : {5, 6, 7}) EXPECT_EQ(DruhKeZpracovani(druh), kSnimekZadny) << druh;
+    for (std::int64_t druh : {0LL, 8LL, 40046LL, -3LL}) EXPECT_EQ(DruhKeZpracovani(druh), kSnimekDisk) << druh;
+}
+
+TEST(DruhSnimku, KdyRucneAAutomaticky) {
+    // A motion-triggered or menu snapshot is "by hand" (automatic false); only the kind's timer is automatic.
+    EXPECT_FALSE(KdyPlati(0, false));
+    EXPECT_FALSE(KdyPlati(0, true));
+    EXPECT_TRUE(KdyPlati(1, false));
+    EXPECT_FALSE(KdyPlati(1, true));
+    EXPECT_FALSE(KdyPlati(2, false));
+    EXPECT_TRUE(KdyPlati(2, true));
+    EXPECT_TRUE(KdyPlati(3, false));
+    EXPECT_TRUE(KdyPlati(3, true));
+}
+
+TEST(DruhSnimku, PodminkyObrazkuATextu) {
+    auto blok = ParametrySnimku::Vychozi(PopisPisma::Vychozi());
+    blok.soubor.kdy = 1;
+    blok.text.kdy = 2;
+    for (int druh : {kSnimekDisk, kSnimekEmail, kSnimekFtp}) {
+        EXPECT_TRUE(PouzitObrazek(druh, blok, false, false));
+        EXPECT_FALSE(PouzitObrazek(druh, blok, true, true));
+        EXPECT_FALSE(PouzitText(druh, blok, false));
+        EXPECT_TRUE(PouzitText(druh, blok, true));
+    }
+    // The server's snapshot ignores "kdy": the picture when its file exists, the text always.
+    blok.soubor.kdy = blok.text.kdy = 0;
+    EXPECT_TRUE(PouzitObrazek(kSnimekHttp, blok, false, true));
+    EXPECT_FALSE(PouzitObrazek(kSnimekHttp, blok, false, false));
+    EXPECT_TRUE(PouzitText(kSnimekHttp, blok, false));
+}
+
+TEST(DruhSnimku, PozadavekNaZachytavani) {
+    auto blok = ParametrySnimku::Vychozi(PopisPisma::Vychozi());
+    blok.text.kde = 13;
+    blok.text.barvaPisma = 0x00203040;
+    blok.text.logfont.vyska = -30;
+    blok.kvalitaJpeg = 42;
+
+    blok.format = Holvent::DirectShow::kKoderJpeg;
+    auto p = PripravitPozadavek(kSnimekDisk, blok);
+    EXPECT_EQ(p.kodPruhu, 13);
+    EXPECT_EQ(p.pismo, blok.text.logfont);
+    EXPECT_EQ(p.barvaTextu, 0x00203040u);
+    EXPECT_EQ(p.koder, Holvent::DirectShow::kKoderJpeg);
+    EXPECT_TRUE(p.sKvalitou);
+    EXPECT_EQ(p.kvalita, 42u);
+    EXPECT_TRUE(PripravitPozadavek(kSnimekFtp, blok).sKvalitou);
+    EXPECT_FALSE(PripravitPozadavek(kSnimekEmail, blok).sKvalitou);
+
+    blok.format = 1;  // PNG
+    for (int druh : {kSnimekDisk, kSnimekEmail, kSnimekFtp}) {
+        p = PripravitPozadavek(druh, blok);
+        EXPECT_EQ(p.koder, 1);
+        EXPECT_FALSE(p.sKvalitou);
+    }
+    p = PripravitPozadavek(kSnimekHttp, blok);
+    EXPECT_EQ(p.koder, Holvent::DirectShow::kKoderJpeg);
+    EXPECT_TRUE(p.sKvalitou);
+    EXPECT_EQ(p.kvalita, 42u);
+}
+
+}  // namespace

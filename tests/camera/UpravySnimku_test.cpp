@@ -1,0 +1,149 @@
+#include "camera/UpravySnimku.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ObrazPixelu Vzor(int sirka, int vyska, int bajty) {
+    ObrazPixelu o(sirka, vyska, bajty);
+    for (std::size_t i = 0; i < o.data.size(); ++i) o.data[i] = static_cast<std::uint8_t>(i * 37 + 11);
+    return o;
+}
+
+void NastavitPixel(ObrazPixelu& o, int x, int y, std::uint8_t b, std::uint8_t g, std::uint8_t r, std::uint8_t a) {
+    auto* p = o.Pixel(x, y);
+    p[0] = b;
+    p[1] = g;
+    p[2] = r;
+    if (o.bajtyNaPixel == 4) p[3] = a;
+}
+
+TEST(UpravySnimku, StupneSedeVahyModraTricetCervenaJedenact) {
+    for (int bajty : {3, 4}) {
+        ObrazPixelu o(2, 1, bajty);
+        NastavitPixel(o, 0, 0, 100, 100, 200, 77);
+        NastavitPixel(o, 1, 0, 200, 100, 100, 78);
+        PrevestNaStupneSede(o.Pohled());
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(o.Pixel(0, 0)[k], 111);
+            EXPECT_EQ(o.Pixel(1, 0)[k], 130);
+        }
+        if (bajty == 4) {
+            EXPECT_EQ(o.Pixel(0, 0)[3], 77);
+            EXPECT_EQ(o.Pixel(1, 0)[3], 78);
+        }
+    }
+}
+
+TEST(UpravySnimku, InverzeDvakratJeTotoznaAlfaZustava) {
+    const auto puvodni = Vzor(5, 3, 4);
+    auto o = puvodni;
+    InvertovatBarvy(o.Pohled());
+    for (std::size_t i = 0; i < o.data.size(); ++i)
+        EXPECT_EQ(o.data[i], i % 4 == 3 ? puvodni.data[i] : 255 - puvodni.data[i]) << i;
+    InvertovatBarvy(o.Pohled());
+    EXPECT_EQ(o.data, puvodni.data);
+}
+
+TEST(UpravySnimku, PohledSKrokemNesahaZaRadek) {
+    // Locked bits may have padding after each row: it must stay untouched.
+    std::vector<std::uint8_t> pamet(2 * 8, 9);
+    PohledPixelu p{pamet.data(), 1, 2, 8, 4};
+    InvertovatBarvy(p);
+    for (int i : {4, 5, 6, 7, 12, 13, 14, 15}) EXPECT_EQ(pamet[i], 9) << i;
+    EXPECT_EQ(pamet[0], 246);
+    EXPECT_EQ(pamet[8], 246);
+}
+
+TEST(UpravySnimku, PruhlednostAKlicBarvy) {
+    ObrazPixelu o(3, 1, 4);
+    NastavitPixel(o, 0, 0, 255, 255, 255, 255);  // white
+    NastavitPixel(o, 1, 0, 254, 255, 255, 255);  // almost white
+    NastavitPixel(o, 2, 0, 0x30, 0x20, 0x10, 255);
+
+    // Opacity 255 leaves alpha alone, but the default key (white) still clears its pixels.
+    auto p = o;
+    PripravitPrekryv(p.Pohled(), 255, 0xFFFFFF);
+    EXPECT_EQ(p.Pixel(0, 0)[3], 0);
+    EXPECT_EQ(p.Pixel(1, 0)[3], 255);
+    EXPECT_EQ(p.Pixel(2, 0)[3], 255);
+
+    // The key is 0x00BBGGRR: red in the low byte.
+    p = o;
+    PripravitPrekryv(p.Pohled(), 128, 0x00302010);
+    EXPECT_EQ(p.Pixel(0, 0)[3], 128);
+    EXPECT_EQ(p.Pixel(1, 0)[3], 128);
+    EXPECT_EQ(p.Pixel(2, 0)[3], 0);
+
+    // No key at all.
+    p = o;
+    PripravitPrekryv(p.Pohled(), 255, 0xFFFFFFFF);
+    EXPECT_EQ(p.data, o.data);
+}
+
+TEST(UpravySnimku, SlozeniPrekryvuPodleAlfyOrezane) {
+    ObrazPixelu obraz(4, 3, 3);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x) NastavitPixel(obraz, x, y, 0, 0, 0, 0);
+    ObrazPixelu prekryv(2, 2, 4);
+    NastavitPixel(prekryv, 0, 0, 200, 100, 50, 255);
+    NastavitPixel(prekryv, 1, 0, 200, 100, 50, 0);
+    NastavitPixel(prekryv, 0, 1, 255, 255, 255, 51);
+    NastavitPixel(prekryv, 1, 1, 255, 255, 255, 255);
+    SlozitPrekryv(obraz.Pohled(), prekryv.Pohled(), 3, 2);  // only its top-left pixel lands inside
+    EXPECT_EQ(obraz.Pixel(3, 2)[0], 200);
+    EXPECT_EQ(obraz.Pixel(3, 2)[1], 100);
+    EXPECT_EQ(obraz.Pixel(3, 2)[2], 50);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x)
+            if (x != 3 || y != 2) EXPECT_EQ(obraz.Pixel(x, y)[0], 0) << x << "," << y;
+
+    SlozitPrekryv(obraz.Pohled(), prekryv.Pohled(), 0, -1);  // its bottom row at the top
+    EXPECT_EQ(obraz.Pixel(0, 0)[0], 51);  // 255 at a fifth of full opacity over black
+    EXPECT_EQ(obraz.Pixel(1, 0)[0], 255);
+}
+
+TEST(UpravySnimku, TypOtoceniZeStupnu) {
+    EXPECT_EQ(TypOtoceni(90), kOtoceni90);
+    EXPECT_EQ(TypOtoceni(180), kOtoceni180);
+    EXPECT_EQ(TypOtoceni(270), kOtoceni270);
+    for (std::uint32_t s : {0u, 45u, 360u, 91u}) EXPECT_EQ(TypOtoceni(s), kBezOtoceni) << s;
+}
+
+TEST(UpravySnimku, OtoceniAPreklopeni) {
+    // Pixel (x, y) carries x in blue and y in green, so each result says where it came from.
+    ObrazPixelu o(3, 2, 3);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) NastavitPixel(o, x, y, static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 0, 0);
+    auto zdroj = [](const ObrazPixelu& v, int x, int y) { return std::pair<int, int>{v.Pixel(x, y)[0], v.Pixel(x, y)[1]}; };
+
+    auto r = OtocitAPreklopit(o, kOtoceni90);  // clockwise: the left column becomes the top row
+    ASSERT_EQ(r.sirka, 2);
+    ASSERT_EQ(r.vyska, 3);
+    EXPECT_EQ(zdroj(r, 1, 0), (std::pair{0, 0}));
+    EXPECT_EQ(zdroj(r, 0, 0), (std::pair{0, 1}));
+    EXPECT_EQ(zdroj(r, 0, 2), (std::pair{2, 1}));
+
+    r = OtocitAPreklopit(o, kOtoceni270);
+    EXPECT_EQ(zdroj(r, 0, 2), (std::pair{0, 0}));
+    EXPECT_EQ(zdroj(r, 1, 0), (std::pair{2, 1}));
+
+    r = OtocitAPreklopit(o, kOtoceni180);
+    EXPECT_EQ(zdroj(r, 0, 0), (std::pair{2, 1}));
+
+    r = OtocitAPreklopit(o, kPreklopitX);
+    EXPECT_EQ(zdroj(r, 0, 0), (std::pair{2, 0}));
+    EXPECT_EQ(zdroj(r, 0, 1), (std::pair{2, 1}));
+
+    r = OtocitAPreklopit(o, kPreklopitY);
+    EXPECT_EQ(zdroj(r, 0, 0), (std::pair{0, 1}));
+    EXPECT_EQ(zdroj(r, 2, 0), (std::pair{2, 1}));
+
+    // Four quarter turns and two mirrors give the picture back.
+    auto t = o;
+    for (int i = 0; i < 4; ++i) t = OtocitAPreklopit(t, kOtoceni90);
+    EXPECT_EQ(t.data, o.data);
+    EXPECT_EQ(OtocitAPreklopit(OtocitAPreklopit(o, kPreklopitY), kPreklopitY).data, o.data);
+}
+
+}  // namespace
