@@ -27,7 +27,7 @@ target_link_libraries(Tervik PRIVATE tervik_win)
 target_link_options(Tervik PRIVATE -municode ${TERVIK_STATICKY})
 
 # GoogleTest from Debian's sources, built with the cross compiler.
-set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
