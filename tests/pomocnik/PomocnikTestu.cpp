@@ -8,6 +8,8 @@
 //                                                        button with that id (default its first: OK / Yes)
 //   PomocnikTestu spustit MS PROGRAM [ARG...]             runs, waits, prints "kod=0x%08X"; exit 0, 1 on time-out
 //   PomocnikTestu obdelnik TRIDA|- TITULEK|- MS          prints "x y w h" of the window
+//   PomocnikTestu plocha                                 makes Wine start its desktop process now (with
+//                                                        this program's stdio), then ends
 #include <windows.h>
 
 #include <cstdio>
@@ -66,6 +68,11 @@ int wmain(int argc, wchar_t** argv) {
         if (!h) return 1;
         ::PostMessageW(h, WM_COMMAND, std::wcstoul(argv[4], nullptr, 10), 0);
         return 0;
+    }
+    if (prikaz == L"plocha") {
+        HWND h = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        if (h) ::DestroyWindow(h);
+        return ::GetDesktopWindow() ? 0 : 1;
     }
     if (prikaz == L"obdelnik" && argc >= 5) {
         HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[4], nullptr, 10));
