@@ -1,18 +1,18 @@
 #pragma once
 
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include "email/FtpMisto.h"
 #include "email/HlaseniChybyUloziste.h"
+#include "email/UlozisteZaznamu.h"
 
 namespace Holvent::Email {
 
 // The FTP places of "FtpMista.rxml" in the data folder, rewritten whole after
 // every change. A failure is reported and leaves the list as it was; a file that could
 // not be read is never overwritten.
-class SeznamFtpMist {
+class SeznamFtpMist : public UlozisteZaznamu<FtpMisto> {
 public:
     static constexpr const wchar_t* kNazevSouboru = L"FtpMista.rxml";
     static constexpr const wchar_t* kZaznam = L"ftp";
@@ -37,17 +37,6 @@ public:
     bool KopieMista(const std::wstring& server, FtpMisto& misto) const;
 
     std::vector<FtpMisto> Mista() const;
-    std::wstring Cesta() const;
-
-private:
-    bool Ulozit(const std::vector<FtpMisto>& mista);
-    int NajitBezZamku(const std::wstring& server) const;
-
-    std::wstring slozkaDat_;
-    HlaseniChybyUloziste hlaseni_;
-    mutable std::mutex zamek_;
-    std::vector<FtpMisto> mista_;
-    bool lzeZapisovat_ = true;
 };
 
 }  // namespace Holvent::Email

@@ -1,18 +1,18 @@
 #pragma once
 
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include "email/EmailovyUcet.h"
 #include "email/HlaseniChybyUloziste.h"
+#include "email/UlozisteZaznamu.h"
 
 namespace Holvent::Email {
 
 // The e-mail accounts of "EmailoveUcty.rxml" in the data folder, rewritten whole after
 // every change. A failure is reported and leaves the list as it was; a file that could
 // not be read is never overwritten.
-class SeznamUctu {
+class SeznamUctu : public UlozisteZaznamu<EmailovyUcet> {
 public:
     static constexpr const wchar_t* kNazevSouboru = L"EmailoveUcty.rxml";
     static constexpr const wchar_t* kZaznam = L"ucet";
@@ -37,17 +37,6 @@ public:
     bool KopieUctu(const std::wstring& email, EmailovyUcet& ucet) const;
 
     std::vector<EmailovyUcet> Ucty() const;
-    std::wstring Cesta() const;
-
-private:
-    bool Ulozit(const std::vector<EmailovyUcet>& ucty);
-    int NajitBezZamku(const std::wstring& email) const;
-
-    std::wstring slozkaDat_;
-    HlaseniChybyUloziste hlaseni_;
-    mutable std::mutex zamek_;
-    std::vector<EmailovyUcet> ucty_;
-    bool lzeZapisovat_ = true;
 };
 
 }  // namespace Holvent::Email

@@ -3,11 +3,12 @@
 #include <windows.h>
 
 #include "email/EmailovyUcet.h"
+#include "email/win/DlgUpravyZaznamu.h"
 
 namespace Holvent::Email {
 
 // Edits one e-mail account: address, display name, SMTP server, login and password.
-class DlgEmailUcet {
+class DlgEmailUcet : public DlgUpravyZaznamu<EmailovyUcet> {
 public:
     static constexpr int kIdEmail = 101;
     static constexpr int kIdJmeno = 102;
@@ -16,21 +17,10 @@ public:
     static constexpr int kIdHeslo = 105;
     static constexpr int kIdZobrazitHeslo = 106;
 
-    explicit DlgEmailUcet(EmailovyUcet ucet) : ucet_(std::move(ucet)) {}
+    explicit DlgEmailUcet(EmailovyUcet ucet);
 
-    // Modal; true on OK, when Ucet() holds the five fields as entered.
-    bool Zobrazit(HWND vlastnik);
-    const EmailovyUcet& Ucet() const { return ucet_; }
-
-private:
-    static INT_PTR CALLBACK Procedura(HWND okno, UINT zprava, WPARAM wp, LPARAM lp);
-    INT_PTR ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wp, LPARAM lp);
-
-    EmailovyUcet ucet_;
+    // After Zobrazit returned true, the five fields as entered.
+    const EmailovyUcet& Ucet() const { return zaznam_; }
 };
-
-// Cue text of an edit box and its masking, shared by the e-mail and FTP dialogs.
-void NastavitNapovedu(HWND dialog, int id, const wchar_t* napoveda);
-void MaskovatHeslo(HWND dialog, int id, bool maskovat);
 
 }  // namespace Holvent::Email

@@ -5,38 +5,29 @@
 #include <string>
 
 #include "email/SeznamUctu.h"
+#include "email/win/DlgSeznamuZaznamu.h"
 
 namespace Holvent::Email {
 
 // The list of e-mail accounts with the details of the selected one; adds, edits and
 // removes accounts, each change saved by the store.
-class DlgEmailUcty {
+class DlgEmailUcty : public DlgSeznamuZaznamu<EmailovyUcet> {
 public:
-    static constexpr int kIdSeznam = 201;
-    static constexpr int kIdPodrobnosti = 202;
-    static constexpr int kIdPridat = 203;
-    static constexpr int kIdOdstranit = 204;
-    static constexpr int kIdUpravit = 205;
     static constexpr int kIdHeslo = 206;
 
     // titulek: the caption of the dialog's message boxes (the product name).
-    DlgEmailUcty(SeznamUctu& ucty, std::wstring titulek) : ucty_(ucty), titulek_(std::move(titulek)) {}
-
-    void Zobrazit(HWND vlastnik);
+    DlgEmailUcty(SeznamUctu& ucty, std::wstring titulek);
 
 private:
-    static INT_PTR CALLBACK Procedura(HWND okno, UINT zprava, WPARAM wp, LPARAM lp);
-    INT_PTR ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wp, LPARAM lp);
-    void Obnovit(HWND okno, int vyber);
-    int Vybrany(HWND okno) const;
-    void Pridat(HWND okno);
-    void Upravit(HWND okno);
-    void Odstranit(HWND okno);
+    std::wstring ProblemNovehoKlice(const std::wstring& email) const override;
+    bool UpravitZaznam(HWND vlastnik, EmailovyUcet& ucet) const override;
+    std::wstring Podrobnosti(const EmailovyUcet& ucet) const override;
+    std::wstring OtazkaOdebrani(const EmailovyUcet& ucet) const override;
+    void PridatTlacitka(SablonaDialogu& sablona) const override;
+    bool ProvestPrikaz(HWND okno, int id) override;
     void UkazatHeslo(HWND okno);
-    void Chyba(HWND okno, const std::wstring& text) const;
 
     SeznamUctu& ucty_;
-    std::wstring titulek_;
 };
 
 }  // namespace Holvent::Email

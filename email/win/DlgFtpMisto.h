@@ -3,11 +3,12 @@
 #include <windows.h>
 
 #include "email/FtpMisto.h"
+#include "email/win/DlgUpravyZaznamu.h"
 
 namespace Holvent::Email {
 
 // Edits one FTP place: server, user, password, passive mode and folder.
-class DlgFtpMisto {
+class DlgFtpMisto : public DlgUpravyZaznamu<FtpMisto> {
 public:
     static constexpr int kIdServer = 101;
     static constexpr int kIdUzivatel = 102;
@@ -16,17 +17,15 @@ public:
     static constexpr int kIdZobrazitHeslo = 105;
     static constexpr int kIdPasivni = 106;
 
-    explicit DlgFtpMisto(FtpMisto misto) : misto_(std::move(misto)) {}
+    explicit DlgFtpMisto(FtpMisto misto);
 
-    // Modal; true on OK, when Misto() holds the fields as entered.
-    bool Zobrazit(HWND vlastnik);
-    const FtpMisto& Misto() const { return misto_; }
+    // After Zobrazit returned true, the fields as entered.
+    const FtpMisto& Misto() const { return zaznam_; }
 
 private:
-    static INT_PTR CALLBACK Procedura(HWND okno, UINT zprava, WPARAM wp, LPARAM lp);
-    INT_PTR ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wp, LPARAM lp);
-
-    FtpMisto misto_;
+    void PridatOvladace(SablonaDialogu& sablona) const override;
+    void VyplnitOstatni(HWND okno) const override;
+    void PrecistOstatni(HWND okno) override;
 };
 
 }  // namespace Holvent::Email

@@ -2,7 +2,6 @@
 
 #include "email/win/SablonaDialogu.h"
 #include "knihovna/Text.h"
-#include "knihovna/win/ChybyWin.h"
 
 namespace Holvent::Email {
 
@@ -14,23 +13,7 @@ bool DlgVyberFtpMista::Zobrazit(HWND vlastnik) {
     s.Polozka(BS_DEFPUSHBUTTON | WS_TABSTOP, 109, 109, 50, 14, IDOK, S::kTlacitko, L"OK");
     s.Polozka(BS_PUSHBUTTON | WS_TABSTOP, 163, 109, 50, 14, IDCANCEL, S::kTlacitko, L"Storno");
     seznam_ = mista_.Mista();
-    const INT_PTR r = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), s.Sablona(), vlastnik, Procedura,
-                                              reinterpret_cast<LPARAM>(this));
-    if (r == -1) Knihovna::WinApi::VyhoditPosledniChybu(L"Dialog výběru FTP místa nelze zobrazit.");
-    return r == IDOK;
-}
-
-INT_PTR CALLBACK DlgVyberFtpMista::Procedura(HWND okno, UINT zprava, WPARAM wp, LPARAM lp) {
-    if (zprava == WM_INITDIALOG) SetWindowLongPtrW(okno, DWLP_USER, lp);
-    auto* dlg = reinterpret_cast<DlgVyberFtpMista*>(GetWindowLongPtrW(okno, DWLP_USER));
-    if (!dlg) return FALSE;
-    try {
-        return dlg->ZpracovatZpravu(okno, zprava, wp, lp);
-    } catch (...) {
-        MessageBeep(MB_ICONERROR);
-        EndDialog(okno, IDCANCEL);
-        return TRUE;
-    }
+    return ZobrazitModalne(vlastnik, s, L"Dialog výběru FTP místa nelze zobrazit.") == IDOK;
 }
 
 bool DlgVyberFtpMista::Vybrat(HWND okno) {

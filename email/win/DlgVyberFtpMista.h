@@ -5,11 +5,12 @@
 #include <string>
 
 #include "email/SeznamFtpMist.h"
+#include "email/win/DlgZeSablony.h"
 
 namespace Holvent::Email {
 
 // Lets camera settings pick one FTP place from the list by its server.
-class DlgVyberFtpMista {
+class DlgVyberFtpMista : private DlgZeSablony {
 public:
     static constexpr int kIdSeznam = 301;
 
@@ -21,8 +22,7 @@ public:
     const FtpMisto& Misto() const { return misto_; }
 
 private:
-    static INT_PTR CALLBACK Procedura(HWND okno, UINT zprava, WPARAM wp, LPARAM lp);
-    INT_PTR ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wp, LPARAM lp);
+    INT_PTR ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wp, LPARAM lp) override;
     bool Vybrat(HWND okno);
 
     const SeznamFtpMist& mista_;

@@ -9,6 +9,7 @@
 
 #include "email/win/DlgEmailUcet.h"
 #include "email/win/DlgEmailUcty.h"
+#include "email/win/DlgFtpMista.h"
 #include "email/win/DlgFtpMisto.h"
 #include "email/win/DlgVyberFtpMista.h"
 #include "email/win/SablonaDialogu.h"
@@ -215,4 +216,59 @@ TEST_F(DlgUctyTest, VyberFtpMistaPodleServeru) {
     EXPECT_EQ(vybrany, 1);
     EXPECT_EQ(dlg.Misto().server, L"ftp.druhy.cz");
     EXPECT_EQ(dlg.Misto().slozka, L"/s");
+}
+
+TEST_F(DlgUctyTest, SeznamFtpMistUpravaNaServerJinehoMistaNicNemeni) {
+    SeznamFtpMist mista(slozka_.wstring(), {});
+    ASSERT_TRUE(mista.LoadPlaces());
+    ASSERT_EQ(mista.AddPlace({L"", true, L"ftp.prvni.cz", L"", L"u1"}), 0);
+    ASSERT_EQ(mista.AddPlace({L"", false, L"ftp.druhy.cz", L"/s", L"u2"}), 1);
+    std::wstring podrobnosti, chyba;
+    {
+        DlgFtpMista dlg(mista, kTitulek);
+        Ovladac o([&] {
+            HWND seznam = CekatNaDialog(L"FTP místa");
+            if (!seznam) return;
+            podrobnosti = TextPrvku(seznam, DlgFtpMista::kIdPodrobnosti);
+            SendDlgItemMessageW(seznam, DlgFtpMista::kIdSeznam, LB_SETCURSEL, 1, 0);
+            Stisknout(seznam, DlgFtpMista::kIdUpravit);
+            HWND misto = CekatNaDialog(L"ftp.druhy.cz - FTP místo");
+            if (!misto) return;
+            SetDlgItemTextW(misto, DlgFtpMisto::kIdServer, L"FTP.PRVNI.cz");
+            Stisknout(misto, IDOK);
+            HWND zprava = CekatNaDialog(kTitulek);
+            if (!zprava) return;
+            chyba = TextPrvku(zprava, kIdTextuZpravy);
+            Stisknout(zprava, IDOK);
+            Stisknout(CekatNaDialog(L"FTP místa"), IDCANCEL);
+        });
+        dlg.Zobrazit(nullptr);
+    }
+    EXPECT_EQ(podrobnosti, L"FTP server: ftp.prvni.cz\nPřihlašovací jméno: u1");
+    EXPECT_EQ(chyba, L"Zadaný FTP server již v seznamu existuje.");
+    const auto zbyvajici = mista.Mista();
+    ASSERT_EQ(zbyvajici.size(), 2u);
+    EXPECT_EQ(zbyvajici[1].server, L"ftp.druhy.cz");
+}
+
+TEST_F(DlgUctyTest, SeznamUctuUkazeHesloVybranehoUctu) {
+    SeznamUctu ucty(slozka_.wstring(), {});
+    ASSERT_TRUE(ucty.LoadAccounts());
+    ASSERT_EQ(ucty.AddAccount({L"a@b.cz", L"tajne heslo", L"", L"A", L"smtp.b.cz"}), 0);
+    std::wstring heslo;
+    {
+        DlgEmailUcty dlg(ucty, kTitulek);
+        Ovladac o([&] {
+            HWND seznam = CekatNaDialog(L"Emailové účty");
+            if (!seznam) return;
+            Stisknout(seznam, DlgEmailUcty::kIdHeslo);
+            HWND zprava = CekatNaDialog(L"Heslo vybraného účtu");
+            if (!zprava) return;
+            heslo = TextPrvku(zprava, kIdTextuZpravy);
+            Stisknout(zprava, IDOK);
+            Stisknout(CekatNaDialog(L"Emailové účty"), IDCANCEL);
+        });
+        dlg.Zobrazit(nullptr);
+    }
+    EXPECT_EQ(heslo, L"tajne heslo");
 }
