@@ -1,0 +1,113 @@
+#include "camera/win/SnimkyNaDisk.h"
+
+#include <shellapi.h>
+
+#include "camera/NazvySnimku.h"
+#include "camera/win/PismoSystemu.h"
+#include "camera/win/ZpracovaniSnimku.h"
+#include "knihovna/Chyba.h"
+#include "video/KoderyObrazu.h"
+
+SnimkyNaDisk::SnimkyNaDisk(ParametryKamery& parametry, StavSnimku& stav, Knihovna::Registr& registr,
+                           std::wstring cestaKamery, const Knihovna::Hodiny& hodiny)
+    : parametry_(parametry), stav_(stav), registr_(registr), cestaKamery_(std::move(cestaKamery)), hodiny_(hodiny) {}
+
+PozadavekSnimku SnimkyNaDisk::PripravitZachytavani(Holvent::DirectShow::ZachytavaniVidea& zachytavani, int druh,
+                                                   const ParametrySnimku& blok) {
+    const PozadavekSnimku p = PripravitPozadavek(druh, blok);
+    zachytavani.NastavitPruh(p.kodPruhu, LogfontZPopisu(p.pismo));
+    zachytavani.NastavitBarvuTextu(static_cast<std::uint8_t>(p.barvaTextu), static_cast<std::uint8_t>(p.barvaTextu >> 8),
+                                   static_cast<std::uint8_t>(p.barvaTextu >> 16));
+    zachytavani.VybratKoder(p.koder);
+    return p;
+}
+
+std::wstring SnimkyNaDisk::Ulozit(Holvent::DirectShow::ZachytavaniVidea& zachytavani, bool automaticky) {
+    const auto& disk = parametry_.snimkyDisk;
+    const auto* koder = Holvent::DirectShow::KoderFormatu(disk.snimek.format);
+    // A scheme without a path or an empty folder would write somewhere nobody chose.
+    if (!koder || disk.slozka.empty()) Knihovna::Vyhodit(Knihovna::kE_INVALIDARG, kTextChybaCestySnimku);
+    const CestaSnimku cesta = VytvoritCestuSnimku(disk.soubor, stav_.Citac(), disk.slozka, koder->pripona, hodiny_.Ted());
+    if (cesta.hr != Knihovna::kS_OK || cesta.cesta.empty())
+        Knihovna::Vyhodit(Knihovna::Selhalo(cesta.hr) ? cesta.hr : Knihovna::kE_INVALIDARG, kTextChybaCestySnimku);
+
+    stav_.Zahajit(kSnimekDisk, automaticky);
+    const PozadavekSnimku p = PripravitZachytavani(zachytavani, kSnimekDisk, disk.snimek);
+    if (p.sKvalitou)
+        zachytavani.UlozitSnimek(cesta.cesta, p.kvalita);
+    else
+        zachytavani.UlozitSnimek(cesta.cesta);
+    stav_.UlozitCitac(parametry_, registr_, cestaKamery_);
+    return cesta.cesta;
+}
+
+LRESULT SnimkyNaDisk::ZpracovatSnimek(LPARAM bitmapa) const noexcept {
+    const int druh = DruhKeZpracovani(stav_.CekajiciDruh());
+    if (druh == kSnimekZadny) return 0;
+    return ZpracovaniSnimku::ZpracovatZpravu(bitmapa, BlokDruhu(parametry_, druh), druh, stav_.Automaticky(druh),
+                                             hodiny_.Ted());
+}
+
+std::vector<std::wstring> SnimkyNaDisk::CislovaneSnimky() const {
+    const auto& disk = parametry_.snimkyDisk;
+    const auto* koder = Holvent::DirectShow::KoderFormatu(disk.snimek.format);
+    const DWORD atributy = ::GetFileAttributesW(disk.slozka.c_str());
+    if (!koder || disk.soubor.jmeno.empty() || disk.slozka.empty() || atributy == INVALID_FILE_ATTRIBUTES ||
+        !(atributy & FILE_ATTRIBUTE_DIRECTORY))
+        Knihovna::Vyhodit(Knihovna::kE_INVALIDARG);
+    std::wstring slozka = disk.slozka;
+    if (slozka.back() != L'\\' && slozka.back() != L'/') slozka += L'\\';
+
+    std::vector<std::wstring> soubory;
+    WIN32_FIND_DATAW nalez{};
+    const std::wstring vzor = slozka + VzorMazaniSnimku(disk.soubor.jmeno, koder->pripona);
+    HANDLE h = ::FindFirstFileW(vzor.c_str(), &nalez);
+    if (h == INVALID_HANDLE_VALUE) return soubory;
+    do {
+        if (!(nalez.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            JeCislovanySnimek(nalez.cFileName, disk.soubor.jmeno, koder->pripona))
+            soubory.push_back(slozka + nalez.cFileName);
+    } while (::FindNextFileW(h, &nalez));
+    ::FindClose(h);
+    return soubory;
+}
+
+void SnimkyNaDisk::SmazatSnimky() {
+    const auto soubory = CislovaneSnimky();
+    if (!soubory.empty()) {
+        // The shell takes a list of names each ended by a zero, the whole list by another.
+        std::wstring seznam;
+        for (const auto& s : soubory) seznam.append(s).push_back(L'\0');
+        seznam.push_back(L'\0');
+        SHFILEOPSTRUCTW operace{};
+        operace.wFunc = FO_DELETE;
+        operace.pFrom = seznam.c_str();
+        operace.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+        const int vysledek = ::SHFileOperationW(&operace);
+        if (vysledek != 0) Knihovna::Vyhodit(Knihovna::HresultZWin32(static_cast<std::uint32_t>(vysledek)));
+        if (operace.fAnyOperationsAborted) Knihovna::Vyhodit(Knihovna::kE_ABORT);
+    }
+    ResetovatCislovani();
+}
+
+void SnimkyNaDisk::ResetovatCislovani() {
+    stav_.ResetovatCislovani(parametry_, registr_, cestaKamery_);
+}
+
+std::wstring SnimkyNaDisk::SlovesoOtevreni() const {
+    switch (ZpusobOtevreni(parametry_.snimkyDisk.otviratSnimekCim)) {
+    case OtevreniSnimku::otevrit:
+    case OtevreniSnimku::editor: return L"open";
+    case OtevreniSnimku::upravit: return L"edit";
+    default: return {};
+    }
+}
+
+bool SnimkyNaDisk::OtevritPoUlozeni(const std::wstring& cesta, bool automaticky) const {
+    if (!::OtevritPoUlozeni(parametry_.snimkyDisk.otviratSnimekKdy, automaticky)) return false;
+    const std::wstring sloveso = SlovesoOtevreni();
+    if (sloveso.empty()) return false;
+    ::ShellExecuteW(nullptr, sloveso.c_str(), cesta.c_str(), nullptr, nullptr,
+                    static_cast<int>(parametry_.snimkyDisk.otviratSnimekJak));
+    return true;
+}

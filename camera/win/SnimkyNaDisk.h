@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "camera/DruhSnimku.h"
+#include "camera/ParametryKamery.h"
+#include "camera/StavSnimku.h"
+#include "knihovna/Hodiny.h"
+#include "knihovna/Registr.h"
+#include "video/win/ZachytavaniVidea.h"
+
+inline constexpr const wchar_t* kTextChybaCestySnimku =
+    L"Nepodařilo se získat na základě nastavení cestu k souboru pro uložení snímku na disk.";
+
+// The disk snapshots of one camera and its frame-ready handler: saving through the capture
+// object, deleting the numbered snapshots, resetting the numbering, opening a saved file. Runs on
+// the camera's UI thread, which serialises the snapshots of the camera.
+class SnimkyNaDisk {
+public:
+    SnimkyNaDisk(ParametryKamery& parametry, StavSnimku& stav, Knihovna::Registr& registr, std::wstring cestaKamery,
+                 const Knihovna::Hodiny& hodiny);
+
+    // Hands the capture object the block's strip position, font, text colour and encoder.
+    static PozadavekSnimku PripravitZachytavani(Holvent::DirectShow::ZachytavaniVidea& zachytavani, int druh,
+                                                const ParametrySnimku& blok);
+
+    // Path, pending kind, capture settings, save, counter stored; the written path. A path that
+    // cannot be made raises with kTextChybaCestySnimku and saves nothing.
+    std::wstring Ulozit(Holvent::DirectShow::ZachytavaniVidea& zachytavani, bool automaticky);
+
+    // The frame-ready handler: the pending kind's processing of the bitmap, its HRESULT as result.
+    LRESULT ZpracovatSnimek(LPARAM bitmapa) const noexcept;
+
+    // Full paths of this camera's numbered snapshots with the current extension; E_INVALIDARG
+    // for a missing folder or an empty name.
+    std::vector<std::wstring> CislovaneSnimky() const;
+    // Moves them to the recycle bin without asking and numbers from 1 again.
+    void SmazatSnimky();
+    void ResetovatCislovani();
+
+    // The shell verb "otviratSnimekCim" opens a saved snapshot with (the editor's values open it
+    // as "open" until the editor exists); empty for none.
+    std::wstring SlovesoOtevreni() const;
+    // Opens the file when "otviratSnimekKdy" asks for it for that origin; whether it was asked.
+    bool OtevritPoUlozeni(const std::wstring& cesta, bool automaticky) const;
+
+private:
+    ParametryKamery& parametry_;
+    StavSnimku& stav_;
+    Knihovna::Registr& registr_;
+    std::wstring cestaKamery_;
+    const Knihovna::Hodiny& hodiny_;
+};

@@ -1,0 +1,285 @@
+#include "camera/win/SnimkyNaDisk.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "../../PevneHodiny.h"
+#include "app/NastaveniAplikace.h"
+#include "camera/Tervik.h"
+#include "camera/win/PismoSystemu.h"
+#include "knihovna/RegistrVPameti.h"
+#include "video/KoderyObrazu.h"
+#include "video/win/ProstrediKamery.h"
+
+using namespace TestyVidea;
+
+namespace {
+
+constexpr UINT kSnimekHotov = 0x800A;
+const std::wstring kJmeno = L"Dvůr";
+
+bool Existuje(const std::wstring& cesta) {
+    return ::GetFileAttributesW(cesta.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+class SnimkyNaDiskTest : public TestSKamerou {
+protected:
+    void SetUp() override {
+        TestSKamerou::SetUp();
+        slozka_ = DocasnaSlozka() + L"\\snimky-disk";
+        ::CreateDirectoryW(slozka_.c_str(), nullptr);
+        VyprazdnitSlozku();
+        kamera_ = std::make_unique<Tervik>(kJmeno);
+        auto& disk = kamera_->Parametry().snimkyDisk;
+        disk.snimek = ParametrySnimku::Vychozi(VychoziPismoGui());
+        disk.slozka = slozka_;
+        disk.soubor.jmeno = kJmeno;
+        kamera_->UlozitParametry(registr_, kKorenRegistru);
+        Spustit();
+    }
+    void TearDown() override {
+        zachytavani_.Vypnout();
+        TestSKamerou::TearDown();
+    }
+
+    // A camera start: the counter from the settings, as the camera window takes it.
+    void Spustit() {
+        stav_ = StavSnimku{};
+        stav_.Citac() = kamera_->Parametry().snimkyDisk.soubor.posledniCislo;
+        snimky_ = std::make_unique<SnimkyNaDisk>(kamera_->Parametry(), stav_, registr_, CestaKamery(kKorenRegistru, kJmeno),
+                                                 hodiny_);
+        zaznam_.obsluha = [this](UINT zprava, WPARAM, LPARAM lp) -> LRESULT {
+            return zprava == kSnimekHotov ? snimky_->ZpracovatSnimek(lp) : 0;
+        };
+        if (zachytavani_.GrafExistuje()) return;
+        zachytavani_.NastavitVlastnika(vlastnik_);
+        zachytavani_.NastavitCil(zaznam_.Hwnd(), kSnimekHotov, 0, 0);
+        zachytavani_.Zapnout();
+        ASSERT_TRUE(Cekat([&] {
+            try {
+                zachytavani_.SejmoutSnimek();
+                return true;
+            } catch (const Knihovna::Chyba&) {
+                return false;
+            }
+        }));
+    }
+
+    void VyprazdnitSlozku() {
+        WIN32_FIND_DATAW n{};
+        HANDLE h = ::FindFirstFileW((slozka_ + L"\\*").c_str(), &n);
+        if (h == INVALID_HANDLE_VALUE) return;
+        do {
+            if (!(n.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ::DeleteFileW((slozka_ + L"\\" + n.cFileName).c_str());
+        } while (::FindNextFileW(h, &n));
+        ::FindClose(h);
+    }
+
+    std::unique_ptr<Gdiplus::Bitmap> Nacist(const std::wstring& cesta) {
+        auto b = std::make_unique<Gdiplus::Bitmap>(cesta.c_str());
+        EXPECT_EQ(b->GetLastStatus(), Gdiplus::Ok);
+        return b;
+    }
+
+    Knihovna::Hresult Chyba(const std::function<void()>& akce) {
+        try {
+            akce();
+        } catch (const Knihovna::Chyba& e) {
+            return e.Hr();
+        }
+        return Knihovna::kS_OK;
+    }
+
+    ParametrySnimku::Upravy& Upravy() { return kamera_->Parametry().snimkyDisk.snimek.upravy; }
+    ParametrySnimku& Blok() { return kamera_->Parametry().snimkyDisk.snimek; }
+
+    std::wstring slozka_;
+    Knihovna::RegistrVPameti registr_;
+    PevneHodiny hodiny_;
+    std::unique_ptr<Tervik> kamera_;
+    StavSnimku stav_;
+    std::unique_ptr<SnimkyNaDisk> snimky_;
+    ZaznamZprav zaznam_;
+    Holvent::DirectShow::ZachytavaniVidea zachytavani_;
+};
+
+TEST_F(SnimkyNaDiskTest, KazdeSchemaAFormatDaSouborSeSpravnouVelikosti) {
+    hodiny_.cas = {2026, 12, 6, 5, 7, 5, 9, 7};
+    const int w = zachytavani_.Sirka(), h = zachytavani_.Vyska();
+    for (std::uint32_t schema : {0u, 1u, 2u})
+        for (std::uint32_t format = 0; format < 5; ++format) {
+            kamera_->Parametry().snimkyDisk.soubor.vytvJmena = schema;
+            Blok().format = format;
+            const std::wstring cesta = snimky_->Ulozit(zachytavani_, false);
+            const std::wstring pripona = Holvent::DirectShow::kKoderyObrazu[format].pripona;
+            EXPECT_EQ(cesta.substr(cesta.size() - pripona.size()), pripona);
+            ASSERT_TRUE(Existuje(cesta)) << schema << " " << format;
+            auto b = Nacist(cesta);
+            EXPECT_EQ(static_cast<int>(b->GetWidth()), w);
+            EXPECT_EQ(static_cast<int>(b->GetHeight()), h);
+        }
+    EXPECT_TRUE(Existuje(slozka_ + L"\\Dvůr_1.jpg"));
+    EXPECT_TRUE(Existuje(slozka_ + L"\\Dvůr_5.gif"));
+    EXPECT_TRUE(Existuje(slozka_ + L"\\5.12.2026 07-05-09.png"));
+    EXPECT_TRUE(Existuje(slozka_ + L"\\5.12.2026 07-05-09.7.tif"));
+    EXPECT_EQ(kamera_->Parametry().snimkyDisk.soubor.posledniCislo, 6u);
+}
+
+TEST_F(SnimkyNaDiskTest, SedyOtocenySTextemVPruhu) {
+    Blok().format = 1;
+    Upravy().stupneSede = true;
+    Blok().text.kde = 11;  // strip below
+    Blok().text.co = 1;
+    Blok().text.kdy = 1;
+    const int w = zachytavani_.Sirka(), h = zachytavani_.Vyska();
+    auto b = Nacist(snimky_->Ulozit(zachytavani_, false));
+    const int pruh = zachytavani_.TloustkaPruhu();
+    ASSERT_EQ(static_cast<int>(b->GetWidth()), w);
+    ASSERT_EQ(static_cast<int>(b->GetHeight()), h + pruh);
+    bool textVPruhu = false;
+    for (int y = 0; y < h + pruh; ++y)
+        for (int x = 0; x < w; ++x) {
+            Gdiplus::Color c;
+            b->GetPixel(x, y, &c);
+            // The text is drawn after the grey step, in its own colour (yellow): only the strip has it.
+            if (y < h) ASSERT_TRUE(c.GetR() == c.GetG() && c.GetG() == c.GetB()) << x << "," << y;
+            else if (c.GetR() > 128 && c.GetB() < 64) textVPruhu = true;
+        }
+    EXPECT_TRUE(textVPruhu);  // the date in the strip
+
+    // A quarter turn puts the strip on the left: one strip wider, the frame's width high.
+    Upravy().stupneSede = false;
+    Upravy().otoceni = 90;
+    Blok().text.co = 0;
+    b = Nacist(snimky_->Ulozit(zachytavani_, false));
+    ASSERT_EQ(static_cast<int>(b->GetWidth()), h + pruh);
+    ASSERT_EQ(static_cast<int>(b->GetHeight()), w);
+    for (int y = 0; y < w; y += 37) {
+        Gdiplus::Color c;
+        b->GetPixel(pruh / 2, y, &c);
+        EXPECT_EQ(c.GetValue(), 0xFF000000u) << y;
+    }
+}
+
+TEST_F(SnimkyNaDiskTest, CislovaniDokolaIPoRestartu) {
+    auto& soubor = kamera_->Parametry().snimkyDisk.soubor;
+    soubor.maxPocetSouboru = 3;
+    stav_.Citac() = 3;
+    EXPECT_EQ(snimky_->Ulozit(zachytavani_, false), slozka_ + L"\\Dvůr_3.jpg");
+    EXPECT_EQ(snimky_->Ulozit(zachytavani_, true), slozka_ + L"\\Dvůr_1.jpg");
+
+    // A killed program reads its counter back: the next name follows on.
+    kamera_ = std::make_unique<Tervik>(kJmeno);
+    ASSERT_TRUE(kamera_->NacistParametry(registr_, kKorenRegistru).empty());
+    EXPECT_EQ(kamera_->Parametry().snimkyDisk.soubor.posledniCislo, 2u);
+    kamera_->Parametry().snimkyDisk.soubor.maxPocetSouboru = 3;
+    Spustit();
+    EXPECT_EQ(snimky_->Ulozit(zachytavani_, false), slozka_ + L"\\Dvůr_2.jpg");
+    EXPECT_EQ(snimky_->Ulozit(zachytavani_, false), slozka_ + L"\\Dvůr_3.jpg");
+
+    kamera_->Parametry().snimkyDisk.soubor.prepisovatStare = false;
+    for (int i = 0; i < 2; ++i) {
+        try {
+            snimky_->Ulozit(zachytavani_, false);
+            ADD_FAILURE() << "exhausted numbering saved";
+        } catch (const Knihovna::Chyba& e) {
+            EXPECT_EQ(e.Hr(), Knihovna::kE_INVALIDARG);
+            EXPECT_EQ(e.Text(), kTextChybaCestySnimku);
+        }
+    }
+}
+
+TEST_F(SnimkyNaDiskTest, ChybaZpracovaniNeboSlozkyNezapiseNic) {
+    auto logo = std::make_unique<Gdiplus::Bitmap>(zachytavani_.Sirka() + 1, 8, PixelFormat24bppRGB);
+    const CLSID png = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+    const std::wstring soubor = DocasnaSlozka() + L"\\sirsi-logo.png";
+    ASSERT_EQ(logo->Save(soubor.c_str(), &png, nullptr), Gdiplus::Ok);
+    Blok().soubor.soubor = soubor;
+    Blok().soubor.kde = 3;
+    Blok().soubor.kdy = 1;
+    EXPECT_EQ(Chyba([&] { snimky_->Ulozit(zachytavani_, false); }), Knihovna::kE_INVALIDARG);
+    EXPECT_FALSE(Existuje(slozka_ + L"\\Dvůr_1.jpg"));
+    EXPECT_EQ(kamera_->Parametry().snimkyDisk.soubor.posledniCislo, 1u);  // only a saved snapshot is counted
+
+    Blok().soubor.kdy = 0;
+    const std::wstring chybi = slozka_ + L"\\neni";
+    kamera_->Parametry().snimkyDisk.slozka = chybi;
+    EXPECT_TRUE(Knihovna::Selhalo(Chyba([&] { snimky_->Ulozit(zachytavani_, false); })));
+    EXPECT_FALSE(Existuje(chybi));
+}
+
+TEST_F(SnimkyNaDiskTest, SmazaniNechaCiziSoubory) {
+    Blok().format = 0;
+    snimky_->Ulozit(zachytavani_, false);
+    snimky_->Ulozit(zachytavani_, false);
+    for (const wchar_t* jmeno : {L"Dvůr2_1.jpg", L"5.12.2026 07-05-09.jpg", L"Dvůr_1.png", L"Dvůr_x.jpg"}) {
+        HANDLE f = ::CreateFileW((slozka_ + L"\\" + jmeno).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(f, INVALID_HANDLE_VALUE);
+        ::CloseHandle(f);
+    }
+    EXPECT_EQ(snimky_->CislovaneSnimky().size(), 2u);
+    snimky_->SmazatSnimky();
+    EXPECT_FALSE(Existuje(slozka_ + L"\\Dvůr_1.jpg"));
+    EXPECT_FALSE(Existuje(slozka_ + L"\\Dvůr_2.jpg"));
+    for (const wchar_t* jmeno : {L"Dvůr2_1.jpg", L"5.12.2026 07-05-09.jpg", L"Dvůr_1.png", L"Dvůr_x.jpg"})
+        EXPECT_TRUE(Existuje(slozka_ + L"\\" + jmeno)) << jmeno;
+    EXPECT_EQ(stav_.Citac(), 1u);
+    Tervik znovu(kJmeno);
+    znovu.NacistParametry(registr_, kKorenRegistru);
+    EXPECT_EQ(znovu.Parametry().snimkyDisk.soubor.posledniCislo, 1u);
+
+    kamera_->Parametry().snimkyDisk.soubor.jmeno.clear();
+    EXPECT_EQ(Chyba([&] { snimky_->SmazatSnimky(); }), Knihovna::kE_INVALIDARG);
+    kamera_->Parametry().snimkyDisk.soubor.jmeno = kJmeno;
+    kamera_->Parametry().snimkyDisk.slozka = slozka_ + L"\\neni";
+    EXPECT_EQ(Chyba([&] { snimky_->SmazatSnimky(); }), Knihovna::kE_INVALIDARG);
+}
+
+TEST_F(SnimkyNaDiskTest, SlovesoOtevreni) {
+    auto& disk = kamera_->Parametry().snimkyDisk;
+    const std::pair<std::uint32_t, const wchar_t*> pripady[] = {{0, L"open"}, {1, L"edit"}, {10, L"open"}, {11, L"open"}, {2, L""}};
+    for (const auto& [cim, sloveso] : pripady) {
+        disk.otviratSnimekCim = cim;
+        EXPECT_EQ(snimky_->SlovesoOtevreni(), sloveso) << cim;
+    }
+    // Never reaches the shell here: "kdy" says no for both origins tried.
+    disk.otviratSnimekCim = 0;
+    disk.otviratSnimekKdy = 1;
+    EXPECT_FALSE(snimky_->OtevritPoUlozeni(slozka_ + L"\\x.jpg", true));
+    disk.otviratSnimekKdy = 2;
+    EXPECT_FALSE(snimky_->OtevritPoUlozeni(slozka_ + L"\\x.jpg", false));
+}
+
+TEST_F(SnimkyNaDiskTest, UkazkaSDatemVPruhuAObrazkem) {
+    // A logo of red and its white key, bottom right; the date in the strip below. The file stays
+    // beside the test program for a person to look at.
+    auto logo = std::make_unique<Gdiplus::Bitmap>(60, 30, PixelFormat24bppRGB);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 60; ++x) logo->SetPixel(x, y, Gdiplus::Color((x / 10 + y / 10) % 2 ? 0xFFFFFFFFu : 0xFFFF0000u));
+    const CLSID png = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+    const std::wstring soubor = DocasnaSlozka() + L"\\logo-ukazka.png";
+    ASSERT_EQ(logo->Save(soubor.c_str(), &png, nullptr), Gdiplus::Ok);
+    Blok().format = 1;
+    Blok().soubor = {.alfa = 255, .kde = 23, .kdy = 1, .pruhlednaBarva = 0xFFFFFF, .soubor = soubor};
+    Blok().text.kde = 11;
+    Blok().text.co = 1;
+    Blok().text.kdy = 3;
+    const std::wstring cesta = snimky_->Ulozit(zachytavani_, false);
+    const std::wstring ukazka = DocasnaSlozka() + L"\\ukazka-snimku.png";
+    ASSERT_TRUE(::CopyFileW(cesta.c_str(), ukazka.c_str(), FALSE));
+    auto b = Nacist(ukazka);
+    const int w = static_cast<int>(b->GetWidth()), h = static_cast<int>(b->GetHeight());
+    ASSERT_EQ(h, zachytavani_.Vyska() + zachytavani_.TloustkaPruhu());
+    Gdiplus::Color c;
+    b->GetPixel(w - 4 - 60 + 5, h - 4 - 30 + 5, &c);  // a red square of the logo
+    EXPECT_EQ(c.GetValue(), 0xFFFF0000u);
+    b->GetPixel(w - 4 - 60 + 15, h - 4 - 30 + 5, &c);  // a keyed square: the dark frame corner shows through
+    EXPECT_LT(c.GetR(), 64);
+    EXPECT_EQ(c.GetR(), c.GetB());
+    b->GetPixel(w / 2, h - 2, &c);  // the strip below the frame
+    EXPECT_LT(c.GetB(), 64);
+}
+
+}  // namespace
