@@ -2,10 +2,14 @@
 
 #include <shellapi.h>
 
+#include <new>
+
 #include "camera/NazvySnimku.h"
 #include "camera/win/PismoSystemu.h"
 #include "camera/win/ZpracovaniSnimku.h"
 #include "knihovna/Chyba.h"
+#include "knihovna/Formatovani.h"
+#include "knihovna/win/ChybyWin.h"
 #include "video/KoderyObrazu.h"
 
 SnimkyNaDisk::SnimkyNaDisk(ParametryKamery& parametry, StavSnimku& stav, Knihovna::Registr& registr,
@@ -103,11 +107,45 @@ std::wstring SnimkyNaDisk::SlovesoOtevreni() const {
     }
 }
 
-bool SnimkyNaDisk::OtevritPoUlozeni(const std::wstring& cesta, bool automaticky) const {
+bool SnimkyNaDisk::OtevritPoUlozeni(const std::wstring& cesta, bool automaticky, HlaseniSnimku& hlaseni) const {
     if (!::OtevritPoUlozeni(parametry_.snimkyDisk.otviratSnimekKdy, automaticky)) return false;
     const std::wstring sloveso = SlovesoOtevreni();
     if (sloveso.empty()) return false;
-    ::ShellExecuteW(nullptr, sloveso.c_str(), cesta.c_str(), nullptr, nullptr,
-                    static_cast<int>(parametry_.snimkyDisk.otviratSnimekJak));
+    hlaseni.Otevrit(sloveso, cesta, static_cast<int>(parametry_.snimkyDisk.otviratSnimekJak));
     return true;
+}
+
+void SnimkyNaDisk::OtevritVShellu(const std::wstring& sloveso, const std::wstring& cesta, int jak) {
+    ::ShellExecuteW(nullptr, sloveso.c_str(), cesta.c_str(), nullptr, nullptr, jak);
+}
+
+std::wstring SnimkyNaDisk::ProvestPrikaz(Holvent::DirectShow::ZachytavaniVidea& zachytavani, std::uintptr_t parametr,
+                                         bool zvuk, HlaseniSnimku& hlaseni) {
+    if (!zachytavani.GrafExistuje()) {
+        hlaseni.Pipnout();
+        return {};
+    }
+    const bool automaticky = parametr == kPrikazCasovaceDisku;
+    try {
+        const std::wstring cesta = Ulozit(zachytavani, automaticky);
+        if (zvuk) hlaseni.PrehratZvuk();
+        OtevritPoUlozeni(cesta, automaticky, hlaseni);
+        return cesta;
+    } catch (const Knihovna::Chyba& chyba) {
+        hlaseni.ZobrazitChybu(Knihovna::WinApi::PopisChyby(chyba));
+    } catch (const std::bad_alloc&) {
+        hlaseni.ZobrazitChybu(Knihovna::WinApi::SystemovyPopis(E_OUTOFMEMORY));
+    }
+    return {};
+}
+
+std::wstring SnimkyNaDisk::OtazkaSmazani(const std::wstring& jmenoKamery) const {
+    return Knihovna::Formatovat(L"Opravdu chcete smazat všechny snímky kamery\n\"%s\"\nz následující složky?\n%s",
+                                jmenoKamery.c_str(), parametry_.snimkyDisk.slozka.c_str());
+}
+
+std::wstring SnimkyNaDisk::OtazkaResetu() const {
+    return Knihovna::Formatovat(
+        L"Opravdu chcete nastavit číslování snímků od výchozí hodnoty %d?\n(Aktuální číslo následujícího snímku je %u)", 1,
+        stav_.Citac());
 }

@@ -1,14 +1,18 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "camera/DruhSnimku.h"
+#include "camera/HlaseniSnimku.h"
 #include "camera/ParametryKamery.h"
 #include "camera/StavSnimku.h"
 #include "knihovna/Hodiny.h"
 #include "knihovna/Registr.h"
 #include "video/win/ZachytavaniVidea.h"
+
+inline constexpr std::uintptr_t kPrikazCasovaceDisku = 40039;
 
 inline constexpr const wchar_t* kTextChybaCestySnimku =
     L"Nepodařilo se získat na základě nastavení cestu k souboru pro uložení snímku na disk.";
@@ -39,11 +43,23 @@ public:
     void SmazatSnimky();
     void ResetovatCislovani();
 
+    // The snapshot command (parametr 40039 from the disk timer, else by hand): a beep without
+    // video, the save, the sound when zvuk, the opening; every failure as a message. The written
+    // path, empty when nothing was saved.
+    std::wstring ProvestPrikaz(Holvent::DirectShow::ZachytavaniVidea& zachytavani, std::uintptr_t parametr, bool zvuk,
+                               HlaseniSnimku& hlaseni);
+
     // The shell verb "otviratSnimekCim" opens a saved snapshot with (the editor's values open it
     // as "open" until the editor exists); empty for none.
     std::wstring SlovesoOtevreni() const;
     // Opens the file when "otviratSnimekKdy" asks for it for that origin; whether it was asked.
-    bool OtevritPoUlozeni(const std::wstring& cesta, bool automaticky) const;
+    bool OtevritPoUlozeni(const std::wstring& cesta, bool automaticky, HlaseniSnimku& hlaseni) const;
+    // The shell's own opening, for HlaseniSnimku::Otevrit of the camera window.
+    static void OtevritVShellu(const std::wstring& sloveso, const std::wstring& cesta, int jak);
+
+    // The questions before deleting all snapshots and before resetting the numbering.
+    std::wstring OtazkaSmazani(const std::wstring& jmenoKamery) const;
+    std::wstring OtazkaResetu() const;
 
 private:
     ParametryKamery& parametry_;

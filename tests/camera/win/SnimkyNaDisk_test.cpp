@@ -4,6 +4,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "../../PevneHodiny.h"
 #include "app/NastaveniAplikace.h"
@@ -237,19 +239,76 @@ TEST_F(SnimkyNaDiskTest, SmazaniNechaCiziSoubory) {
     EXPECT_EQ(Chyba([&] { snimky_->SmazatSnimky(); }), Knihovna::kE_INVALIDARG);
 }
 
-TEST_F(SnimkyNaDiskTest, SlovesoOtevreni) {
+class ZaznamHlaseni final : public HlaseniSnimku {
+public:
+    void Pipnout() override { ++pipnuti; }
+    void ZobrazitChybu(const std::wstring& text) override { chyby.push_back(text); }
+    void PrehratZvuk() override { ++zvuky; }
+    void Otevrit(const std::wstring& sloveso, const std::wstring& cesta, int jak) override {
+        otevreno.push_back(sloveso + L" " + cesta + L" " + std::to_wstring(jak));
+    }
+    int pipnuti = 0;
+    int zvuky = 0;
+    std::vector<std::wstring> chyby;
+    std::vector<std::wstring> otevreno;
+};
+
+TEST_F(SnimkyNaDiskTest, PrikazSnimkuHlasiAOtevira) {
+    auto& disk = kamera_->Parametry().snimkyDisk;
+    ZaznamHlaseni h;
+    Holvent::DirectShow::ZachytavaniVidea bezVidea;
+    EXPECT_TRUE(snimky_->ProvestPrikaz(bezVidea, 0, true, h).empty());
+    EXPECT_EQ(h.pipnuti, 1);
+    EXPECT_EQ(stav_.Citac(), 1u);
+
+    // "kdy" 1: the snapshot from the menu is opened, the timer's is not; the editor's value opens too.
+    disk.otviratSnimekKdy = 1;
+    disk.otviratSnimekCim = 10;
+    const std::wstring rucne = snimky_->ProvestPrikaz(zachytavani_, 0, true, h);
+    EXPECT_EQ(rucne, slozka_ + L"\\Dvůr_1.jpg");
+    const std::wstring zCasovace = snimky_->ProvestPrikaz(zachytavani_, kPrikazCasovaceDisku, false, h);
+    EXPECT_TRUE(Existuje(zCasovace));
+    EXPECT_EQ(h.otevreno, (std::vector<std::wstring>{L"open " + rucne + L" 5"}));
+    EXPECT_EQ(h.zvuky, 1);
+    disk.otviratSnimekCim = 2;  // nothing to open with
+    snimky_->ProvestPrikaz(zachytavani_, 0, false, h);
+    EXPECT_EQ(h.otevreno.size(), 1u);
+    disk.otviratSnimekCim = 1;
+    disk.otviratSnimekKdy = 2;
+    snimky_->ProvestPrikaz(zachytavani_, kPrikazCasovaceDisku, false, h);
+    ASSERT_EQ(h.otevreno.size(), 2u);
+    EXPECT_EQ(h.otevreno[1].substr(0, 5), L"edit ");
+    EXPECT_TRUE(h.chyby.empty());
+
+    // Exhausted numbering: the path message, nothing saved; a missing folder: the platform's text.
+    disk.soubor.maxPocetSouboru = 4;
+    disk.soubor.prepisovatStare = false;
+    EXPECT_TRUE(snimky_->ProvestPrikaz(zachytavani_, 0, true, h).empty());
+    EXPECT_EQ(h.chyby, (std::vector<std::wstring>{kTextChybaCestySnimku}));
+    disk.soubor.prepisovatStare = true;
+    disk.slozka = slozka_ + L"\\neni";
+    EXPECT_TRUE(snimky_->ProvestPrikaz(zachytavani_, 0, true, h).empty());
+    ASSERT_EQ(h.chyby.size(), 2u);
+    EXPECT_FALSE(h.chyby[1].empty());
+    EXPECT_NE(h.chyby[1], kTextChybaCestySnimku);
+    EXPECT_FALSE(Existuje(disk.slozka));
+    EXPECT_EQ(h.zvuky, 1);
+}
+
+TEST_F(SnimkyNaDiskTest, SlovesoAOtazky) {
     auto& disk = kamera_->Parametry().snimkyDisk;
     const std::pair<std::uint32_t, const wchar_t*> pripady[] = {{0, L"open"}, {1, L"edit"}, {10, L"open"}, {11, L"open"}, {2, L""}};
     for (const auto& [cim, sloveso] : pripady) {
         disk.otviratSnimekCim = cim;
         EXPECT_EQ(snimky_->SlovesoOtevreni(), sloveso) << cim;
     }
-    // Never reaches the shell here: "kdy" says no for both origins tried.
-    disk.otviratSnimekCim = 0;
-    disk.otviratSnimekKdy = 1;
-    EXPECT_FALSE(snimky_->OtevritPoUlozeni(slozka_ + L"\\x.jpg", true));
-    disk.otviratSnimekKdy = 2;
-    EXPECT_FALSE(snimky_->OtevritPoUlozeni(slozka_ + L"\\x.jpg", false));
+    stav_.Citac() = 17;
+    EXPECT_EQ(snimky_->OtazkaResetu(),
+              L"Opravdu chcete nastavit číslování snímků od výchozí hodnoty 1?\n(Aktuální číslo následujícího snímku je 17)");
+    EXPECT_EQ(snimky_->OtazkaSmazani(kJmeno),
+              L"Opravdu chcete smazat všechny snímky kamery\n\"Dvůr\"\nz následující složky?\n" + slozka_);
+    snimky_->ResetovatCislovani();
+    EXPECT_EQ(stav_.Citac(), 1u);
 }
 
 TEST_F(SnimkyNaDiskTest, UkazkaSDatemVPruhuAObrazkem) {
