@@ -22,7 +22,7 @@ enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/resources")
 add_executable(Tervik WIN32 ${CMAKE_SOURCE_DIR}/app/win/main.cpp ${CMAKE_SOURCE_DIR}/resources/Tervik.rc)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/Tervik.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/Tervik.manifest;${CMAKE_SOURCE_DIR}/resources/Texty.rc;${CMAKE_SOURCE_DIR}/resources/Tervik.ico;${CMAKE_SOURCE_DIR}/resources/Ikony.bmp")
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/Tervik.manifest;${CMAKE_SOURCE_DIR}/resources/Texty.rc;${CMAKE_SOURCE_DIR}/resources/Tervik.ico;${CMAKE_SOURCE_DIR}/resources/Ikony.bmp;${CMAKE_SOURCE_DIR}/resources/Snimek.wav")
 target_link_libraries(Tervik PRIVATE tervik_win)
 target_link_options(Tervik PRIVATE -municode ${TERVIK_STATICKY})
 

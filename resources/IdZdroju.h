@@ -7,6 +7,7 @@ namespace IdZdroju {
 
 constexpr std::uint32_t kIkonaAplikace = 101;
 constexpr std::uint32_t kBitmapaIkon = 102;
+constexpr std::uint32_t kZvukSnimku = 103;  // WAVE
 constexpr std::uint32_t kMenuHlavni = 104;
 
 // Strings.

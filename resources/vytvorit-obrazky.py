@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Makes the program's icon (Tervik.ico) and the image-list strip (Ikony.bmp).
+"""Makes the program's icon (Tervik.ico), the image-list strip (Ikony.bmp) and the snapshot sound (Snimek.wav).
 
 The pictures are drawn here in code so that they can be changed and made again:
     python3 resources/vytvorit-obrazky.py
@@ -95,8 +95,25 @@ def bmp_pasu(pocet):
     return soubor + hlavicka + data
 
 
+def zvuk_snimku():
+    """The snapshot sound: a short shutter-like click, 8-bit mono PCM."""
+    frekvence = 11025
+    data = bytearray()
+    for i in range(int(frekvence * 0.18)):
+        t = i / frekvence
+        v = math.exp(-t * 28) * (0.6 * math.sin(2 * math.pi * 1800 * t) + 0.4 * math.sin(2 * math.pi * 2700 * t))
+        if t > 0.07:
+            v += 0.5 * math.exp(-(t - 0.07) * 40) * math.sin(2 * math.pi * 1200 * t)
+        data.append(max(0, min(255, int(128 + 100 * v))))
+    fmt = struct.pack('<IHHIIHH', 16, 1, 1, frekvence, frekvence, 1, 8)
+    return (b'RIFF' + struct.pack('<I', 36 + len(data)) + b'WAVEfmt ' + fmt + b'data' +
+            struct.pack('<I', len(data)) + bytes(data))
+
+
 if __name__ == '__main__':
     with open(os.path.join(TU, 'Tervik.ico'), 'wb') as f:
         f.write(ico([16, 32, 48]))
     with open(os.path.join(TU, 'Ikony.bmp'), 'wb') as f:
         f.write(bmp_pasu(POCET_IKON))
+    with open(os.path.join(TU, 'Snimek.wav'), 'wb') as f:
+        f.write(zvuk_snimku())
