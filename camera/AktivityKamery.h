@@ -1,0 +1,126 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "camera/ParametryKamery.h"
+#include "email/EmailovyUcet.h"
+
+// The camera window's own messages (above WM_APP).
+inline constexpr std::uint32_t kZpravaPoSpusteniKamery = 0x8005;
+inline constexpr std::uint32_t kZpravaSnimek = 0x800A;
+inline constexpr std::uint32_t kZpravaStartGrafu = 0x800B;
+inline constexpr std::uint32_t kZpravaVysledekGrafu = 0x800C;
+inline constexpr std::uint32_t kZpravaPohyb = 0x800D;
+inline constexpr std::uint32_t kZpravaChybaFtp = 0x8010;
+inline constexpr std::uint32_t kZpravaChybaEmailu = 0x8012;
+
+// The camera window's timers.
+inline constexpr std::uintptr_t kCasovacDisk = 1;
+inline constexpr std::uintptr_t kCasovacFtp = 2;
+inline constexpr std::uintptr_t kCasovacEmail = 3;
+inline constexpr std::uintptr_t kCasovacZaznam = 4;
+inline constexpr std::uintptr_t kCasovacDelkaZaznamu = 5;
+inline constexpr std::uintptr_t kCasovacPohyb = 6;
+inline constexpr std::uintptr_t kCasovacTooltip = 7;
+inline constexpr std::uintptr_t kCasovacPlan = 8;
+inline constexpr std::uint32_t kPeriodaPlanu = 5000;           // ms
+inline constexpr std::uint32_t kPeriodaIkonyZaznamu = 800;     // ms, the blinking recording icon
+
+// The camera window's menu and toolbar commands.
+namespace PrikazyKamery {
+inline constexpr std::uint32_t kVideo = 40022;
+inline constexpr std::uint32_t kSkrytOkno = 40023;
+inline constexpr std::uint32_t kVypnout = 40024;
+inline constexpr std::uint32_t kPrizpusobit = 40025;
+inline constexpr std::uint32_t kToolbar = 40026;
+inline constexpr std::uint32_t kOvladani = 40027;
+inline constexpr std::uint32_t kStatusBar = 40028;
+inline constexpr std::uint32_t kMenu = 40029;
+inline constexpr std::uint32_t kPredvolby = 40030;
+inline constexpr std::uint32_t kNastaveniVidea = 40031;
+inline constexpr std::uint32_t kNastaveniKamery = 40032;
+inline constexpr std::uint32_t kTitulekPlny = 40034;
+inline constexpr std::uint32_t kTitulekUzky = 40035;
+inline constexpr std::uint32_t kTitulekZadny = 40036;
+inline constexpr std::uint32_t kNavrchu = 40037;
+inline constexpr std::uint32_t kPruhledne = 40038;
+inline constexpr std::uint32_t kSnimkyDisk = 40039;
+inline constexpr std::uint32_t kSnimkyFtp = 40040;
+inline constexpr std::uint32_t kSnimkyEmail = 40041;
+inline constexpr std::uint32_t kServerHttp = 40042;
+inline constexpr std::uint32_t kDetekce = 40043;
+inline constexpr std::uint32_t kZobrazitOkno = 40045;
+inline constexpr std::uint32_t kSnimek = 40046;
+inline constexpr std::uint32_t kSlozkaSnimku = 40047;
+inline constexpr std::uint32_t kSmazatSnimky = 40048;
+inline constexpr std::uint32_t kTlacitkoDisk = 40049;
+inline constexpr std::uint32_t kResetCislovani = 40050;
+inline constexpr std::uint32_t kTlacitkoFtp = 40051;
+inline constexpr std::uint32_t kSnimekFtp = 40052;
+inline constexpr std::uint32_t kSnimekEmail = 40053;
+inline constexpr std::uint32_t kTlacitkoEmail = 40054;
+inline constexpr std::uint32_t kZaznamStart = 40055;
+inline constexpr std::uint32_t kZaznamKonec = 40056;
+inline constexpr std::uint32_t kSlozkaZaznamu = 40057;
+inline constexpr std::uint32_t kSmazatZaznamy = 40058;
+inline constexpr std::uint32_t kTlacitkoZaznam = 40059;
+inline constexpr std::uint32_t kResetZaznamu = 40060;
+inline constexpr std::uint32_t kZarizeni = 40061;
+inline constexpr std::uint32_t kPromitani = 40078;
+inline constexpr std::uint32_t kHtml = 40108;
+inline constexpr std::uint32_t kPlanovane = 40125;
+}  // namespace PrikazyKamery
+
+enum class AktivitaKamery { SnimkyDisk, SnimkyFtp, SnimkyEmail };
+
+// The log-file and event-log texts of an activity's start and stop with the switches that ask for them.
+// udalost* texts contain one "%s" (the camera name) or are nullptr when there is no such event.
+struct TextyAktivity {
+    const wchar_t* logStart;
+    bool UdalostiKamery::* prepinacStart;
+    const wchar_t* udalostStart;
+    const wchar_t* logStop;
+    bool UdalostiKamery::* prepinacStop;
+    const wchar_t* udalostStop;
+};
+const TextyAktivity& TextyAktivityKamery(AktivitaKamery aktivita);
+
+// The camera's own start and end: log-file texts and event-log texts ("%s" the camera name).
+inline constexpr const wchar_t* kLogKameraZapnuta = L"Tervik byla zapnuta";
+inline constexpr const wchar_t* kUdalostKameraZapnuta = L"Tervik \"%s\" byla zapnuta";
+inline constexpr const wchar_t* kLogKameraVypnuta = L"Tervik byla vypnuta";
+inline constexpr const wchar_t* kUdalostKameraVypnuta = L"Tervik \"%s\" byla vypnuta";
+
+// One posted command of the actions after start.
+struct PrikazPoSpusteni {
+    std::uint32_t prikaz;
+    std::uintptr_t parametr;
+    bool operator==(const PrikazPoSpusteni&) const = default;
+};
+// The commands of the set "Po spusteni" switches, in the order they are to be posted; the video
+// comes first so that the activities that need it find it on. ("minimalizovat" is not a command.)
+std::vector<PrikazPoSpusteni> PrikazyPoSpusteni(const ParametryKamery::AkcePoSpusteni& akce);
+
+// Start conditions. Empty text = may start, else the message to show.
+inline constexpr const wchar_t* kTextNeplatnyFtpServer = L"Není nastaven platný název FTP serveru";
+inline constexpr const wchar_t* kTextChybiSmtpServer = L"Není nastaven server odchozí pošty (SMTP)";
+inline constexpr const wchar_t* kTextNeplatnyOdesilatel =
+    L"Pro tuto kameru není nastavena platná emailová ardesa odesílatele.";
+inline constexpr const wchar_t* kTextNeplatnyPrijemce =
+    L"Pro tuto kameru není nastavena platná emailová ardesa příjemce.";
+// The shortest server name or address the starts accept.
+inline constexpr std::size_t kMinDelkaAdresy = 6;
+
+// FTP: "server" of snimkyFtp at least 6 characters.
+std::wstring ChybaStartuFtp(const ParametryKamery& parametry);
+// E-mail (after the video check, which the window does): ucet is the account named by "emailUcet"
+// (nullptr when not found = its server counts as empty); SMTP server, sender, recipient in this order.
+std::wstring ChybaStartuEmail(const ParametryKamery& parametry, const Holvent::Email::EmailovyUcet* ucet);
+
+// The stored capture size is used only when both lie strictly between 10 and 10000.
+bool VelikostVideaPouzitelna(std::int32_t sirka, std::int32_t vyska);
+
+// The window title by title mode: 0 and 1 "%s - Připraven" with the camera name, 2 (or anything else) empty.
+std::wstring TitulekOkna(std::uint32_t rezimTitulku, const std::wstring& jmenoKamery);
