@@ -1,6 +1,5 @@
 #include "knihovna/win/IkonaOznamovaciOblasti.h"
 
-
 #include <algorithm>
 
 namespace Knihovna::WinApi {
@@ -44,8 +43,9 @@ bool IkonaOznamovaciOblasti::Zobrazit(HICON ikona, const std::wstring& tip) {
     d.hIcon = ikona_;
     Kopirovat(d.szTip, tip_);
     if (existuje_ && ::Shell_NotifyIconW(NIM_MODIFY, &d)) return true;
-    // A shell restarted behind our back has forgotten the icon: add it anew.
-    existuje_ = ::Shell_NotifyIconW(NIM_ADD, &d) != FALSE;
+    // A restarted shell has forgotten the icon: add it anew. When the add is refused because the shell
+    // still has it (the restart message came from elsewhere), changing it is what was wanted.
+    existuje_ = ::Shell_NotifyIconW(NIM_ADD, &d) || ::Shell_NotifyIconW(NIM_MODIFY, &d);
     return existuje_;
 }
 
@@ -94,7 +94,7 @@ bool IkonaOznamovaciOblasti::SkrytBublinu() {
 
 void IkonaOznamovaciOblasti::ObnovitPoRestartuShellu() {
     if (!existuje_) return;
-    // The new shell has no icons: the flag would make Zobrazit try a modify first, which fails anyway.
+    // A new shell has no icons: add first.
     existuje_ = false;
     Zobrazit(ikona_, tip_);
 }
