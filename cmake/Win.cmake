@@ -52,10 +52,10 @@ if(TESTY_WIN)
                        PROPERTIES RESOURCE_LOCK tervik_registr)
 endif()
 
-# A small Windows helper the process tests use to find, wait for and close windows.
+# A small Windows helper the process tests use to find, wait for and close windows, and to store
+# cameras through the program's own settings code.
 add_executable(PomocnikTestu ${CMAKE_SOURCE_DIR}/tests/pomocnik/PomocnikTestu.cpp)
-target_compile_definitions(PomocnikTestu PRIVATE ${TERVIK_WIN_DEFINICE})
-target_link_libraries(PomocnikTestu PRIVATE user32)
+target_link_libraries(PomocnikTestu PRIVATE tervik_win)
 target_link_options(PomocnikTestu PRIVATE -municode ${TERVIK_STATICKY})
 
 # Whole-program tests: the real Tervik.exe started under Wine, driven through its windows.

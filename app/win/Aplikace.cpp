@@ -11,9 +11,9 @@
 #include "app/VerzeWindows.h"
 #include "app/win/OknoHlavni.h"
 #include "app/win/OknoNastroje.h"
-#include "app/win/RamecKamery.h"
 #include "app/win/RozhraniSeznamuKamerWin.h"
 #include "camera/win/PismoSystemu.h"
+#include "camera/win/TervikOkno.h"
 #include "app/win/SeznamSkoku.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/win/ChybyWin.h"
@@ -263,7 +263,11 @@ void Aplikace::NacistZarizeniAKamery() {
     NacistZarizeniVideo(zarizeniVideo_);
     NacistZarizeniZvuk(zarizeniZvuk_);
     rozhraniKamer_ = std::make_unique<RozhraniSeznamuKamerWin>(*this);
-    kamery_ = std::make_unique<SeznamKamer>(registr_, nastaveni_, *rozhraniKamer_);
+    // Every camera of the list can run in its own window.
+    kamery_ = std::make_unique<SeznamKamer>(registr_, nastaveni_, *rozhraniKamer_, kKorenRegistru,
+                                            [](const std::wstring& jmeno) -> std::unique_ptr<Tervik> {
+                                                return std::make_unique<TervikOkno>(jmeno, kKorenRegistru);
+                                            });
     KontextKamery& kontext = kamery_->Kontext();
     kontext.slozkaDat = nastaveni_.slozkaData;
     kontext.uzivatel = uzivatel_;
@@ -293,11 +297,13 @@ int Aplikace::SpustitKameru() {
         kamery_->Nacist();
         kamera = kamery_->VychoziKamera();
     }
-    kameraProcesu_ = nullptr;  // a reload would free it: the frame keeps the name only
-    if (!kamera) return 1;
-    ramecKamery_ = std::make_unique<RamecKamery>(kamera->Jmeno(), kamera->Parametry().zarizeni.video);
-    ramecKamery_->Vytvorit();
-    return 0;
+    kameraProcesu_ = nullptr;
+    auto* okno = dynamic_cast<TervikOkno*>(kamera);
+    if (!okno) return 1;
+    // The camera is the whole process: its window's end ends the loop.
+    okno->UkoncitAplikaciPriZavreni(true);
+    okno->Spustit();
+    return okno->Bezi() ? 0 : 1;
 }
 
 void Aplikace::OveritSlozky() {
@@ -412,10 +418,9 @@ int Aplikace::Ukoncit() {
             if (hlavniOkno_->Hwnd()) hlavniOkno_->Znicit();
             hlavniOkno_.reset();
         }
-        if (ramecKamery_) {
-            if (ramecKamery_->Hwnd()) ramecKamery_->Znicit();
-            ramecKamery_.reset();
-        }
+        // A camera still running (a process ended from outside the loop) closes in its own order.
+        if (kamery_)
+            for (int i = 0; i < kamery_->Pocet(); ++i) kamery_->Kamera(i)->Zastavit();
         // 3: thumbnail buttons, the slideshow and the update check own nothing yet.
         // 4
         zarizeniVideo_.clear();

@@ -27,7 +27,6 @@
 
 class OknoHlavni;
 class OknoNastroje;
-class RamecKamery;
 class RozhraniSeznamuKamerWin;
 
 // The one application object: start-up, the shared state of the process, the reporting
@@ -172,7 +171,6 @@ private:
     std::unique_ptr<Holvent::Email::SeznamUctu> ucty_;
     std::unique_ptr<Holvent::Email::SeznamFtpMist> mista_;
     Tervik* kameraProcesu_ = nullptr;  // the camera of start mode 5
-    std::unique_ptr<RamecKamery> ramecKamery_;
 
     std::unique_ptr<OknoHlavni> hlavniOkno_;
     std::unique_ptr<OknoNastroje> oknoNastroje_;

@@ -107,6 +107,14 @@ bool OknoHlavni::ProvestPrikaz(UINT prikaz) {
     return false;
 }
 
+void OknoHlavni::PrepnoutKameru(int index) {
+    Tervik* kamera = Aplikace::Instance().Kamery().Kamera(index);
+    if (!kamera) return;
+    if (kamera->Bezi()) kamera->Zastavit();
+    else kamera->Spustit();
+    if (seznamKamer_) ::InvalidateRect(seznamKamer_, nullptr, TRUE);
+}
+
 void OknoHlavni::KreslitKameru(const DRAWITEMSTRUCT& p) {
     if (p.itemID == static_cast<UINT>(-1)) return;
     const Tervik* kamera = Aplikace::Instance().Kamery().Kamera(static_cast<int>(p.itemID));
@@ -118,7 +126,9 @@ void OknoHlavni::KreslitKameru(const DRAWITEMSTRUCT& p) {
         ::SetTextColor(p.hDC, ::GetSysColor(vybrana ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         RECT r = p.rcItem;
         r.left += 4;
-        ::DrawTextW(p.hDC, kamera->Jmeno().c_str(), static_cast<int>(kamera->Jmeno().size()), &r,
+        // A running camera is marked until the list gets its icons.
+        const std::wstring text = kamera->Bezi() ? kamera->Jmeno() + L"  (zapnuta)" : kamera->Jmeno();
+        ::DrawTextW(p.hDC, text.c_str(), static_cast<int>(text.size()), &r,
                     DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
         ::SelectObject(p.hDC, puvodni);
     }
@@ -141,7 +151,7 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
             tucnePismo_ = ::CreateFontIndirectW(&lf);
         }
         seznamKamer_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-                                         WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                                         WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT |
                                              LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
                                          0, 0,
                                          0, 0, Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdSeznamuKamer)),
@@ -153,8 +163,21 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         RozmistitOvladace(LOWORD(lp), HIWORD(lp));
         return 0;
     case WM_COMMAND:
+        if (LOWORD(wp) == kIdSeznamuKamer) {
+            if (HIWORD(wp) == LBN_DBLCLK) PrepnoutKameru(VybranaKamera());
+            return 0;
+        }
         if (lp == 0 && ProvestPrikaz(LOWORD(wp))) return 0;
         break;
+    case WM_VKEYTOITEM:
+        if (LOWORD(wp) == VK_RETURN && reinterpret_cast<HWND>(lp) == seznamKamer_) {
+            PrepnoutKameru(VybranaKamera());
+            return -2;
+        }
+        return -1;
+    case Aplikace::kZpravaObnovit:
+        if (seznamKamer_) ::InvalidateRect(seznamKamer_, nullptr, TRUE);
+        return 0;
     case WM_MEASUREITEM: {
         auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
         if (m->CtlType != ODT_LISTBOX) break;
@@ -191,6 +214,8 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         app.PoSpusteni(Hwnd());
         return 0;
     case WM_DESTROY:
+        // Every camera closes in its own order (settings, counters and placement saved) before the loop ends.
+        for (int i = 0; i < app.Kamery().Pocet(); ++i) app.Kamery().Kamera(i)->Zastavit();
         seznamKamer_ = nullptr;
         if (tucnePismo_) ::DeleteObject(tucnePismo_);
         tucnePismo_ = nullptr;

@@ -24,6 +24,8 @@ private:
     bool ProvestPrikaz(UINT prikaz);
     int VybranaKamera() const;
     void KreslitKameru(const DRAWITEMSTRUCT& polozka);
+    // Double click or Enter on a camera: starts it in its window, or closes the running one.
+    void PrepnoutKameru(int index);
 
     HWND seznamKamer_ = nullptr;
     HFONT pismo_ = nullptr;

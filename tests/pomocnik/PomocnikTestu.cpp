@@ -10,11 +10,24 @@
 //   PomocnikTestu obdelnik TRIDA|- TITULEK|- MS          prints "x y w h" of the window
 //   PomocnikTestu plocha                                 makes Wine start its desktop process now (with
 //                                                        this program's stdio), then ends
+//   PomocnikTestu kamera JMENO INTERVAL_MS [N [VIDEO]]   stores a camera on the N-th video device (default 1)
+//                                                        through the program's own settings code: on with the
+//                                                        application, video on (VIDEO 0: off) and automatic disk
+//                                                        snapshots after start; made the default camera. Prints
+//                                                        the snapshot folder.
 #include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cwchar>
 #include <string>
+
+#include "app/NastaveniAplikace.h"
+#include "camera/ParametryKamery.h"
+#include "knihovna/Chyba.h"
+#include "knihovna/win/RegistrWindows.h"
+#include "video/win/VyctiZarizeni.h"
 
 namespace {
 
@@ -44,6 +57,38 @@ std::wstring Titulek(HWND h) {
     wchar_t buf[512] = {};
     ::GetWindowTextW(h, buf, 512);
     return buf;
+}
+
+int UlozitKameru(const std::wstring& jmeno, std::uint32_t interval, std::size_t zarizeniCislo, bool video) {
+    wchar_t dokumenty[MAX_PATH] = {};
+    if (::SHGetFolderPathW(nullptr, CSIDL_PERSONAL | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, dokumenty) != S_OK)
+        return 3;
+    Knihovna::WinApi::RegistrWindows registr;
+    NastaveniAplikace nastaveni;
+    nastaveni.NastavitVychozi(dokumenty, 0);
+    nastaveni.Nacist(registr);
+
+    SeznamZarizeni zarizeni;
+    if (SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
+        NacistZarizeniVideo(zarizeni);
+        ::CoUninitialize();
+    }
+    KontextKamery kontext;
+    kontext.slozkaDat = nastaveni.slozkaData;
+    kontext.produkt = L"Tervik";
+    kontext.zarizeniVideo = &zarizeni;
+    ParametryKamery p;
+    p.NastavitVychozi(jmeno, kontext);
+    if (zarizeniCislo >= 1 && zarizeniCislo <= zarizeni.size()) p.zarizeni.video = zarizeni[zarizeniCislo - 1];
+    p.poSpusteni = true;
+    p.akcePoSpusteni.zapnoutVideo = video;
+    p.akcePoSpusteni.snimkyDisk = true;
+    p.snimkyDisk.interval = interval;
+    p.Ulozit(registr, CestaKamery(kKorenRegistru, jmeno));
+    nastaveni.vychoziTervik = jmeno;
+    nastaveni.Ulozit(registr);
+    Vypsat(p.snimkyDisk.slozka);
+    return 0;
 }
 
 }  // namespace
@@ -126,6 +171,16 @@ int wmain(int argc, wchar_t** argv) {
         std::swprintf(buf, 64, L"kod=0x%08lX", kod);
         Vypsat(r == WAIT_TIMEOUT ? L"casovy-limit" : buf);
         return r == WAIT_TIMEOUT ? 1 : 0;
+    }
+    if (prikaz == L"kamera" && argc >= 4) {
+        try {
+            return UlozitKameru(argv[2], std::wcstoul(argv[3], nullptr, 10),
+                                argc >= 5 ? std::wcstoul(argv[4], nullptr, 10) : 1,
+                                argc >= 6 ? std::wcstoul(argv[5], nullptr, 10) != 0 : true);
+        } catch (const Knihovna::Chyba& chyba) {
+            Vypsat(L"chyba: " + chyba.Text());
+            return 3;
+        }
     }
     return 2;
 }

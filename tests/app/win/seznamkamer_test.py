@@ -76,7 +76,7 @@ class SeznamKamer(unittest.TestCase):
         p = self.spustit('-ka', 'DVŮR')
         rc, titulek = t.pomocnik('cekat-okno', RAMEC_KAMERY, '-', 30000)
         self.assertEqual(rc, 0)
-        self.assertEqual(titulek, 'Dvůr')
+        self.assertEqual(titulek, 'Dvůr - Připraven')
         self.assertEqual(t.pomocnik('zavrit-okno', RAMEC_KAMERY, '-', 10000)[0], 0)
         self.assertEqual(t.pockat(p), 0)
 
@@ -89,7 +89,7 @@ class SeznamKamer(unittest.TestCase):
         p = self.spustit('-ka', 'Sklep')
         rc, titulek = t.pomocnik('cekat-okno', RAMEC_KAMERY, '-', 30000)
         self.assertEqual(rc, 0)
-        self.assertEqual(titulek, 'Brána')
+        self.assertEqual(titulek, 'Brána - Připraven')
         self.assertEqual(t.pomocnik('zavrit-okno', RAMEC_KAMERY, '-', 10000)[0], 0)
         self.assertEqual(t.pockat(p), 0)
 

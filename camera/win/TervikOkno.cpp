@@ -1,0 +1,898 @@
+#include "camera/win/TervikOkno.h"
+
+#include <commctrl.h>
+#include <mmsystem.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "app/NastaveniAplikace.h"
+#include "app/TextyZprav.h"
+#include "app/win/Aplikace.h"
+#include "app/win/OknoHlavni.h"
+#include "knihovna/Formatovani.h"
+#include "knihovna/win/ChybyWin.h"
+#include "resources/IdZdroju.h"
+#include "video/win/ComboBoxZarizeni.h"
+
+using namespace Knihovna;
+using namespace Knihovna::WinApi;
+namespace P = PrikazyKamery;
+
+namespace {
+
+constexpr UINT kIdPanelu = 1;
+constexpr UINT kIdStavovehoRadku = 2;
+constexpr UINT kIdComboZarizeni = 3;
+constexpr UINT kIdIkonyOblasti = 1;
+constexpr int kVyskaPruhuZarizeni = 30;
+
+// Images of the program's strip used by the window.
+constexpr int kObrVideo = 9;
+constexpr int kObrPredvolby = 1;
+constexpr int kObrVypnout = 0;
+constexpr int kObrSnimekDisk = 10;
+constexpr int kObrSnimekFtp = 11;
+constexpr int kObrSnimekEmail = 12;
+constexpr int kObrZaznam = 8;
+constexpr int kObrPlan = 13;
+
+// Status-bar parts: the message, the video, then one part per automatic activity.
+constexpr int kCastZpravy = 0;
+constexpr int kCastVidea = 1;
+constexpr int kCastDisk = 2;
+constexpr int kCastFtp = 3;
+constexpr int kCastEmail = 4;
+constexpr int kCastPlan = 5;
+
+constexpr const wchar_t* kTipZapnout = L"Zapnout videozařízení";
+constexpr const wchar_t* kTipVypnout = L"Vypnout videozařízení";
+
+// Commands whose subsystem is not part of the program yet: shown, but greyed.
+constexpr UINT kNedostupne[] = {P::kOvladani,     P::kPredvolby,      P::kSnimkyFtp,     P::kSnimkyEmail,
+                                P::kServerHttp,   P::kDetekce,        P::kTlacitkoFtp,   P::kSnimekFtp,
+                                P::kSnimekEmail,  P::kTlacitkoEmail,  P::kZaznamStart,   P::kZaznamKonec,
+                                P::kSlozkaZaznamu, P::kSmazatZaznamy, P::kTlacitkoZaznam, P::kResetZaznamu,
+                                P::kPromitani,    P::kHtml};
+
+bool Nedostupny(UINT prikaz) {
+    for (UINT p : kNedostupne)
+        if (p == prikaz) return true;
+    return false;
+}
+
+void Pridat(HMENU menu, UINT prikaz, const wchar_t* text) { ::AppendMenuW(menu, MF_STRING, prikaz, text); }
+void Oddelovac(HMENU menu) { ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr); }
+void Podmenu(HMENU menu, HMENU pod, const wchar_t* text) {
+    ::AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(pod), text);
+}
+
+// The split buttons' drop-downs.
+HMENU MenuDisk() {
+    HMENU m = ::CreatePopupMenu();
+    Pridat(m, P::kSnimek, L"Uložit &snímek");
+    Pridat(m, P::kSnimkyDisk, L"&Automatické snímkování");
+    Pridat(m, P::kPlanovane, L"Naplánované snímkování");
+    Oddelovac(m);
+    Pridat(m, P::kSlozkaSnimku, L"&Otevřít složku se snímky");
+    Pridat(m, P::kSmazatSnimky, L"S&mazat všechny snímky");
+    Pridat(m, P::kResetCislovani, L"&Resetovat číslování snímků");
+    return m;
+}
+HMENU MenuFtp() {
+    HMENU m = ::CreatePopupMenu();
+    Pridat(m, P::kSnimekFtp, L"Odeslat &snímek na FTP");
+    Pridat(m, P::kSnimkyFtp, L"&Automatické odesílání");
+    return m;
+}
+HMENU MenuEmail() {
+    HMENU m = ::CreatePopupMenu();
+    Pridat(m, P::kSnimekEmail, L"Odeslat &snímek");
+    Pridat(m, P::kSnimkyEmail, L"&Automatické odesílání");
+    return m;
+}
+HMENU MenuZaznam() {
+    HMENU m = ::CreatePopupMenu();
+    Pridat(m, P::kZaznamStart, L"&Spustit");
+    Pridat(m, P::kZaznamKonec, L"U&končit");
+    Oddelovac(m);
+    Pridat(m, P::kSlozkaZaznamu, L"&Otevřít složku se záznamy");
+    Pridat(m, P::kSmazatZaznamy, L"S&mazat všechny záznamy");
+    Pridat(m, P::kResetZaznamu, L"&Resetovat číslování záznamů");
+    return m;
+}
+
+void NastavitStav(HMENU menu, UINT prikaz, bool povolit, bool zaskrtnout) {
+    ::EnableMenuItem(menu, prikaz, MF_BYCOMMAND | (povolit ? MF_ENABLED : MF_GRAYED));
+    ::CheckMenuItem(menu, prikaz, MF_BYCOMMAND | (zaskrtnout ? MF_CHECKED : MF_UNCHECKED));
+}
+
+}  // namespace
+
+TervikOkno::TervikOkno(std::wstring jmeno, std::wstring koren) : Tervik(std::move(jmeno)), koren_(std::move(koren)) {}
+
+TervikOkno::~TervikOkno() {
+    // The window must go while this object is whole: its handler still runs on WM_DESTROY.
+    try {
+        Zastavit();
+    } catch (...) {
+    }
+}
+
+void TervikOkno::PripravitTridu(WNDCLASSEXW& trida) {
+    trida.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    trida.hIcon = Aplikace::Instance().VelkaIkona();
+    trida.hIconSm = Aplikace::Instance().MalaIkona();
+}
+
+void TervikOkno::Spustit() {
+    if (Hwnd()) return;
+    try {
+        Vytvorit();
+    } catch (const Chyba& chyba) {
+        auto& app = Aplikace::Instance();
+        app.ZobrazitChybu(TextyZprav::Chyba(Formatovat(L"Kameru \"%s\" nelze spustit", Jmeno().c_str()),
+                                            app.PopisChybyCom(chyba)));
+        if (Hwnd()) ::DestroyWindow(Hwnd());
+    }
+}
+
+void TervikOkno::Zastavit() {
+    if (!Hwnd()) return;
+    Zavrit();
+}
+
+void TervikOkno::Vytvorit() {
+    auto& app = Aplikace::Instance();
+    cestaKamery_ = CestaKamery(koren_, Jmeno());
+    // The plug-ins come with their own subsystem; the counter continues where the last run stopped.
+    stavSnimku_ = StavSnimku{};
+    stavSnimku_.Citac() = Parametry().snimkyDisk.soubor.posledniCislo;
+    snimky_ = std::make_unique<SnimkyNaDisk>(Parametry(), stavSnimku_, app.Registr(), cestaKamery_, app.Hodiny());
+    log_ = std::make_unique<SouborLog>(SouborLog::CestaLoguKamery(app.SlozkaDat(), Jmeno()),
+                                       Parametry().souborLogu.maxVelikost, Parametry().souborLogu.priNaplneni,
+                                       app.Soubory(), app.Hodiny());
+    snimkyDiskBezi_ = planovaneBezi_ = formatyNacteny_ = zaviram_ = false;
+    oznamovane_ = app.HlavniOkno() ? app.HlavniOkno()->Hwnd() : nullptr;
+    rezimTitulku_ = Parametry().okno.titulek;
+
+    NacistIkonu();
+    Okno::Vytvorit(kTrida, Formatovat(app.Text(IdZdroju::kTextPripraven).c_str(), Jmeno().c_str()),
+                   WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, CW_USEDEFAULT, CW_USEDEFAULT, 664, 600, nullptr,
+                   VytvoritMenu(false));
+    ::SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ikona_.get()));
+    ::SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(velkaIkona_ ? velkaIkona_.get() : ikona_.get()));
+    VytvoritOvladace();
+
+    auto& zachytavani = video_.Zachytavani();
+    zachytavani.NastavitCil(Hwnd(), kZpravaSnimek, kZpravaStartGrafu, kZpravaVysledekGrafu);
+    zachytavani.NastavitVlastnika(Hwnd());
+    const InfoZarizeni& zarizeni = Parametry().zarizeni.video;
+    // An empty stored device keeps the first one found.
+    if (!zarizeni.devicePath.empty() || !zarizeni.friendlyName.empty()) zachytavani.NastavitZarizeniVideo(zarizeni);
+    if (!Parametry().zarizeni.zvuk.friendlyName.empty()) zachytavani.NastavitZarizeniZvuk(Parametry().zarizeni.zvuk);
+    video_.NastavitPrizpusobeni(Parametry().video.prizpusobovatOknu);
+
+    try {
+        if (auto poloha = NacistPoziciOkna(app.Registr(), cestaKamery_)) {
+            Obdelnik r{poloha->x, poloha->y, poloha->x + poloha->sirka, poloha->y + poloha->vyska};
+            ::MoveWindow(Hwnd(), r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
+        }
+    } catch (const Chyba& chyba) {
+        Zprava(3, TextyZprav::Chyba(kTextChybaNacteniPolohy, app.PopisChybyCom(chyba)));
+    }
+    NastavitTitulek(rezimTitulku_);
+    PouzitPrepinaceOkna();
+    Rozmistit();
+    ObnovitPrikazy();
+    ObnovitIkonuOblasti();
+    ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
+    ::UpdateWindow(Hwnd());
+    zpravaTlacitkaUlohy_ = ::RegisterWindowMessageW(L"TaskbarButtonCreated");
+    zpravaRestartuShellu_ = ::RegisterWindowMessageW(L"TaskbarCreated");
+    ::PostMessageW(Hwnd(), kZpravaPoSpusteniKamery, 0, 0);
+    if (oznamovane_) ::PostMessageW(oznamovane_, Aplikace::kZpravaObnovit, 0, 0);
+}
+
+void TervikOkno::NacistIkonu() {
+    HIMAGELIST obrazky = Aplikace::Instance().SeznamObrazku(0);
+    const int index = static_cast<int>(Parametry().indexIkony);
+    HICON ikona = obrazky && index < ::ImageList_GetImageCount(obrazky) ? ::ImageList_GetIcon(obrazky, index, ILD_NORMAL)
+                                                                         : nullptr;
+    ikona_.Nastavit(ikona ? ikona : ::CopyIcon(Aplikace::Instance().MalaIkona()));
+    velkaIkona_.Nastavit(::CopyIcon(Aplikace::Instance().VelkaIkona()));
+}
+
+HMENU TervikOkno::VytvoritMenu(bool kontextove) const {
+    HMENU tervik = ::CreatePopupMenu();
+    Pridat(tervik, P::kVideo, L"Zapnout &video");
+    Oddelovac(tervik);
+    Pridat(tervik, P::kPredvolby, L"&Předvolby...");
+    Pridat(tervik, P::kNastaveniVidea, L"Nastavení &videa...");
+    Pridat(tervik, P::kNastaveniKamery, L"Nastavení &kamery...");
+    Oddelovac(tervik);
+    Pridat(tervik, P::kSkrytOkno, L"Skrýt &okno");
+    Pridat(tervik, P::kVypnout, L"&Vypnout");
+
+    HMENU snimky = MenuDisk();
+    Oddelovac(snimky);
+    Pridat(snimky, P::kPromitani, L"&Promítnout obrázky ve složce pro snímky");
+    Pridat(snimky, P::kHtml, L"&Generátor HTML stránky...");
+
+    HMENU odesilani = ::CreatePopupMenu();
+    Podmenu(odesilani, MenuEmail(), L"&Email");
+    Podmenu(odesilani, MenuFtp(), L"&FTP");
+    Pridat(odesilani, P::kServerHttp, L"HTTP server");
+
+    HMENU video = ::CreatePopupMenu();
+    Podmenu(video, MenuZaznam(), L"&Záznam videa");
+    Pridat(video, P::kDetekce, L"&Detekce pohybu");
+
+    HMENU okno = ::CreatePopupMenu();
+    Pridat(okno, P::kMenu, L"Hlavní &menu");
+    Pridat(okno, P::kToolbar, L"&Panel nástrojů");
+    Pridat(okno, P::kZarizeni, L"Panel &zařízení");
+    Pridat(okno, P::kStatusBar, L"&Stavový řádek");
+    Pridat(okno, P::kOvladani, L"Ovládání &kamery");
+    Oddelovac(okno);
+    Pridat(okno, P::kTitulekPlny, L"&Plný titulek");
+    Pridat(okno, P::kTitulekUzky, L"Úz&ký titulek");
+    Pridat(okno, P::kTitulekZadny, L"&Bez titulku");
+    Oddelovac(okno);
+    Pridat(okno, P::kPrizpusobit, L"Přizpůsobit oknu");
+    Pridat(okno, P::kNavrchu, L"Okno vždy na&vrchu");
+    Pridat(okno, P::kPruhledne, L"Okno poloprů&hledné");
+
+    HMENU lista = kontextove ? ::CreatePopupMenu() : ::CreateMenu();
+    Podmenu(lista, tervik, L"&Tervik");
+    Podmenu(lista, snimky, L"&Snímky");
+    Podmenu(lista, odesilani, L"&Odesílání");
+    Podmenu(lista, video, L"&Video");
+    Podmenu(lista, okno, L"O&kno");
+    if (kontextove) {
+        Oddelovac(lista);
+        Pridat(lista, P::kZobrazitOkno, L"Zobrazit okno");
+    }
+    return lista;
+}
+
+void TervikOkno::VytvoritOvladace() {
+    HIMAGELIST obrazky = Aplikace::Instance().SeznamObrazku(0);
+    panel_.Vytvorit(Hwnd(), kIdPanelu, obrazky,
+                    {{P::kVideo, kObrVideo, BTNS_CHECK, kTipZapnout},
+                     {P::kPredvolby, kObrPredvolby, BTNS_BUTTON, L"Předvolby"},
+                     {0, 0, BTNS_SEP, L""},
+                     {P::kTlacitkoDisk, kObrSnimekDisk, BTNS_DROPDOWN, L"Snímky na disk"},
+                     {P::kTlacitkoFtp, kObrSnimekFtp, BTNS_DROPDOWN, L"Snímky na FTP"},
+                     {P::kTlacitkoEmail, kObrSnimekEmail, BTNS_DROPDOWN, L"Snímky emailem"},
+                     {P::kTlacitkoZaznam, kObrZaznam, BTNS_DROPDOWN, L"Záznam videa"},
+                     {P::kPlanovane, kObrPlan, BTNS_CHECK, L"Naplánované snímkování"},
+                     {0, 0, BTNS_SEP, L""},
+                     {P::kVypnout, kObrVypnout, BTNS_BUTTON, L"Vypnout tuto kameru"}});
+    stavovyRadek_.Vytvorit(Hwnd(), kIdStavovehoRadku);
+
+    pruhZarizeni_ = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_CLIPSIBLINGS | SS_NOTIFY, 0, 0, 10,
+                                      kVyskaPruhuZarizeni, Hwnd(), nullptr, Aplikace::Instance().Instance_(), nullptr);
+    // The combo box is a child of the camera window, so its notifications come here.
+    comboZarizeni_ = ::CreateWindowExW(0, WC_COMBOBOXW, L"", WS_CHILD | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST, 0, 0,
+                                       300, 240, Hwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kIdComboZarizeni)),
+                                       Aplikace::Instance().Instance_(), nullptr);
+    ::SendMessageW(comboZarizeni_, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    ComboBoxZarizeniVideo combo(Aplikace::Instance().ZarizeniVideo());
+    combo.Pripojit(comboZarizeni_);
+    combo.Naplnit(Parametry().zarizeni.video);
+
+    video_.Vytvorit(Hwnd());
+    video_.NastavitCilKliknuti(Hwnd());
+}
+
+void TervikOkno::PouzitPrepinaceOkna() {
+    const auto& o = Parametry().okno;
+    if (o.menu && !::GetMenu(Hwnd())) ::SetMenu(Hwnd(), VytvoritMenu(false));
+    if (!o.menu && ::GetMenu(Hwnd())) {
+        HMENU m = ::GetMenu(Hwnd());
+        ::SetMenu(Hwnd(), nullptr);
+        ::DestroyMenu(m);
+    }
+    panel_.Zobrazit(o.toolBarHlavni);
+    stavovyRadek_.Zobrazit(o.statusBar);
+    ::ShowWindow(pruhZarizeni_, o.zarizeniVideo ? SW_SHOW : SW_HIDE);
+    ::ShowWindow(comboZarizeni_, o.zarizeniVideo ? SW_SHOW : SW_HIDE);
+    ::SetWindowPos(Hwnd(), o.navrchu ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    LONG_PTR rozsireny = ::GetWindowLongPtrW(Hwnd(), GWL_EXSTYLE);
+    if (o.pruhledne) {
+        ::SetWindowLongPtrW(Hwnd(), GWL_EXSTYLE, rozsireny | WS_EX_LAYERED);
+        ::SetLayeredWindowAttributes(Hwnd(), 0, 127, LWA_ALPHA);
+    } else if (rozsireny & WS_EX_LAYERED) {
+        ::SetLayeredWindowAttributes(Hwnd(), 0, 255, LWA_ALPHA);
+        ::SetWindowLongPtrW(Hwnd(), GWL_EXSTYLE, rozsireny & ~WS_EX_LAYERED);
+    }
+    ::DrawMenuBar(Hwnd());
+    Rozmistit();
+}
+
+void TervikOkno::NastavitTitulek(std::uint32_t rezim) {
+    rezimTitulku_ = rezim > 2 ? 0 : rezim;
+    LONG_PTR styl = ::GetWindowLongPtrW(Hwnd(), GWL_STYLE);
+    LONG_PTR rozsireny = ::GetWindowLongPtrW(Hwnd(), GWL_EXSTYLE);
+    styl |= WS_THICKFRAME | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    rozsireny &= ~WS_EX_TOOLWINDOW;
+    if (rezimTitulku_ == 1) {
+        // A narrow caption: the tool-window frame; the minimise box goes with it.
+        rozsireny |= WS_EX_TOOLWINDOW;
+    } else if (rezimTitulku_ == 2) {
+        styl &= ~(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    }
+    ::SetWindowLongPtrW(Hwnd(), GWL_STYLE, styl);
+    ::SetWindowLongPtrW(Hwnd(), GWL_EXSTYLE, rozsireny);
+    ::SetWindowPos(Hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    Parametry().okno.titulek = rezimTitulku_;
+}
+
+void TervikOkno::Rozmistit() {
+    if (!Hwnd()) return;
+    RECT r{};
+    ::GetClientRect(Hwnd(), &r);
+    panel_.Prizpusobit();
+    stavovyRadek_.Prizpusobit();
+    const int sirka = r.right;
+    // Right edges of the parts: the message takes what the video and the activity parts leave.
+    const int aktivity = 4 * 24;
+    stavovyRadek_.NastavitCasti({std::max(60, sirka - aktivity - 170), std::max(80, sirka - aktivity), sirka - 72,
+                                 sirka - 48, sirka - 24, -1});
+    int horni = panel_.Vyska();
+    if (::IsWindowVisible(pruhZarizeni_)) {
+        ::MoveWindow(pruhZarizeni_, 0, horni, sirka, kVyskaPruhuZarizeni, TRUE);
+        ::MoveWindow(comboZarizeni_, 4, horni + 4, std::min(sirka - 8, 360), 240, TRUE);
+        horni += kVyskaPruhuZarizeni;
+    }
+    const int dolni = r.bottom - stavovyRadek_.Vyska();
+    if (video_.Hwnd()) ::MoveWindow(video_.Hwnd(), 0, horni, sirka, std::max(0, dolni - horni), TRUE);
+}
+
+void TervikOkno::ObnovitPrikazy() {
+    if (!Hwnd()) return;
+    const bool video = video_.Zachytavani().GrafExistuje();
+    const auto& o = Parametry().okno;
+    const auto prikaz = [&](UINT id, bool zaskrtnout) {
+        const bool povolit = !Nedostupny(id);
+        if (HMENU m = ::GetMenu(Hwnd())) NastavitStav(m, id, povolit, zaskrtnout);
+        panel_.Povolit(static_cast<int>(id), povolit);
+        panel_.Zaskrtnout(static_cast<int>(id), zaskrtnout);
+    };
+    prikaz(P::kVideo, video);
+    prikaz(P::kSnimkyDisk, snimkyDiskBezi_);
+    prikaz(P::kPlanovane, planovaneBezi_);
+    prikaz(P::kMenu, o.menu);
+    prikaz(P::kToolbar, o.toolBarHlavni);
+    prikaz(P::kStatusBar, o.statusBar);
+    prikaz(P::kZarizeni, o.zarizeniVideo);
+    prikaz(P::kPrizpusobit, Parametry().video.prizpusobovatOknu);
+    prikaz(P::kNavrchu, o.navrchu);
+    prikaz(P::kPruhledne, o.pruhledne);
+    prikaz(P::kTitulekPlny, rezimTitulku_ == 0);
+    prikaz(P::kTitulekUzky, rezimTitulku_ == 1);
+    prikaz(P::kTitulekZadny, rezimTitulku_ == 2);
+    for (UINT id : {P::kSnimek, P::kSlozkaSnimku, P::kSmazatSnimky, P::kResetCislovani, P::kNastaveniVidea,
+                    P::kNastaveniKamery, P::kSkrytOkno, P::kVypnout, P::kTlacitkoDisk})
+        prikaz(id, false);
+    for (UINT id : kNedostupne) prikaz(id, false);
+    panel_.NastavitPopis(P::kVideo, video ? kTipVypnout : kTipZapnout);
+
+    HIMAGELIST obrazky = Aplikace::Instance().SeznamObrazku(0);
+    const auto& z = video_.Zachytavani();
+    stavovyRadek_.NastavitText(kCastVidea, video ? Formatovat(L"Video: %d x %d", z.Sirka(), z.Vyska())
+                                                 : std::wstring(L"Video vypnuto"));
+    stavovyRadek_.NastavitIkonu(kCastVidea, obrazky, video ? kObrVideo : -1);
+    stavovyRadek_.NastavitIkonu(kCastDisk, obrazky, snimkyDiskBezi_ ? kObrSnimekDisk : -1);
+    stavovyRadek_.NastavitIkonu(kCastFtp, obrazky, -1);
+    stavovyRadek_.NastavitIkonu(kCastEmail, obrazky, -1);
+    stavovyRadek_.NastavitIkonu(kCastPlan, obrazky, planovaneBezi_ ? kObrPlan : -1);
+}
+
+// ---- notification icon and messages
+
+void TervikOkno::ObnovitIkonuOblasti() {
+    ikonaOblasti_.Nastavit(Hwnd(), kIdIkonyOblasti, kZpravaIkony);
+    const std::uint32_t rezim = Parametry().oznamovaciIkona;
+    const bool chtit = rezim == 2 || (rezim == 1 && !::IsWindowVisible(Hwnd()));
+    if (chtit) {
+        if (!ikonaOblasti_.Zobrazit(ikona_.get(), Jmeno())) {
+            // Without a shell there is no icon; the window stays reachable through the taskbar.
+            stavovyRadek_.NastavitText(kCastZpravy, Aplikace::Instance().Text(IdZdroju::kTextIkonaNevytvorena));
+        }
+        docasnaIkona_ = false;
+    } else if (!docasnaIkona_) {
+        ikonaOblasti_.Odebrat();
+    }
+}
+
+void TervikOkno::Zprava(int druh, const std::wstring& text) {
+    stavovyRadek_.NastavitText(kCastZpravy, text);
+    auto& app = Aplikace::Instance();
+    if (app.RezimZprav_() == RezimZprav::Skryty) return;
+    if (!ikonaOblasti_.Existuje()) {
+        // A temporary icon carries the balloon; it goes when the window is shown again.
+        ikonaOblasti_.Nastavit(Hwnd(), kIdIkonyOblasti, kZpravaIkony);
+        docasnaIkona_ = ikonaOblasti_.Zobrazit(ikona_.get(), Jmeno());
+    }
+    ikonaOblasti_.Bublina(druh, Jmeno(), text);
+}
+
+void TervikOkno::Skryt() {
+    if (Parametry().oznamovaciIkona != 0) {
+        ::ShowWindow(Hwnd(), SW_HIDE);
+        ikonaOblasti_.Nastavit(Hwnd(), kIdIkonyOblasti, kZpravaIkony);
+        if (!ikonaOblasti_.Existuje()) ikonaOblasti_.Zobrazit(ikona_.get(), Jmeno());
+        docasnaIkona_ = false;
+    } else {
+        ::ShowWindow(Hwnd(), SW_MINIMIZE);
+    }
+}
+
+void TervikOkno::ZobrazitObnovit() {
+    ::ShowWindow(Hwnd(), SW_SHOW);
+    ::ShowWindow(Hwnd(), SW_RESTORE);
+    ::SetForegroundWindow(Hwnd());
+    docasnaIkona_ = false;
+    ObnovitIkonuOblasti();
+}
+
+// ---- HlaseniSnimku
+
+void TervikOkno::Pipnout() { ::MessageBeep(MB_ICONEXCLAMATION); }
+void TervikOkno::ZobrazitChybu(const std::wstring& text) {
+    if (Parametry().snimkyDisk.zpravaIkona >= 1) Zprava(3, text);
+    else stavovyRadek_.NastavitText(kCastZpravy, text);
+}
+void TervikOkno::PrehratZvuk() {
+    ::PlaySoundW(MAKEINTRESOURCEW(IdZdroju::kZvukSnimku), Aplikace::Instance().Instance_(),
+                 SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);
+}
+void TervikOkno::Otevrit(const std::wstring& sloveso, const std::wstring& cesta, int jak) {
+    SnimkyNaDisk::OtevritVShellu(sloveso, cesta, jak);
+}
+
+// ---- logs
+
+void TervikOkno::ZapsatLogKamery(const std::wstring& text) {
+    if (!log_) return;
+    try {
+        log_->ZapsatRadek(text);
+    } catch (const Chyba&) {
+        // A log that cannot be written must not stop the camera.
+    }
+}
+
+void TervikOkno::ZapsatUdalostKamery(const wchar_t* vzor) {
+    if (vzor) Aplikace::Instance().ZapsatUdalostInfo(Formatovat(vzor, Jmeno().c_str()));
+}
+
+void TervikOkno::Udalost(const TextyAktivity& texty, bool start) {
+    const auto& log = Parametry().logovani;
+    const auto& udalosti = Parametry().zapisUdalosti;
+    if (start) {
+        if (texty.logStart && log.*texty.prepinacStart) ZapsatLogKamery(texty.logStart);
+        if (udalosti.*texty.prepinacStart) ZapsatUdalostKamery(texty.udalostStart);
+    } else {
+        if (texty.logStop && log.*texty.prepinacStop) ZapsatLogKamery(texty.logStop);
+        if (udalosti.*texty.prepinacStop) ZapsatUdalostKamery(texty.udalostStop);
+    }
+}
+
+void TervikOkno::NastavitCasovac(UINT_PTR id, UINT perioda) {
+    if (!::SetTimer(Hwnd(), id, std::max<UINT>(perioda, USER_TIMER_MINIMUM), nullptr)) VyhoditPosledniChybu();
+}
+
+// ---- video
+
+void TervikOkno::PrepnoutVideo() {
+    if (video_.Zachytavani().GrafExistuje()) VypnoutVideo();
+    else ZapnoutVideo();
+}
+
+void TervikOkno::ZapnoutVideo() {
+    auto& app = Aplikace::Instance();
+    auto& zachytavani = video_.Zachytavani();
+    if (zachytavani.GrafExistuje()) return;
+    ::SetCursor(app.KurzorCekani());
+    try {
+        video_.ZapnoutVideo();
+    } catch (const Chyba& chyba) {
+        std::wstring popis = app.PopisChybyCom(chyba);
+        if (!zachytavani.PosledniChyba().empty()) popis += L"\n" + zachytavani.PosledniChyba();
+        Zprava(3, TextyZprav::Chyba(Formatovat(L"Došlo k chybě při zapínání videozařízení \"%s\"",
+                                               zachytavani.ZarizeniVideo().friendlyName.c_str()),
+                                    popis));
+        ObnovitPrikazy();
+        return;
+    }
+    if (!formatyNacteny_) {
+        // The list of formats is read once, the first time the device runs.
+        formatyNacteny_ = true;
+        try {
+            zachytavani.NacistFormaty();
+            zachytavani.SeraditFormaty();
+        } catch (const Chyba&) {
+            // A device without the stream interface has no list; the video runs on.
+        }
+    }
+    const auto& v = Parametry().video;
+    if (VelikostVideaPouzitelna(v.sirka, v.vyska) && (v.sirka != zachytavani.Sirka() || v.vyska != zachytavani.Vyska())) {
+        try {
+            video_.ZmenitVelikostVidea(v.sirka, v.vyska);
+        } catch (const Chyba& chyba) {
+            std::wstring popis = app.PopisChybyCom(chyba);
+            if (!zachytavani.PosledniChyba().empty()) popis += L"\n" + zachytavani.PosledniChyba();
+            Zprava(2, TextyZprav::Chyba(Formatovat(L"Uloženou velikost videa %d x %d nelze nastavit", v.sirka, v.vyska),
+                                        popis));
+        }
+    }
+    if (Parametry().logovani.zapnutiVidea)
+        ZapsatLogKamery(Formatovat(L"Bylo zapnuto videozařízení \"%s\"", zachytavani.ZarizeniVideo().friendlyName.c_str()));
+    if (Parametry().zapisUdalosti.zapnutiVidea) ZapsatUdalostKamery(L"Tervik \"%s\": bylo zapnuto videozařízení");
+    ObnovitPrikazy();
+}
+
+void TervikOkno::VypnoutVideo() {
+    auto& zachytavani = video_.Zachytavani();
+    if (!zachytavani.GrafExistuje()) return;
+    // The size the device ran at is kept for the next start.
+    if (zachytavani.Sirka() > 0 && zachytavani.Vyska() > 0) {
+        Parametry().video.sirka = zachytavani.Sirka();
+        Parametry().video.vyska = zachytavani.Vyska();
+    }
+    video_.VypnoutVideo();
+    if (Parametry().logovani.vypnutiVidea)
+        ZapsatLogKamery(Formatovat(L"Bylo vypnuto videozařízení \"%s\"", zachytavani.ZarizeniVideo().friendlyName.c_str()));
+    if (Parametry().zapisUdalosti.vypnutiVidea) ZapsatUdalostKamery(L"Tervik \"%s\": bylo vypnuto videozařízení");
+    ObnovitPrikazy();
+}
+
+void TervikOkno::ZmenaZarizeni() {
+    ComboBoxZarizeniVideo combo(Aplikace::Instance().ZarizeniVideo());
+    combo.Pripojit(comboZarizeni_);
+    const auto vybrane = combo.Precist();
+    if (!vybrane || *vybrane == video_.Zachytavani().ZarizeniVideo()) return;
+    const bool bezelo = video_.Zachytavani().GrafExistuje();
+    if (bezelo) VypnoutVideo();
+    try {
+        video_.Zachytavani().NastavitZarizeniVideo(*vybrane);
+        Parametry().zarizeni.video = *vybrane;
+        formatyNacteny_ = false;
+    } catch (const Chyba& chyba) {
+        Zprava(3, TextyZprav::Chyba(Formatovat(L"Videozařízení \"%s\" nelze nastavit", vybrane->friendlyName.c_str()),
+                                    Aplikace::Instance().PopisChybyCom(chyba)));
+    }
+    if (bezelo) ZapnoutVideo();
+    ObnovitPrikazy();
+}
+
+// ---- activities
+
+void TervikOkno::SpustitSnimkyDisk(std::uintptr_t parametr) {
+    if (snimkyDiskBezi_) return;
+    if (!video_.Zachytavani().GrafExistuje()) {
+        ::MessageBeep(MB_ICONEXCLAMATION);
+        return;
+    }
+    NastavitCasovac(kCasovacDisk, Parametry().snimkyDisk.interval);
+    snimkyDiskBezi_ = true;
+    Udalost(TextyAktivityKamery(AktivitaKamery::SnimkyDisk), true);
+    // From the menu the first snapshot comes at once; after start one period later.
+    if (parametr == 0) ::PostMessageW(Hwnd(), WM_COMMAND, P::kSnimek, kPrikazCasovaceDisku);
+    ObnovitPrikazy();
+}
+
+void TervikOkno::ZastavitSnimkyDisk() {
+    if (!snimkyDiskBezi_) return;
+    ::KillTimer(Hwnd(), kCasovacDisk);
+    snimkyDiskBezi_ = false;
+    Udalost(TextyAktivityKamery(AktivitaKamery::SnimkyDisk), false);
+    ObnovitPrikazy();
+}
+
+void TervikOkno::SpustitPlanovane() {
+    if (planovaneBezi_) return;
+    if (!video_.Zachytavani().GrafExistuje()) {
+        ::MessageBeep(MB_ICONEXCLAMATION);
+        return;
+    }
+    NastavitCasovac(kCasovacPlan, kPeriodaPlanu);
+    plan_.Spustit();
+    planovaneBezi_ = true;
+    ObnovitPrikazy();
+}
+
+void TervikOkno::ZastavitPlanovane() {
+    if (!planovaneBezi_) return;
+    ::KillTimer(Hwnd(), kCasovacPlan);
+    planovaneBezi_ = false;
+    ObnovitPrikazy();
+}
+
+void TervikOkno::KontrolaPlanu() {
+    const auto vystrel = plan_.Zkontrolovat(Parametry().planovaneSnimky, Aplikace::Instance().Hodiny().Ted());
+    if (!vystrel) return;
+    for (std::uint32_t prikaz : PrikazyNaplanovanehoSnimku(Parametry().cileNaplanovanychSnimku))
+        if (!Nedostupny(prikaz)) ::PostMessageW(Hwnd(), WM_COMMAND, prikaz, 0);
+}
+
+void TervikOkno::PoSpusteni() {
+    // The examination of old recordings belongs to the recordings' retention, which has no age to apply yet.
+    if (Parametry().logovani.spusteni) ZapsatLogKamery(L"Tervik byla zapnuta");
+    if (Parametry().zapisUdalosti.spusteni) ZapsatUdalostKamery(L"Tervik \"%s\" byla zapnuta");
+    for (const PrikazPoSpusteni& p : PrikazyPoSpusteni(Parametry().akcePoSpusteni))
+        if (!Nedostupny(p.prikaz)) ::PostMessageW(Hwnd(), WM_COMMAND, p.prikaz, static_cast<LPARAM>(p.parametr));
+    if (Parametry().akcePoSpusteni.minimalizovat) ::PostMessageW(Hwnd(), WM_COMMAND, P::kSkrytOkno, 0);
+    try {
+        NastavitCasovac(kCasovacTooltip, Parametry().toolTipIkona.intervalSnimku);
+    } catch (const Chyba& chyba) {
+        Zprava(3, Aplikace::Instance().PopisChybyCom(chyba));
+    }
+}
+
+// ---- folder commands
+
+void TervikOkno::OtevritSlozkuSnimku(bool prozkoumat) {
+    const std::wstring& slozka = Parametry().snimkyDisk.slozka;
+    const auto h = reinterpret_cast<INT_PTR>(
+        ::ShellExecuteW(Hwnd(), prozkoumat ? L"explore" : L"open", slozka.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    if (h <= 32)
+        Zprava(3, TextyZprav::Chyba(Formatovat(L"Složku \"%s\" nelze otevřít", slozka.c_str()),
+                                    SystemovyPopis(HRESULT_FROM_WIN32(::GetLastError()))));
+}
+
+void TervikOkno::SmazatSnimky() {
+    auto& app = Aplikace::Instance();
+    if (Parametry().snimkyDisk.soubor.jmeno.empty()) {
+        Zprava(3, L"Název souborů snímků není nastaven; snímky nelze smazat.");
+        return;
+    }
+    if (!app.ZeptatSeAnoNe(snimky_->OtazkaSmazani(Jmeno()), false, true)) return;
+    try {
+        snimky_->SmazatSnimky();
+    } catch (const Chyba& chyba) {
+        Zprava(3, TextyZprav::Chyba(L"Snímky nelze smazat", app.PopisChybyCom(chyba)));
+    }
+}
+
+void TervikOkno::ResetovatCislovani() {
+    auto& app = Aplikace::Instance();
+    if (!app.ZeptatSeAnoNe(snimky_->OtazkaResetu(), false, false)) return;
+    try {
+        snimky_->ResetovatCislovani();
+    } catch (const Chyba& chyba) {
+        Zprava(3, TextyZprav::Chyba(L"Číslování snímků nelze nastavit", app.PopisChybyCom(chyba)));
+    }
+}
+
+void TervikOkno::RozbalitTlacitko(int prikaz, POINT bod) {
+    HMENU menu = nullptr;
+    switch (prikaz) {
+    case P::kTlacitkoDisk: menu = MenuDisk(); break;
+    case P::kTlacitkoFtp: menu = MenuFtp(); break;
+    case P::kTlacitkoEmail: menu = MenuEmail(); break;
+    case P::kTlacitkoZaznam: menu = MenuZaznam(); break;
+    default: return;
+    }
+    UnikatniMenu vlastnik(menu);
+    NastavitStav(menu, P::kSnimkyDisk, true, snimkyDiskBezi_);
+    NastavitStav(menu, P::kPlanovane, true, planovaneBezi_);
+    for (UINT id : kNedostupne) ::EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
+    ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, bod.x, bod.y, 0, Hwnd(), nullptr);
+}
+
+// ---- closing
+
+void TervikOkno::UlozitVse() {
+    auto& app = Aplikace::Instance();
+    try {
+        UlozitParametry(app.Registr(), koren_);
+    } catch (const Chyba& chyba) {
+        app.ZobrazitChybu(TextyZprav::Chyba(Formatovat(kTextChybaZapisuKamery, Jmeno().c_str()), app.PopisChybyCom(chyba)));
+    }
+}
+
+void TervikOkno::Zavrit() {
+    if (zaviram_ || !Hwnd()) return;
+    zaviram_ = true;
+    auto& app = Aplikace::Instance();
+    ::KillTimer(Hwnd(), kCasovacTooltip);
+    try {
+        WINDOWPLACEMENT umisteni{sizeof(umisteni)};
+        ::GetWindowPlacement(Hwnd(), &umisteni);
+        const RECT& r = umisteni.rcNormalPosition;
+        UlozitPoziciOkna(Obdelnik{r.left, r.top, r.right, r.bottom}, ::GetSystemMetrics(SM_CXSCREEN),
+                         ::GetSystemMetrics(SM_CYSCREEN), app.Registr(), cestaKamery_);
+    } catch (const Chyba& chyba) {
+        app.ZobrazitChybu(TextyZprav::Chyba(kTextChybaUlozeniPolohy, app.PopisChybyCom(chyba)));
+    }
+    // Motion detection and recordings arrive with their own subsystems.
+    ZastavitPlanovane();
+    ZastavitSnimkyDisk();
+    Parametry().okno.menu = ::GetMenu(Hwnd()) != nullptr;
+    Parametry().okno.toolBarHlavni = panel_.Viditelny();
+    Parametry().okno.statusBar = stavovyRadek_.Viditelny();
+    Parametry().okno.zarizeniVideo = ::IsWindowVisible(pruhZarizeni_) != FALSE;
+    Parametry().okno.titulek = rezimTitulku_;
+    VypnoutVideo();
+    ikonaOblasti_.Odebrat();
+    docasnaIkona_ = false;
+    Parametry().snimkyDisk.soubor.posledniCislo = stavSnimku_.Citac();
+    UlozitVse();
+    if (Parametry().logovani.ukonceni) ZapsatLogKamery(L"Tervik byla vypnuta");
+    if (Parametry().zapisUdalosti.ukonceni) ZapsatUdalostKamery(L"Tervik \"%s\" byla vypnuta");
+    ::DestroyWindow(Hwnd());
+}
+
+// ---- messages
+
+bool TervikOkno::ProvestPrikaz(UINT prikaz, LPARAM lp, HWND odesilatel) {
+    // Controls send their handle; posted commands carry their parameter in its place.
+    const std::uintptr_t parametr = odesilatel && ::IsWindow(odesilatel) && ::GetParent(odesilatel) == Hwnd()
+                                        ? 0
+                                        : static_cast<std::uintptr_t>(lp);
+    if (Nedostupny(prikaz)) return true;
+    auto& app = Aplikace::Instance();
+    auto& o = Parametry().okno;
+    switch (prikaz) {
+    case P::kVideo: PrepnoutVideo(); return true;
+    case P::kSkrytOkno:
+        if (::IsWindowVisible(Hwnd()) && !::IsIconic(Hwnd())) ::ShowWindow(Hwnd(), SW_MINIMIZE);
+        else if (::IsWindowVisible(Hwnd())) Skryt();
+        return true;
+    case P::kVypnout: Zavrit(); return true;
+    case P::kPrizpusobit:
+        Parametry().video.prizpusobovatOknu = !Parametry().video.prizpusobovatOknu;
+        video_.NastavitPrizpusobeni(Parametry().video.prizpusobovatOknu);
+        break;
+    case P::kToolbar: o.toolBarHlavni = !o.toolBarHlavni; PouzitPrepinaceOkna(); break;
+    case P::kStatusBar: o.statusBar = !o.statusBar; PouzitPrepinaceOkna(); break;
+    case P::kMenu: o.menu = !o.menu; PouzitPrepinaceOkna(); break;
+    case P::kZarizeni: o.zarizeniVideo = !o.zarizeniVideo; PouzitPrepinaceOkna(); break;
+    case P::kNastaveniVidea:
+    case P::kNastaveniKamery:
+        if (!video_.Zachytavani().GrafExistuje()) {
+            Zprava(2, L"Pro použití této funkce musí být zapnuté video");
+            return true;
+        }
+        try {
+            if (prikaz == P::kNastaveniVidea) video_.Zachytavani().ZobrazitVlastnostiFormatu();
+            else video_.Zachytavani().ZobrazitVlastnostiZarizeni();
+            video_.Rozvrhnout();
+        } catch (const Chyba& chyba) {
+            Zprava(3, app.PopisChybyCom(chyba));
+        }
+        break;
+    case P::kTitulekPlny: NastavitTitulek(0); break;
+    case P::kTitulekUzky: NastavitTitulek(1); break;
+    case P::kTitulekZadny: NastavitTitulek(2); break;
+    case P::kNavrchu: o.navrchu = !o.navrchu; PouzitPrepinaceOkna(); break;
+    case P::kPruhledne: o.pruhledne = !o.pruhledne; PouzitPrepinaceOkna(); break;
+    case P::kSnimkyDisk:
+        try {
+            if (snimkyDiskBezi_) ZastavitSnimkyDisk();
+            else SpustitSnimkyDisk(parametr);
+        } catch (const Chyba& chyba) {
+            Zprava(3, app.PopisChybyCom(chyba));
+        }
+        return true;
+    case P::kPlanovane:
+        try {
+            if (planovaneBezi_) ZastavitPlanovane();
+            else SpustitPlanovane();
+        } catch (const Chyba& chyba) {
+            Zprava(3, app.PopisChybyCom(chyba));
+        }
+        return true;
+    case P::kZobrazitOkno:
+        if (::IsWindowVisible(Hwnd()) && !::IsIconic(Hwnd())) ::ShowWindow(Hwnd(), SW_MINIMIZE);
+        else ZobrazitObnovit();
+        return true;
+    case P::kSnimek: {
+        const bool zvuk = app.Nastaveni().zvuk && app.RezimZprav_() != RezimZprav::Skryty;
+        const std::wstring cesta = snimky_->ProvestPrikaz(video_.Zachytavani(), parametr, zvuk, *this);
+        if (!cesta.empty()) {
+            stavovyRadek_.NastavitText(kCastZpravy, Formatovat(L"Snímek uložen: %s", cesta.c_str()));
+            if (Parametry().snimkyDisk.zpravaIkona >= 2)
+                Zprava(1, Formatovat(L"Snímek byl uložen do souboru \"%s\".", cesta.c_str()));
+        }
+        return true;
+    }
+    case P::kSlozkaSnimku: OtevritSlozkuSnimku((::GetKeyState(VK_CONTROL) & 0x8000) != 0); return true;
+    case P::kSmazatSnimky: SmazatSnimky(); return true;
+    case P::kResetCislovani: ResetovatCislovani(); return true;
+    case P::kTlacitkoDisk: {
+        const UINT zvoleny = Parametry().snimkyDisk.toolBarCommand;
+        ::PostMessageW(Hwnd(), WM_COMMAND, zvoleny == P::kSnimkyDisk ? P::kSnimkyDisk : P::kSnimek, 0);
+        return true;
+    }
+    default: return false;
+    }
+    ObnovitPrikazy();
+    return true;
+}
+
+LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
+    switch (zprava) {
+    case WM_SIZE:
+        if (wp == SIZE_MINIMIZED) {
+            if (Parametry().oznamovaciIkona != 0) Skryt();
+            return 0;
+        }
+        Rozmistit();
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wp) == kIdComboZarizeni) {
+            if (HIWORD(wp) == CBN_SELCHANGE) ZmenaZarizeni();
+            return 0;
+        }
+        if (ProvestPrikaz(LOWORD(wp), lp, reinterpret_cast<HWND>(lp))) return 0;
+        break;
+    case WM_NOTIFY: {
+        LRESULT vysledek = 0;
+        if (panel_.ZpracovatNotifikaci(reinterpret_cast<const NMHDR*>(lp), vysledek,
+                                       [this](int prikaz, POINT bod) { RozbalitTlacitko(prikaz, bod); }))
+            return vysledek;
+        break;
+    }
+    case WM_CONTEXTMENU: {
+        POINT bod{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        if (bod.x == -1 && bod.y == -1) ::GetCursorPos(&bod);
+        UnikatniMenu menu(VytvoritMenu(true));
+        for (UINT id : kNedostupne) ::EnableMenuItem(menu.get(), id, MF_BYCOMMAND | MF_GRAYED);
+        NastavitStav(menu.get(), P::kVideo, true, video_.Zachytavani().GrafExistuje());
+        NastavitStav(menu.get(), P::kSnimkyDisk, true, snimkyDiskBezi_);
+        NastavitStav(menu.get(), P::kPlanovane, true, planovaneBezi_);
+        NastavitStav(menu.get(), P::kMenu, true, Parametry().okno.menu);
+        ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, bod.x, bod.y, 0, Hwnd(), nullptr);
+        return 0;
+    }
+    case WM_TIMER:
+        switch (wp) {
+        case kCasovacDisk: ::PostMessageW(Hwnd(), WM_COMMAND, P::kSnimek, kPrikazCasovaceDisku); return 0;
+        case kCasovacPlan: KontrolaPlanu(); return 0;
+        case kCasovacTooltip: return 0;  // the picture tooltip is not shown yet
+        }
+        break;
+    case WM_CLOSE: Zavrit(); return 0;
+    case WM_DESTROY:
+        ::KillTimer(Hwnd(), kCasovacDisk);
+        ::KillTimer(Hwnd(), kCasovacPlan);
+        ::KillTimer(Hwnd(), kCasovacTooltip);
+        ikonaOblasti_.Odebrat();
+        video_.Zachytavani().UvolnitVse();
+        if (oznamovane_) ::PostMessageW(oznamovane_, Aplikace::kZpravaObnovit, 0, 0);
+        if (ukoncitAplikaci_) ::PostQuitMessage(0);
+        return 0;
+    case kZpravaPoSpusteniKamery: PoSpusteni(); return 0;
+    case kZpravaSnimek: return snimky_ ? snimky_->ZpracovatSnimek(lp) : 0;
+    case kZpravaStartGrafu:
+    case kZpravaVysledekGrafu: return 0;
+    case kZpravaIkony:
+        switch (LOWORD(lp)) {
+        case WM_LBUTTONUP:
+            if (::IsWindowVisible(Hwnd()) && !::IsIconic(Hwnd())) Skryt();
+            else ZobrazitObnovit();
+            return 0;
+        case WM_RBUTTONUP:
+        case WM_CONTEXTMENU: {
+            POINT bod{};
+            ::GetCursorPos(&bod);
+            ::SetForegroundWindow(Hwnd());
+            ::SendMessageW(Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Hwnd()), MAKELPARAM(bod.x, bod.y));
+            ::PostMessageW(Hwnd(), WM_NULL, 0, 0);
+            return 0;
+        }
+        }
+        return 0;
+    case OknoVideo::kZpravaDvojklik: ProvestPrikaz(P::kPrizpusobit, 0, nullptr); return 0;
+    }
+    if (zprava != 0 && zprava == zpravaRestartuShellu_) {
+        ikonaOblasti_.ObnovitPoRestartuShellu();
+        return 0;
+    }
+    return Okno::ZpracovatZpravu(zprava, wp, lp);
+}

@@ -1,0 +1,122 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/SouborLog.h"
+#include "camera/AktivityKamery.h"
+#include "camera/HlaseniSnimku.h"
+#include "camera/PlanovaneSnimkovani.h"
+#include "camera/StavSnimku.h"
+#include "camera/Tervik.h"
+#include "camera/win/SnimkyNaDisk.h"
+#include "knihovna/win/IkonaOznamovaciOblasti.h"
+#include "knihovna/win/Okno.h"
+#include "knihovna/win/PanelNastroju.h"
+#include "knihovna/win/StavovyRadek.h"
+#include "knihovna/win/UnikatniHandle.h"
+#include "video/win/OknoVideo.h"
+
+// A running camera: the camera object with its own top-level window, menus, toolbar, status bar,
+// notification icon, live video and the activities that run in the window (automatic and
+// scheduled snapshots). Everything runs on the window's UI thread.
+class TervikOkno final : public Tervik, public Knihovna::WinApi::Okno, private HlaseniSnimku {
+public:
+    static constexpr const wchar_t* kTrida = L"Tervik4Tervik";
+    static constexpr UINT kZpravaIkony = 0x87D1;
+
+    TervikOkno(std::wstring jmeno, std::wstring koren);
+    ~TervikOkno() override;
+
+    // Closing the window ends the message loop (a camera started as the whole process).
+    void UkoncitAplikaciPriZavreni(bool ukoncit) { ukoncitAplikaci_ = ukoncit; }
+
+    bool Bezi() const override { return Hwnd() != nullptr; }
+    // Creates the window (nothing when it exists); a failure is shown and the camera stays off.
+    void Spustit() override;
+    // The closing sequence and the window's end; nothing when it is not running.
+    void Zastavit() override;
+
+    // For tests and the status of the lists.
+    bool VideoZapnuto() { return video_.Zachytavani().GrafExistuje(); }
+    bool SnimkyDiskBezi() const { return snimkyDiskBezi_; }
+    bool PlanovaneBezi() const { return planovaneBezi_; }
+
+protected:
+    LRESULT ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) override;
+    void PripravitTridu(WNDCLASSEXW& trida) override;
+    std::wstring JmenoUmisteni() const override { return kTrida; }
+
+private:
+    // HlaseniSnimku of the disk snapshots.
+    void Pipnout() override;
+    void ZobrazitChybu(const std::wstring& text) override;
+    void PrehratZvuk() override;
+    void Otevrit(const std::wstring& sloveso, const std::wstring& cesta, int jak) override;
+
+    void Vytvorit();
+    void VytvoritOvladace();
+    HMENU VytvoritMenu(bool kontextove) const;
+    void Rozmistit();
+    void ObnovitPrikazy();
+    void NastavitTitulek(std::uint32_t rezim);
+    void PouzitPrepinaceOkna();
+    void NacistIkonu();
+    void ObnovitIkonuOblasti();
+    void Skryt();
+    void ZobrazitObnovit();
+
+    bool ProvestPrikaz(UINT prikaz, LPARAM parametr, HWND odesilatel);
+    void PrepnoutVideo();
+    void ZapnoutVideo();
+    void VypnoutVideo();
+    void SpustitSnimkyDisk(std::uintptr_t parametr);
+    void ZastavitSnimkyDisk();
+    void SpustitPlanovane();
+    void ZastavitPlanovane();
+    void KontrolaPlanu();
+    void PoSpusteni();
+    void Zavrit();
+    void UlozitVse();
+    void OtevritSlozkuSnimku(bool prozkoumat);
+    void SmazatSnimky();
+    void ResetovatCislovani();
+    void RozbalitTlacitko(int prikaz, POINT bod);
+    void ZmenaZarizeni();
+
+    // Messages at the notification icon (kind 1 info, 2 warning, 3 error), always on the status bar too.
+    void Zprava(int druh, const std::wstring& text);
+    void Udalost(const TextyAktivity& texty, bool start);
+    void ZapsatLogKamery(const std::wstring& text);
+    void ZapsatUdalostKamery(const wchar_t* vzor);
+    void NastavitCasovac(UINT_PTR id, UINT perioda);
+
+    std::wstring koren_;
+    std::wstring cestaKamery_;
+    bool ukoncitAplikaci_ = false;
+    HWND oznamovane_ = nullptr;  // the main window, told of the camera's start and end
+    bool zaviram_ = false;
+
+    OknoVideo video_;
+    Knihovna::WinApi::PanelNastroju panel_;
+    Knihovna::WinApi::StavovyRadek stavovyRadek_;
+    Knihovna::WinApi::IkonaOznamovaciOblasti ikonaOblasti_;
+    HWND pruhZarizeni_ = nullptr;
+    HWND comboZarizeni_ = nullptr;
+    Knihovna::WinApi::UnikatniIkona ikona_;
+    Knihovna::WinApi::UnikatniIkona velkaIkona_;
+    std::unique_ptr<SouborLog> log_;
+
+    StavSnimku stavSnimku_;
+    std::unique_ptr<SnimkyNaDisk> snimky_;
+    PlanovaneSnimkovani plan_;
+    bool snimkyDiskBezi_ = false;
+    bool planovaneBezi_ = false;
+    bool formatyNacteny_ = false;
+    bool docasnaIkona_ = false;
+    std::uint32_t rezimTitulku_ = 0;
+    UINT zpravaTlacitkaUlohy_ = 0;
+    UINT zpravaRestartuShellu_ = 0;
+};

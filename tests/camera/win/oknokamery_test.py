@@ -1,0 +1,189 @@
+"""The camera window in the real Tervik.exe under Wine with the virtual test camera: automatic disk
+snapshots, the stored capture size, what closing stores, and two cameras side by side."""
+import os
+import re
+import struct
+import subprocess
+import time
+import unittest
+
+import tervik_proces as t
+
+KAMERY = t.KOREN + r'\Kamery'
+OKNO_KAMERY = 'Tervik4Tervik'
+KNIHOVNA_KAMERY = os.path.join(t.BUILD, 'testkamera', 'TervikTestovaciKamera.dll')
+
+
+def slozka_snimku():
+    return os.path.join(t.slozka_dokumentu(), 'Tervik 4.8')
+
+
+def snimky(jmeno):
+    """Numbers of the camera's numbered snapshot files, sorted, with their paths."""
+    vysledek = {}
+    if os.path.isdir(slozka_snimku()):
+        for soubor in os.listdir(slozka_snimku()):
+            m = re.fullmatch(re.escape(jmeno) + r'_(\d+)\.jpg', soubor)
+            if m:
+                vysledek[int(m.group(1))] = os.path.join(slozka_snimku(), soubor)
+    return dict(sorted(vysledek.items()))
+
+
+def smazat_snimky():
+    if os.path.isdir(slozka_snimku()):
+        for soubor in os.listdir(slozka_snimku()):
+            os.remove(os.path.join(slozka_snimku(), soubor))
+
+
+def velikost_jpeg(cesta):
+    """(width, height) from the frame header of a baseline or progressive JPEG."""
+    with open(cesta, 'rb') as f:
+        data = f.read()
+    assert data[:2] == b'\xff\xd8', cesta
+    i = 2
+    while i + 4 <= len(data):
+        assert data[i] == 0xFF, 'poškozený JPEG %s' % cesta
+        znacka = data[i + 1]
+        delka = struct.unpack('>H', data[i + 2:i + 4])[0]
+        if znacka in (0xC0, 0xC1, 0xC2):
+            vyska, sirka = struct.unpack('>HH', data[i + 5:i + 9])
+            return sirka, vyska
+        i += 2 + delka
+    raise AssertionError('JPEG bez hlavičky snímku: %s' % cesta)
+
+
+def hodnota_dword(podklic, jmeno):
+    r = t.wine('reg', 'query', KAMERY + '\\' + podklic, '/v', jmeno)
+    m = re.search(r'REG_DWORD\s+0x([0-9a-fA-F]+)', r.stdout.decode('utf-8', 'replace'))
+    return int(m.group(1), 16) if m else None
+
+
+def ulozit_kameru(jmeno, interval, zarizeni=1, video=True):
+    rc, slozka = t.pomocnik('kamera', jmeno, interval, zarizeni, 1 if video else 0)
+    assert rc == 0, slozka
+    assert slozka.endswith('Tervik 4.8'), slozka
+
+
+def pockat_na(podminka, sekundy):
+    konec = time.monotonic() + sekundy
+    while time.monotonic() < konec:
+        if podminka():
+            return True
+        time.sleep(0.5)
+    return podminka()
+
+
+@unittest.skipUnless(t.je_testovaci_kamera(), 'testovací kamera není zaregistrovaná')
+class OknoKamery(unittest.TestCase):
+    def setUp(self):
+        t.smazat_nastaveni()
+        smazat_snimky()
+        self.procesy = []
+
+    def tearDown(self):
+        for p in self.procesy:
+            if p.poll() is None:
+                t.pomocnik('zavrit-okno', OKNO_KAMERY, '-', 2000)
+                t.pomocnik('zavrit-okno', 'RTervik4', '-', 2000)
+            t.pockat(p, 30)
+        t.smazat_nastaveni()
+        smazat_snimky()
+
+    def spustit(self, *argumenty):
+        p = t.na_pozadi(t.TERVIK, *argumenty)
+        self.procesy.append(p)
+        return p
+
+    def zavrit_kameru(self, p, titulek):
+        self.assertEqual(t.pomocnik('zavrit-okno', OKNO_KAMERY, titulek, 10000)[0], 0)
+        self.assertEqual(t.pockat(p), 0, getattr(p, 'chyby', b'')[-2000:])
+
+    def test_automaticke_snimky_velikost_videa_a_co_zavreni_ulozi(self):
+        ulozit_kameru('Dvůr', 1000)
+        # A stored size of 320 x 240 is applied right after the video is switched on.
+        t.zapsat_hodnotu(r'Kamery\Dvůr\Video', 'sirka', 'REG_DWORD', 320)
+        t.zapsat_hodnotu(r'Kamery\Dvůr\Video', 'vyska', 'REG_DWORD', 240)
+        p = self.spustit('-ka', 'Dvůr')
+        rc, titulek = t.pomocnik('cekat-okno', OKNO_KAMERY, '-', 30000)
+        self.assertEqual((rc, titulek), (0, 'Dvůr - Připraven'))
+        # Video on and snapshots every second, in that order: the very first snapshot already has a
+        # picture (a snapshot without video would beep and save nothing).
+        self.assertTrue(pockat_na(lambda: len(snimky('Dvůr')) >= 4, 60), snimky('Dvůr'))
+        if os.environ.get('DISPLAY') and subprocess.run(['which', 'import'], capture_output=True).returncode == 0:
+            subprocess.run(['import', '-window', 'root', os.path.join(t.BUILD, 'okno-kamery.png')],
+                           capture_output=True, timeout=30)
+        self.zavrit_kameru(p, 'Dvůr - Připraven')
+        cisla = list(snimky('Dvůr'))
+        self.assertEqual(cisla, list(range(1, len(cisla) + 1)))
+        for cesta in snimky('Dvůr').values():
+            self.assertEqual(velikost_jpeg(cesta), (320, 240))
+        # Closing stored the next number and the window's rectangle.
+        self.assertEqual(hodnota_dword(r'Dvůr\Snimky disk\Soubor', 'posledniCisloSnimku'), len(cisla) + 1)
+        for jmeno in ('x', 'y', 'sirka', 'vyska'):
+            self.assertIsNotNone(hodnota_dword(r'Dvůr\Pozice okna', jmeno), jmeno)
+        self.assertEqual((hodnota_dword(r'Dvůr\Video', 'sirka'), hodnota_dword(r'Dvůr\Video', 'vyska')), (320, 240))
+
+        # A size outside 10..10000 is not applied (the device's own 640 x 480 stays) and the size the
+        # video really had is what closing stores. The numbering goes on from the stored counter.
+        t.zapsat_hodnotu(r'Kamery\Dvůr\Video', 'sirka', 'REG_DWORD', 10)
+        p = self.spustit('-ka', 'Dvůr')
+        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, '-', 30000)[0], 0)
+        self.assertTrue(pockat_na(lambda: len(snimky('Dvůr')) >= len(cisla) + 2, 60))
+        self.zavrit_kameru(p, 'Dvůr - Připraven')
+        vsechny = snimky('Dvůr')
+        self.assertEqual(list(vsechny), list(range(1, len(vsechny) + 1)))
+        for cislo, cesta in vsechny.items():
+            self.assertEqual(velikost_jpeg(cesta), (320, 240) if cislo <= len(cisla) else (640, 480))
+        self.assertEqual((hodnota_dword(r'Dvůr\Video', 'sirka'), hodnota_dword(r'Dvůr\Video', 'vyska')), (640, 480))
+
+    def test_automaticke_snimky_bez_videa_nic_neulozi(self):
+        ulozit_kameru('Brána', 1000, video=False)
+        p = self.spustit('-ka', 'Brána')
+        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Brána - Připraven', 30000)[0], 0)
+        time.sleep(4)
+        # The start only beeped; the camera runs on and a snapshot by hand also saves nothing.
+        self.assertEqual(t.pomocnik('prikaz', OKNO_KAMERY, '-', 40046, 5000)[0], 0)
+        time.sleep(2)
+        self.assertEqual(snimky('Brána'), {})
+        self.assertIsNone(p.poll())
+        self.zavrit_kameru(p, 'Brána - Připraven')
+        self.assertEqual(hodnota_dword(r'Brána\Snimky disk\Soubor', 'posledniCisloSnimku'), 1)
+
+
+@unittest.skipUnless(t.je_testovaci_kamera() and os.path.exists(KNIHOVNA_KAMERY), 'testovací kamera chybí')
+class DveKamery(unittest.TestCase):
+    def setUp(self):
+        t.smazat_nastaveni()
+        smazat_snimky()
+        # Both devices of the test camera (same name, own paths, "K1"/"K2" in the picture).
+        self.assertEqual(t.wine('regsvr32', '/s', '/n', '/i:2', t.windows_cesta(KNIHOVNA_KAMERY)).returncode, 0)
+
+    def tearDown(self):
+        if self.proces.poll() is None:
+            t.pomocnik('zavrit-okno', 'RTervik4', '-', 2000)
+        t.pockat(self.proces, 30)
+        t.wine('regsvr32', '/s', '/n', '/i:1', t.windows_cesta(KNIHOVNA_KAMERY))
+        t.smazat_nastaveni()
+        smazat_snimky()
+
+    def test_dve_kamery_vedle_sebe_minutu_bez_ztraceneho_cisla(self):
+        ulozit_kameru('Levá', 1000, zarizeni=1)
+        ulozit_kameru('Pravá', 1000, zarizeni=2)
+        # Both start with the application, each in its own window of this one process.
+        self.proces = t.na_pozadi(t.TERVIK)
+        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Levá - Připraven', 30000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Pravá - Připraven', 30000)[0], 0)
+        self.assertTrue(pockat_na(lambda: snimky('Levá') and snimky('Pravá'), 60))
+        time.sleep(60)
+        # Closing the main window ends the application; every camera closes in its own order.
+        self.assertEqual(t.pomocnik('zavrit-okno', 'RTervik4', '-', 10000)[0], 0)
+        self.assertEqual(t.pockat(self.proces), 0, getattr(self.proces, 'chyby', b'')[-2000:])
+        for jmeno in ('Levá', 'Pravá'):
+            cisla = list(snimky(jmeno))
+            self.assertGreaterEqual(len(cisla), 30, jmeno)
+            self.assertEqual(cisla, list(range(1, len(cisla) + 1)), jmeno)
+            self.assertEqual(hodnota_dword(jmeno + r'\Snimky disk\Soubor', 'posledniCisloSnimku'), len(cisla) + 1)
+
+
+if __name__ == '__main__':
+    unittest.main()
