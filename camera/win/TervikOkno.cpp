@@ -6,6 +6,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "app/NastaveniAplikace.h"
 #include "app/TextyZprav.h"
@@ -544,6 +545,7 @@ void TervikOkno::VypnoutVideo() {
         Parametry().video.vyska = zachytavani.Vyska();
     }
     video_.VypnoutVideo();
+    nahled_.Skryt();
     if (Parametry().logovani.vypnutiVidea)
         ZapsatLogKamery(Formatovat(L"Bylo vypnuto videozařízení \"%s\"", zachytavani.ZarizeniVideo().friendlyName.c_str()));
     if (Parametry().zapisUdalosti.vypnutiVidea) ZapsatUdalostKamery(L"Tervik \"%s\": bylo vypnuto videozařízení");
@@ -633,6 +635,41 @@ void TervikOkno::PoSpusteni() {
     }
 }
 
+// ---- the picture tooltip
+
+void TervikOkno::PohybNadIkonou() {
+    if (!Parametry().toolTipIkona.obraz || !video_.Zachytavani().GrafExistuje()) return;
+    ::GetCursorPos(&bodNahledu_);
+    if (nahled_.Viditelny()) return;
+    try {
+        nahled_.Zobrazit(Hwnd(), bodNahledu_, Jmeno());
+    } catch (const Chyba&) {
+        // Without the small window the icon keeps its plain tooltip.
+        return;
+    }
+    ObnovitNahled();
+}
+
+void TervikOkno::ObnovitNahled() {
+    if (!nahled_.Viditelny()) return;
+    // The window goes when the mouse has left the icon, or when there is no picture to show.
+    POINT kurzor{};
+    ::GetCursorPos(&kurzor);
+    const int okraj = ::GetSystemMetrics(SM_CXSMICON);
+    auto& zachytavani = video_.Zachytavani();
+    if (std::abs(kurzor.x - bodNahledu_.x) > okraj || std::abs(kurzor.y - bodNahledu_.y) > okraj ||
+        !zachytavani.GrafExistuje()) {
+        nahled_.Skryt();
+        return;
+    }
+    try {
+        zachytavani.SejmoutSnimek();
+        nahled_.NastavitSnimek(zachytavani.HlavickaSnimku().bmiHeader, zachytavani.DataSnimku());
+    } catch (const Chyba&) {
+        // No frame yet (the graph is starting): the last one stays.
+    }
+}
+
 // ---- folder commands
 
 void TervikOkno::OtevritSlozkuSnimku(bool prozkoumat) {
@@ -701,7 +738,8 @@ void TervikOkno::Zavrit() {
     auto& app = Aplikace::Instance();
     ::KillTimer(Hwnd(), kCasovacTooltip);
     try {
-        WINDOWPLACEMENT umisteni{sizeof(umisteni)};
+        WINDOWPLACEMENT umisteni{};
+        umisteni.length = sizeof umisteni;
         ::GetWindowPlacement(Hwnd(), &umisteni);
         const RECT& r = umisteni.rcNormalPosition;
         UlozitPoziciOkna(Obdelnik{r.left, r.top, r.right, r.bottom}, ::GetSystemMetrics(SM_CXSCREEN),
@@ -854,7 +892,7 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         switch (wp) {
         case kCasovacDisk: ::PostMessageW(Hwnd(), WM_COMMAND, P::kSnimek, kPrikazCasovaceDisku); return 0;
         case kCasovacPlan: KontrolaPlanu(); return 0;
-        case kCasovacTooltip: return 0;  // the picture tooltip is not shown yet
+        case kCasovacTooltip: ObnovitNahled(); return 0;
         }
         break;
     case WM_CLOSE: Zavrit(); return 0;
@@ -873,6 +911,9 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     case kZpravaVysledekGrafu: return 0;
     case kZpravaIkony:
         switch (LOWORD(lp)) {
+        case WM_MOUSEMOVE: PohybNadIkonou(); return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN: nahled_.Skryt(); return 0;
         case WM_LBUTTONUP:
             if (::IsWindowVisible(Hwnd()) && !::IsIconic(Hwnd())) Skryt();
             else ZobrazitObnovit();

@@ -11,6 +11,7 @@
 #include "camera/PlanovaneSnimkovani.h"
 #include "camera/StavSnimku.h"
 #include "camera/Tervik.h"
+#include "camera/win/NahledIkony.h"
 #include "camera/win/SnimkyNaDisk.h"
 #include "knihovna/win/IkonaOznamovaciOblasti.h"
 #include "knihovna/win/Okno.h"
@@ -85,6 +86,9 @@ private:
     void ResetovatCislovani();
     void RozbalitTlacitko(int prikaz, POINT bod);
     void ZmenaZarizeni();
+    // The picture tooltip of the notification icon.
+    void PohybNadIkonou();
+    void ObnovitNahled();
 
     // Messages at the notification icon (kind 1 info, 2 warning, 3 error), always on the status bar too.
     void Zprava(int druh, const std::wstring& text);
@@ -103,6 +107,8 @@ private:
     Knihovna::WinApi::PanelNastroju panel_;
     Knihovna::WinApi::StavovyRadek stavovyRadek_;
     Knihovna::WinApi::IkonaOznamovaciOblasti ikonaOblasti_;
+    NahledIkony nahled_;
+    POINT bodNahledu_{};
     HWND pruhZarizeni_ = nullptr;
     HWND comboZarizeni_ = nullptr;
     Knihovna::WinApi::UnikatniIkona ikona_;

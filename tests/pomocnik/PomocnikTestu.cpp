@@ -7,6 +7,9 @@
 //   PomocnikTestu text-zpravy TITULEK MS [TLACITKO]      waits for a message box, prints its text, presses the
 //                                                        button with that id (default its first: OK / Yes)
 //   PomocnikTestu spustit MS PROGRAM [ARG...]             runs, waits, prints "kod=0x%08X"; exit 0, 1 on time-out
+//   PomocnikTestu zprava TRIDA|- TITULEK|- ZPRAVA WP LP MS   posts the message (numbers decimal or 0x hex)
+//   PomocnikTestu kurzor X Y                             moves the mouse cursor to the screen point
+//   PomocnikTestu viditelne TRIDA|- TITULEK|- MS         prints 1 when the window exists and is visible, else 0
 //   PomocnikTestu obdelnik TRIDA|- TITULEK|- MS          prints "x y w h" of the window
 //   PomocnikTestu plocha                                 makes Wine start its desktop process now (with
 //                                                        this program's stdio), then ends
@@ -112,6 +115,21 @@ int wmain(int argc, wchar_t** argv) {
         HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[5], nullptr, 10));
         if (!h) return 1;
         ::PostMessageW(h, WM_COMMAND, std::wcstoul(argv[4], nullptr, 10), 0);
+        return 0;
+    }
+    if (prikaz == L"zprava" && argc >= 8) {
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[7], nullptr, 10));
+        if (!h) return 1;
+        ::PostMessageW(h, std::wcstoul(argv[4], nullptr, 0), std::wcstoull(argv[5], nullptr, 0),
+                       static_cast<LPARAM>(std::wcstoll(argv[6], nullptr, 0)));
+        return 0;
+    }
+    if (prikaz == L"kurzor" && argc >= 4) {
+        return ::SetCursorPos(std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10)) ? 0 : 1;
+    }
+    if (prikaz == L"viditelne" && argc >= 5) {
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[4], nullptr, 10));
+        Vypsat(h ? L"1" : L"0");
         return 0;
     }
     if (prikaz == L"plocha") {

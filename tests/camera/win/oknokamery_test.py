@@ -11,6 +11,9 @@ import tervik_proces as t
 
 KAMERY = t.KOREN + r'\Kamery'
 OKNO_KAMERY = 'Tervik4Tervik'
+NAHLED_IKONY = 'Tervik4NahledIkony'
+IKONA_KAMERY = 0x87D1  # the notification icon's callback message
+WM_MOUSEMOVE = 0x200
 KNIHOVNA_KAMERY = os.path.join(t.BUILD, 'testkamera', 'TervikTestovaciKamera.dll')
 
 
@@ -138,9 +141,14 @@ class OknoKamery(unittest.TestCase):
 
     def test_automaticke_snimky_bez_videa_nic_neulozi(self):
         ulozit_kameru('Brána', 1000, video=False)
+        t.zapsat_hodnotu(r'Kamery\Brána\ToolTipIkona', 'obraz', 'REG_DWORD', 1)
         p = self.spustit('-ka', 'Brána')
         self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Brána - Připraven', 30000)[0], 0)
+        # Without video the icon has no picture tooltip.
+        self.assertEqual(t.pomocnik('kurzor', 300, 300)[0], 0)
+        self.assertEqual(t.pomocnik('zprava', OKNO_KAMERY, '-', IKONA_KAMERY, 1, WM_MOUSEMOVE, 5000)[0], 0)
         time.sleep(4)
+        self.assertEqual(t.pomocnik('viditelne', NAHLED_IKONY, '-', 0), (0, '0'))
         # The start only beeped; the camera runs on and a snapshot by hand also saves nothing.
         self.assertEqual(t.pomocnik('prikaz', OKNO_KAMERY, '-', 40046, 5000)[0], 0)
         time.sleep(2)
@@ -148,6 +156,27 @@ class OknoKamery(unittest.TestCase):
         self.assertIsNone(p.poll())
         self.zavrit_kameru(p, 'Brána - Připraven')
         self.assertEqual(hodnota_dword(r'Brána\Snimky disk\Soubor', 'posledniCisloSnimku'), 1)
+
+    def test_nahled_u_ikony_ukazuje_zivy_obraz_a_zmizi_s_mysi(self):
+        ulozit_kameru('Věž', 2000)
+        t.zapsat_hodnotu(r'Kamery\Věž\ToolTipIkona', 'obraz', 'REG_DWORD', 1)
+        t.zapsat_hodnotu(r'Kamery\Věž\ToolTipIkona', 'intervalSnimku', 'REG_DWORD', 200)
+        p = self.spustit('-ka', 'Věž')
+        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Věž - Připraven', 30000)[0], 0)
+        self.assertTrue(pockat_na(lambda: len(snimky('Věž')) >= 1, 30))  # the video runs
+        # The shell reports the mouse over the icon: the small window with the picture appears.
+        self.assertEqual(t.pomocnik('kurzor', 400, 400)[0], 0)
+        self.assertEqual(t.pomocnik('zprava', OKNO_KAMERY, '-', IKONA_KAMERY, 1, WM_MOUSEMOVE, 5000)[0], 0)
+        self.assertEqual(t.pomocnik('viditelne', NAHLED_IKONY, '-', 10000), (0, '1'))
+        rc, obdelnik = t.pomocnik('obdelnik', NAHLED_IKONY, '-', 5000)
+        x, y, sirka, vyska = map(int, obdelnik.split())
+        self.assertLess(x, 400)
+        self.assertLess(y, 400)
+        self.assertGreater(sirka, 100)
+        # The mouse leaves the icon: the window goes on the next refresh.
+        self.assertEqual(t.pomocnik('kurzor', 50, 700)[0], 0)
+        self.assertTrue(pockat_na(lambda: t.pomocnik('viditelne', NAHLED_IKONY, '-', 0) == (0, '0'), 10))
+        self.zavrit_kameru(p, 'Věž - Připraven')
 
 
 @unittest.skipUnless(t.je_testovaci_kamera() and os.path.exists(KNIHOVNA_KAMERY), 'testovací kamera chybí')
