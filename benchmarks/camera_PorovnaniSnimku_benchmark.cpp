@@ -1,0 +1,69 @@
+// Motion detection compares a frame on the streaming thread after every timer tick: the fused copy and
+// compare of a 1920×1080 frame should cost at most three plain copies of the same bytes (memcpy here).
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "camera/PorovnaniSnimku.h"
+
+namespace {
+
+constexpr std::size_t kPixelu = 1920 * 1080;
+
+struct Snimky {
+    std::vector<std::uint8_t> snimek, reference, aktualni;
+    Snimky() : snimek(kPixelu * 3), reference(kPixelu * 3), aktualni(kPixelu * 3) {
+        for (std::size_t i = 0; i < snimek.size(); ++i) snimek[i] = static_cast<std::uint8_t>(i * 7 + i / 5);
+        KopirovatNaSedou(snimek.data(), reference.data(), kPixelu);
+        for (std::size_t i = 0; i < snimek.size(); i += 5) snimek[i] ^= 0x55;
+    }
+};
+
+void PorovnaniMemcpy(benchmark::State& stav) {
+    Snimky s;
+    for (auto _ : stav) {
+        std::memcpy(s.aktualni.data(), s.snimek.data(), s.snimek.size());
+        benchmark::DoNotOptimize(s.aktualni.data());
+        benchmark::ClobberMemory();
+    }
+    stav.SetBytesProcessed(static_cast<std::int64_t>(stav.iterations()) * s.snimek.size());
+}
+BENCHMARK(PorovnaniMemcpy)->Unit(benchmark::kMicrosecond);
+
+void PorovnaniKopirovatAPorovnat(benchmark::State& stav) {
+    const auto cesta = static_cast<CestaPorovnani>(stav.range(0));
+    if (!CestaDostupna(cesta)) {
+        stav.SkipWithError("path not available on this processor");
+        return;
+    }
+    VynutitCestu(cesta);
+    Snimky s;
+    for (auto _ : stav) {
+        auto pocet = KopirovatAPorovnat(s.snimek.data(), s.reference.data(), s.aktualni.data(), kPixelu, 100);
+        benchmark::DoNotOptimize(pocet);
+        benchmark::ClobberMemory();
+    }
+    VynutitCestu(std::nullopt);
+    stav.SetBytesProcessed(static_cast<std::int64_t>(stav.iterations()) * s.snimek.size());
+}
+BENCHMARK(PorovnaniKopirovatAPorovnat)
+    ->ArgName("cesta")
+    ->Arg(static_cast<int>(CestaPorovnani::Prosta))
+    ->Arg(static_cast<int>(CestaPorovnani::Sse2))
+    ->Arg(static_cast<int>(CestaPorovnani::Avx2))
+    ->Unit(benchmark::kMicrosecond);
+
+void PorovnaniKopirovatNaSedou(benchmark::State& stav) {
+    Snimky s;
+    for (auto _ : stav) {
+        KopirovatNaSedou(s.snimek.data(), s.aktualni.data(), kPixelu);
+        benchmark::DoNotOptimize(s.aktualni.data());
+        benchmark::ClobberMemory();
+    }
+    stav.SetBytesProcessed(static_cast<std::int64_t>(stav.iterations()) * s.snimek.size());
+}
+BENCHMARK(PorovnaniKopirovatNaSedou)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
