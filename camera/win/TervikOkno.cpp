@@ -38,6 +38,7 @@ constexpr int kObrSnimekFtp = 11;
 constexpr int kObrSnimekEmail = 12;
 constexpr int kObrZaznam = 8;
 constexpr int kObrPlan = 13;
+constexpr int kObrPohyb = 20;
 
 // Status-bar parts: the message, the video, then one part per automatic activity.
 constexpr int kCastZpravy = 0;
@@ -46,13 +47,14 @@ constexpr int kCastDisk = 2;
 constexpr int kCastFtp = 3;
 constexpr int kCastEmail = 4;
 constexpr int kCastPlan = 5;
+constexpr int kCastPohyb = 6;
 
 constexpr const wchar_t* kTipZapnout = L"Zapnout videozařízení";
 constexpr const wchar_t* kTipVypnout = L"Vypnout videozařízení";
 
 // Commands whose subsystem is not part of the program yet: shown, but greyed.
 constexpr UINT kNedostupne[] = {P::kOvladani,     P::kPredvolby,      P::kSnimkyFtp,     P::kSnimkyEmail,
-                                P::kServerHttp,   P::kDetekce,        P::kTlacitkoFtp,   P::kSnimekFtp,
+                                P::kServerHttp,   P::kTlacitkoFtp,   P::kSnimekFtp,
                                 P::kSnimekEmail,  P::kTlacitkoEmail,  P::kZaznamStart,   P::kZaznamKonec,
                                 P::kSlozkaZaznamu, P::kSmazatZaznamy, P::kTlacitkoZaznam, P::kResetZaznamu,
                                 P::kPromitani,    P::kHtml};
@@ -169,6 +171,13 @@ void TervikOkno::Vytvorit() {
     auto& zachytavani = video_.Zachytavani();
     zachytavani.NastavitCil(Hwnd(), kZpravaSnimek, kZpravaStartGrafu, kZpravaVysledekGrafu);
     zachytavani.NastavitVlastnika(Hwnd());
+    // Every preview frame passes the motion detector on the streaming thread.
+    casyAkci_.Resetovat();
+    cilHlaseni_ = Hwnd();
+    if (!prijemce_)
+        prijemce_ = Holvent::DirectShow::PrijemceSnimku::Vytvorit(
+            [this](double, const std::uint8_t* data, long delka) { NaSnimku(data, delka); });
+    zachytavani.NastavitPrijemceSnimku(prijemce_.get());
     const InfoZarizeni& zarizeni = Parametry().zarizeni.video;
     // An empty stored device keeps the first one found.
     if (!zarizeni.devicePath.empty() || !zarizeni.friendlyName.empty()) zachytavani.NastavitZarizeniVideo(zarizeni);
@@ -269,6 +278,7 @@ void TervikOkno::VytvoritOvladace() {
                      {P::kTlacitkoEmail, kObrSnimekEmail, BTNS_DROPDOWN, L"Snímky emailem"},
                      {P::kTlacitkoZaznam, kObrZaznam, BTNS_DROPDOWN, L"Záznam videa"},
                      {P::kPlanovane, kObrPlan, BTNS_CHECK, L"Naplánované snímkování"},
+                     {P::kDetekce, kObrPohyb, BTNS_CHECK, L"Detekce pohybu"},
                      {0, 0, BTNS_SEP, L""},
                      {P::kVypnout, kObrVypnout, BTNS_BUTTON, L"Vypnout tuto kameru"}});
     stavovyRadek_.Vytvorit(Hwnd(), kIdStavovehoRadku);
@@ -339,9 +349,9 @@ void TervikOkno::Rozmistit() {
     stavovyRadek_.Prizpusobit();
     const int sirka = r.right;
     // Right edges of the parts: the message takes what the video and the activity parts leave.
-    const int aktivity = 4 * 24;
-    stavovyRadek_.NastavitCasti({std::max(60, sirka - aktivity - 170), std::max(80, sirka - aktivity), sirka - 72,
-                                 sirka - 48, sirka - 24, -1});
+    const int aktivity = 5 * 24;
+    stavovyRadek_.NastavitCasti({std::max(60, sirka - aktivity - 170), std::max(80, sirka - aktivity), sirka - 96,
+                                 sirka - 72, sirka - 48, sirka - 24, -1});
     int horni = panel_.Vyska();
     if (::IsWindowVisible(pruhZarizeni_)) {
         ::MoveWindow(pruhZarizeni_, 0, horni, sirka, kVyskaPruhuZarizeni, TRUE);
@@ -365,6 +375,7 @@ void TervikOkno::ObnovitPrikazy() {
     prikaz(P::kVideo, video);
     prikaz(P::kSnimkyDisk, snimkyDiskBezi_);
     prikaz(P::kPlanovane, planovaneBezi_);
+    prikaz(P::kDetekce, detektor_.Bezi());
     prikaz(P::kMenu, o.menu);
     prikaz(P::kToolbar, o.toolBarHlavni);
     prikaz(P::kStatusBar, o.statusBar);
@@ -390,6 +401,7 @@ void TervikOkno::ObnovitPrikazy() {
     stavovyRadek_.NastavitIkonu(kCastFtp, obrazky, -1);
     stavovyRadek_.NastavitIkonu(kCastEmail, obrazky, -1);
     stavovyRadek_.NastavitIkonu(kCastPlan, obrazky, planovaneBezi_ ? kObrPlan : -1);
+    stavovyRadek_.NastavitIkonu(kCastPohyb, obrazky, detektor_.Bezi() ? kObrPohyb : -1);
 }
 
 // ---- notification icon and messages
@@ -530,6 +542,7 @@ void TervikOkno::ZapnoutVideo() {
                                         popis));
         }
     }
+    ZmenaVelikostiVidea();
     if (Parametry().logovani.zapnutiVidea)
         ZapsatLogKamery(Formatovat(L"Bylo zapnuto videozařízení \"%s\"", zachytavani.ZarizeniVideo().friendlyName.c_str()));
     if (Parametry().zapisUdalosti.zapnutiVidea) ZapsatUdalostKamery(L"Tervik \"%s\": bylo zapnuto videozařízení");
@@ -546,6 +559,7 @@ void TervikOkno::VypnoutVideo() {
     }
     video_.VypnoutVideo();
     nahled_.Skryt();
+    ZmenaVelikostiVidea();
     if (Parametry().logovani.vypnutiVidea)
         ZapsatLogKamery(Formatovat(L"Bylo vypnuto videozařízení \"%s\"", zachytavani.ZarizeniVideo().friendlyName.c_str()));
     if (Parametry().zapisUdalosti.vypnutiVidea) ZapsatUdalostKamery(L"Tervik \"%s\": bylo vypnuto videozařízení");
@@ -633,6 +647,82 @@ void TervikOkno::PoSpusteni() {
     } catch (const Chyba& chyba) {
         Zprava(3, Aplikace::Instance().PopisChybyCom(chyba));
     }
+}
+
+// ---- motion detection
+
+void TervikOkno::NaSnimku(const std::uint8_t* data, long delka) noexcept {
+    if (!data || delka <= 0) return;
+    const auto pocet = detektor_.ZpracovatSnimek(data, static_cast<std::size_t>(delka), sirkaSnimku_.load(),
+                                                 vyskaSnimku_.load(), rozdilJasu_.load());
+    if (!pocet) return;
+    if (HWND cil = cilHlaseni_.load()) ::PostMessageW(cil, kZpravaPohyb, static_cast<WPARAM>(*pocet), 0);
+}
+
+void TervikOkno::ZmenaVelikostiVidea() {
+    const auto& z = video_.Zachytavani();
+    const bool video = z.GrafExistuje();
+    sirkaSnimku_ = video ? z.Sirka() : 0;
+    vyskaSnimku_ = video ? z.Vyska() : 0;
+    // Frames of the old size are never compared with the new ones.
+    detektor_.ZmenaVelikosti();
+    if (video) detektor_.AktualizovatPrah(Parametry().detekcePohybu.procentoZmen, z.Sirka(), z.Vyska());
+}
+
+void TervikOkno::SpustitDetekci() {
+    if (detektor_.Bezi()) return;
+    const auto& d = Parametry().detekcePohybu;
+    rozdilJasu_ = static_cast<std::uint8_t>(std::min<std::uint32_t>(d.rozdilJasu, 255));
+    const auto& z = video_.Zachytavani();
+    // Computed at every start too, so that a single changed pixel never counts as motion.
+    if (z.GrafExistuje()) detektor_.AktualizovatPrah(d.procentoZmen, z.Sirka(), z.Vyska());
+    try {
+        NastavitCasovac(kCasovacPohyb, d.interval);
+    } catch (const Chyba& chyba) {
+        Zprava(3, TextyZprav::Chyba(L"Detekci pohybu nelze spustit", Aplikace::Instance().PopisChybyCom(chyba)));
+        return;
+    }
+    detektor_.Spustit();
+    ObnovitPrikazy();
+}
+
+void TervikOkno::ZastavitDetekci() {
+    if (!detektor_.Bezi()) return;
+    ::KillTimer(Hwnd(), kCasovacPohyb);
+    detektor_.Zastavit();
+    ObnovitPrikazy();
+}
+
+void TervikOkno::HlaseniPohybu() {
+    // A report posted just before the detection stopped has nothing left to start.
+    if (!detektor_.Bezi()) return;
+    const MistniCas ted = Aplikace::Instance().Hodiny().Ted();
+    stavovyRadek_.NastavitText(kCastZpravy, Formatovat(L"Detekován pohyb v %d:%02d:%02d", ted.hodina, ted.minuta,
+                                                       ted.sekunda));
+    const auto akce = casyAkci_.Vyhodnotit(Parametry().detekcePohybu, ::GetTickCount(),
+                                           [](std::uint32_t prikaz) { return !Nedostupny(prikaz); });
+    for (const AkcePohybu& a : akce)
+        ::PostMessageW(Hwnd(), WM_COMMAND, a.prikaz, static_cast<LPARAM>(a.parametr));
+}
+
+void TervikOkno::ZobrazitVlastnosti(bool format) {
+    auto& app = Aplikace::Instance();
+    // The pages may change the size: the detection pauses around them and starts again with the new threshold.
+    const bool detekce = detektor_.Bezi();
+    if (detekce) {
+        ZastavitDetekci();
+        ::Sleep(500);
+    }
+    try {
+        if (format) video_.Zachytavani().ZobrazitVlastnostiFormatu();
+        else video_.Zachytavani().ZobrazitVlastnostiZarizeni();
+    } catch (const Chyba& chyba) {
+        Zprava(3, app.PopisChybyCom(chyba));
+    }
+    ZmenaVelikostiVidea();
+    video_.Rozvrhnout();
+    if (detekce) SpustitDetekci();
+    ObnovitPrikazy();
 }
 
 // ---- the picture tooltip
@@ -747,7 +837,8 @@ void TervikOkno::Zavrit() {
     } catch (const Chyba& chyba) {
         app.ZobrazitChybu(TextyZprav::Chyba(kTextChybaUlozeniPolohy, app.PopisChybyCom(chyba)));
     }
-    // Motion detection and recordings arrive with their own subsystems.
+    // Recordings arrive with their own subsystem.
+    ZastavitDetekci();
     ZastavitPlanovane();
     ZastavitSnimkyDisk();
     Parametry().okno.menu = ::GetMenu(Hwnd()) != nullptr;
@@ -796,14 +887,12 @@ bool TervikOkno::ProvestPrikaz(UINT prikaz, LPARAM lp, HWND odesilatel) {
             Zprava(2, L"Pro použití této funkce musí být zapnuté video");
             return true;
         }
-        try {
-            if (prikaz == P::kNastaveniVidea) video_.Zachytavani().ZobrazitVlastnostiFormatu();
-            else video_.Zachytavani().ZobrazitVlastnostiZarizeni();
-            video_.Rozvrhnout();
-        } catch (const Chyba& chyba) {
-            Zprava(3, app.PopisChybyCom(chyba));
-        }
+        ZobrazitVlastnosti(prikaz == P::kNastaveniVidea);
         break;
+    case P::kDetekce:
+        if (detektor_.Bezi()) ZastavitDetekci();
+        else SpustitDetekci();
+        return true;
     case P::kTitulekPlny: NastavitTitulek(0); break;
     case P::kTitulekUzky: NastavitTitulek(1); break;
     case P::kTitulekZadny: NastavitTitulek(2); break;
@@ -884,6 +973,7 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         NastavitStav(menu.get(), P::kVideo, true, video_.Zachytavani().GrafExistuje());
         NastavitStav(menu.get(), P::kSnimkyDisk, true, snimkyDiskBezi_);
         NastavitStav(menu.get(), P::kPlanovane, true, planovaneBezi_);
+        NastavitStav(menu.get(), P::kDetekce, true, detektor_.Bezi());
         NastavitStav(menu.get(), P::kMenu, true, Parametry().okno.menu);
         ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, bod.x, bod.y, 0, Hwnd(), nullptr);
         return 0;
@@ -893,6 +983,7 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         case kCasovacDisk: ::PostMessageW(Hwnd(), WM_COMMAND, P::kSnimek, kPrikazCasovaceDisku); return 0;
         case kCasovacPlan: KontrolaPlanu(); return 0;
         case kCasovacTooltip: ObnovitNahled(); return 0;
+        case kCasovacPohyb: detektor_.Tik(); return 0;
         }
         break;
     case WM_CLOSE: Zavrit(); return 0;
@@ -900,13 +991,19 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         ::KillTimer(Hwnd(), kCasovacDisk);
         ::KillTimer(Hwnd(), kCasovacPlan);
         ::KillTimer(Hwnd(), kCasovacTooltip);
+        ::KillTimer(Hwnd(), kCasovacPohyb);
+        detektor_.Zastavit();
+        cilHlaseni_ = nullptr;
         ikonaOblasti_.Odebrat();
         video_.Zachytavani().UvolnitVse();
+        // After the graph is gone no frame can reach the detector any more.
+        if (prijemce_) prijemce_->Odpojit();
         if (oznamovane_) ::PostMessageW(oznamovane_, Aplikace::kZpravaObnovit, 0, 0);
         if (ukoncitAplikaci_) ::PostQuitMessage(0);
         return 0;
     case kZpravaPoSpusteniKamery: PoSpusteni(); return 0;
     case kZpravaSnimek: return snimky_ ? snimky_->ZpracovatSnimek(lp) : 0;
+    case kZpravaPohyb: HlaseniPohybu(); return 0;
     case kZpravaStartGrafu:
     case kZpravaVysledekGrafu: return 0;
     case kZpravaIkony:

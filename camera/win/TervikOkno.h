@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
 
 #include "app/SouborLog.h"
 #include "camera/AktivityKamery.h"
+#include "camera/DetektorPohybu.h"
 #include "camera/HlaseniSnimku.h"
 #include "camera/PlanovaneSnimkovani.h"
 #include "camera/StavSnimku.h"
@@ -19,6 +21,7 @@
 #include "knihovna/win/StavovyRadek.h"
 #include "knihovna/win/UnikatniHandle.h"
 #include "video/win/OknoVideo.h"
+#include "video/win/PrijemceSnimku.h"
 
 // A running camera: the camera object with its own top-level window, menus, toolbar, status bar,
 // notification icon, live video and the activities that run in the window (automatic and
@@ -44,6 +47,7 @@ public:
     bool VideoZapnuto() { return video_.Zachytavani().GrafExistuje(); }
     bool SnimkyDiskBezi() const { return snimkyDiskBezi_; }
     bool PlanovaneBezi() const { return planovaneBezi_; }
+    bool DetekceBezi() const { return detektor_.Bezi(); }
 
 protected:
     LRESULT ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) override;
@@ -86,6 +90,13 @@ private:
     void ResetovatCislovani();
     void RozbalitTlacitko(int prikaz, POINT bod);
     void ZmenaZarizeni();
+    // Motion detection: the timer and the report run here, the frames on the streaming thread.
+    void SpustitDetekci();
+    void ZastavitDetekci();
+    void ZmenaVelikostiVidea();
+    void HlaseniPohybu();
+    void NaSnimku(const std::uint8_t* data, long delka) noexcept;
+    void ZobrazitVlastnosti(bool format);
     // The picture tooltip of the notification icon.
     void PohybNadIkonou();
     void ObnovitNahled();
@@ -118,6 +129,14 @@ private:
     StavSnimku stavSnimku_;
     std::unique_ptr<SnimkyNaDisk> snimky_;
     PlanovaneSnimkovani plan_;
+    DetektorPohybu detektor_;
+    CasyAkciPohybu casyAkci_;
+    Holvent::DirectShow::UkazatelCom<Holvent::DirectShow::PrijemceSnimku> prijemce_;
+    // What the streaming thread reads: the frame size, the brightness step and the window to report to.
+    std::atomic<int> sirkaSnimku_{0};
+    std::atomic<int> vyskaSnimku_{0};
+    std::atomic<std::uint8_t> rozdilJasu_{100};
+    std::atomic<HWND> cilHlaseni_{nullptr};
     bool snimkyDiskBezi_ = false;
     bool planovaneBezi_ = false;
     bool formatyNacteny_ = false;
