@@ -14,9 +14,9 @@ constexpr std::size_t kPixelu = 1920 * 1080;
 
 struct Snimky {
     std::vector<std::uint8_t> snimek, reference, aktualni;
-    Snimky() : snimek(kPixelu * 3), reference(kPixelu * 3), aktualni(kPixelu * 3) {
+    Snimky() : snimek(kPixelu * 3), reference(kPixelu), aktualni(kPixelu * 3) {
         for (std::size_t i = 0; i < snimek.size(); ++i) snimek[i] = static_cast<std::uint8_t>(i * 7 + i / 5);
-        KopirovatNaSedou(snimek.data(), reference.data(), kPixelu);
+        JasSnimku(snimek.data(), reference.data(), kPixelu);
         for (std::size_t i = 0; i < snimek.size(); i += 5) snimek[i] ^= 0x55;
     }
 };
@@ -51,19 +51,19 @@ void PorovnaniKopirovatAPorovnat(benchmark::State& stav) {
 BENCHMARK(PorovnaniKopirovatAPorovnat)
     ->ArgName("cesta")
     ->Arg(static_cast<int>(CestaPorovnani::Prosta))
-    ->Arg(static_cast<int>(CestaPorovnani::Sse2))
+    ->Arg(static_cast<int>(CestaPorovnani::Ssse3))
     ->Arg(static_cast<int>(CestaPorovnani::Avx2))
     ->Unit(benchmark::kMicrosecond);
 
-void PorovnaniKopirovatNaSedou(benchmark::State& stav) {
+void PorovnaniJasSnimku(benchmark::State& stav) {
     Snimky s;
     for (auto _ : stav) {
-        KopirovatNaSedou(s.snimek.data(), s.aktualni.data(), kPixelu);
-        benchmark::DoNotOptimize(s.aktualni.data());
+        JasSnimku(s.snimek.data(), s.reference.data(), kPixelu);
+        benchmark::DoNotOptimize(s.reference.data());
         benchmark::ClobberMemory();
     }
     stav.SetBytesProcessed(static_cast<std::int64_t>(stav.iterations()) * s.snimek.size());
 }
-BENCHMARK(PorovnaniKopirovatNaSedou)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PorovnaniJasSnimku)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -73,9 +73,9 @@ std::optional<std::uint32_t> DetektorPohybu::ZpracovatSnimek(const std::uint8_t*
     }
 
     if (reference && !maReferenci_) {
-        std::unique_ptr<std::uint8_t[]> novy(new (std::nothrow) std::uint8_t[bajtu]);
+        std::unique_ptr<std::uint8_t[]> novy(new (std::nothrow) std::uint8_t[pixelu]);  // grey, a byte per pixel
         if (!novy) return std::nullopt;
-        KopirovatNaSedou(data, novy.get(), pixelu);
+        JasSnimku(data, novy.get(), pixelu);
         reference_ = std::move(novy);
         sirka_ = sirka;
         vyska_ = vyska;

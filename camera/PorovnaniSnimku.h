@@ -9,18 +9,19 @@
 
 // Turns the frame into grey in place, the grey value in all three bytes of a pixel.
 void PrevestNaSedou(std::uint8_t* data, std::size_t pocetPixelu);
-// Turns aktualni into grey, then per pixel d = |grey - reference grey|: d >= rozdilJasu gives white
-// (255,255,255) and is counted, else black (0,0,0). reference is already grey. Returns the count.
-std::uint32_t Porovnat(const std::uint8_t* reference, std::uint8_t* aktualni, std::size_t pocetPixelu,
-                       std::uint8_t rozdilJasu);
-// The same as a copy of snimek into aktualni followed by Porovnat, in one pass; snimek stays untouched.
-std::uint32_t KopirovatAPorovnat(const std::uint8_t* snimek, const std::uint8_t* reference, std::uint8_t* aktualni,
+// The grey value of every pixel of snimek, one byte per pixel (the reference frame of motion detection
+// keeps only these: a third of the memory, a third of the reads per compare).
+void JasSnimku(const std::uint8_t* snimek, std::uint8_t* jas, std::size_t pocetPixelu);
+// Per pixel d = |grey of snimek - jasReference|: d >= rozdilJasu gives white (255,255,255) in aktualni and
+// is counted, else black (0,0,0). snimek stays untouched. Returns the count.
+std::uint32_t KopirovatAPorovnat(const std::uint8_t* snimek, const std::uint8_t* jasReference, std::uint8_t* aktualni,
                                  std::size_t pocetPixelu, std::uint8_t rozdilJasu);
-// Copy and grey conversion in one pass (the reference frame).
-void KopirovatNaSedou(const std::uint8_t* snimek, std::uint8_t* cil, std::size_t pocetPixelu);
+// The same in place: aktualni holds the frame and receives the mask.
+std::uint32_t Porovnat(const std::uint8_t* jasReference, std::uint8_t* aktualni, std::size_t pocetPixelu,
+                       std::uint8_t rozdilJasu);
 
 // Which implementation runs.
-enum class CestaPorovnani { Prosta, Sse2, Avx2 };
+enum class CestaPorovnani { Prosta, Ssse3, Avx2 };
 // The fastest one the processor offers (checked once).
 CestaPorovnani NejlepsiCesta();
 bool CestaDostupna(CestaPorovnani cesta);
