@@ -54,6 +54,7 @@ constexpr std::uint32_t kTextOvladaniVychoziKamery = 20206;
 constexpr std::uint32_t kPrikazKonec = 40001;
 constexpr std::uint32_t kPrikazPredvolby = 40002;
 constexpr std::uint32_t kPrikazEmailoveUcty = 40010;
+constexpr std::uint32_t kPrikazPrepnoutKameru = 40011;
 constexpr std::uint32_t kPrikazNovaKamera = 40012;
 constexpr std::uint32_t kPrikazOdebratKameru = 40013;
 constexpr std::uint32_t kPrikazPrejmenovatKameru = 40014;

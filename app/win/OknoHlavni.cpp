@@ -1,5 +1,6 @@
 #include "app/win/OknoHlavni.h"
 
+#include "app/PravidlaHlavnihoOkna.h"
 #include "app/TextyZprav.h"
 #include "app/win/Aplikace.h"
 #include "app/win/RozhraniSeznamuKamerWin.h"
@@ -169,12 +170,17 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         }
         if (lp == 0 && ProvestPrikaz(LOWORD(wp))) return 0;
         break;
-    case WM_VKEYTOITEM:
-        if (LOWORD(wp) == VK_RETURN && reinterpret_cast<HWND>(lp) == seznamKamer_) {
+    case WM_VKEYTOITEM: {
+        if (reinterpret_cast<HWND>(lp) != seznamKamer_) return -1;
+        const UINT prikaz = PravidlaHlavnihoOkna::PrikazKlavesy(LOWORD(wp), ::GetKeyState(VK_CONTROL) < 0);
+        if (prikaz == IdZdroju::kPrikazPrepnoutKameru) {
             PrepnoutKameru(VybranaKamera());
             return -2;
         }
+        // F4 opens the application settings once they exist; until then the key does nothing.
+        if (prikaz != 0 && prikaz != IdZdroju::kPrikazPredvolby && ProvestPrikaz(prikaz)) return -2;
         return -1;
+    }
     case Aplikace::kZpravaObnovit:
         if (seznamKamer_) ::InvalidateRect(seznamKamer_, nullptr, TRUE);
         return 0;
