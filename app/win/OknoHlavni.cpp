@@ -1,34 +1,73 @@
 #include "app/win/OknoHlavni.h"
 
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "app/PolozkyHlavnihoOkna.h"
 #include "app/PravidlaHlavnihoOkna.h"
 #include "app/TextyZprav.h"
 #include "app/win/Aplikace.h"
+#include "app/win/MenuHlavnihoOkna.h"
 #include "app/win/RozhraniSeznamuKamerWin.h"
+#include "camera/win/TervikOkno.h"
 #include "email/win/DlgEmailUcty.h"
 #include "email/win/DlgFtpMista.h"
+#include "knihovna/Formatovani.h"
+#include "knihovna/win/ChybyWin.h"
 #include "resources/IdZdroju.h"
+
+using Knihovna::Formatovat;
+namespace Polozky = PolozkyHlavnihoOkna;
 
 namespace {
 
-HMENU VytvoritMenu() {
-    HMENU kamera = ::CreatePopupMenu();
-    ::AppendMenuW(kamera, MF_STRING, IdZdroju::kPrikazNovaKamera, L"&Nová kamera...");
-    ::AppendMenuW(kamera, MF_STRING, IdZdroju::kPrikazOdebratKameru, L"&Odebrat kameru");
-    ::AppendMenuW(kamera, MF_STRING, IdZdroju::kPrikazPrejmenovatKameru, L"&Přejmenovat kameru...");
-    ::AppendMenuW(kamera, MF_STRING, IdZdroju::kPrikazVychoziKamera, L"Nastavit jako &výchozí kameru");
-    ::AppendMenuW(kamera, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(kamera, MF_STRING, IdZdroju::kPrikazVychoziSeznamKamer, L"Vytvořit výchozí &seznam kamer...");
-    ::AppendMenuW(kamera, MF_STRING, IdZdroju::kPrikazKameraVProcesu, L"Spustit v samostatném p&rocesu");
-    HMENU predvolby = ::CreatePopupMenu();
-    ::AppendMenuW(predvolby, MF_STRING, IdZdroju::kPrikazFtpMista, L"&FTP místa");
-    ::AppendMenuW(predvolby, MF_STRING, IdZdroju::kPrikazEmailoveUcty, L"&Email");
-    HMENU lista = ::CreateMenu();
-    ::AppendMenuW(lista, MF_POPUP, reinterpret_cast<UINT_PTR>(kamera), L"&Kamera");
-    ::AppendMenuW(lista, MF_POPUP, reinterpret_cast<UINT_PTR>(predvolby), L"&Předvolby");
-    return lista;
+constexpr int kIdPanelu = 1049;
+constexpr int kIdStavu = 1050;
+constexpr int kVyskaPolozky = 26;
+constexpr int kObrazekBezici = 7;  // the running camera's mark in the shared image list
+constexpr UINT_PTR kIdPodtridy = 1;
+
+// Commands of this window without a name elsewhere.
+constexpr UINT kWeb = 40003, kPodpora = 40004, kAktualizace = 40005, kOAplikaci = 40006, kNapoveda = 40007,
+               kZapnoutVybranou = 40020, kVypnoutVybranou = 40021, kSitovyOvladac = 40063, kPrijem = 40064,
+               kProhlizecFtp = 40065, kEditorPrx = 40081, kPrehravac = 40086, kEditorObrazku = 40102,
+               kNastroje = 40103, kProcesEditor = 40113, kProcesPrehravac = 40114, kProcesFtp = 40115,
+               kProcesOvladac = 40116, kPrvniVychozi = 40117, kPosledniVychozi = 40124;
+
+// The maker's pages (ours to choose).
+constexpr const wchar_t* kAdresaWebu = L"https://www.dunmarholvent.cz/software/tervik/";
+constexpr const wchar_t* kAdresaPodpory = L"mailto:podpora@dunmarholvent.cz?subject=Tervik%204.8";
+
+// The first line of a command's description, for a tooltip.
+std::wstring PrvniRadek(std::wstring text) {
+    const auto konec = text.find(L'\n');
+    if (konec != std::wstring::npos) text.resize(konec);
+    return text;
+}
+
+// The visible window this thread shows owned by okno (an open modal dialog), or null.
+HWND OtevrenyDialog(HWND okno) {
+    struct Hledani {
+        HWND vlastnik;
+        HWND nalezeno;
+    } h{okno, nullptr};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* h = reinterpret_cast<Hledani*>(lp);
+            if (::GetWindow(w, GW_OWNER) == h->vlastnik && ::IsWindowVisible(w)) {
+                h->nalezeno = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&h));
+    return h.nalezeno;
 }
 
 }  // namespace
+
+// ------------------------------------------------------------------------------------------ creation
 
 void OknoHlavni::Vytvorit() {
     auto& app = Aplikace::Instance();
@@ -36,22 +75,101 @@ void OknoHlavni::Vytvorit() {
     RECT r{0, 0, 640, 480};
     ::AdjustWindowRectEx(&r, styl, TRUE, 0);  // with the menu bar
     Okno::Vytvorit(kTrida, app.Produkt(), styl, 0, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top,
-                   nullptr, VytvoritMenu());
-    ObnovitSeznamKamer(app.Kamery().IndexVychoziKamery());
+                   nullptr, MenuHlavnihoOkna::Vytvorit(Polozky::kMenuHlavni, true));
     ::SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(app.VelkaIkona()));
     ::SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(app.MalaIkona()));
+    ObnovitSeznamKamer(app.Kamery().IndexVychoziKamery());
+    ikona_.Nastavit(Hwnd(), kIdIkony, kZpravaIkony);
+    if (PravidlaHlavnihoOkna::IkonaPriVytvoreni(app.Nastaveni().oznamovaciIkona, SkrytyRezim())) VytvoritIkonu();
     ObnovitUmisteni();
+    RegistrovatKlavesy();
     ::PostMessageW(Hwnd(), WM_SIZE, 0, 0);
     ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
     ::UpdateWindow(Hwnd());
+    zpravaTlacitkaUlohy_ = ::RegisterWindowMessageW(L"TaskbarButtonCreated");
+    zpravaRestartuShellu_ = ::RegisterWindowMessageW(L"TaskbarCreated");
+    ObnovitPrikazy();
     ::PostMessageW(Hwnd(), Aplikace::kZpravaPoSpusteni, 0, 0);
 }
 
-void OknoHlavni::RozmistitOvladace(int, int) {
+void OknoHlavni::VytvoritOvladace() {
+    auto& app = Aplikace::Instance();
+    pismo_ = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    LOGFONTW lf{};
+    if (::GetObjectW(pismo_, sizeof lf, &lf) == sizeof lf) {
+        lf.lfWeight = FW_BOLD;
+        tucnePismo_ = ::CreateFontIndirectW(&lf);
+    }
+    std::vector<Knihovna::WinApi::TlacitkoPanelu> tlacitka;
+    for (const Polozky::Tlacitko& t : Polozky::Panel()) {
+        if (t.prikaz == 0) {
+            tlacitka.push_back({0, 0, BTNS_SEP, L""});
+            continue;
+        }
+        tlacitka.push_back({static_cast<int>(t.prikaz), t.obrazek,
+                            static_cast<BYTE>(t.rozbalit ? BTNS_DROPDOWN : BTNS_BUTTON),
+                            PrvniRadek(app.Text(t.prikaz))});
+    }
+    panel_.Vytvorit(Hwnd(), kIdPanelu, app.SeznamObrazku(0), tlacitka);
+    stav_.Vytvorit(Hwnd(), kIdStavu);
+    stav_.NastavitCasti({-1});
+    stav_.NastavitText(0, Formatovat(app.Text(IdZdroju::kTextPripraven).c_str(), app.Produkt().c_str()));
+
+    seznamKamer_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                                     WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY |
+                                         LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT | LBS_OWNERDRAWFIXED |
+                                         LBS_HASSTRINGS,
+                                     0, 0, 0, 0, Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdSeznamuKamer)),
+                                     app.Instance_(), nullptr);
+    if (!seznamKamer_) Knihovna::WinApi::VyhoditPosledniChybu();
+    ::SendMessageW(seznamKamer_, WM_SETFONT, reinterpret_cast<WPARAM>(pismo_), FALSE);
+    ::SetWindowSubclass(seznamKamer_, &OknoHlavni::ProceduraSeznamu, kIdPodtridy, 0);
+}
+
+// Ctrl with the left button drags the whole main window by the list.
+LRESULT CALLBACK OknoHlavni::ProceduraSeznamu(HWND hwnd, UINT zprava, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+    if (zprava == WM_LBUTTONDOWN && (wp & MK_CONTROL)) {
+        ::ReleaseCapture();
+        ::SendMessageW(::GetParent(hwnd), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+        return 0;
+    }
+    if (zprava == WM_NCDESTROY) ::RemoveWindowSubclass(hwnd, &OknoHlavni::ProceduraSeznamu, kIdPodtridy);
+    return ::DefSubclassProc(hwnd, zprava, wp, lp);
+}
+
+void OknoHlavni::RozmistitOvladace() {
     RECT r{};
     ::GetClientRect(Hwnd(), &r);
-    if (seznamKamer_) ::MoveWindow(seznamKamer_, 0, 0, r.right, r.bottom, TRUE);
+    panel_.Prizpusobit();
+    stav_.Prizpusobit();
+    const int horni = panel_.Vyska();
+    const int dolni = r.bottom - stav_.Vyska();
+    if (seznamKamer_) ::MoveWindow(seznamKamer_, 0, horni, r.right, std::max(0, dolni - horni), TRUE);
 }
+
+void OknoHlavni::PridatTlacitkaNahledu() {
+    if (!panelUloh_ &&
+        FAILED(::CoCreateInstance(CLSID_TaskbarList, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&panelUloh_))))
+        return;
+    if (FAILED(panelUloh_->HrInit())) return;
+    auto& app = Aplikace::Instance();
+    THUMBBUTTON tlacitka[3]{};
+    int i = 0;
+    for (const Polozky::TlacitkoNahledu& t : Polozky::TlacitkaNahledu()) {
+        THUMBBUTTON& b = tlacitka[i++];
+        b.dwMask = THB_ICON | THB_TOOLTIP | THB_FLAGS;
+        b.iId = t.prikaz;
+        b.hIcon = ::ImageList_GetIcon(app.SeznamObrazku(0), t.obrazek, ILD_NORMAL);
+        b.dwFlags = THBF_ENABLED;
+        ::lstrcpynW(b.szTip, PrvniRadek(app.Text(t.prikaz)).c_str(), ARRAYSIZE(b.szTip));
+    }
+    // The taskbar keeps copies of the icons; without a taskbar (Wine) the buttons are simply not shown.
+    panelUloh_->ThumbBarAddButtons(Hwnd(), static_cast<UINT>(i), tlacitka);
+    for (int j = 0; j < i; ++j)
+        if (tlacitka[j].hIcon) ::DestroyIcon(tlacitka[j].hIcon);
+}
+
+// -------------------------------------------------------------------------------------- camera list
 
 void OknoHlavni::ObnovitSeznamKamer(int vyber) {
     if (!seznamKamer_) return;
@@ -64,6 +182,7 @@ void OknoHlavni::ObnovitSeznamKamer(int vyber) {
         ::SendMessageW(seznamKamer_, LB_SETCURSEL, (vyber >= 0 && vyber < kamery.Pocet()) ? vyber : 0, 0);
     ::SendMessageW(seznamKamer_, WM_SETREDRAW, TRUE, 0);
     ::InvalidateRect(seznamKamer_, nullptr, TRUE);
+    ObnovitPrikazy();
 }
 
 int OknoHlavni::VybranaKamera() const {
@@ -71,10 +190,169 @@ int OknoHlavni::VybranaKamera() const {
     return i == LB_ERR ? -1 : static_cast<int>(i);
 }
 
-bool OknoHlavni::ProvestPrikaz(UINT prikaz) {
+void OknoHlavni::PrepnoutKameru(int index) {
+    Tervik* kamera = Aplikace::Instance().Kamery().Kamera(index);
+    if (!kamera) return;
+    if (kamera->Bezi()) kamera->Zastavit();
+    else kamera->Spustit();
+    if (seznamKamer_) ::InvalidateRect(seznamKamer_, nullptr, TRUE);
+    ObnovitPrikazy();
+}
+
+TervikOkno* OknoHlavni::BeziciVychoziKamera() const {
     auto& kamery = Aplikace::Instance().Kamery();
-    const int vybrana = VybranaKamera();
+    auto* kamera = dynamic_cast<TervikOkno*>(kamery.Kamera(kamery.IndexVychoziKamery()));
+    return kamera && kamera->Bezi() && kamera->VideoZapnuto() ? kamera : nullptr;
+}
+
+void OknoHlavni::KreslitKameru(const DRAWITEMSTRUCT& p) {
+    if (p.itemID == static_cast<UINT>(-1)) return;
+    const Tervik* kamera = Aplikace::Instance().Kamery().Kamera(static_cast<int>(p.itemID));
+    const bool vybrana = (p.itemState & ODS_SELECTED) != 0;
+    ::FillRect(p.hDC, &p.rcItem, ::GetSysColorBrush(vybrana ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    if (kamera) {
+        HIMAGELIST obrazky = Aplikace::Instance().SeznamObrazku(0);
+        const int x = p.rcItem.left + 2, y = p.rcItem.top + 5;
+        if (obrazky) {
+            const int pocet = ::ImageList_GetImageCount(obrazky);
+            const int index = static_cast<int>(kamera->Parametry().indexIkony);
+            if (index >= 0 && index < pocet) ::ImageList_Draw(obrazky, index, p.hDC, x, y, ILD_TRANSPARENT);
+            if (kamera->Bezi() && kObrazekBezici < pocet)
+                ::ImageList_Draw(obrazky, kObrazekBezici, p.hDC, x + 23, y, ILD_TRANSPARENT);
+        }
+        HGDIOBJ puvodni = ::SelectObject(p.hDC, kamera->JeVychoziKamera() && tucnePismo_ ? tucnePismo_ : pismo_);
+        ::SetBkMode(p.hDC, TRANSPARENT);
+        ::SetTextColor(p.hDC, ::GetSysColor(vybrana ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        RECT r = p.rcItem;
+        r.left = x + 23 + 16 + 6;
+        ::DrawTextW(p.hDC, kamera->Jmeno().c_str(), static_cast<int>(kamera->Jmeno().size()), &r,
+                    DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        ::SelectObject(p.hDC, puvodni);
+    }
+    if (p.itemState & ODS_FOCUS) ::DrawFocusRect(p.hDC, &p.rcItem);
+}
+
+bool OknoHlavni::ZpracovatKlavesu(UINT vk) {
+    const UINT prikaz = PravidlaHlavnihoOkna::PrikazKlavesy(vk, ::GetKeyState(VK_CONTROL) < 0);
+    if (prikaz == 0) return false;
+    ProvestPrikaz(prikaz);
+    return true;
+}
+
+// ------------------------------------------------------------------------------------------ commands
+
+bool OknoHlavni::PrikazPovolen(UINT prikaz) const {
+    if (Polozky::NedostupnyPrikaz(prikaz)) return false;
+    const Tervik* vybrana = Aplikace::Instance().Kamery().Kamera(VybranaKamera());
     switch (prikaz) {
+    case IdZdroju::kPrikazPrepnoutKameru:
+    case IdZdroju::kPrikazOdebratKameru:
+    case IdZdroju::kPrikazPrejmenovatKameru:
+    case IdZdroju::kPrikazVychoziKamera:
+    case IdZdroju::kPrikazKameraVProcesu: return vybrana != nullptr;
+    case kZapnoutVybranou: return vybrana && !vybrana->Bezi();
+    case kVypnoutVybranou: return vybrana && vybrana->Bezi();
+    }
+    return true;
+}
+
+bool OknoHlavni::PrikazZaskrtnut(UINT prikaz) const { return NastrojBezi(prikaz); }
+
+void OknoHlavni::NastavitStavPolozek(HMENU menu) {
+    auto& app = Aplikace::Instance();
+    const int pocet = ::GetMenuItemCount(menu);
+    for (int i = 0; i < pocet; ++i) {
+        const UINT prikaz = MenuHlavnihoOkna::PrikazPolozky(menu, static_cast<UINT>(i));
+        if (prikaz == 0 || prikaz >= Polozky::kPrvniKamera) continue;
+        MENUITEMINFOW mi{};
+    mi.cbSize = sizeof mi;
+        mi.fMask = MIIM_STATE;
+        mi.fState = (PrikazPovolen(prikaz) ? MFS_ENABLED : MFS_GRAYED) | (PrikazZaskrtnut(prikaz) ? MFS_CHECKED : 0);
+        ::SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &mi);
+        if (prikaz == IdZdroju::kPrikazPrepnoutKameru) {
+            // "Zapnout"/"Vypnout" by the selected camera's state.
+            const Tervik* vybrana = app.Kamery().Kamera(VybranaKamera());
+            std::wstring text = app.Text(vybrana && vybrana->Bezi() ? 20059 : 20058);
+            if (!text.empty()) {
+                mi.fMask = MIIM_STRING;
+                mi.dwTypeData = text.data();
+                ::SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &mi);
+            }
+        }
+    }
+}
+
+void OknoHlavni::ObnovitPrikazy() {
+    for (const Polozky::Tlacitko& t : Polozky::Panel())
+        if (t.prikaz) panel_.Povolit(static_cast<int>(t.prikaz), PrikazPovolen(t.prikaz));
+    if (HMENU lista = ::GetMenu(Hwnd())) {
+        for (int i = 0; i < ::GetMenuItemCount(lista); ++i)
+            if (HMENU pod = ::GetSubMenu(lista, i)) NastavitStavPolozek(pod);
+        ::DrawMenuBar(Hwnd());
+    }
+}
+
+void OknoHlavni::ZobrazitMenu(UINT idMenu, POINT bod) {
+    Knihovna::WinApi::UnikatniMenu menu(MenuHlavnihoOkna::Vytvorit(idMenu));
+    if (!menu) return;
+    // Without the foreground the menu of a tray icon would not close when the user clicks elsewhere.
+    ::SetForegroundWindow(Hwnd());
+    ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, bod.x, bod.y, 0, Hwnd(), nullptr);
+    ::PostMessageW(Hwnd(), WM_NULL, 0, 0);
+}
+
+void OknoHlavni::PopisPrikazu(UINT prikaz) {
+    auto& app = Aplikace::Instance();
+    std::wstring text = prikaz ? app.Text(prikaz) : std::wstring();
+    if (text.empty()) text = Formatovat(app.Text(IdZdroju::kTextPripraven).c_str(), app.Produkt().c_str());
+    stav_.NastavitText(0, PrvniRadek(text));
+}
+
+void OknoHlavni::SpustitProces(const wchar_t* prepinac) {
+    wchar_t cesta[MAX_PATH * 2]{};
+    const DWORD delka = ::GetModuleFileNameW(nullptr, cesta, ARRAYSIZE(cesta));
+    if (delka == 0 || delka >= ARRAYSIZE(cesta)) Knihovna::WinApi::VyhoditPosledniChybu();
+    const auto vysledek = reinterpret_cast<INT_PTR>(::ShellExecuteW(Hwnd(), L"open", cesta, prepinac, nullptr, SW_SHOWNORMAL));
+    if (vysledek <= 32)
+        throw Knihovna::Chyba(E_FAIL, Formatovat(L"Program \"%s\" se nepodařilo spustit s parametrem \"%s\".", cesta,
+                                                 prepinac));
+}
+
+bool OknoHlavni::ProvestPrikaz(UINT prikaz) {
+    auto& app = Aplikace::Instance();
+    auto& kamery = app.Kamery();
+    const int vybrana = VybranaKamera();
+    if (prikaz >= Polozky::kPrvniKamera && prikaz < Polozky::kPrvniKamera + Polozky::kMaxKamerVMenu) {
+        PrepnoutKameru(static_cast<int>(prikaz - Polozky::kPrvniKamera));
+        return true;
+    }
+    if (prikaz >= kPrvniVychozi && prikaz <= kPosledniVychozi) {
+        // Only a running default camera with its video on takes them; otherwise they do nothing.
+        if (TervikOkno* kamera = BeziciVychoziKamera())
+            ::PostMessageW(kamera->Hwnd(), WM_COMMAND, PravidlaHlavnihoOkna::PrikazVychoziKamery(prikaz), 0);
+        return true;
+    }
+    if (PrikazNastroje(prikaz)) return true;
+    if (Polozky::NedostupnyPrikaz(prikaz)) return true;  // shown greyed; a key or the tray may still ask
+    if (otevrenDialog_ && (prikaz == IdZdroju::kPrikazEmailoveUcty || prikaz == IdZdroju::kPrikazFtpMista ||
+                           prikaz == kOAplikaci)) {
+        // One at a time: a second request brings the open one to the front.
+        if (HWND dialog = OtevrenyDialog(Hwnd())) ::SetForegroundWindow(dialog);
+        return true;
+    }
+    switch (prikaz) {
+    case IdZdroju::kPrikazKonec:
+        ::PostMessageW(Hwnd(), WM_CLOSE, 0, 0);
+        return true;
+    case IdZdroju::kPrikazPrepnoutKameru:
+        PrepnoutKameru(vybrana);
+        return true;
+    case kZapnoutVybranou:
+        if (Tervik* k = kamery.Kamera(vybrana); k && !k->Bezi()) PrepnoutKameru(vybrana);
+        return true;
+    case kVypnoutVybranou:
+        if (Tervik* k = kamery.Kamera(vybrana); k && k->Bezi()) PrepnoutKameru(vybrana);
+        return true;
     case IdZdroju::kPrikazNovaKamera: {
         const int nova = kamery.Pridat();
         if (nova >= 0) ObnovitSeznamKamer(nova);
@@ -98,42 +376,134 @@ bool OknoHlavni::ProvestPrikaz(UINT prikaz) {
     case IdZdroju::kPrikazKameraVProcesu:
         kamery.SpustitVeVlastnimProcesu(vybrana);
         return true;
+    case IdZdroju::kPrikazZobrazitOkno:
+    case IdZdroju::kPrikazSkrytOkno:
+        if (!::IsWindowVisible(Hwnd())) ZobrazitOkno();
+        else Minimalizovat();
+        return true;
     case IdZdroju::kPrikazEmailoveUcty:
-        Holvent::Email::DlgEmailUcty(Aplikace::Instance().Ucty(), Aplikace::Instance().Produkt()).Zobrazit(Hwnd());
-        return true;
     case IdZdroju::kPrikazFtpMista:
-        Holvent::Email::DlgFtpMista(Aplikace::Instance().FtpMista(), Aplikace::Instance().Produkt()).Zobrazit(Hwnd());
+    case kOAplikaci: {
+        otevrenDialog_ = true;
+        struct Konec {
+            bool& b;
+            ~Konec() { b = false; }
+        } konec{otevrenDialog_};
+        if (prikaz == IdZdroju::kPrikazEmailoveUcty)
+            Holvent::Email::DlgEmailUcty(app.Ucty(), app.Produkt()).Zobrazit(Hwnd());
+        else if (prikaz == IdZdroju::kPrikazFtpMista)
+            Holvent::Email::DlgFtpMista(app.FtpMista(), app.Produkt()).Zobrazit(Hwnd());
+        else {
+            const auto& v = app.Verze();
+            const std::wstring text = Formatovat(
+                L"%s\nVerze %u.%u.%u.%u\n\nSnímky, záznam videa a dohled z webových kamer a videozařízení.\n\n"
+                L"© Dunmar Holvent\n%s",
+                app.Produkt().c_str(), v[0], v[1], v[2], v[3], kAdresaWebu);
+            ::MessageBoxW(Hwnd(), text.c_str(), L"O aplikaci", MB_OK | MB_ICONINFORMATION);
+        }
         return true;
+    }
+    case kWeb:
+    case kPodpora:
+        ::ShellExecuteW(Hwnd(), L"open", prikaz == kWeb ? kAdresaWebu : kAdresaPodpory, nullptr, nullptr, SW_SHOWNORMAL);
+        return true;
+    case kProcesEditor: SpustitProces(L"-eo"); return true;
+    case kProcesPrehravac: SpustitProces(L"-pv"); return true;
+    case kProcesFtp: SpustitProces(L"-fp"); return true;
+    case kProcesOvladac: SpustitProces(L"-so"); return true;
     }
     return false;
 }
 
-void OknoHlavni::PrepnoutKameru(int index) {
-    Tervik* kamera = Aplikace::Instance().Kamery().Kamera(index);
-    if (!kamera) return;
-    if (kamera->Bezi()) kamera->Zastavit();
-    else kamera->Spustit();
-    if (seznamKamer_) ::InvalidateRect(seznamKamer_, nullptr, TRUE);
+// --------------------------------------------------------------------------------- tray and hiding
+
+bool OknoHlavni::SkrytyRezim() const {
+    auto& app = Aplikace::Instance();
+    const HorkaKlavesa* zobrazit = app.Nastaveni().horkeKlavesy.Najit(IdZdroju::kPrikazZobrazitOkno);
+    return PravidlaHlavnihoOkna::SkrytyRezim(app.RezimZprav_() == RezimZprav::Skryty, app.Nastaveni().skrytyRezim,
+                                             zobrazit && zobrazit->klavesa != 0);
 }
 
-void OknoHlavni::KreslitKameru(const DRAWITEMSTRUCT& p) {
-    if (p.itemID == static_cast<UINT>(-1)) return;
-    const Tervik* kamera = Aplikace::Instance().Kamery().Kamera(static_cast<int>(p.itemID));
-    const bool vybrana = (p.itemState & ODS_SELECTED) != 0;
-    ::FillRect(p.hDC, &p.rcItem, ::GetSysColorBrush(vybrana ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    if (kamera) {
-        HGDIOBJ puvodni = ::SelectObject(p.hDC, kamera->JeVychoziKamera() && tucnePismo_ ? tucnePismo_ : pismo_);
-        ::SetBkMode(p.hDC, TRANSPARENT);
-        ::SetTextColor(p.hDC, ::GetSysColor(vybrana ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-        RECT r = p.rcItem;
-        r.left += 4;
-        // A running camera is marked until the list gets its icons.
-        const std::wstring text = kamera->Bezi() ? kamera->Jmeno() + L"  (zapnuta)" : kamera->Jmeno();
-        ::DrawTextW(p.hDC, text.c_str(), static_cast<int>(text.size()), &r,
-                    DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-        ::SelectObject(p.hDC, puvodni);
+void OknoHlavni::VytvoritIkonu() {
+    auto& app = Aplikace::Instance();
+    ikona_.Odebrat();
+    if (SkrytyRezim()) return;
+    ikona_.NastavitZvuk(app.Nastaveni().zvuk);
+    const std::wstring tip = PravidlaHlavnihoOkna::TipIkony(app.Produkt(), app.Uzivatel(), app.Pocitac(), app.IpAdresa());
+    if (!ikona_.Zobrazit(app.MalaIkona(), tip))
+        app.HlasitChybuCom(IdZdroju::kTextIkonaNevytvorena,
+                           Knihovna::Chyba(HRESULT_FROM_WIN32(::GetLastError() ? ::GetLastError() : ERROR_GEN_FAILURE)));
+}
+
+void OknoHlavni::OdebratIkonu() { ikona_.Odebrat(); }
+
+void OknoHlavni::Minimalizovat() { ::SendMessageW(Hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0); }
+
+void OknoHlavni::ZobrazitOkno() {
+    ::ShowWindow(Hwnd(), SW_SHOW);
+    if (::IsIconic(Hwnd())) ::ShowWindow(Hwnd(), SW_RESTORE);
+    ::SetForegroundWindow(Hwnd());
+    // With "only when minimised" the icon goes when the window is back.
+    if (Aplikace::Instance().Nastaveni().oznamovaciIkona == 1) OdebratIkonu();
+}
+
+void OknoHlavni::PrikazIkony(LPARAM udalost) {
+    switch (static_cast<UINT>(udalost)) {
+    case WM_RBUTTONUP:
+    case WM_CONTEXTMENU: {
+        POINT bod{};
+        ::GetCursorPos(&bod);
+        ZobrazitMenu(Polozky::kMenuIkony, bod);
+        break;
     }
-    if (p.itemState & ODS_FOCUS) ::DrawFocusRect(p.hDC, &p.rcItem);
+    case WM_LBUTTONUP:
+        if (!::IsWindowVisible(Hwnd()) || ::IsIconic(Hwnd())) ZobrazitOkno();
+        else Minimalizovat();
+        break;
+    }
+}
+
+void OknoHlavni::PredNastavenimAplikace() { OdregistrovatKlavesy(); }
+
+void OknoHlavni::PoNastaveniAplikace() {
+    auto& app = Aplikace::Instance();
+    std::vector<Knihovna::Chyba> chyby;
+    app.Nastaveni().horkeKlavesy.Nacist(app.Registr(), kKorenRegistru, chyby);
+    if (!chyby.empty()) app.HlasitChybuCom(IdZdroju::kTextChybaNacteniKonfigurace, chyby.front());
+    RegistrovatKlavesy();
+    if (!::SetPriorityClass(::GetCurrentProcess(), app.Nastaveni().processPriority))
+        app.HlasitChybuCom(IdZdroju::kTextChybaNacteniKonfigurace,
+                           Knihovna::Chyba(HRESULT_FROM_WIN32(::GetLastError()),
+                                           Formatovat(L"Prioritu procesu 0x%X nelze nastavit.",
+                                                      app.Nastaveni().processPriority)));
+    using PravidlaHlavnihoOkna::ZmenaIkony;
+    switch (PravidlaHlavnihoOkna::IkonaPoNastaveni(app.Nastaveni().oznamovaciIkona, SkrytyRezim(),
+                                                   ::IsWindowVisible(Hwnd()) != FALSE, ikona_.Existuje())) {
+    case ZmenaIkony::Vytvorit: VytvoritIkonu(); break;
+    case ZmenaIkony::Odebrat: OdebratIkonu(); break;
+    case ZmenaIkony::Ponechat: break;
+    }
+}
+
+// ------------------------------------------------------------------------------------------- closing
+
+void OknoHlavni::Zavrit(bool konecRelace) {
+    auto& app = Aplikace::Instance();
+    if (zavira_) return;
+    if (!konecRelace && otevrenDialog_) {
+        // A modal dialog of this window runs its loop below us: it is closed first.
+        ::MessageBeep(MB_ICONEXCLAMATION);
+        if (HWND dialog = OtevrenyDialog(Hwnd())) ::SetForegroundWindow(dialog);
+        return;
+    }
+    zavira_ = true;
+    ZastavitNastrojePredKamerami();
+    OdregistrovatKlavesy();
+    // Every camera closes in its own order (settings, counters and placement saved).
+    for (int i = 0; i < app.Kamery().Pocet(); ++i) app.Kamery().Kamera(i)->Zastavit();
+    ZastavitNastrojePoKamerach();
+    OdebratIkonu();
+    OknoAplikace::ZpracovatZpravu(WM_CLOSE, 0, 0);  // placement saved, window destroyed
 }
 
 void OknoHlavni::NeosetrenaChyba(const Knihovna::Chyba& chyba) {
@@ -141,59 +511,102 @@ void OknoHlavni::NeosetrenaChyba(const Knihovna::Chyba& chyba) {
     app.ZobrazitChybu(TextyZprav::Chyba(L"Požadovanou akci se nepodařilo provést", app.PopisChybyCom(chyba)));
 }
 
+// ------------------------------------------------------------------------------------------ messages
+
 LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     auto& app = Aplikace::Instance();
     switch (zprava) {
-    case WM_CREATE: {
-        pismo_ = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-        LOGFONTW lf{};
-        if (::GetObjectW(pismo_, sizeof lf, &lf) == sizeof lf) {
-            lf.lfWeight = FW_BOLD;
-            tucnePismo_ = ::CreateFontIndirectW(&lf);
-        }
-        seznamKamer_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-                                         WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT |
-                                             LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
-                                         0, 0,
-                                         0, 0, Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdSeznamuKamer)),
-                                         ::GetModuleHandleW(nullptr), nullptr);
-        if (seznamKamer_) ::SendMessageW(seznamKamer_, WM_SETFONT, reinterpret_cast<WPARAM>(pismo_), FALSE);
-        return seznamKamer_ ? 0 : -1;
-    }
+    case WM_CREATE:
+        VytvoritOvladace();
+        return 0;
     case WM_SIZE:
-        RozmistitOvladace(LOWORD(lp), HIWORD(lp));
+        RozmistitOvladace();
         return 0;
     case WM_COMMAND:
-        if (LOWORD(wp) == kIdSeznamuKamer) {
+        if (LOWORD(wp) == kIdSeznamuKamer && reinterpret_cast<HWND>(lp) == seznamKamer_) {
             if (HIWORD(wp) == LBN_DBLCLK) PrepnoutKameru(VybranaKamera());
+            else if (HIWORD(wp) == LBN_SELCHANGE) ObnovitPrikazy();
             return 0;
         }
-        if (lp == 0 && ProvestPrikaz(LOWORD(wp))) return 0;
+        // Menus, accelerators, the thumbnail buttons (THBN_CLICKED) and posted commands.
+        if ((lp == 0 || HIWORD(wp) == THBN_CLICKED) && ProvestPrikaz(LOWORD(wp))) return 0;
         break;
-    case WM_VKEYTOITEM: {
+    case WM_VKEYTOITEM:
         if (reinterpret_cast<HWND>(lp) != seznamKamer_) return -1;
-        const UINT prikaz = PravidlaHlavnihoOkna::PrikazKlavesy(LOWORD(wp), ::GetKeyState(VK_CONTROL) < 0);
-        if (prikaz == IdZdroju::kPrikazPrepnoutKameru) {
-            PrepnoutKameru(VybranaKamera());
-            return -2;
-        }
-        // F4 opens the application settings once they exist; until then the key does nothing.
-        if (prikaz != 0 && prikaz != IdZdroju::kPrikazPredvolby && ProvestPrikaz(prikaz)) return -2;
-        return -1;
-    }
-    case Aplikace::kZpravaObnovit:
-        if (seznamKamer_) ::InvalidateRect(seznamKamer_, nullptr, TRUE);
+        return ::SendMessageW(Hwnd(), kZpravaKlavesa, LOWORD(wp), 0) ? -2 : -1;
+    case kZpravaKlavesa:
+        return ZpracovatKlavesu(static_cast<UINT>(wp)) ? 1 : 0;
+    case WM_HOTKEY:
+        // The hotkey id is the command.
+        ::PostMessageW(Hwnd(), WM_COMMAND, static_cast<WPARAM>(wp & 0xFFFF), 0);
         return 0;
+    case WM_NOTIFY: {
+        LRESULT vysledek = 0;
+        if (panel_.ZpracovatNotifikaci(reinterpret_cast<const NMHDR*>(lp), vysledek, [this](int prikaz, POINT bod) {
+                for (const Polozky::Tlacitko& t : Polozky::Panel())
+                    if (static_cast<int>(t.prikaz) == prikaz && t.rozbalit) ZobrazitMenu(t.rozbalit, bod);
+            }))
+            return vysledek;
+        break;
+    }
+    case WM_CONTEXTMENU: {
+        POINT bod{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+        if (reinterpret_cast<HWND>(wp) == seznamKamer_) {
+            if (lp == -1) {
+                // From the keyboard: at the selected item.
+                RECT r{};
+                ::SendMessageW(seznamKamer_, LB_GETITEMRECT, std::max(0, VybranaKamera()), reinterpret_cast<LPARAM>(&r));
+                bod = {r.left + 10, r.bottom};
+                ::ClientToScreen(seznamKamer_, &bod);
+            } else {
+                // The item under the mouse becomes the selected camera.
+                POINT v = bod;
+                ::ScreenToClient(seznamKamer_, &v);
+                const LRESULT i = ::SendMessageW(seznamKamer_, LB_ITEMFROMPOINT, 0, MAKELPARAM(v.x, v.y));
+                if (HIWORD(i) == 0) ::SendMessageW(seznamKamer_, LB_SETCURSEL, LOWORD(i), 0);
+            }
+            ZobrazitMenu(Polozky::kMenuKamery, bod);
+        } else {
+            if (lp == -1) ::GetCursorPos(&bod);
+            ZobrazitMenu(Polozky::kMenuIkony, bod);
+        }
+        return 0;
+    }
+    case WM_INITMENUPOPUP: {
+        HMENU menu = reinterpret_cast<HMENU>(wp);
+        // The camera submenu of the tray menu is the one whose first item is a camera or the empty note.
+        const UINT prvni = MenuHlavnihoOkna::PrikazPolozky(menu, 0);
+        if (prvni >= Polozky::kPrvniKamera || (::GetMenuItemCount(menu) == 1 && prvni == 0))
+            MenuHlavnihoOkna::NaplnitKamery(menu);
+        else
+            NastavitStavPolozek(menu);
+        return 0;
+    }
+    case WM_MENUSELECT: {
+        const UINT priznaky = HIWORD(wp);
+        if (priznaky == 0xFFFF && lp == 0) PopisPrikazu(0);  // the menu closed
+        else if (priznaky & MF_POPUP) PopisPrikazu(MenuHlavnihoOkna::PrikazPolozky(reinterpret_cast<HMENU>(lp), LOWORD(wp)));
+        else if (!(priznaky & MF_SEPARATOR)) PopisPrikazu(LOWORD(wp) >= Polozky::kPrvniKamera ? 40011 : LOWORD(wp));
+        return 0;
+    }
+    case kZpravaIkony:
+        PrikazIkony(lp);
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wp & 0xFFF0) == SC_MINIMIZE) {
+            const std::uint32_t volba = app.Nastaveni().oznamovaciIkona;
+            const bool skryty = SkrytyRezim();
+            if (PravidlaHlavnihoOkna::IkonaPriMinimalizaci(volba, skryty) && !ikona_.Existuje()) VytvoritIkonu();
+            ::DefWindowProcW(Hwnd(), zprava, wp, lp);
+            // Without any icon a hidden window could not come back: it stays minimised on the taskbar.
+            if (PravidlaHlavnihoOkna::SkrytPriMinimalizaci(volba, skryty)) ::ShowWindow(Hwnd(), SW_HIDE);
+            return 0;
+        }
+        break;
     case WM_MEASUREITEM: {
         auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
         if (m->CtlType != ODT_LISTBOX) break;
-        TEXTMETRICW tm{};
-        HDC dc = ::GetDC(Hwnd());
-        HGDIOBJ puvodni = ::SelectObject(dc, tucnePismo_ ? tucnePismo_ : pismo_);
-        ::GetTextMetricsW(dc, &tm);
-        ::SelectObject(dc, puvodni);
-        ::ReleaseDC(Hwnd(), dc);
-        m->itemHeight = static_cast<UINT>(tm.tmHeight + 6);
+        m->itemHeight = kVyskaPolozky;
         return TRUE;
     }
     case WM_DRAWITEM: {
@@ -208,25 +621,53 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     case WM_QUERYENDSESSION:
         return 1;
     case WM_ENDSESSION:
-        if (wp) ::PostMessageW(Hwnd(), WM_CLOSE, 0, 0);
+        // Windows may end the process as soon as this returns: everything is closed and saved before.
+        if (wp) Zavrit(true);
         return 0;
-    case WM_SYSCOMMAND:
-        if ((wp & 0xFFF0) == SC_MINIMIZE) {
-            // Without the tray icon a minimised window stays on the taskbar.
-            break;
-        }
-        break;
+    case WM_CLOSE:
+        Zavrit(false);
+        return 0;
     case Aplikace::kZpravaPoSpusteni:
         app.PoSpusteni(Hwnd());
+        ObnovitPrikazy();
+        return 0;
+    case Aplikace::kZpravaObnovit:
+    case kZpravaStavNastroju:
+        if (zprava == kZpravaStavNastroju) UklidNastroju();
+        if (seznamKamer_) ::InvalidateRect(seznamKamer_, nullptr, TRUE);
+        ObnovitPrikazy();
         return 0;
     case WM_DESTROY:
-        // Every camera closes in its own order (settings, counters and placement saved) before the loop ends.
-        for (int i = 0; i < app.Kamery().Pocet(); ++i) app.Kamery().Kamera(i)->Zastavit();
         seznamKamer_ = nullptr;
         if (tucnePismo_) ::DeleteObject(tucnePismo_);
         tucnePismo_ = nullptr;
+        panelUloh_.Reset();
         ::PostQuitMessage(0);
+        return 0;
+    }
+    if (zprava != 0 && zprava == zpravaTlacitkaUlohy_) {
+        PridatTlacitkaNahledu();
+        return 0;
+    }
+    if (zprava != 0 && zprava == zpravaRestartuShellu_) {
+        ikona_.ObnovitPoRestartuShellu();
         return 0;
     }
     return OknoAplikace::ZpracovatZpravu(zprava, wp, lp);
 }
+
+// ------------------------------------------------------------------------------ tools and hotkeys
+
+bool OknoHlavni::NastrojBezi(UINT) const { return false; }
+
+bool OknoHlavni::PrikazNastroje(UINT) { return false; }
+
+void OknoHlavni::UklidNastroju() {}
+
+void OknoHlavni::ZastavitNastrojePredKamerami() {}
+
+void OknoHlavni::ZastavitNastrojePoKamerach() {}
+
+void OknoHlavni::RegistrovatKlavesy() {}
+
+void OknoHlavni::OdregistrovatKlavesy() {}

@@ -1,33 +1,100 @@
 #pragma once
 
-#include "app/win/OknoAplikace.h"
+#include <shobjidl.h>
+#include <wrl/client.h>
 
-// The window of the full application: the camera list box, for now without menus, toolbar
-// and tray icon. Its destruction ends the message loop.
+#include "app/win/OknoAplikace.h"
+#include "knihovna/win/IkonaOznamovaciOblasti.h"
+#include "knihovna/win/PanelNastroju.h"
+#include "knihovna/win/StavovyRadek.h"
+
+class TervikOkno;
+
+// The window of the full application: the camera list with its menus, toolbar, status bar, the tray
+// icon, the global hotkeys and the taskbar thumbnail buttons. Its destruction ends the message loop.
 class OknoHlavni final : public OknoAplikace {
 public:
     OknoHlavni() : OknoAplikace(COLOR_BTNFACE) {}
     static constexpr const wchar_t* kTrida = L"RTervik4";
     static constexpr int kIdSeznamuKamer = 1048;
+    static constexpr UINT kZpravaKlavesa = 0x8006;       // a key of the camera list, wParam = virtual key
+    static constexpr UINT kZpravaIkony = 0x87D1;         // the tray icon's callback
+    static constexpr UINT kZpravaStavNastroju = 0x8013;  // a tool started or ended
+    static constexpr UINT kIdIkony = 1;
 
     void Vytvorit();
     // Fills the camera list box from the camera list and selects the item (the first when out of range).
     void ObnovitSeznamKamer(int vyber);
+    // Around the application settings dialog: the hotkeys are released before it opens; after it closed
+    // they are read again from the registry and registered, the process priority is applied and the tray
+    // icon follows "oznamovaciIkona".
+    void PredNastavenimAplikace();
+    void PoNastaveniAplikace();
+    // The tray icon, for the balloons of other parts; null when there is none.
+    Knihovna::WinApi::IkonaOznamovaciOblasti* Ikona() { return ikona_.Existuje() ? &ikona_ : nullptr; }
 
 protected:
     LRESULT ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) override;
     void NeosetrenaChyba(const Knihovna::Chyba& chyba) override;
 
 private:
-    void RozmistitOvladace(int sirka, int vyska);
-    // The camera list commands; false for a command this window does not know.
+    void VytvoritOvladace();
+    void RozmistitOvladace();
+    // The commands; false for a command this window does not know.
     bool ProvestPrikaz(UINT prikaz);
+    // A key forwarded from the camera list; true when it did something.
+    bool ZpracovatKlavesu(UINT vk);
     int VybranaKamera() const;
     void KreslitKameru(const DRAWITEMSTRUCT& polozka);
-    // Double click or Enter on a camera: starts it in its window, or closes the running one.
+    // Starts the camera in its window, or closes the running one.
     void PrepnoutKameru(int index);
+    // The default camera's window when it runs with its video on, else null.
+    TervikOkno* BeziciVychoziKamera() const;
+
+    // Menu item states, the toolbar and the status bar after a change.
+    void ObnovitPrikazy();
+    void NastavitStavPolozek(HMENU menu);
+    bool PrikazPovolen(UINT prikaz) const;
+    bool PrikazZaskrtnut(UINT prikaz) const;
+    void ZobrazitMenu(UINT idMenu, POINT bod);
+    void PopisPrikazu(UINT prikaz);
+
+    // Tray icon and hiding.
+    bool SkrytyRezim() const;
+    void VytvoritIkonu();
+    void OdebratIkonu();
+    void Minimalizovat();
+    void ZobrazitOkno();
+    void PrikazIkony(LPARAM udalost);
+
+    // The closing order; konecRelace when Windows ends the session (no question, nothing refused).
+    void Zavrit(bool konecRelace);
+    void PridatTlacitkaNahledu();
+
+    // Tools: false when the command is not a tool's.
+    bool PrikazNastroje(UINT prikaz);
+    bool NastrojBezi(UINT prikaz) const;
+    // After a tool's thread reported its end.
+    void UklidNastroju();
+    // The closing order: the slideshow and the network controller go before the cameras, the other tools after.
+    void ZastavitNastrojePredKamerami();
+    void ZastavitNastrojePoKamerach();
+    void SpustitProces(const wchar_t* prepinac);
+    void RegistrovatKlavesy();
+    void OdregistrovatKlavesy();
+
+    static LRESULT CALLBACK ProceduraSeznamu(HWND hwnd, UINT zprava, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                             DWORD_PTR data);
 
     HWND seznamKamer_ = nullptr;
     HFONT pismo_ = nullptr;
     HFONT tucnePismo_ = nullptr;  // the default camera's item
+    Knihovna::WinApi::PanelNastroju panel_;
+    Knihovna::WinApi::StavovyRadek stav_;
+    Knihovna::WinApi::IkonaOznamovaciOblasti ikona_;
+    Microsoft::WRL::ComPtr<ITaskbarList3> panelUloh_;
+    UINT zpravaTlacitkaUlohy_ = 0;
+    UINT zpravaRestartuShellu_ = 0;
+    bool zavira_ = false;
+    bool otevrenDialog_ = false;  // one of the modal dialogs (accounts, places, about) is open
 };

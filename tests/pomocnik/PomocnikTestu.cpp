@@ -46,11 +46,14 @@ void Vypsat(const std::wstring& text) {
     std::fflush(stdout);
 }
 
+// A class written as "?class" is also found while its window is hidden.
 HWND Cekat(const wchar_t* trida, const wchar_t* titulek, DWORD ms) {
+    const bool iSkryte = trida && trida[0] == L'?';
+    if (iSkryte) ++trida;
     const DWORD start = ::GetTickCount();
     for (;;) {
         HWND h = ::FindWindowW(trida, titulek);
-        if (h && ::IsWindowVisible(h)) return h;
+        if (h && (iSkryte || ::IsWindowVisible(h))) return h;
         if (::GetTickCount() - start > ms) return nullptr;
         ::Sleep(50);
     }
@@ -192,6 +195,51 @@ int wmain(int argc, wchar_t** argv) {
         std::swprintf(buf, 64, L"kod=0x%08lX", kod);
         Vypsat(r == WAIT_TIMEOUT ? L"casovy-limit" : buf);
         return r == WAIT_TIMEOUT ? 1 : 0;
+    }
+    if (prikaz == L"seznam" && argc >= 6) {
+        // The items of a window's list box, one a line, the selected one marked with "*".
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[5], nullptr, 10));
+        HWND seznam = h ? ::GetDlgItem(h, static_cast<int>(std::wcstoul(argv[4], nullptr, 10))) : nullptr;
+        if (!seznam) return 1;
+        const LRESULT pocet = ::SendMessageW(seznam, LB_GETCOUNT, 0, 0);
+        const LRESULT vyber = ::SendMessageW(seznam, LB_GETCURSEL, 0, 0);
+        for (LRESULT i = 0; i < pocet; ++i) {
+            wchar_t buf[512] = {};
+            if (::SendMessageW(seznam, LB_GETTEXTLEN, i, 0) < 512) ::SendMessageW(seznam, LB_GETTEXT, i, reinterpret_cast<LPARAM>(buf));
+            Vypsat(std::wstring(i == vyber ? L"*" : L"") + buf);
+        }
+        return 0;
+    }
+    if (prikaz == L"dvojklik" && argc >= 7) {
+        // Selects a list box item and tells the parent of a double click on it.
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[6], nullptr, 10));
+        const int id = static_cast<int>(std::wcstoul(argv[4], nullptr, 10));
+        HWND seznam = h ? ::GetDlgItem(h, id) : nullptr;
+        if (!seznam) return 1;
+        ::SendMessageW(seznam, LB_SETCURSEL, std::wcstoul(argv[5], nullptr, 10), 0);
+        ::PostMessageW(h, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK), reinterpret_cast<LPARAM>(seznam));
+        return 0;
+    }
+    if (prikaz == L"stav-okna" && argc >= 5) {
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[4], nullptr, 10));
+        if (!h) return 1;
+        wchar_t buf[64];
+        std::swprintf(buf, 64, L"viditelne=%d minimalizovane=%d", ::IsWindowVisible(h) ? 1 : 0, ::IsIconic(h) ? 1 : 0);
+        Vypsat(buf);
+        return 0;
+    }
+    if (prikaz == L"okna") {
+        // Every top-level window: class|title|visible.
+        ::EnumWindows(
+            [](HWND h, LPARAM) -> BOOL {
+                wchar_t trida[256] = {}, titulek[256] = {};
+                ::GetClassNameW(h, trida, 256);
+                ::GetWindowTextW(h, titulek, 256);
+                Vypsat(std::wstring(trida) + L"|" + titulek + L"|" + (::IsWindowVisible(h) ? L"1" : L"0"));
+                return TRUE;
+            },
+            0);
+        return 0;
     }
     if (prikaz == L"kamera" && argc >= 4) {
         try {

@@ -1,0 +1,159 @@
+"""The main window of the real Tervik.exe under Wine: the camera list, starting and stopping cameras,
+minimising with and without the tray icon, the default camera's commands, and closing."""
+import os
+import subprocess
+import time
+import unittest
+
+import tervik_proces as t
+
+HLAVNI = 'RTervik4'
+RAMEC_KAMERY = 'Tervik4Tervik'
+ID_SEZNAMU = 1048
+KAMERY = t.KOREN + r'\Kamery'
+
+
+def pockat_na(podminka, sekundy=60):
+    konec = time.time() + sekundy
+    while time.time() < konec:
+        hodnota = podminka()
+        if hodnota:
+            return hodnota
+        time.sleep(0.3)
+    return podminka()
+
+
+def seznam():
+    rc, vystup = t.pomocnik('seznam', HLAVNI, '-', ID_SEZNAMU, 30000)
+    return vystup.split('\n') if rc == 0 and vystup else []
+
+
+def okna_kamer():
+    """Titles of the visible camera windows."""
+    rc, vystup = t.pomocnik('okna')
+    return sorted(r.split('|')[1] for r in vystup.split('\n') if r.startswith(RAMEC_KAMERY + '|') and r.endswith('|1'))
+
+
+def stav_hlavniho():
+    rc, vystup = t.pomocnik('stav-okna', '?' + HLAVNI, '-', 30000)
+    return vystup if rc == 0 else ''
+
+
+def ulozit_kameru(jmeno, video=True, po_spusteni=False):
+    """A camera on the test camera with automatic disk snapshots off; it does not start with the application
+    unless asked."""
+    rc, slozka = t.pomocnik('kamera', jmeno, 3600000, 1, 1 if video else 0)
+    assert rc == 0, slozka
+    t.zapsat_hodnotu('Kamery\\' + jmeno, 'poSpusteni', 'REG_DWORD', 1 if po_spusteni else 0)
+    t.zapsat_hodnotu('Kamery\\' + jmeno + '\\Po spusteni', 'snimkyDisk', 'REG_DWORD', 0)
+    return slozka.split('\n')[-1]
+
+
+def snimky(slozka_windows):
+    slozka = slozka_windows
+    if slozka.startswith('C:\\'):
+        slozka = os.path.join(t.PREFIX, 'drive_c', *slozka[3:].split('\\'))
+    if not os.path.isdir(slozka):
+        return []
+    return sorted(f for f in os.listdir(slozka) if f.lower().endswith('.jpg'))
+
+
+@unittest.skipUnless(os.environ.get('DISPLAY'), 'needs a display (Xvfb)')
+class HlavniOkno(unittest.TestCase):
+    def setUp(self):
+        t.smazat_nastaveni()
+        self.procesy = []
+
+    def tearDown(self):
+        for p in self.procesy:
+            if p.poll() is None:
+                t.pomocnik('zavrit-okno', '?' + HLAVNI, '-', 2000)
+            if t.pockat(p, 30) is None:
+                print('Tervik did not end:', p.chyby.decode('utf-8', 'replace')[-2000:])
+        t.smazat_nastaveni()
+
+    def spustit(self, *argumenty):
+        p = t.na_pozadi(t.TERVIK, *argumenty)
+        self.procesy.append(p)
+        self.assertEqual(t.pomocnik('cekat-okno', HLAVNI, '-', 30000)[0], 0)
+        return p
+
+    def zavrit(self, p):
+        self.assertEqual(t.pomocnik('zavrit-okno', HLAVNI, '-', 10000)[0], 0)
+        self.assertEqual(t.pockat(p), 0)
+
+    def test_seznam_razeny_prepinani_kamer_a_zavreni_vsech(self):
+        for jmeno in ('cesta', 'Brána', 'alej'):
+            ulozit_kameru(jmeno)
+        t.zapsat_hodnotu('', 'vychoziTervik', 'REG_SZ', 'Brána')
+        t.zapsat_hodnotu('', 'oznamovaciIkona', 'REG_DWORD', 1)
+        p = self.spustit()
+        # Sorted without regard to case; the default camera is the selected one.
+        self.assertEqual(pockat_na(lambda: seznam() if len(seznam()) == 3 else None), ['alej', '*Brána', 'cesta'])
+        self.assertEqual(okna_kamer(), [])
+        # 40011 toggles the selected camera, a double click the clicked one.
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40011, 10000)[0], 0)
+        self.assertEqual(pockat_na(okna_kamer), ['Brána - Připraven'])
+        self.assertEqual(t.pomocnik('dvojklik', HLAVNI, '-', ID_SEZNAMU, 0, 10000)[0], 0)
+        self.assertEqual(pockat_na(lambda: okna_kamer() if len(okna_kamer()) == 2 else None),
+                         ['Brána - Připraven', 'alej - Připraven'])
+        self.assertEqual(t.pomocnik('dvojklik', HLAVNI, '-', ID_SEZNAMU, 0, 10000)[0], 0)
+        self.assertEqual(pockat_na(lambda: okna_kamer() if len(okna_kamer()) == 1 else None), ['Brána - Připraven'])
+        self.assertEqual(t.pomocnik('dvojklik', HLAVNI, '-', ID_SEZNAMU, 0, 10000)[0], 0)
+        self.assertEqual(pockat_na(lambda: okna_kamer() if len(okna_kamer()) == 2 else None),
+                         ['Brána - Připraven', 'alej - Připraven'])
+        if subprocess.run(['which', 'import'], capture_output=True).returncode == 0:
+            subprocess.run(['import', '-window', 'root', os.path.join(t.BUILD, 'hlavni-okno.png')],
+                           capture_output=True, timeout=30)
+        # Closing the main window closes every camera window and ends the process with 0.
+        self.zavrit(p)
+        self.assertEqual(okna_kamer(), [])
+
+    def test_minimalizace_bez_ikony_zustane_na_liste_a_jde_obnovit(self):
+        ulozit_kameru('Dvůr')  # with no camera at all the start would ask for a default list
+        t.zapsat_hodnotu('', 'oznamovaciIkona', 'REG_DWORD', 0)
+        p = self.spustit()
+        self.assertEqual(t.pomocnik('zprava', HLAVNI, '-', 0x0112, 0xF020, 0, 10000)[0], 0)  # SC_MINIMIZE
+        self.assertEqual(pockat_na(lambda: stav_hlavniho() == 'viditelne=1 minimalizovane=1'), True)
+        # Restored again (the taskbar button's SC_RESTORE).
+        self.assertEqual(t.pomocnik('zprava', HLAVNI, '-', 0x0112, 0xF120, 0, 10000)[0], 0)
+        self.assertEqual(pockat_na(lambda: stav_hlavniho() == 'viditelne=1 minimalizovane=0'), True)
+        self.zavrit(p)
+
+    def test_minimalizace_s_ikonou_skryje_okno_a_ikona_ho_vrati(self):
+        ulozit_kameru('Dvůr')
+        t.zapsat_hodnotu('', 'oznamovaciIkona', 'REG_DWORD', 2)
+        p = self.spustit()
+        self.assertEqual(t.pomocnik('zprava', HLAVNI, '-', 0x0112, 0xF020, 0, 10000)[0], 0)
+        self.assertEqual(pockat_na(lambda: stav_hlavniho().startswith('viditelne=0')), True)
+        # A left click on the tray icon (its callback with WM_LBUTTONUP) shows the window again.
+        self.assertEqual(t.pomocnik('zprava', '?' + HLAVNI, '-', 0x87D1, 1, 0x0202, 10000)[0], 0)
+        self.assertEqual(pockat_na(lambda: stav_hlavniho() == 'viditelne=1 minimalizovane=0'), True)
+        # 40019 hides it, 40017 brings it back.
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40019, 10000)[0], 0)
+        self.assertEqual(pockat_na(lambda: stav_hlavniho().startswith('viditelne=0')), True)
+        self.assertEqual(t.pomocnik('prikaz', '?' + HLAVNI, '-', 40017, 10000)[0], 0)
+        self.assertEqual(pockat_na(lambda: stav_hlavniho() == 'viditelne=1 minimalizovane=0'), True)
+        self.zavrit(p)
+
+    def test_prikaz_vychozi_kamery_jen_kdyz_bezi_s_videem(self):
+        slozka = ulozit_kameru('Dvůr')
+        t.zapsat_hodnotu('', 'oznamovaciIkona', 'REG_DWORD', 1)
+        p = self.spustit()
+        self.assertEqual(pockat_na(seznam), ['*Dvůr'])
+        # Off: 40117 does nothing.
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40117, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40117, 10000)[0], 0)
+        self.assertEqual(okna_kamer(), [])
+        pred = snimky(slozka)
+        # Running with its video on (the after-start switch): 40117 saves a snapshot to disk.
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40011, 10000)[0], 0)
+        self.assertEqual(pockat_na(okna_kamer), ['Dvůr - Připraven'])
+        self.assertTrue(pockat_na(lambda: t.pomocnik('prikaz', HLAVNI, '-', 40117, 10000)[0] == 0 and
+                                  len(snimky(slozka)) > len(pred), 60))
+        self.zavrit(p)
+        self.assertEqual(okna_kamer(), [])
+
+
+if __name__ == '__main__':
+    unittest.main()
