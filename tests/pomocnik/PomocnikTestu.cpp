@@ -18,6 +18,9 @@
 //                                                        application, video on (VIDEO 0: off) and automatic disk
 //                                                        snapshots after start; made the default camera. Prints
 //                                                        the snapshot folder.
+//   PomocnikTestu drzet-klavesu MOD VK MS                holds the global hotkey (RegisterHotKey modifiers, virtual
+//                                                        key) for this process: prints "drzim", or "chyba=N" and
+//                                                        exits 1; then keeps it until its stdin ends or MS pass
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
@@ -99,9 +102,36 @@ int UlozitKameru(const std::wstring& jmeno, std::uint32_t interval, std::size_t 
 
 }  // namespace
 
+static int DrzetKlavesu(UINT modifikatory, UINT klavesa, DWORD ms) {
+    if (!::RegisterHotKey(nullptr, 1, modifikatory, klavesa)) {
+        Vypsat(L"chyba=" + std::to_wstring(::GetLastError()));
+        return 1;
+    }
+    Vypsat(L"drzim");
+    // The harness ends the wait by closing our stdin; the time-out only guards against a lost harness.
+    HANDLE vstup = ::GetStdHandle(STD_INPUT_HANDLE);
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        DWORD kDispozici = 0;
+        if (!::PeekNamedPipe(vstup, nullptr, 0, nullptr, &kDispozici, nullptr)) break;  // the writer closed it
+        if (kDispozici > 0) {
+            char buf[64];
+            DWORD precteno = 0;
+            if (!::ReadFile(vstup, buf, sizeof buf, &precteno, nullptr) || precteno == 0) break;
+        }
+        if (::GetTickCount() - start > ms) break;
+        ::Sleep(20);
+    }
+    ::UnregisterHotKey(nullptr, 1);
+    return 0;
+}
+
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return 2;
     const std::wstring prikaz = argv[1];
+    if (prikaz == L"drzet-klavesu" && argc >= 5)
+        return DrzetKlavesu(std::wcstoul(argv[2], nullptr, 0), std::wcstoul(argv[3], nullptr, 0),
+                            std::wcstoul(argv[4], nullptr, 10));
     if (prikaz == L"cekat-okno" && argc >= 5) {
         HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[4], nullptr, 10));
         if (!h) return 1;

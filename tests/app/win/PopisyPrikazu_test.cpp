@@ -1,0 +1,98 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/PrikazyHlavnihoOkna.h"
+#include "app/SeznamHorkychKlaves.h"
+#include "app/win/RegistraceHorkychKlaves.h"
+#include "knihovna/win/Zdroje.h"
+
+namespace {
+
+// The product itself, beside this test program, loaded for its resources only.
+class ZdrojeProduktu {
+public:
+    ZdrojeProduktu() {
+        std::wstring cesta = Knihovna::WinApi::CestaModulu(nullptr);
+        cesta = cesta.substr(0, cesta.find_last_of(L"\\/") + 1) + L"Tervik.exe";
+        modul_ = ::LoadLibraryExW(cesta.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    }
+    ~ZdrojeProduktu() {
+        if (modul_) ::FreeLibrary(modul_);
+    }
+    ZdrojeProduktu(const ZdrojeProduktu&) = delete;
+    ZdrojeProduktu& operator=(const ZdrojeProduktu&) = delete;
+    HMODULE Modul() const { return modul_; }
+
+    std::wstring Text(std::uint32_t id) const {
+        std::wstring text;
+        Knihovna::WinApi::NacistRetezec(modul_, id, text);
+        return text;
+    }
+
+private:
+    HMODULE modul_ = nullptr;
+};
+
+template <typename Pole>
+void Pridat(std::set<std::uint32_t>& prikazy, const Pole& pole) {
+    for (std::uint32_t id : pole)
+        if (id != PrikazyHlavnihoOkna::kOddelovac) prikazy.insert(id);
+}
+
+}  // namespace
+
+TEST(PopisyPrikazu, KazdyPrikazHlavnihoOknaMaCeskyPopis) {
+    ZdrojeProduktu tervik;
+    ASSERT_NE(tervik.Modul(), nullptr) << "Tervik.exe: " << ::GetLastError();
+
+    namespace P = PrikazyHlavnihoOkna;
+    std::set<std::uint32_t> prikazy;
+    Pridat(prikazy, P::kHlavniAplikace);
+    Pridat(prikazy, P::kHlavniKamery);
+    Pridat(prikazy, P::kNapoveda);
+    Pridat(prikazy, P::kOznamovaciOblast);
+    Pridat(prikazy, P::kPredvolby);
+    Pridat(prikazy, P::kKamera);
+    Pridat(prikazy, P::kNastroje);
+    Pridat(prikazy, P::kNastrojeProcesy);
+    Pridat(prikazy, P::kPanelNastroju);
+    Pridat(prikazy, P::kBezMenu);
+    for (const auto& t : P::kTlacitkaNahledu) prikazy.insert(t.prikaz);
+    for (const auto& t : P::kRozbalovaciTlacitka) prikazy.insert(t.prikaz);
+    // The hotkey settings page lists every command of the hotkey table by its description.
+    SeznamHorkychKlaves klavesy;
+    klavesy.NastavitVychozi();
+    for (const auto& k : klavesy.Polozky()) prikazy.insert(k.idPrikazu);
+
+    std::vector<std::uint32_t> bezPopisu;
+    for (std::uint32_t id : prikazy) {
+        EXPECT_GE(id, 40001u);
+        EXPECT_LE(id, 40125u);
+        const std::wstring popis = tervik.Text(id);
+        if (popis.empty()) {
+            bezPopisu.push_back(id);
+            continue;
+        }
+        // A description, not a menu item: no accelerator or key text in it.
+        EXPECT_EQ(popis.find(L'\t'), std::wstring::npos) << id;
+        EXPECT_NE(popis.front(), L' ') << id;
+    }
+    EXPECT_EQ(bezPopisu, std::vector<std::uint32_t>{});
+}
+
+TEST(PopisyPrikazu, HlaseniKlavesMajiMistoProPocet) {
+    ZdrojeProduktu tervik;
+    ASSERT_NE(tervik.Modul(), nullptr);
+    for (UINT id : {RegistraceHorkychKlaves::kTextNezaregistrovano, RegistraceHorkychKlaves::kTextNeodregistrovano}) {
+        const std::wstring vzor = tervik.Text(id);
+        const auto misto = vzor.find(L"%d");
+        ASSERT_NE(misto, std::wstring::npos) << id;
+        EXPECT_EQ(vzor.find(L'%', misto + 1), std::wstring::npos) << id;
+        EXPECT_EQ(DrzeneHorkeKlavesy::Hlaseni(vzor, 3).substr(0, 2), L"3 ");
+    }
+}
