@@ -60,7 +60,7 @@ void RegistraceHorkychKlaves::Ohlasit(UINT idTextu, const wchar_t* nahradni, int
     std::wstring vzor;
     if (!Knihovna::WinApi::NacistRetezec(::GetModuleHandleW(nullptr), idTextu, vzor)) vzor = nahradni;
     const std::wstring text = DrzeneHorkeKlavesy::Hlaseni(vzor, pocet);
-    if (ikona && ikona->Existuje() && ::IsWindow(okno_))
+    posledniBublina_ = ikona && ikona->Existuje() && ::IsWindow(okno_) &&
         ikona->Bublina(kBublinaVarovani, hlaseniAplikace_ ? Aplikace::Instance().Produkt() : hlaseni_.titulekBubliny,
                        text);
     if (hlaseni_.udalostVarovani) hlaseni_.udalostVarovani(text);

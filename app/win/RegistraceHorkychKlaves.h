@@ -45,6 +45,8 @@ public:
     bool Registrovano() const { return klavesy_.Registrovano(); }
     // The system's error of the last refused key (for example 1409 for a key another program holds).
     DWORD PosledniChyba() const { return posledniChyba_; }
+    // Whether the last warning was shown in a balloon (the shell took it).
+    bool PosledniBublina() const { return posledniBublina_; }
 
 private:
     void Ohlasit(UINT idTextu, const wchar_t* nahradni, int pocet, Knihovna::WinApi::IkonaOznamovaciOblasti* ikona);
@@ -54,4 +56,5 @@ private:
     DrzeneHorkeKlavesy klavesy_;
     HWND okno_ = nullptr;
     DWORD posledniChyba_ = 0;
+    bool posledniBublina_ = false;
 };

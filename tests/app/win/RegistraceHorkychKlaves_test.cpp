@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/win/Aplikace.h"
+#include "knihovna/win/IkonaOznamovaciOblasti.h"
 #include "knihovna/win/Zdroje.h"
 
 namespace {
@@ -198,5 +199,33 @@ TEST(RegistraceHorkychKlaves, VychoziHlaseniPresAplikaci) {
         EXPECT_EQ(registrace.Odregistrovat(nullptr), 0);
         EXPECT_TRUE(Volna(kMod, kObsazena));
     }
+    ::DestroyWindow(okno);
+}
+
+TEST(RegistraceHorkychKlaves, VarovaniVBublineJenSIkonou) {
+    // A real top-level window with a tray icon needs the test display.
+    HWND okno = ::CreateWindowExW(0, L"STATIC", L"Tervik klávesy", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                                  nullptr, nullptr, nullptr);
+    if (!okno) GTEST_SKIP() << "no display";
+    CiziProces cizi(kMod, kVolna1);
+    ASSERT_EQ(cizi.PrvniRadek(30000), "drzim");
+    Zaznam zaznam;
+    Knihovna::WinApi::IkonaOznamovaciOblasti ikona;
+    ikona.Nastavit(okno, 1, 0x87D1);
+    RegistraceHorkychKlaves registrace(zaznam.Hlaseni());
+
+    // An icon that is not shown takes no balloon; the other two places still get the warning.
+    EXPECT_EQ(registrace.Registrovat(okno, Tabulka(), &ikona), 1);
+    EXPECT_FALSE(registrace.PosledniBublina());
+    EXPECT_EQ(zaznam.udalosti.size(), 1u);
+    EXPECT_EQ(registrace.Odregistrovat(&ikona), 0);
+
+    ASSERT_TRUE(ikona.Zobrazit(::LoadIconW(nullptr, IDI_APPLICATION), L"Tervik"));
+    EXPECT_EQ(registrace.Registrovat(okno, Tabulka(), &ikona), 1);
+    EXPECT_TRUE(registrace.PosledniBublina());
+    EXPECT_EQ(zaznam.udalosti.size(), 2u);
+    EXPECT_EQ(zaznam.log.back(), L"1 klávesové zkratky se nepodařilo zaregistrovat.");
+    EXPECT_EQ(registrace.Odregistrovat(&ikona), 0);
+    ikona.Odebrat();
     ::DestroyWindow(okno);
 }
