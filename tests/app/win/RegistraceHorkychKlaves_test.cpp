@@ -95,6 +95,37 @@ bool Volna(UINT modifikatory, UINT klavesa, DWORD* chyba = nullptr) {
     return false;
 }
 
+// Presses the combination by SendInput and waits for the window's WM_HOTKEY; its id, 0 after the time-out.
+WPARAM StisknoutAPockat(HWND okno, UINT modifikatory, UINT klavesa, DWORD ms) {
+    std::vector<INPUT> vstupy;
+    auto pridat = [&vstupy](WORD vk, bool pusteni) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = vk;
+        i.ki.dwFlags = pusteni ? KEYEVENTF_KEYUP : 0;
+        vstupy.push_back(i);
+    };
+    const WORD mody[] = {VK_CONTROL, VK_MENU, VK_SHIFT};
+    const UINT priznaky[] = {MOD_CONTROL, MOD_ALT, MOD_SHIFT};
+    for (int i = 0; i < 3; ++i)
+        if (modifikatory & priznaky[i]) pridat(mody[i], false);
+    pridat(static_cast<WORD>(klavesa), false);
+    pridat(static_cast<WORD>(klavesa), true);
+    for (int i = 2; i >= 0; --i)
+        if (modifikatory & priznaky[i]) pridat(mody[i], true);
+    ::SendInput(static_cast<UINT>(vstupy.size()), vstupy.data(), sizeof(INPUT));
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < ms) {
+        MSG m;
+        while (::PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+            if (m.message == WM_HOTKEY && m.hwnd == okno) return m.wParam;
+            ::DispatchMessageW(&m);
+        }
+        ::Sleep(20);
+    }
+    return 0;
+}
+
 HWND OknoProKlavesy() {
     return ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
 }
@@ -225,6 +256,12 @@ TEST(RegistraceHorkychKlaves, VarovaniVBublineJenSIkonou) {
     EXPECT_TRUE(registrace.PosledniBublina());
     EXPECT_EQ(zaznam.udalosti.size(), 2u);
     EXPECT_EQ(zaznam.log.back(), L"1 klávesové zkratky se nepodařilo zaregistrovat.");
+
+    // A key the window holds arrives as WM_HOTKEY with the command as its id.
+    ::ShowWindow(okno, SW_SHOWNORMAL);
+    ::SetForegroundWindow(okno);
+    ::SetFocus(okno);
+    EXPECT_EQ(StisknoutAPockat(okno, kMod, kVolna2, 20000), 40117u);
     EXPECT_EQ(registrace.Odregistrovat(&ikona), 0);
     ikona.Odebrat();
     ::DestroyWindow(okno);
