@@ -57,6 +57,9 @@ endif()
 add_executable(PomocnikTestu ${CMAKE_SOURCE_DIR}/tests/pomocnik/PomocnikTestu.cpp)
 target_link_libraries(PomocnikTestu PRIVATE tervik_win)
 target_link_options(PomocnikTestu PRIVATE -municode ${TERVIK_STATICKY})
+if(TARGET tervik_testy_win)
+  add_dependencies(tervik_testy_win PomocnikTestu)  # some tests start it beside them
+endif()
 
 # Whole-program tests: the real Tervik.exe started under Wine, driven through its windows.
 file(GLOB_RECURSE TESTY_PROCESU CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/win/*_test.py)

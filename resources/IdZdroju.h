@@ -64,5 +64,35 @@ constexpr std::uint32_t kPrikazZobrazitOkno = 40017;
 constexpr std::uint32_t kPrikazSkrytOkno = 40019;
 constexpr std::uint32_t kPrikazFtpMista = 40071;
 constexpr std::uint32_t kPrikazKameraVProcesu = 40112;
+constexpr std::uint32_t kPrikazWeboveStranky = 40003;
+constexpr std::uint32_t kPrikazTechnickaPodpora = 40004;
+constexpr std::uint32_t kPrikazAktualizace = 40005;
+constexpr std::uint32_t kPrikazOAplikaci = 40006;
+constexpr std::uint32_t kPrikazNapoveda = 40007;
+constexpr std::uint32_t kPrikazSkrytPoSpusteni = 40008;      // the after-start option's text
+constexpr std::uint32_t kPrikazKamery = 40018;               // the tray menu's camera submenu
+constexpr std::uint32_t kPrikazZapnoutKameru = 40020;
+constexpr std::uint32_t kPrikazVypnoutKameru = 40021;
+constexpr std::uint32_t kPrikazSitovyOvladac = 40063;
+constexpr std::uint32_t kPrikazPrijemDalkovehoOvladani = 40064;
+constexpr std::uint32_t kPrikazProhlizecFtp = 40065;
+constexpr std::uint32_t kPrikazEditorPrx = 40081;
+constexpr std::uint32_t kPrikazPrehravacVidea = 40086;
+constexpr std::uint32_t kPrikazEditorObrazku = 40102;
+constexpr std::uint32_t kPrikazNastroje = 40103;             // the tools submenu and its toolbar drop-down
+// The tools as processes of their own ("-eo", "-pv", "-fp", "-so").
+constexpr std::uint32_t kPrikazEditorObrazkuProces = 40113;
+constexpr std::uint32_t kPrikazPrehravacVideaProces = 40114;
+constexpr std::uint32_t kPrikazProhlizecFtpProces = 40115;
+constexpr std::uint32_t kPrikazSitovyOvladacProces = 40116;
+// The default camera's actions (hotkeys and the remote control).
+constexpr std::uint32_t kPrikazVychoziKameraSnimekNaDisk = 40117;
+constexpr std::uint32_t kPrikazVychoziKameraSnimekEmailem = 40118;
+constexpr std::uint32_t kPrikazVychoziKameraSnimekNaFtp = 40119;
+constexpr std::uint32_t kPrikazVychoziKameraZaznamStart = 40120;
+constexpr std::uint32_t kPrikazVychoziKameraZaznamStop = 40121;
+constexpr std::uint32_t kPrikazVychoziKameraAutoDisk = 40122;
+constexpr std::uint32_t kPrikazVychoziKameraAutoEmail = 40123;
+constexpr std::uint32_t kPrikazVychoziKameraAutoFtp = 40124;
 
 }  // namespace IdZdroju

@@ -668,6 +668,8 @@ void OknoHlavni::ZastavitNastrojePredKamerami() {}
 
 void OknoHlavni::ZastavitNastrojePoKamerach() {}
 
-void OknoHlavni::RegistrovatKlavesy() {}
+void OknoHlavni::RegistrovatKlavesy() {
+    klavesy_.Registrovat(Hwnd(), Aplikace::Instance().Nastaveni().horkeKlavesy, &ikona_);
+}
 
-void OknoHlavni::OdregistrovatKlavesy() {}
+void OknoHlavni::OdregistrovatKlavesy() { klavesy_.Odregistrovat(&ikona_); }

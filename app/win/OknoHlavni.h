@@ -4,6 +4,7 @@
 #include <wrl/client.h>
 
 #include "app/win/OknoAplikace.h"
+#include "app/win/RegistraceHorkychKlaves.h"
 #include "knihovna/win/IkonaOznamovaciOblasti.h"
 #include "knihovna/win/PanelNastroju.h"
 #include "knihovna/win/StavovyRadek.h"
@@ -92,6 +93,7 @@ private:
     Knihovna::WinApi::PanelNastroju panel_;
     Knihovna::WinApi::StavovyRadek stav_;
     Knihovna::WinApi::IkonaOznamovaciOblasti ikona_;
+    RegistraceHorkychKlaves klavesy_;  // after the icon: its warnings may use it until the end
     Microsoft::WRL::ComPtr<ITaskbarList3> panelUloh_;
     UINT zpravaTlacitkaUlohy_ = 0;
     UINT zpravaRestartuShellu_ = 0;

@@ -18,6 +18,9 @@
 //                                                        application, video on (VIDEO 0: off) and automatic disk
 //                                                        snapshots after start; made the default camera. Prints
 //                                                        the snapshot folder.
+//   PomocnikTestu drzet-klavesu MOD VK MS                holds the global hotkey (RegisterHotKey modifiers, virtual
+//                                                        key) for this process: prints "drzim", or "chyba=N" and
+//                                                        exits 1; then keeps it until its stdin ends or MS pass
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
@@ -25,6 +28,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 #include "app/NastaveniAplikace.h"
 #include "camera/ParametryKamery.h"
@@ -102,9 +106,36 @@ int UlozitKameru(const std::wstring& jmeno, std::uint32_t interval, std::size_t 
 
 }  // namespace
 
+static int DrzetKlavesu(UINT modifikatory, UINT klavesa, DWORD ms) {
+    if (!::RegisterHotKey(nullptr, 1, modifikatory, klavesa)) {
+        Vypsat(L"chyba=" + std::to_wstring(::GetLastError()));
+        return 1;
+    }
+    Vypsat(L"drzim");
+    // The harness ends the wait by closing our stdin; the time-out only guards against a lost harness.
+    HANDLE vstup = ::GetStdHandle(STD_INPUT_HANDLE);
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        DWORD kDispozici = 0;
+        if (!::PeekNamedPipe(vstup, nullptr, 0, nullptr, &kDispozici, nullptr)) break;  // the writer closed it
+        if (kDispozici > 0) {
+            char buf[64];
+            DWORD precteno = 0;
+            if (!::ReadFile(vstup, buf, sizeof buf, &precteno, nullptr) || precteno == 0) break;
+        }
+        if (::GetTickCount() - start > ms) break;
+        ::Sleep(20);
+    }
+    ::UnregisterHotKey(nullptr, 1);
+    return 0;
+}
+
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return 2;
     const std::wstring prikaz = argv[1];
+    if (prikaz == L"drzet-klavesu" && argc >= 5)
+        return DrzetKlavesu(std::wcstoul(argv[2], nullptr, 0), std::wcstoul(argv[3], nullptr, 0),
+                            std::wcstoul(argv[4], nullptr, 10));
     if (prikaz == L"cekat-okno" && argc >= 5) {
         HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[4], nullptr, 10));
         if (!h) return 1;
@@ -227,6 +258,32 @@ int wmain(int argc, wchar_t** argv) {
         std::swprintf(buf, 64, L"viditelne=%d minimalizovane=%d", ::IsWindowVisible(h) ? 1 : 0, ::IsIconic(h) ? 1 : 0);
         Vypsat(buf);
         return 0;
+    }
+    if (prikaz == L"stisknout" && argc >= 7) {
+        // Brings the window to the front and presses the combination (RegisterHotKey modifiers, virtual key)
+        // by SendInput, as a person at the keyboard would.
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[6], nullptr, 10));
+        if (!h) return 1;
+        ::SetForegroundWindow(h);
+        const UINT mod = std::wcstoul(argv[4], nullptr, 0);
+        const WORD vk = static_cast<WORD>(std::wcstoul(argv[5], nullptr, 0));
+        std::vector<WORD> drzene;
+        if (mod & MOD_CONTROL) drzene.push_back(VK_CONTROL);
+        if (mod & MOD_SHIFT) drzene.push_back(VK_SHIFT);
+        if (mod & MOD_ALT) drzene.push_back(VK_MENU);
+        std::vector<INPUT> vstupy;
+        auto klavesa = [&](WORD k, bool nahoru) {
+            INPUT i{};
+            i.type = INPUT_KEYBOARD;
+            i.ki.wVk = k;
+            i.ki.dwFlags = nahoru ? KEYEVENTF_KEYUP : 0;
+            vstupy.push_back(i);
+        };
+        for (WORD k : drzene) klavesa(k, false);
+        klavesa(vk, false);
+        klavesa(vk, true);
+        for (auto it = drzene.rbegin(); it != drzene.rend(); ++it) klavesa(*it, true);
+        return ::SendInput(static_cast<UINT>(vstupy.size()), vstupy.data(), sizeof(INPUT)) == vstupy.size() ? 0 : 1;
     }
     if (prikaz == L"okna") {
         // Every top-level window: class|title|visible.

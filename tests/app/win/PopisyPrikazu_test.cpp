@@ -2,37 +2,84 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <vector>
 
 #include "app/PolozkyHlavnihoOkna.h"
+#include "app/SeznamHorkychKlaves.h"
+#include "app/win/RegistraceHorkychKlaves.h"
+#include "knihovna/win/Zdroje.h"
 
 namespace {
 
-std::wstring Retezec(UINT id) {
-    const wchar_t* text = nullptr;
-    const int delka = ::LoadStringW(::GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&text), 0);
-    return delka > 0 && text ? std::wstring(text, static_cast<std::size_t>(delka)) : std::wstring();
-}
-
-// Every menu item, toolbar button and thumbnail button of the main window has its status-bar description
-// and tooltip in the string table under its own command number; the camera item's two labels exist too.
-TEST(PopisyPrikazu, KazdyPrikazHlavnihoOknaMaPopis) {
-    const auto prikazy = PolozkyHlavnihoOkna::VsechnyPrikazy();
-    ASSERT_GT(prikazy.size(), 30u);
-    for (std::uint32_t prikaz : prikazy) {
-        const std::wstring popis = Retezec(prikaz);
-        EXPECT_FALSE(popis.empty()) << prikaz;
-        // A description is a sentence for the status bar, not the menu label with its mnemonic.
-        EXPECT_EQ(popis.find(L'&'), std::wstring::npos) << prikaz;
+// The product itself, beside this test program, loaded for its resources only.
+class ZdrojeProduktu {
+public:
+    ZdrojeProduktu() {
+        std::wstring cesta = Knihovna::WinApi::CestaModulu(nullptr);
+        cesta = cesta.substr(0, cesta.find_last_of(L"\\/") + 1) + L"Tervik.exe";
+        modul_ = ::LoadLibraryExW(cesta.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     }
-    for (UINT id : {20058u, 20059u}) {
-        EXPECT_NE(Retezec(id).find(L"\tF5"), std::wstring::npos) << id;
+    ~ZdrojeProduktu() {
+        if (modul_) ::FreeLibrary(modul_);
     }
-}
+    ZdrojeProduktu(const ZdrojeProduktu&) = delete;
+    ZdrojeProduktu& operator=(const ZdrojeProduktu&) = delete;
+    HMODULE Modul() const { return modul_; }
 
-// The default camera's commands that hotkeys post (not in any menu) are described for the hotkey page.
-TEST(PopisyPrikazu, PrikazyVychoziKameryMajiPopis) {
-    for (UINT id = 40117; id <= 40124; ++id) EXPECT_FALSE(Retezec(id).empty()) << id;
-}
+    std::wstring Text(std::uint32_t id) const {
+        std::wstring text;
+        Knihovna::WinApi::NacistRetezec(modul_, id, text);
+        return text;
+    }
+
+private:
+    HMODULE modul_ = nullptr;
+};
 
 }  // namespace
+
+TEST(PopisyPrikazu, KazdyPrikazHlavnihoOknaMaCeskyPopis) {
+    ZdrojeProduktu tervik;
+    ASSERT_NE(tervik.Modul(), nullptr) << "Tervik.exe: " << ::GetLastError();
+
+    // Every item of the main window's menus, its toolbar buttons and thumbnail buttons.
+    const auto vsechny = PolozkyHlavnihoOkna::VsechnyPrikazy();
+    std::set<std::uint32_t> prikazy(vsechny.begin(), vsechny.end());
+    ASSERT_GT(prikazy.size(), 30u);
+    // The hotkey settings page lists every command of the hotkey table by its description.
+    SeznamHorkychKlaves klavesy;
+    klavesy.NastavitVychozi();
+    for (const auto& k : klavesy.Polozky()) prikazy.insert(k.idPrikazu);
+
+    std::vector<std::uint32_t> bezPopisu;
+    for (std::uint32_t id : prikazy) {
+        EXPECT_GE(id, 40001u);
+        EXPECT_LE(id, 40125u);
+        const std::wstring popis = tervik.Text(id);
+        if (popis.empty()) {
+            bezPopisu.push_back(id);
+            continue;
+        }
+        // A description, not a menu item: no accelerator or key text in it.
+        EXPECT_EQ(popis.find(L'\t'), std::wstring::npos) << id;
+        EXPECT_NE(popis.front(), L' ') << id;
+        EXPECT_EQ(popis.find(L'&'), std::wstring::npos) << id;
+    }
+    EXPECT_EQ(bezPopisu, std::vector<std::uint32_t>{});
+    // The camera item's two labels by the selected camera's state.
+    for (UINT id : {20058u, 20059u}) EXPECT_NE(tervik.Text(id).find(L"\tF5"), std::wstring::npos) << id;
+}
+
+TEST(PopisyPrikazu, HlaseniKlavesMajiMistoProPocet) {
+    ZdrojeProduktu tervik;
+    ASSERT_NE(tervik.Modul(), nullptr);
+    for (UINT id : {RegistraceHorkychKlaves::kTextNezaregistrovano, RegistraceHorkychKlaves::kTextNeodregistrovano}) {
+        const std::wstring vzor = tervik.Text(id);
+        const auto misto = vzor.find(L"%d");
+        ASSERT_NE(misto, std::wstring::npos) << id;
+        EXPECT_EQ(vzor.find(L'%', misto + 1), std::wstring::npos) << id;
+        EXPECT_EQ(DrzeneHorkeKlavesy::Hlaseni(vzor, 3).substr(0, 2), L"3 ");
+    }
+}
