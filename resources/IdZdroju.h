@@ -64,5 +64,11 @@ constexpr std::uint32_t kPrikazZobrazitOkno = 40017;
 constexpr std::uint32_t kPrikazSkrytOkno = 40019;
 constexpr std::uint32_t kPrikazFtpMista = 40071;
 constexpr std::uint32_t kPrikazKameraVProcesu = 40112;
+// The tool modules: start, or close when open.
+constexpr std::uint32_t kPrikazSitovyOvladac = 40063;
+constexpr std::uint32_t kPrikazProhlizecFtp = 40065;
+constexpr std::uint32_t kPrikazEditorPrx = 40081;
+constexpr std::uint32_t kPrikazPrehravacVidea = 40086;
+constexpr std::uint32_t kPrikazEditorObrazku = 40102;
 
 }  // namespace IdZdroju
