@@ -294,12 +294,18 @@ TEST(ModulNastroje, ModulyAplikaceJejichPrikazyAPoradiZastaveni) {
     }
     EXPECT_EQ(ModulProPrikaz(IdZdroju::kPrikazKonec), nullptr);
 
-    // Two tools in their frames, each on its own thread; closing the main window ends both.
+    // Three tools in their frames, each on its own thread beside a visible window of this thread,
+    // as the main window is; closing the main window ends them all while this thread only waits.
+    HWND viditelne = ::CreateWindowExW(0, L"STATIC", L"Hlavní", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 300, 300, 200,
+                                       nullptr, nullptr, nullptr, nullptr);
+    ::SetForegroundWindow(viditelne);
     auto& editor = ModulEditorObrazku::Instance();
     auto& prehravac = ModulPrehravacVidea::Instance();
+    auto& prx = *ModulProPrikaz(IdZdroju::kPrikazEditorPrx);
     editor.Spustit();
     prehravac.Spustit();
-    ASSERT_TRUE(Cekat([&] { return editor.OknoModulu() && prehravac.OknoModulu(); }));
+    prx.Spustit();
+    ASSERT_TRUE(Cekat([&] { return editor.OknoModulu() && prehravac.OknoModulu() && prx.OknoModulu(); }));
     EXPECT_NE(editor.IdVlakna(), prehravac.IdVlakna());
     wchar_t titulek[128] = {};
     ::GetWindowTextW(editor.OknoModulu(), titulek, 128);
@@ -309,9 +315,11 @@ TEST(ModulNastroje, ModulyAplikaceJejichPrikazyAPoradiZastaveni) {
     ZastavitModulyPoKamerach();
     EXPECT_FALSE(editor.Bezi());
     EXPECT_FALSE(prehravac.Bezi());
+    EXPECT_FALSE(prx.Bezi());
     int stavu = 0;
     while (hlavni.CekatNaStav(0) != -1) ++stavu;
-    EXPECT_EQ(stavu, 4);
+    EXPECT_EQ(stavu, 6);
+    ::DestroyWindow(viditelne);
 
     // The network controller refuses a plain stop while it works; the application's close forces it.
     auto& ovladac = ModulSitovyOvladac::Instance();
@@ -330,7 +338,8 @@ TEST(ModulNastroje, ModulyAplikaceJejichPrikazyAPoradiZastaveni) {
     EXPECT_FALSE(ovladac.Bezi());
     UkliditModuly();
 
-    for (const wchar_t* trida : {L"Tervik4EditorObrazku", L"Tervik4PrehravacVidea", L"Tervik4SitovyOvladac"})
+    for (const wchar_t* trida :
+         {L"Tervik4EditorObrazku", L"Tervik4PrehravacVidea", L"Tervik4EditorPrx", L"Tervik4SitovyOvladac"})
         ::SHDeleteKeyW(HKEY_CURRENT_USER, (koren + L"\\" + trida).c_str());
 }
 
