@@ -36,6 +36,8 @@ public:
     // Own window messages.
     static constexpr UINT kZpravaPoSpusteni = 0x8005;
     static constexpr UINT kZpravaObnovit = 0x8007;
+    // A tool module's thread started or ended.
+    static constexpr UINT kZpravaStavModulu = 0x8013;
 
     explicit Aplikace(HINSTANCE instance);
     ~Aplikace();

@@ -8,6 +8,8 @@
 #include "app/TextyZprav.h"
 #include "app/win/Aplikace.h"
 #include "app/win/MenuHlavnihoOkna.h"
+#include "app/win/ModulNastroje.h"
+#include "app/win/ModulyNastroju.h"
 #include "app/win/RozhraniSeznamuKamerWin.h"
 #include "camera/win/TervikOkno.h"
 #include "email/win/DlgEmailUcty.h"
@@ -632,8 +634,8 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         ObnovitPrikazy();
         return 0;
     case Aplikace::kZpravaObnovit:
-    case kZpravaStavNastroju:
-        if (zprava == kZpravaStavNastroju) UklidNastroju();
+    case Aplikace::kZpravaStavModulu:
+        if (zprava == Aplikace::kZpravaStavModulu) UklidNastroju();
         if (seznamKamer_) ::InvalidateRect(seznamKamer_, nullptr, TRUE);
         ObnovitPrikazy();
         return 0;
@@ -658,15 +660,26 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
 
 // ------------------------------------------------------------------------------ tools and hotkeys
 
-bool OknoHlavni::NastrojBezi(UINT) const { return false; }
+bool OknoHlavni::NastrojBezi(UINT prikaz) const {
+    const ModulNastroje* modul = ModulProPrikaz(prikaz);
+    return modul && modul->Bezi();
+}
 
-bool OknoHlavni::PrikazNastroje(UINT) { return false; }
+bool OknoHlavni::PrikazNastroje(UINT prikaz) {
+    ModulNastroje* modul = ModulProPrikaz(prikaz);
+    if (!modul) return false;
+    // The same command opens a tool and closes it again; the network controller may refuse while it works.
+    if (modul->Bezi()) modul->Zastavit();
+    else modul->Spustit();
+    ObnovitPrikazy();
+    return true;
+}
 
-void OknoHlavni::UklidNastroju() {}
+void OknoHlavni::UklidNastroju() { UkliditModuly(); }
 
-void OknoHlavni::ZastavitNastrojePredKamerami() {}
+void OknoHlavni::ZastavitNastrojePredKamerami() { ZastavitModulyPredKamerami(); }
 
-void OknoHlavni::ZastavitNastrojePoKamerach() {}
+void OknoHlavni::ZastavitNastrojePoKamerach() { ZastavitModulyPoKamerach(); }
 
 void OknoHlavni::RegistrovatKlavesy() {
     klavesy_.Registrovat(Hwnd(), Aplikace::Instance().Nastaveni().horkeKlavesy, &ikona_);

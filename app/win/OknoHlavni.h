@@ -20,7 +20,6 @@ public:
     static constexpr int kIdSeznamuKamer = 1048;
     static constexpr UINT kZpravaKlavesa = 0x8006;       // a key of the camera list, wParam = virtual key
     static constexpr UINT kZpravaIkony = 0x87D1;         // the tray icon's callback
-    static constexpr UINT kZpravaStavNastroju = 0x8013;  // a tool started or ended
     static constexpr UINT kIdIkony = 1;
 
     void Vytvorit();

@@ -3,6 +3,9 @@
 #include "app/win/Aplikace.h"
 #include "resources/IdZdroju.h"
 
+OknoNastroje::OknoNastroje(RezimSpusteni rezim)
+    : OknoNastroje(Trida(rezim), NazevNastroje(rezim)) {}
+
 std::wstring OknoNastroje::NazevNastroje(RezimSpusteni rezim) {
     auto& app = Aplikace::Instance();
     switch (rezim) {
@@ -25,7 +28,7 @@ std::wstring OknoNastroje::Trida(RezimSpusteni rezim) {
 }
 
 void OknoNastroje::Vytvorit() {
-    Okno::Vytvorit(Trida(rezim_), NazevNastroje(rezim_), WS_OVERLAPPEDWINDOW, 0, CW_USEDEFAULT, CW_USEDEFAULT, 800, 600);
+    Okno::Vytvorit(trida_, titulek_, WS_OVERLAPPEDWINDOW, 0, CW_USEDEFAULT, CW_USEDEFAULT, 800, 600);
     ObnovitUmisteni();
     ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
     ::UpdateWindow(Hwnd());
