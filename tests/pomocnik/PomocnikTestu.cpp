@@ -114,10 +114,13 @@ static int DrzetKlavesu(UINT modifikatory, UINT klavesa, DWORD ms) {
     Vypsat(L"drzim");
     // The harness ends the wait by closing our stdin; the time-out only guards against a lost harness.
     HANDLE vstup = ::GetStdHandle(STD_INPUT_HANDLE);
+    // A standard input that is no Windows pipe (a harness on the Linux side) cannot tell its end: then the
+    // time-out alone ends the wait.
+    DWORD kDispozici = 0;
+    const bool roura = ::PeekNamedPipe(vstup, nullptr, 0, nullptr, &kDispozici, nullptr) != FALSE;
     const DWORD start = ::GetTickCount();
     for (;;) {
-        DWORD kDispozici = 0;
-        if (!::PeekNamedPipe(vstup, nullptr, 0, nullptr, &kDispozici, nullptr)) break;  // the writer closed it
+        if (roura && !::PeekNamedPipe(vstup, nullptr, 0, nullptr, &kDispozici, nullptr)) break;  // the writer closed it
         if (kDispozici > 0) {
             char buf[64];
             DWORD precteno = 0;

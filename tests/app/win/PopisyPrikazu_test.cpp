@@ -47,7 +47,7 @@ TEST(PopisyPrikazu, KazdyPrikazHlavnihoOknaMaCeskyPopis) {
     // Every item of the main window's menus, its toolbar buttons and thumbnail buttons.
     const auto vsechny = PolozkyHlavnihoOkna::VsechnyPrikazy();
     std::set<std::uint32_t> prikazy(vsechny.begin(), vsechny.end());
-    ASSERT_GT(prikazy.size(), 30u);
+    ASSERT_GE(prikazy.size(), 30u);
     // The hotkey settings page lists every command of the hotkey table by its description.
     SeznamHorkychKlaves klavesy;
     klavesy.NastavitVychozi();
