@@ -22,6 +22,8 @@ void Pridat(HMENU menu, const P::Polozka& p, UINT pozice) {
         if (p.podmenu) {
             mi.fMask |= MIIM_SUBMENU;
             mi.hSubMenu = Vytvorit(p.podmenu);
+            // The cameras are there from the start: an empty submenu would not even open.
+            if (p.podmenu == P::kMenuSeznamKamer && mi.hSubMenu) NaplnitKamery(mi.hSubMenu);
         }
     }
     ::InsertMenuItemW(menu, pozice, TRUE, &mi);

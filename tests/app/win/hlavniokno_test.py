@@ -154,6 +154,21 @@ class HlavniOkno(unittest.TestCase):
         self.zavrit(p)
         self.assertEqual(okna_kamer(), [])
 
+    def test_nastroj_stejnym_prikazem_otevre_a_zavre(self):
+        ulozit_kameru('Dvůr')
+        p = self.spustit()
+        editor = lambda: [r for r in t.pomocnik('okna')[1].split('\n') if r.startswith('Tervik4EditorObrazku|')]
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40102, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', 'Tervik4EditorObrazku', '-', 30000),
+                         (0, 'Prohlížení a úprava snímků'))
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40102, 10000)[0], 0)
+        self.assertEqual(pockat_na(lambda: editor() == []), True)
+        # Open again, it goes with the main window.
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40102, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', 'Tervik4EditorObrazku', '-', 30000)[0], 0)
+        self.zavrit(p)
+        self.assertEqual(editor(), [])
+
     def test_obsazena_klavesa_se_pocita_a_ostatni_funguji(self):
         ulozit_kameru('Dvůr')
         # Ctrl+F11 is held by another program; Ctrl+F12 ends the application.
