@@ -1,0 +1,121 @@
+#include "ui/StrankyNastaveniAplikace.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "app/NastaveniAplikace.h"
+#include "ui/KopieNastaveniAplikace.h"
+
+namespace {
+
+namespace S = StrankyNastaveniAplikace;
+
+const S::Hodnota& Hodnota(const wchar_t* klic, const wchar_t* jmeno) {
+    const S::Hodnota* h = S::Najit(klic, jmeno);
+    if (!h) throw std::runtime_error("no page edits this value");
+    return *h;
+}
+
+// Every stored application value is edited on exactly one page, except the default camera's name, which the
+// camera list sets; and every page value is a stored one.
+TEST(StrankyNastaveniAplikace, KazdaUlozenaHodnotaMaPraveJednuStranku) {
+    std::set<std::pair<std::wstring, std::wstring>> ulozene, naStrankach;
+    for (const auto& p : NastaveniAplikace::Polozky()) ulozene.insert({p.klic, p.jmeno});
+    for (const S::Stranka& s : S::Stranky()) {
+        EXPECT_FALSE(s.hodnoty.empty()) << s.nazev;
+        for (const S::Hodnota& h : s.hodnoty) {
+            EXPECT_TRUE(naStrankach.insert({h.klic, h.jmeno}).second) << "twice: " << h.jmeno;
+            EXPECT_TRUE(ulozene.count({h.klic, h.jmeno})) << "not stored: " << h.jmeno;
+            EXPECT_NE(std::wstring(h.popisek), L"");
+        }
+    }
+    ulozene.erase({L"", L"vychoziTervik"});
+    EXPECT_EQ(naStrankach, ulozene);
+}
+
+// The defaults lie in their ranges and are among their options, so a dialog opened on a fresh installation
+// can be confirmed with OK as it stands.
+TEST(StrankyNastaveniAplikace, VychoziHodnotyProjdouKontrolou) {
+    NastaveniAplikace nastaveni;
+    nastaveni.NastavitVychozi(L"C:\\Dokumenty", 0x0A00);
+    const KopieNastaveniAplikace kopie(nastaveni);
+    for (const S::Stranka& s : S::Stranky())
+        for (const S::Hodnota& h : s.hodnoty) {
+            if (h.ovladac == S::Ovladac::Text || h.ovladac == S::Ovladac::Slozka) continue;
+            EXPECT_EQ(S::Overit(h, kopie.Zobrazena(h)), std::nullopt) << h.jmeno;
+            if (h.ovladac == S::Ovladac::Cislo) EXPECT_LT(h.min, h.max) << h.jmeno;
+        }
+}
+
+TEST(StrankyNastaveniAplikace, RozsahyCiselAJejichZprava) {
+    struct Pripad {
+        const wchar_t *klic, *jmeno;
+        std::uint32_t min, max;
+    };
+    for (const Pripad& p : {Pripad{L"Dalkove ovladani", L"portPrijem", 5000, 40000},
+                            Pripad{L"Sitovy ovladac", L"port", 5000, 40000},
+                            Pripad{L"Logovani\\Soubor", L"maxVelikost", 10000, 52428800},
+                            Pripad{L"Promitani obrazku", L"interval", 1, 3600}}) {
+        const S::Hodnota& h = Hodnota(p.klic, p.jmeno);
+        const std::wstring zprava = L"Zadejte hodnotu v rozsahu " + std::to_wstring(p.min) + L" - " + std::to_wstring(p.max);
+        EXPECT_EQ(S::Overit(h, p.min), std::nullopt) << p.jmeno;
+        EXPECT_EQ(S::Overit(h, p.max), std::nullopt) << p.jmeno;
+        EXPECT_EQ(S::Overit(h, std::int64_t{p.min} - 1), zprava) << p.jmeno;
+        EXPECT_EQ(S::Overit(h, std::int64_t{p.max} + 1), zprava) << p.jmeno;
+        EXPECT_EQ(S::Overit(h, -1), zprava) << p.jmeno;
+    }
+}
+
+TEST(StrankyNastaveniAplikace, VyberyMajiSveTextyAHodnoty) {
+    const S::Hodnota& ikona = Hodnota(L"", L"oznamovaciIkona");
+    ASSERT_EQ(ikona.moznosti.size(), 3u);
+    EXPECT_EQ(std::wstring(ikona.moznosti[0].text), L"Zobrazovat vždy");
+    EXPECT_EQ(ikona.moznosti[0].hodnota, 2u);
+    EXPECT_EQ(std::wstring(ikona.moznosti[2].text), L"Nezobrazovat");
+    EXPECT_EQ(ikona.moznosti[2].hodnota, 0u);
+    EXPECT_NE(S::Overit(ikona, 3), std::nullopt);
+
+    const S::Hodnota& priorita = Hodnota(L"", L"processPriority");
+    ASSERT_EQ(priorita.moznosti.size(), kPriorityProcesu.size());
+    for (std::size_t i = 0; i < kPriorityProcesu.size(); ++i) {
+        EXPECT_EQ(std::wstring(priorita.moznosti[i].text), kPriorityProcesu[i].text);
+        EXPECT_EQ(S::Overit(priorita, kPriorityProcesu[i].hodnota), std::nullopt);
+    }
+    EXPECT_NE(S::Overit(priorita, 0x21), std::nullopt);  // not a priority class
+}
+
+// The slideshow interval is shown in seconds and stored in milliseconds; a refused value keeps the copy,
+// and only a commit reaches the record.
+TEST(StrankyNastaveniAplikace, KopiePrevadiOdmitaAPotvrzuje) {
+    NastaveniAplikace nastaveni;
+    nastaveni.NastavitVychozi(L"C:\\Dokumenty", 0x0A00);
+    KopieNastaveniAplikace kopie(nastaveni);
+    const S::Hodnota& interval = Hodnota(L"Promitani obrazku", L"interval");
+    EXPECT_EQ(kopie.Zobrazena(interval), 5u);  // 5000 ms
+    EXPECT_FALSE(kopie.Zmeneno());
+
+    EXPECT_EQ(kopie.Nastavit(interval, 0), std::wstring(L"Zadejte hodnotu v rozsahu 1 - 3600"));
+    EXPECT_EQ(kopie.Nastavit(interval, 3601), std::wstring(L"Zadejte hodnotu v rozsahu 1 - 3600"));
+    EXPECT_EQ(kopie.Zobrazena(interval), 5u);
+    EXPECT_FALSE(kopie.Zmeneno());
+
+    EXPECT_EQ(kopie.Nastavit(interval, 7), std::nullopt);
+    EXPECT_EQ(std::get<std::uint32_t>(kopie.Ulozena(L"Promitani obrazku", L"interval")), 7000u);
+    EXPECT_EQ(kopie.Nastavit(Hodnota(L"", L"zvuk"), 0), std::nullopt);
+    kopie.NastavitText(Hodnota(L"Sitovy ovladac", L"ipAdresa"), L"192.168.1.20");
+    EXPECT_TRUE(kopie.Zmeneno());
+    // Cancel: the record is untouched.
+    EXPECT_EQ(nastaveni.interval, 5000u);
+    EXPECT_TRUE(nastaveni.zvuk);
+
+    kopie.Potvrdit(nastaveni);
+    EXPECT_EQ(nastaveni.interval, 7000u);
+    EXPECT_FALSE(nastaveni.zvuk);
+    EXPECT_EQ(nastaveni.ipAdresa, L"192.168.1.20");
+    EXPECT_FALSE(kopie.Zmeneno());
+    // Values no page edits pass through unchanged.
+    EXPECT_EQ(nastaveni.slozkaData, L"C:\\Dokumenty\\Tervik 4.8");
+}
+
+}  // namespace
