@@ -96,7 +96,6 @@ std::vector<std::uint32_t> VsechnyPrikazy() {
 
 bool NedostupnyPrikaz(std::uint32_t prikaz) {
     switch (prikaz) {
-    case 40002:  // the application settings dialog
     case 40005:  // the update check
     case 40007:  // help
     case 40064:  // the remote-control receiver

@@ -17,6 +17,7 @@
 #include "knihovna/Formatovani.h"
 #include "knihovna/win/ChybyWin.h"
 #include "resources/IdZdroju.h"
+#include "ui/win/DlgNastaveniAplikace.h"
 
 using Knihovna::Formatovat;
 namespace Polozky = PolozkyHlavnihoOkna;
@@ -337,7 +338,7 @@ bool OknoHlavni::ProvestPrikaz(UINT prikaz) {
     if (PrikazNastroje(prikaz)) return true;
     if (Polozky::NedostupnyPrikaz(prikaz)) return true;  // shown greyed; a key or the tray may still ask
     if (otevrenDialog_ && (prikaz == IdZdroju::kPrikazEmailoveUcty || prikaz == IdZdroju::kPrikazFtpMista ||
-                           prikaz == kOAplikaci)) {
+                           prikaz == kOAplikaci || prikaz == IdZdroju::kPrikazPredvolby)) {
         // One at a time: a second request brings the open one to the front.
         if (HWND dialog = OtevrenyDialog(Hwnd())) ::SetForegroundWindow(dialog);
         return true;
@@ -385,13 +386,26 @@ bool OknoHlavni::ProvestPrikaz(UINT prikaz) {
         return true;
     case IdZdroju::kPrikazEmailoveUcty:
     case IdZdroju::kPrikazFtpMista:
+    case IdZdroju::kPrikazPredvolby:
     case kOAplikaci: {
         otevrenDialog_ = true;
         struct Konec {
             bool& b;
             ~Konec() { b = false; }
         } konec{otevrenDialog_};
-        if (prikaz == IdZdroju::kPrikazEmailoveUcty)
+        if (prikaz == IdZdroju::kPrikazPredvolby) {
+            PredNastavenimAplikace();
+            bool zmeneno = false;
+            try {
+                zmeneno = DlgNastaveniAplikace(app.Nastaveni(), app.Produkt()).Zobrazit(Hwnd());
+            } catch (...) {
+                RegistrovatKlavesy();
+                throw;
+            }
+            // The keys come back in every case; what else follows the settings only after a change.
+            if (zmeneno) PoNastaveniAplikace();
+            else RegistrovatKlavesy();
+        } else if (prikaz == IdZdroju::kPrikazEmailoveUcty)
             Holvent::Email::DlgEmailUcty(app.Ucty(), app.Produkt()).Zobrazit(Hwnd());
         else if (prikaz == IdZdroju::kPrikazFtpMista)
             Holvent::Email::DlgFtpMista(app.FtpMista(), app.Produkt()).Zobrazit(Hwnd());

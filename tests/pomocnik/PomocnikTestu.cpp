@@ -288,6 +288,22 @@ int wmain(int argc, wchar_t** argv) {
         for (auto it = drzene.rbegin(); it != drzene.rend(); ++it) klavesa(*it, true);
         return ::SendInput(static_cast<UINT>(vstupy.size()), vstupy.data(), sizeof(INPUT)) == vstupy.size() ? 0 : 1;
     }
+    if (prikaz == L"nastavit-text" && argc >= 7) {
+        // The text of a control of a window (a dialog's edit), as typing would leave it.
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[6], nullptr, 10));
+        HWND prvek = h ? ::GetDlgItem(h, static_cast<int>(std::wcstoul(argv[4], nullptr, 10))) : nullptr;
+        if (!prvek) return 1;
+        ::SendMessageW(prvek, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[5]));
+        return 0;
+    }
+    if (prikaz == L"kliknout" && argc >= 6) {
+        // A click on a button of a window (BM_CLICK), also on a hidden page.
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[5], nullptr, 10));
+        HWND prvek = h ? ::GetDlgItem(h, static_cast<int>(std::wcstoul(argv[4], nullptr, 10))) : nullptr;
+        if (!prvek) return 1;
+        ::PostMessageW(prvek, BM_CLICK, 0, 0);
+        return 0;
+    }
     if (prikaz == L"okna") {
         // Every top-level window: class|title|visible.
         ::EnumWindows(

@@ -1,0 +1,95 @@
+"""The application settings dialog of the real Tervik.exe under Wine: a value set in its control reaches the
+registry with OK, an out-of-range number is refused with the range message and nothing is saved, Cancel
+saves nothing."""
+import os
+import subprocess
+import unittest
+
+import tervik_proces as t
+
+HLAVNI = 'RTervik4'
+DIALOG = '#32770'
+TITULEK = 'Předvolby aplikace'
+IDOK, IDCANCEL = 1, 2
+
+
+def id_prvku(index):
+    """The control of the index-th value of the pages, in page order."""
+    return 2000 + 4 * index + 1
+
+
+# Page order: "Všeobecné" 0-5 (zvuk 5), "Po spuštění" 6-8, "Dálkové ovládání" 9-10 (portPrijem 9),
+# "Promítání obrázků" 11-13 (interval 11).
+ZVUK, PORT_PRIJEM, INTERVAL = id_prvku(5), id_prvku(9), id_prvku(11)
+
+
+def hodnota(klic, jmeno):
+    r = t.wine('reg', 'query', t.KOREN + ('\\' + klic if klic else ''), '/v', jmeno)
+    if r.returncode != 0:
+        return None
+    for radek in r.stdout.decode('utf-8', 'replace').split('\n'):
+        casti = radek.split()
+        if len(casti) >= 3 and casti[0] == jmeno:
+            return int(casti[2], 16) if casti[1] == 'REG_DWORD' else casti[2]
+    return None
+
+
+@unittest.skipUnless(os.environ.get('DISPLAY'), 'needs a display (Xvfb)')
+class NastaveniAplikace(unittest.TestCase):
+    def setUp(self):
+        t.smazat_nastaveni()
+        rc, vystup = t.pomocnik('kamera', 'Dvůr', 3600000, 1, 0)
+        self.assertEqual(rc, 0, vystup)
+        t.zapsat_hodnotu('Kamery\\Dvůr', 'poSpusteni', 'REG_DWORD', 0)
+        self.p = t.na_pozadi(t.TERVIK)
+        self.assertEqual(t.pomocnik('cekat-okno', HLAVNI, '-', 30000)[0], 0)
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40002, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', DIALOG, TITULEK, 30000)[0], 0)
+
+    def tearDown(self):
+        if self.p.poll() is None:
+            t.pomocnik('kliknout', DIALOG, TITULEK, IDCANCEL, 2000)
+            t.pomocnik('zavrit-okno', HLAVNI, '-', 10000)
+        self.assertEqual(t.pockat(self.p), 0)
+        t.smazat_nastaveni()
+
+    def zavreno(self):
+        return t.pomocnik('viditelne', DIALOG, TITULEK, 3000)[1] == '0'
+
+    def test_ok_ulozi_hodnotu_v_jednotkach_registru(self):
+        self.assertEqual(t.pomocnik('nastavit-text', DIALOG, TITULEK, INTERVAL, '7', 10000)[0], 0)
+        self.assertEqual(t.pomocnik('nastavit-text', DIALOG, TITULEK, PORT_PRIJEM, '9000', 10000)[0], 0)
+        if subprocess.run(['which', 'import'], capture_output=True).returncode == 0:
+            subprocess.run(['import', '-window', 'root', os.path.join(t.BUILD, 'predvolby-aplikace.png')],
+                           capture_output=True, timeout=30)
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDOK, 10000)[0], 0)
+        self.assertTrue(self.zavreno())
+        self.assertEqual(hodnota('Promitani obrazku', 'interval'), 7000)
+        self.assertEqual(hodnota('Dalkove ovladani', 'portPrijem'), 9000)
+
+    def test_hodnota_mimo_rozsah_se_odmitne_a_nic_neulozi(self):
+        pred = hodnota('Promitani obrazku', 'interval')
+        self.assertEqual(pred, 5000)
+        self.assertEqual(t.pomocnik('nastavit-text', DIALOG, TITULEK, INTERVAL, '0', 10000)[0], 0)
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDOK, 10000)[0], 0)
+        rc, text = t.pomocnik('text-zpravy', 'Tervik', 30000)
+        self.assertEqual((rc, text), (0, 'Zadejte hodnotu v rozsahu 1 - 3600'))
+        # The dialog stays open on its page; nothing was written.
+        self.assertEqual(t.pomocnik('viditelne', DIALOG, TITULEK, 10000)[1], '1')
+        self.assertEqual(hodnota('Promitani obrazku', 'interval'), pred)
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDCANCEL, 10000)[0], 0)
+        self.assertTrue(self.zavreno())
+        self.assertEqual(hodnota('Promitani obrazku', 'interval'), pred)
+
+    def test_storno_nic_neulozi(self):
+        pred = (hodnota('', 'zvuk'), hodnota('Dalkove ovladani', 'portPrijem'))
+        self.assertEqual(pred, (1, 8124))
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, ZVUK, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('nastavit-text', DIALOG, TITULEK, PORT_PRIJEM, '9000', 10000)[0], 0)
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDCANCEL, 10000)[0], 0)
+        self.assertTrue(self.zavreno())
+        self.assertEqual((hodnota('', 'zvuk'), hodnota('Dalkove ovladani', 'portPrijem')), pred)
+
+
+if __name__ == '__main__':
+    unittest.main()
