@@ -304,6 +304,16 @@ int wmain(int argc, wchar_t** argv) {
         ::PostMessageW(prvek, BM_CLICK, 0, 0);
         return 0;
     }
+    if (prikaz == L"zprava-prvku" && argc >= 9) {
+        // A message with number arguments sent to a control of a window; prints the result.
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[8], nullptr, 10));
+        HWND prvek = h ? ::GetDlgItem(h, static_cast<int>(std::wcstoul(argv[4], nullptr, 10))) : nullptr;
+        if (!prvek) return 1;
+        const LRESULT r = ::SendMessageW(prvek, std::wcstoul(argv[5], nullptr, 0), std::wcstoull(argv[6], nullptr, 0),
+                                         static_cast<LPARAM>(std::wcstoll(argv[7], nullptr, 0)));
+        Vypsat(std::to_wstring(r));
+        return 0;
+    }
     if (prikaz == L"okna") {
         // Every top-level window: class|title|visible.
         ::EnumWindows(

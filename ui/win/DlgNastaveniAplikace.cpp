@@ -32,7 +32,103 @@ std::wstring TextBarvy(std::uint32_t barva) {
 }  // namespace
 
 DlgNastaveniAplikace::DlgNastaveniAplikace(NastaveniAplikace& nastaveni, std::wstring produkt)
-    : nastaveni_(nastaveni), kopie_(nastaveni), produkt_(std::move(produkt)) {}
+    : nastaveni_(nastaveni), kopie_(nastaveni), klavesy_(nastaveni.horkeKlavesy), produkt_(std::move(produkt)) {}
+
+int DlgNastaveniAplikace::StrankaKlaves() const { return static_cast<int>(S::Stranky().size()); }
+
+void DlgNastaveniAplikace::VytvoritStrankuKlaves(SablonaDialogu& sablona) {
+    const short x = kXStranky;
+    sablona.Polozka(SS_LEFT, x, kYStromu + 2, 60, 8, kIdPopisuSkupiny, SablonaDialogu::kPopisek, L"&Skupina:");
+    sablona.Polozka(CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, x + 65, kYStromu, kSirkaStranky - 65, 100, kIdSkupiny,
+                    0x0085);
+    sablona.Polozka(LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, x, kYStromu + 18,
+                    kSirkaStranky, 150, kIdPrikazu, SablonaDialogu::kSeznam);
+    sablona.Polozka(SS_LEFT, x, kYStromu + 176, 80, 8, kIdPopisuKlavesy, SablonaDialogu::kPopisek,
+                    L"&Klávesová zkratka:");
+    sablona.Polozka(BS_PUSHBUTTON | WS_TABSTOP, x + kSirkaStranky - 110, kYStromu + 188, 52, 14, kIdNastavit,
+                    SablonaDialogu::kTlacitko, L"&Nastavit");
+    sablona.Polozka(BS_PUSHBUTTON | WS_TABSTOP, x + kSirkaStranky - 52, kYStromu + 188, 52, 14, kIdVymazat,
+                    SablonaDialogu::kTlacitko, L"&Vymazat");
+}
+
+void DlgNastaveniAplikace::InicializovatStrankuKlaves() {
+    auto& app = Aplikace::Instance();
+    RECT r{kXStranky, kYStromu + 188, kXStranky + kSirkaStranky - 116, kYStromu + 200};
+    ::MapDialogRect(okno_, &r);
+    ovladacKlavesy_ = ::CreateWindowExW(0, HOTKEY_CLASSW, L"", WS_CHILD | WS_BORDER | WS_TABSTOP, r.left, r.top,
+                                        r.right - r.left, r.bottom - r.top, okno_,
+                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdKlavesy)),
+                                        ::GetModuleHandleW(nullptr), nullptr);
+    if (!ovladacKlavesy_) Knihovna::WinApi::VyhoditPosledniChybu(L"Ovládací prvek klávesové zkratky nelze vytvořit");
+    ::SendMessageW(ovladacKlavesy_, WM_SETFONT, ::SendMessageW(okno_, WM_GETFONT, 0, 0), FALSE);
+    // In the Tab order right after its label.
+    ::SetWindowPos(ovladacKlavesy_, ::GetDlgItem(okno_, kIdPopisuKlavesy), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    HWND skupiny = ::GetDlgItem(okno_, kIdSkupiny);
+    for (std::uint32_t skupina : StrankaHorkychKlaves::kSkupiny) {
+        const std::wstring text =
+            skupina == StrankaHorkychKlaves::kVsechnySkupiny ? StrankaHorkychKlaves::kTextVsechnySkupiny : app.Text(skupina);
+        const LRESULT i = ::SendMessageW(skupiny, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        ::SendMessageW(skupiny, CB_SETITEMDATA, i, skupina);
+    }
+    ::SendMessageW(skupiny, CB_SETCURSEL, 0, 0);
+    NaplnitPrikazy();
+    tip_ = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, okno_, nullptr,
+                             ::GetModuleHandleW(nullptr), nullptr);
+    if (tip_) {
+        const std::wstring text = app.Text(20025);
+        TOOLINFOW info{};
+        info.cbSize = sizeof info;
+        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        info.hwnd = okno_;
+        info.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(okno_, kIdNastavit));
+        info.lpszText = const_cast<wchar_t*>(text.c_str());
+        ::SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    }
+}
+
+void DlgNastaveniAplikace::NaplnitPrikazy() {
+    auto& app = Aplikace::Instance();
+    HWND skupiny = ::GetDlgItem(okno_, kIdSkupiny);
+    const LRESULT vyber = ::SendMessageW(skupiny, CB_GETCURSEL, 0, 0);
+    const auto skupina = static_cast<std::uint32_t>(vyber == CB_ERR ? 0 : ::SendMessageW(skupiny, CB_GETITEMDATA, vyber, 0));
+    zobrazeneKlavesy_ = strankaKlaves_.Polozky(skupina);
+    HWND seznam = ::GetDlgItem(okno_, kIdPrikazu);
+    ::SendMessageW(seznam, LB_RESETCONTENT, 0, 0);
+    for (std::size_t i : zobrazeneKlavesy_) {
+        const std::wstring text = StrankaHorkychKlaves::TextPolozky(app.Text(klavesy_.Polozky()[i].idPrikazu));
+        ::SendMessageW(seznam, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    ::SendMessageW(seznam, LB_SETCURSEL, 0, 0);
+    ZobrazitKlavesu();
+}
+
+void DlgNastaveniAplikace::ZobrazitKlavesu() {
+    const LRESULT i = ::SendDlgItemMessageW(okno_, kIdPrikazu, LB_GETCURSEL, 0, 0);
+    WORD klavesa = 0;
+    if (i != LB_ERR && static_cast<std::size_t>(i) < zobrazeneKlavesy_.size()) {
+        const HorkaKlavesa& k = klavesy_.Polozky()[zobrazeneKlavesy_[static_cast<std::size_t>(i)]];
+        klavesa = MAKEWORD(k.klavesa, StrankaHorkychKlaves::PriznakyZModifikatoru(k.modifikatory));
+    }
+    ::SendMessageW(ovladacKlavesy_, HKM_SETHOTKEY, klavesa, 0);
+}
+
+void DlgNastaveniAplikace::NastavitKlavesu(bool vymazat) {
+    const LRESULT i = ::SendDlgItemMessageW(okno_, kIdPrikazu, LB_GETCURSEL, 0, 0);
+    if (i == LB_ERR || static_cast<std::size_t>(i) >= zobrazeneKlavesy_.size()) {
+        ::MessageBeep(MB_ICONEXCLAMATION);
+        return;
+    }
+    const std::size_t index = zobrazeneKlavesy_[static_cast<std::size_t>(i)];
+    const auto hodnota = static_cast<WORD>(::SendMessageW(ovladacKlavesy_, HKM_GETHOTKEY, 0, 0));
+    const auto vysledek = vymazat ? strankaKlaves_.Vymazat(index)
+                                  : strankaKlaves_.Nastavit(index, HIBYTE(hodnota), LOBYTE(hodnota));
+    if (vysledek == StrankaHorkychKlaves::Vysledek::JizPouzita)
+        ::MessageBoxW(okno_, Aplikace::Instance().Text(StrankaHorkychKlaves::kTextJizPouzita).c_str(), produkt_.c_str(),
+                      MB_OK | MB_ICONWARNING);
+    else if (vysledek == StrankaHorkychKlaves::Vysledek::Nastaveno)
+        ::PostMessageW(okno_, kZpravaZmena, 0, 0);
+    ZobrazitKlavesu();
+}
 
 bool DlgNastaveniAplikace::Zobrazit(HWND vlastnik) {
     SablonaDialogu sablona(kSirka, kVyska, L"Předvolby aplikace");
@@ -87,6 +183,7 @@ bool DlgNastaveniAplikace::Zobrazit(HWND vlastnik) {
             prvky_.push_back({&h, s, id + 1});
         }
     }
+    VytvoritStrankuKlaves(sablona);
     sablona.Polozka(BS_DEFPUSHBUTTON | WS_TABSTOP, kSirka - 3 * (kSirkaTlacitka + 5) - 2, kYTlacitek, kSirkaTlacitka,
                     kVyskaTlacitka, IDOK, SablonaDialogu::kTlacitko, L"OK");
     sablona.Polozka(BS_PUSHBUTTON | WS_TABSTOP, kSirka - 2 * (kSirkaTlacitka + 5) - 2, kYTlacitek, kSirkaTlacitka,
@@ -120,6 +217,17 @@ void DlgNastaveniAplikace::Inicializovat() {
         polozkyStromu_.push_back(reinterpret_cast<HANDLE>(::SendMessageW(strom_, TVM_INSERTITEMW, 0,
                                                                           reinterpret_cast<LPARAM>(&vlozit))));
     }
+    {
+        TVINSERTSTRUCTW vlozit{};
+        vlozit.hParent = TVI_ROOT;
+        vlozit.hInsertAfter = TVI_LAST;
+        vlozit.item.mask = TVIF_TEXT | TVIF_PARAM;
+        vlozit.item.pszText = const_cast<wchar_t*>(L"Klávesové zkratky");
+        vlozit.item.lParam = StrankaKlaves();
+        polozkyStromu_.push_back(reinterpret_cast<HANDLE>(::SendMessageW(strom_, TVM_INSERTITEMW, 0,
+                                                                          reinterpret_cast<LPARAM>(&vlozit))));
+    }
+    InicializovatStrankuKlaves();
     naplnovani_ = true;
     for (const Prvek& p : prvky_) NaplnitPrvek(p);
     naplnovani_ = false;
@@ -164,6 +272,8 @@ void DlgNastaveniAplikace::ZobrazitStranku(int stranka) {
         for (int id = p.id - 1; id <= p.id + 1; ++id)
             if (HWND h = ::GetDlgItem(okno_, id)) ::ShowWindow(h, sw);
     }
+    for (int id : {kIdPopisuSkupiny, kIdSkupiny, kIdPrikazu, kIdPopisuKlavesy, kIdKlavesy, kIdNastavit, kIdVymazat})
+        if (HWND h = ::GetDlgItem(okno_, id)) ::ShowWindow(h, stranka == StrankaKlaves() ? SW_SHOW : SW_HIDE);
 }
 
 std::optional<DlgNastaveniAplikace::Odmitnuti> DlgNastaveniAplikace::PrevzitStranku(int stranka) {
@@ -230,6 +340,7 @@ bool DlgNastaveniAplikace::Potvrdit() {
     {
         std::lock_guard zamek(nastaveni_.Zamek());
         kopie_.Potvrdit(nastaveni_);
+        nastaveni_.horkeKlavesy = klavesy_;
     }
     potvrzeno_ = true;
     ::EnableWindow(::GetDlgItem(okno_, kIdPouzit), FALSE);
@@ -308,6 +419,9 @@ INT_PTR DlgNastaveniAplikace::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wp,
             Potvrdit();
             return TRUE;
         }
+        if (id == kIdSkupiny && HIWORD(wp) == CBN_SELCHANGE) NaplnitPrikazy();
+        else if (id == kIdPrikazu && HIWORD(wp) == LBN_SELCHANGE) ZobrazitKlavesu();
+        else if (id == kIdNastavit || id == kIdVymazat) NastavitKlavesu(id == kIdVymazat);
         for (const Prvek& p : prvky_) {
             if (p.hodnota->ovladac == S::Ovladac::Barva && id == p.id) VybratBarvu(p);
             else if (p.hodnota->ovladac == S::Ovladac::Slozka && id == p.id + 1) VybratSlozku(p);

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "email/win/DlgZeSablony.h"
+#include "app/SeznamHorkychKlaves.h"
+#include "app/StrankaHorkychKlaves.h"
 #include "ui/KopieNastaveniAplikace.h"
 
 // The application settings dialog: the pages in a tree on the left, the page's controls on the right,
@@ -18,6 +20,9 @@ public:
     static constexpr int kIdStromu = 1999;
     static constexpr int kIdPouzit = 1998;
     static constexpr int kPrvniIdPrvku = 2000;  // value i: 2000 + 4 i (label), + 1 (control), + 2 (browse)
+    // The hotkey page.
+    static constexpr int kIdSkupiny = 1990, kIdPrikazu = 1991, kIdKlavesy = 1992, kIdNastavit = 1993,
+                         kIdVymazat = 1994, kIdPopisuSkupiny = 1995, kIdPopisuKlavesy = 1996;
 
     DlgNastaveniAplikace(NastaveniAplikace& nastaveni, std::wstring produkt);
     // True when anything was committed (OK or "Použít").
@@ -44,9 +49,20 @@ private:
     void VybratBarvu(const Prvek& p);
     void VybratSlozku(const Prvek& p);
     void Odmitnout(const Odmitnuti& o);
+    void VytvoritStrankuKlaves(Holvent::Email::SablonaDialogu& sablona);
+    void InicializovatStrankuKlaves();
+    void NaplnitPrikazy();
+    void ZobrazitKlavesu();
+    void NastavitKlavesu(bool vymazat);
+    int StrankaKlaves() const;
 
     NastaveniAplikace& nastaveni_;
     KopieNastaveniAplikace kopie_;
+    SeznamHorkychKlaves klavesy_;  // the copy the hotkey page edits
+    StrankaHorkychKlaves strankaKlaves_{klavesy_};
+    std::vector<std::size_t> zobrazeneKlavesy_;  // the entries the command list shows
+    HWND ovladacKlavesy_ = nullptr;
+    HWND tip_ = nullptr;
     std::wstring produkt_;
     std::vector<Prvek> prvky_;
     std::vector<HANDLE> polozkyStromu_;

@@ -90,6 +90,18 @@ class NastaveniAplikace(unittest.TestCase):
         self.assertTrue(self.zavreno())
         self.assertEqual((hodnota('', 'zvuk'), hodnota('Dalkove ovladani', 'portPrijem')), pred)
 
+    def test_nova_klavesova_zkratka_plati_po_ok(self):
+        # The hotkey page lists every entry; the first is 40001 "Ukončit aplikaci". Ctrl+F11 for it.
+        self.assertEqual(t.pomocnik('zprava-prvku', DIALOG, TITULEK, 1991, 0x0186, 0, 0, 10000)[0], 0)  # LB_SETCURSEL
+        self.assertEqual(t.pomocnik('zprava-prvku', DIALOG, TITULEK, 1992, 0x0401, 0x027A, 0, 10000)[0], 0)  # HKM_SETHOTKEY
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, 1993, 10000)[0], 0)  # "Nastavit"
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDOK, 10000)[0], 0)
+        self.assertTrue(self.zavreno())
+        self.assertEqual(hodnota('Horke klavesy', '40001'), '020000007A000000419C0000234E0000')
+        # Registered again after the dialog: the key ends the application.
+        self.assertEqual(t.pomocnik('stisknout', HLAVNI, '-', 2, 0x7A, 10000)[0], 0)
+        self.assertEqual(t.pockat(self.p), 0)
+
 
 if __name__ == '__main__':
     unittest.main()
