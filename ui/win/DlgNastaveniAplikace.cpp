@@ -1,10 +1,13 @@
 #include "ui/win/DlgNastaveniAplikace.h"
 
 #include <commctrl.h>
+
+#include <algorithm>
 #include <commdlg.h>
 #include <shlobj.h>
 
 #include "app/win/Aplikace.h"
+#include "app/win/UdrzbaLogu.h"
 #include "email/win/SablonaDialogu.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/win/ChybyWin.h"
@@ -184,6 +187,13 @@ bool DlgNastaveniAplikace::Zobrazit(HWND vlastnik) {
         }
     }
     VytvoritStrankuKlaves(sablona);
+    const short yLogu = kYStromu + kVyskaStromu - 14;
+    sablona.Polozka(BS_PUSHBUTTON | WS_TABSTOP, kXStranky, yLogu, 70, 14, kIdOtevritLog, SablonaDialogu::kTlacitko,
+                    L"&Otevřít log");
+    sablona.Polozka(BS_PUSHBUTTON | WS_TABSTOP, kXStranky + 75, yLogu, 70, 14, kIdArchivovatLog,
+                    SablonaDialogu::kTlacitko, L"&Archivovat...");
+    sablona.Polozka(BS_PUSHBUTTON | WS_TABSTOP, kXStranky + 150, yLogu, 70, 14, kIdSmazatLog, SablonaDialogu::kTlacitko,
+                    L"S&mazat log");
     sablona.Polozka(BS_DEFPUSHBUTTON | WS_TABSTOP, kSirka - 3 * (kSirkaTlacitka + 5) - 2, kYTlacitek, kSirkaTlacitka,
                     kVyskaTlacitka, IDOK, SablonaDialogu::kTlacitko, L"OK");
     sablona.Polozka(BS_PUSHBUTTON | WS_TABSTOP, kSirka - 2 * (kSirkaTlacitka + 5) - 2, kYTlacitek, kSirkaTlacitka,
@@ -274,6 +284,12 @@ void DlgNastaveniAplikace::ZobrazitStranku(int stranka) {
     }
     for (int id : {kIdPopisuSkupiny, kIdSkupiny, kIdPrikazu, kIdPopisuKlavesy, kIdKlavesy, kIdNastavit, kIdVymazat})
         if (HWND h = ::GetDlgItem(okno_, id)) ::ShowWindow(h, stranka == StrankaKlaves() ? SW_SHOW : SW_HIDE);
+    // The log actions go with the log switches.
+    const S::Hodnota* log = S::Najit(L"Logovani", L"spusteni");
+    const bool strankaLogu = std::any_of(prvky_.begin(), prvky_.end(),
+                                         [&](const Prvek& p) { return p.hodnota == log && p.stranka == stranka; });
+    for (int id : {kIdOtevritLog, kIdArchivovatLog, kIdSmazatLog})
+        if (HWND h = ::GetDlgItem(okno_, id)) ::ShowWindow(h, strankaLogu ? SW_SHOW : SW_HIDE);
 }
 
 std::optional<DlgNastaveniAplikace::Odmitnuti> DlgNastaveniAplikace::PrevzitStranku(int stranka) {
@@ -417,6 +433,13 @@ INT_PTR DlgNastaveniAplikace::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wp,
         }
         if (id == kIdPouzit) {
             Potvrdit();
+            return TRUE;
+        }
+        if (id == kIdOtevritLog || id == kIdArchivovatLog || id == kIdSmazatLog) {
+            const std::wstring cesta = Aplikace::Instance().CestaLogu();
+            if (id == kIdOtevritLog) UdrzbaLogu::Otevrit(okno_, cesta);
+            else if (id == kIdArchivovatLog) UdrzbaLogu::Archivovat(okno_, cesta);
+            else UdrzbaLogu::Smazat(okno_, cesta);
             return TRUE;
         }
         if (id == kIdSkupiny && HIWORD(wp) == CBN_SELCHANGE) NaplnitPrikazy();

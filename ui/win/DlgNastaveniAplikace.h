@@ -23,6 +23,8 @@ public:
     // The hotkey page.
     static constexpr int kIdSkupiny = 1990, kIdPrikazu = 1991, kIdKlavesy = 1992, kIdNastavit = 1993,
                          kIdVymazat = 1994, kIdPopisuSkupiny = 1995, kIdPopisuKlavesy = 1996;
+    // The log file's actions on the page of the log switches.
+    static constexpr int kIdOtevritLog = 1980, kIdArchivovatLog = 1981, kIdSmazatLog = 1982;
 
     DlgNastaveniAplikace(NastaveniAplikace& nastaveni, std::wstring produkt);
     // True when anything was committed (OK or "Použít").
