@@ -259,8 +259,6 @@ bool OknoHlavni::PrikazPovolen(UINT prikaz) const {
     return true;
 }
 
-bool OknoHlavni::PrikazZaskrtnut(UINT prikaz) const { return NastrojBezi(prikaz); }
-
 void OknoHlavni::NastavitStavPolozek(HMENU menu) {
     auto& app = Aplikace::Instance();
     const int pocet = ::GetMenuItemCount(menu);
@@ -270,7 +268,7 @@ void OknoHlavni::NastavitStavPolozek(HMENU menu) {
         MENUITEMINFOW mi{};
     mi.cbSize = sizeof mi;
         mi.fMask = MIIM_STATE;
-        mi.fState = (PrikazPovolen(prikaz) ? MFS_ENABLED : MFS_GRAYED) | (PrikazZaskrtnut(prikaz) ? MFS_CHECKED : 0);
+        mi.fState = (PrikazPovolen(prikaz) ? MFS_ENABLED : MFS_GRAYED) | (NastrojBezi(prikaz) ? MFS_CHECKED : 0);
         ::SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &mi);
         if (prikaz == IdZdroju::kPrikazPrepnoutKameru) {
             // "Zapnout"/"Vypnout" by the selected camera's state.
@@ -420,9 +418,12 @@ bool OknoHlavni::ProvestPrikaz(UINT prikaz) {
         return true;
     }
     case kWeb:
-    case kPodpora:
-        ::ShellExecuteW(Hwnd(), L"open", prikaz == kWeb ? kAdresaWebu : kAdresaPodpory, nullptr, nullptr, SW_SHOWNORMAL);
+    case kPodpora: {
+        const wchar_t* adresa = prikaz == kWeb ? kAdresaWebu : kAdresaPodpory;
+        if (reinterpret_cast<INT_PTR>(::ShellExecuteW(Hwnd(), L"open", adresa, nullptr, nullptr, SW_SHOWNORMAL)) <= 32)
+            throw Knihovna::Chyba(E_FAIL, Formatovat(L"Adresu \"%s\" se nepodařilo otevřít.", adresa));
         return true;
+    }
     case kProcesEditor: SpustitProces(L"-eo"); return true;
     case kProcesPrehravac: SpustitProces(L"-pv"); return true;
     case kProcesFtp: SpustitProces(L"-fp"); return true;
@@ -513,11 +514,11 @@ void OknoHlavni::Zavrit(bool konecRelace) {
         return;
     }
     zavira_ = true;
-    ZastavitNastrojePredKamerami();
+    ZastavitModulyPredKamerami();
     OdregistrovatKlavesy();
     // Every camera closes in its own order (settings, counters and placement saved).
     for (int i = 0; i < app.Kamery().Pocet(); ++i) app.Kamery().Kamera(i)->Zastavit();
-    ZastavitNastrojePoKamerach();
+    ZastavitModulyPoKamerach();
     OdebratIkonu();
     OknoAplikace::ZpracovatZpravu(WM_CLOSE, 0, 0);  // placement saved, window destroyed
 }
@@ -649,7 +650,7 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         return 0;
     case Aplikace::kZpravaObnovit:
     case Aplikace::kZpravaStavModulu:
-        if (zprava == Aplikace::kZpravaStavModulu) UklidNastroju();
+        if (zprava == Aplikace::kZpravaStavModulu) UkliditModuly();  // a module that ended is reaped
         if (seznamKamer_) ::InvalidateRect(seznamKamer_, nullptr, TRUE);
         ObnovitPrikazy();
         return 0;
@@ -689,11 +690,6 @@ bool OknoHlavni::PrikazNastroje(UINT prikaz) {
     return true;
 }
 
-void OknoHlavni::UklidNastroju() { UkliditModuly(); }
-
-void OknoHlavni::ZastavitNastrojePredKamerami() { ZastavitModulyPredKamerami(); }
-
-void OknoHlavni::ZastavitNastrojePoKamerach() { ZastavitModulyPoKamerach(); }
 
 void OknoHlavni::RegistrovatKlavesy() {
     klavesy_.Registrovat(Hwnd(), Aplikace::Instance().Nastaveni().horkeKlavesy, &ikona_);

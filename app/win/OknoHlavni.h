@@ -55,7 +55,6 @@ private:
     void ObnovitPrikazy();
     void NastavitStavPolozek(HMENU menu);
     bool PrikazPovolen(UINT prikaz) const;
-    bool PrikazZaskrtnut(UINT prikaz) const;
     void ZobrazitMenu(UINT idMenu, POINT bod);
     void PopisPrikazu(UINT prikaz);
 
@@ -74,11 +73,6 @@ private:
     // Tools: false when the command is not a tool's.
     bool PrikazNastroje(UINT prikaz);
     bool NastrojBezi(UINT prikaz) const;
-    // After a tool's thread reported its end.
-    void UklidNastroju();
-    // The closing order: the slideshow and the network controller go before the cameras, the other tools after.
-    void ZastavitNastrojePredKamerami();
-    void ZastavitNastrojePoKamerach();
     void SpustitProces(const wchar_t* prepinac);
     void RegistrovatKlavesy();
     void OdregistrovatKlavesy();

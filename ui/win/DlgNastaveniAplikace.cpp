@@ -216,27 +216,19 @@ void DlgNastaveniAplikace::Inicializovat() {
     ::SendMessageW(strom_, WM_SETFONT, ::SendMessageW(okno_, WM_GETFONT, 0, 0), FALSE);
     // First in the Tab order.
     ::SetWindowPos(strom_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    auto pridatStranku = [&](const wchar_t* nazev, int stranka) {
+        TVINSERTSTRUCTW vlozit{};
+        vlozit.hParent = TVI_ROOT;
+        vlozit.hInsertAfter = TVI_LAST;
+        vlozit.item.mask = TVIF_TEXT | TVIF_PARAM;
+        vlozit.item.pszText = const_cast<wchar_t*>(nazev);
+        vlozit.item.lParam = stranka;
+        polozkyStromu_.push_back(
+            reinterpret_cast<HANDLE>(::SendMessageW(strom_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&vlozit))));
+    };
     const auto stranky = S::Stranky();
-    for (int s = 0; s < static_cast<int>(stranky.size()); ++s) {
-        TVINSERTSTRUCTW vlozit{};
-        vlozit.hParent = TVI_ROOT;
-        vlozit.hInsertAfter = TVI_LAST;
-        vlozit.item.mask = TVIF_TEXT | TVIF_PARAM;
-        vlozit.item.pszText = const_cast<wchar_t*>(stranky[s].nazev);
-        vlozit.item.lParam = s;
-        polozkyStromu_.push_back(reinterpret_cast<HANDLE>(::SendMessageW(strom_, TVM_INSERTITEMW, 0,
-                                                                          reinterpret_cast<LPARAM>(&vlozit))));
-    }
-    {
-        TVINSERTSTRUCTW vlozit{};
-        vlozit.hParent = TVI_ROOT;
-        vlozit.hInsertAfter = TVI_LAST;
-        vlozit.item.mask = TVIF_TEXT | TVIF_PARAM;
-        vlozit.item.pszText = const_cast<wchar_t*>(L"Klávesové zkratky");
-        vlozit.item.lParam = StrankaKlaves();
-        polozkyStromu_.push_back(reinterpret_cast<HANDLE>(::SendMessageW(strom_, TVM_INSERTITEMW, 0,
-                                                                          reinterpret_cast<LPARAM>(&vlozit))));
-    }
+    for (int s = 0; s < static_cast<int>(stranky.size()); ++s) pridatStranku(stranky[s].nazev, s);
+    pridatStranku(L"Klávesové zkratky", StrankaKlaves());
     InicializovatStrankuKlaves();
     naplnovani_ = true;
     for (const Prvek& p : prvky_) NaplnitPrvek(p);
