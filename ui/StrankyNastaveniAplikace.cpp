@@ -3,7 +3,6 @@
 #include <array>
 
 #include "app/NastaveniAplikace.h"
-#include "knihovna/Formatovani.h"
 
 namespace StrankyNastaveniAplikace {
 
@@ -87,38 +86,13 @@ constexpr std::array kStranky{
     Stranka{L"Všeobecné", kVseobecne},           Stranka{L"Po spuštění", kPoSpusteni},
     Stranka{L"Dálkové ovládání", kDalkoveOvladani}, Stranka{L"Promítání obrázků", kPromitani},
     Stranka{L"Síťový ovladač", kSitovyOvladac},  Stranka{L"Vzhled", kVzhled},
-    Stranka{L"Záznam událostí", kZaznam},
+    Stranka{kStrankaZaznamu, kZaznam},
 };
 
 }  // namespace
 
 std::span<const Stranka> Stranky() { return kStranky; }
 
-const Hodnota* Najit(const std::wstring& klic, const std::wstring& jmeno) {
-    for (const Stranka& s : kStranky)
-        for (const Hodnota& h : s.hodnoty)
-            if (klic == h.klic && jmeno == h.jmeno) return &h;
-    return nullptr;
-}
-
-std::uint32_t Zobrazena(const Hodnota& h, std::uint32_t ulozena) { return h.nasobek > 1 ? ulozena / h.nasobek : ulozena; }
-
-std::uint32_t Ulozena(const Hodnota& h, std::uint32_t zobrazena) { return zobrazena * (h.nasobek ? h.nasobek : 1); }
-
-std::optional<std::wstring> Overit(const Hodnota& h, std::int64_t zobrazena) {
-    if (h.ovladac == Ovladac::Cislo) {
-        if (zobrazena < h.min || zobrazena > h.max)
-            return Knihovna::Formatovat(L"Zadejte hodnotu v rozsahu %u - %u", h.min, h.max);
-        return std::nullopt;
-    }
-    if (h.ovladac == Ovladac::Vyber) {
-        for (const Moznost& m : h.moznosti)
-            if (static_cast<std::int64_t>(m.hodnota) == zobrazena) return std::nullopt;
-        return std::wstring(L"Vyberte jednu z nabízených možností");
-    }
-    if (h.ovladac == Ovladac::Zaskrtnuti && zobrazena != 0 && zobrazena != 1)
-        return std::wstring(L"Hodnota může být pouze zapnuto nebo vypnuto");
-    return std::nullopt;
-}
+const Hodnota* Najit(const std::wstring& klic, const std::wstring& jmeno) { return ModelStranky::Najit(kStranky, klic, jmeno); }
 
 }  // namespace StrankyNastaveniAplikace

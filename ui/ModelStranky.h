@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+// The model of a settings page as a table: which stored value each control edits, its kind, the range and
+// unit it is shown in, its option texts and the text that explains the number beside it. A dialog lays the
+// controls out from the table and a test walks every value.
+namespace ModelStranky {
+
+enum class Ovladac {
+    Zaskrtnuti,   // a check box: 0 or 1
+    Cislo,        // a number in its range (numeric edit)
+    Text,         // free text
+    Slozka,       // a folder with a browse button
+    Soubor,       // a file with a browse button
+    Vyber,        // one of the options (drop-down list)
+    Barva,        // a COLORREF (colour picker)
+    Pismo,        // a font (font picker)
+    KvalitaJpeg,  // a number in its range on a track bar
+};
+
+struct Moznost {
+    const wchar_t* text;
+    std::uint32_t hodnota;
+};
+
+struct Hodnota {
+    const wchar_t* klic;     // the stored value: its key below the owner's key ("" = the owner's key) ...
+    const wchar_t* jmeno;    // ... and its name
+    const wchar_t* popisek;  // the control's text
+    Ovladac ovladac;
+    std::uint32_t min = 0;      // a number's range in the unit it is shown in
+    std::uint32_t max = 0;
+    std::uint32_t nasobek = 1;  // stored = shown × nasobek (seconds shown, milliseconds stored)
+    std::span<const Moznost> moznosti = {};
+    // What the number means, shown beside it (a format with the shown number, e.g. "tj. %d.%d procent"); null when
+    // nothing is shown. See Vysvetlivka.
+    const wchar_t* vysvetlivka = nullptr;
+    std::uint32_t delitelVysvetlivky = 0;  // the format's two numbers are n / delitel and n % delitel
+};
+
+struct Stranka {
+    const wchar_t* nazev;
+    std::span<const Hodnota> hodnoty;
+};
+
+// A stored number as the control shows it, and back.
+std::uint32_t Zobrazena(const Hodnota& h, std::uint32_t ulozena);
+std::uint32_t Ulozena(const Hodnota& h, std::uint32_t zobrazena);
+
+// Whether the control's number may be taken: nothing when it may, else the message that refuses it
+// ("Zadejte hodnotu v rozsahu %u - %u" for a number, the missing option for a choice).
+std::optional<std::wstring> Overit(const Hodnota& h, std::int64_t zobrazena);
+
+// The text beside a shown number ("tj. 0.700 procent" for 700 with "tj. %d.%.3d procent" and 1000); empty
+// when the value has none.
+std::wstring Vysvetlivka(const Hodnota& h, std::uint32_t zobrazena);
+
+// The value by its key and name among the pages; null when no page edits it.
+const Hodnota* Najit(std::span<const Stranka> stranky, const std::wstring& klic, const std::wstring& jmeno);
+
+}  // namespace ModelStranky
