@@ -20,7 +20,7 @@ KopieHodnot::Hodnota& KopieHodnot::Najit(const M::Hodnota& h) {
 std::uint32_t KopieHodnot::Zobrazena(const M::Hodnota& h) const {
     const Hodnota& v = Ulozena(h.klic, h.jmeno);
     if (const auto* b = std::get_if<bool>(&v)) return *b ? 1 : 0;
-    if (const auto* n = std::get_if<std::uint32_t>(&v)) return M::Zobrazena(h, *n);
+    if (const auto* n = std::get_if<std::uint32_t>(&v)) return h.bit ? (*n & h.bit ? 1 : 0) : M::Zobrazena(h, *n);
     throw Knihovna::Chyba(Knihovna::kE_INVALIDARG, std::wstring(L"Hodnota není číslo: ") + h.jmeno);
 }
 
@@ -40,7 +40,8 @@ std::optional<std::wstring> KopieHodnot::Nastavit(const M::Hodnota& h, std::int6
     if (auto zprava = M::Overit(h, zobrazena)) return zprava;
     Hodnota& v = Najit(h);
     if (std::holds_alternative<bool>(v)) v = zobrazena != 0;
-    else if (std::holds_alternative<std::uint32_t>(v)) v = M::Ulozena(h, static_cast<std::uint32_t>(zobrazena));
+    else if (auto* n = std::get_if<std::uint32_t>(&v); n && h.bit) *n = zobrazena ? (*n | h.bit) : (*n & ~h.bit);
+    else if (n) *n = M::Ulozena(h, static_cast<std::uint32_t>(zobrazena));
     else throw Knihovna::Chyba(Knihovna::kE_INVALIDARG, std::wstring(L"Hodnota není číslo: ") + h.jmeno);
     return std::nullopt;
 }

@@ -40,6 +40,8 @@ struct Hodnota {
     // nothing is shown. See Vysvetlivka.
     const wchar_t* vysvetlivka = nullptr;
     std::uint32_t delitelVysvetlivky = 0;  // the format's two numbers are n / delitel and n % delitel
+    // A check box may edit one bit of a stored number ("kdy", "cileNaplanovanychSnimku"); 0 = the whole value.
+    std::uint32_t bit = 0;
 };
 
 struct Stranka {
