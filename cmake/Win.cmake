@@ -54,7 +54,8 @@ endif()
 
 # A small Windows helper the process tests use to find, wait for and close windows, and to store
 # cameras through the program's own settings code.
-add_executable(PomocnikTestu ${CMAKE_SOURCE_DIR}/tests/pomocnik/PomocnikTestu.cpp)
+add_executable(PomocnikTestu ${CMAKE_SOURCE_DIR}/tests/pomocnik/PomocnikTestu.cpp
+  ${CMAKE_SOURCE_DIR}/tests/pomocnik/ProchazeniPredvoleb.cpp)
 target_link_libraries(PomocnikTestu PRIVATE tervik_win)
 target_link_options(PomocnikTestu PRIVATE -municode ${TERVIK_STATICKY})
 if(TARGET tervik_testy_win)

@@ -8,12 +8,16 @@ std::uint32_t Zobrazena(const Hodnota& h, std::uint32_t ulozena) { return h.naso
 
 std::uint32_t Ulozena(const Hodnota& h, std::uint32_t zobrazena) { return zobrazena * (h.nasobek ? h.nasobek : 1); }
 
+std::wstring ZpravaRozsahu(std::uint32_t min, std::uint32_t max) {
+    return Knihovna::Formatovat(L"Zadejte hodnotu v rozsahu %u - %u", min, max);
+}
+
 std::optional<std::wstring> Overit(const Hodnota& h, std::int64_t zobrazena) {
     switch (h.ovladac) {
     case Ovladac::Cislo:
     case Ovladac::KvalitaJpeg:
         if (zobrazena < h.min || zobrazena > h.max)
-            return Knihovna::Formatovat(L"Zadejte hodnotu v rozsahu %u - %u", h.min, h.max);
+            return ZpravaRozsahu(h.min, h.max);
         return std::nullopt;
     case Ovladac::Vyber:
         for (const Moznost& m : h.moznosti)

@@ -53,6 +53,9 @@ struct Stranka {
 std::uint32_t Zobrazena(const Hodnota& h, std::uint32_t ulozena);
 std::uint32_t Ulozena(const Hodnota& h, std::uint32_t zobrazena);
 
+// "Zadejte hodnotu v rozsahu %u - %u": the message that refuses a number outside its range.
+std::wstring ZpravaRozsahu(std::uint32_t min, std::uint32_t max);
+
 // Whether the control's number may be taken: nothing when it may, else the message that refuses it
 // ("Zadejte hodnotu v rozsahu %u - %u" for a number, the missing option for a choice).
 std::optional<std::wstring> Overit(const Hodnota& h, std::int64_t zobrazena);

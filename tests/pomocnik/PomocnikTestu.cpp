@@ -18,6 +18,11 @@
 //                                                        application, video on (VIDEO 0: off) and automatic disk
 //                                                        snapshots after start; made the default camera. Prints
 //                                                        the snapshot folder.
+//   PomocnikTestu projit-predvolby MS                  sets every value of the application settings dialog in
+//                                                        turn and checks the registry after OK (see
+//                                                        ProchazeniPredvoleb.h)
+//   PomocnikTestu stranka-predvoleb N MS                 chooses page N of the open settings dialog and checks its
+//                                                        texts and Tab order; exit 3 when there is no page N
 //   PomocnikTestu drzet-klavesu MOD VK MS                holds the global hotkey (RegisterHotKey modifiers, virtual
 //                                                        key) for this process: prints "drzim", or "chyba=N" and
 //                                                        exits 1; then keeps it until its stdin ends or MS pass
@@ -34,11 +39,16 @@
 #include "camera/ParametryKamery.h"
 #include "knihovna/Chyba.h"
 #include "knihovna/win/RegistrWindows.h"
+#include "ProchazeniPredvoleb.h"
 #include "video/win/VyctiZarizeni.h"
+
+void Vypsat(const std::wstring& text);
 
 namespace {
 
 const wchar_t* Nebo(const wchar_t* s) { return std::wcscmp(s, L"-") == 0 ? nullptr : s; }
+
+}  // namespace
 
 void Vypsat(const std::wstring& text) {
     // UTF-8 on stdout, flushed: the harness reads it through a pipe.
@@ -49,6 +59,8 @@ void Vypsat(const std::wstring& text) {
     std::fputc('\n', stdout);
     std::fflush(stdout);
 }
+
+namespace {
 
 // A class written as "?class" is also found while its window is hidden.
 HWND Cekat(const wchar_t* trida, const wchar_t* titulek, DWORD ms) {
@@ -313,6 +325,15 @@ int wmain(int argc, wchar_t** argv) {
                                          static_cast<LPARAM>(std::wcstoll(argv[7], nullptr, 0)));
         Vypsat(std::to_wstring(r));
         return 0;
+    }
+    if (prikaz == L"projit-predvolby" && argc >= 3) {
+        const DWORD ms = std::wcstoul(argv[2], nullptr, 10);
+        HWND hlavni = Cekat(L"RTervik4", nullptr, ms);
+        return hlavni ? ProjitHodnotyPredvoleb(hlavni, ms) : 1;
+    }
+    if (prikaz == L"stranka-predvoleb" && argc >= 4) {
+        HWND dialog = Cekat(L"#32770", L"Předvolby aplikace", std::wcstoul(argv[3], nullptr, 10));
+        return dialog ? ZkontrolovatStrankuPredvoleb(dialog, static_cast<int>(std::wcstol(argv[2], nullptr, 10))) : 1;
     }
     if (prikaz == L"okna") {
         // Every top-level window: class|title|visible.

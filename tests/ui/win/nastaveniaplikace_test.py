@@ -1,6 +1,7 @@
-"""The application settings dialog of the real Tervik.exe under Wine: a value set in its control reaches the
-registry with OK, an out-of-range number is refused with the range message and nothing is saved, Cancel
-saves nothing."""
+"""The application settings dialog of the real Tervik.exe under Wine: every value of its pages set in its
+control reaches the registry with OK (and the priority class follows), an out-of-range number is refused with
+the range message and nothing is saved, Cancel saves nothing, a new hotkey works after OK; every page's texts
+fit their controls and Tab reaches every control (a screenshot of each page is kept under build/)."""
 import os
 import subprocess
 import unittest
@@ -21,6 +22,7 @@ def id_prvku(index):
 # Page order: "Všeobecné" 0-5 (zvuk 5), "Po spuštění" 6-8, "Dálkové ovládání" 9-10 (portPrijem 9),
 # "Promítání obrázků" 11-13 (interval 11).
 ZVUK, PORT_PRIJEM, INTERVAL = id_prvku(5), id_prvku(9), id_prvku(11)
+POCET_HODNOT = 28
 
 
 def hodnota(klic, jmeno):
@@ -89,6 +91,34 @@ class NastaveniAplikace(unittest.TestCase):
         self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDCANCEL, 10000)[0], 0)
         self.assertTrue(self.zavreno())
         self.assertEqual((hodnota('', 'zvuk'), hodnota('Dalkove ovladani', 'portPrijem')), pred)
+
+    def test_kazda_hodnota_stranek_dojde_do_registru(self):
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDCANCEL, 10000)[0], 0)
+        self.assertTrue(self.zavreno())
+        # For each value: open, set a new value, OK, and the registry holds it and nothing else changed.
+        rc, vystup = t.pomocnik('projit-predvolby', 30000, timeout=900)
+        radky = vystup.split('\n')
+        self.assertEqual(rc, 0, vystup)
+        self.assertEqual(len([r for r in radky if r.startswith('OK ')]), POCET_HODNOT, vystup)
+        # The first other priority, "Nízká", is in effect in the running process.
+        self.assertIn('OK \\processPriority = 64', radky)
+        self.assertIn('priorita=0x40', radky)
+        self.assertEqual(hodnota('Promitani obrazku', 'interval') % 1000, 0)
+
+    def test_texty_se_vejdou_a_tabulator_projde_kazdou_stranku(self):
+        mame_import = subprocess.run(['which', 'import'], capture_output=True).returncode == 0
+        nazvy = []
+        for n in range(50):
+            rc, vystup = t.pomocnik('stranka-predvoleb', n, 10000)
+            if rc == 3:
+                break
+            nazvy.append(vystup.split('\n')[0])
+            if mame_import:
+                subprocess.run(['import', '-window', 'root', os.path.join(t.BUILD, 'predvolby-%d.png' % n)],
+                               capture_output=True, timeout=30)
+            self.assertEqual(rc, 0, vystup)
+        self.assertEqual(nazvy, ['Všeobecné', 'Po spuštění', 'Dálkové ovládání', 'Promítání obrázků', 'Síťový ovladač',
+                                 'Vzhled', 'Záznam událostí', 'Klávesové zkratky'])
 
     def test_nova_klavesova_zkratka_plati_po_ok(self):
         # The hotkey page lists every entry; the first is 40001 "Ukončit aplikaci". Ctrl+F11 for it.

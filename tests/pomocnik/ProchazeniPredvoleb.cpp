@@ -1,0 +1,297 @@
+#include "ProchazeniPredvoleb.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <map>
+#include <set>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "knihovna/Formatovani.h"
+#include "ui/StrankyNastaveniAplikace.h"
+#include "ui/win/DlgNastStrankaTabulky.h"
+#include "ui/win/DlgNastaveni.h"
+#include "ui/win/DlgNastaveniAplikace.h"
+#include "ui/win/StaticBarva.h"
+
+namespace M = ModelStranky;
+using Knihovna::Formatovat;
+
+void Vypsat(const std::wstring& text);
+
+namespace {
+
+constexpr const wchar_t* kTitulek = L"Předvolby aplikace";
+constexpr const wchar_t* kKoren = L"Software\\Dunmar Holvent\\Tervik\\4.8";
+constexpr UINT kPrikazPredvolby = 40002;
+
+using Hodnota = std::variant<std::uint32_t, std::wstring>;
+
+std::wstring Popis(const Hodnota& h) {
+    if (const auto* n = std::get_if<std::uint32_t>(&h)) return Formatovat(L"%u", *n);
+    return L"\"" + std::get<std::wstring>(h) + L"\"";
+}
+
+HWND CekatNaDialog(DWORD ms, bool otevreny) {
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        HWND h = ::FindWindowW(L"#32770", kTitulek);
+        const bool je = h && ::IsWindowVisible(h);
+        if (je == otevreny) return otevreny ? h : reinterpret_cast<HWND>(1);
+        if (::GetTickCount() - start > ms) return nullptr;
+        ::Sleep(30);
+    }
+}
+
+// The text of a control of another process: GetWindowTextW would give only its caption, not an edit's content.
+std::wstring TextOkna(HWND h) {
+    std::vector<wchar_t> buf(static_cast<std::size_t>(::SendMessageW(h, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    ::SendMessageW(h, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()));
+    return buf.data();
+}
+
+void NastavitText(HWND h, const std::wstring& text) { ::SendMessageW(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())); }
+
+// What the control shows, in the stored form.
+Hodnota Zobrazena(HWND dialog, const M::Hodnota& h, int id) {
+    HWND p = ::GetDlgItem(dialog, id);
+    switch (h.ovladac) {
+    case M::Ovladac::Zaskrtnuti:
+        return static_cast<std::uint32_t>(::SendMessageW(p, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+    case M::Ovladac::Cislo:
+        return M::Ulozena(h, static_cast<std::uint32_t>(std::wcstoul(TextOkna(p).c_str(), nullptr, 10)));
+    case M::Ovladac::Vyber: {
+        const LRESULT i = ::SendMessageW(p, CB_GETCURSEL, 0, 0);
+        return static_cast<std::uint32_t>(i == CB_ERR ? 0xFFFFFFFF : ::SendMessageW(p, CB_GETITEMDATA, i, 0));
+    }
+    case M::Ovladac::Barva:
+        return static_cast<std::uint32_t>(::SendMessageW(p, StaticBarva::kZjistitBarvu, 0, 0));
+    default:
+        return TextOkna(p);
+    }
+}
+
+// Puts a new valid value into the control, as the user would; the new value in the stored form.
+Hodnota NastavitNovou(HWND dialog, const M::Hodnota& h, int id, std::size_t index) {
+    HWND p = ::GetDlgItem(dialog, id);
+    const Hodnota stara = Zobrazena(dialog, h, id);
+    switch (h.ovladac) {
+    case M::Ovladac::Zaskrtnuti: {
+        const bool zapnout = std::get<std::uint32_t>(stara) == 0;
+        ::SendMessageW(p, BM_SETCHECK, zapnout ? BST_CHECKED : BST_UNCHECKED, 0);
+        return static_cast<std::uint32_t>(zapnout ? 1 : 0);
+    }
+    case M::Ovladac::Cislo: {
+        std::uint32_t n = h.min + (h.max - h.min) / 3;
+        if (M::Ulozena(h, n) == std::get<std::uint32_t>(stara)) ++n;
+        NastavitText(p, std::to_wstring(n));
+        return M::Ulozena(h, n);
+    }
+    case M::Ovladac::Vyber: {
+        const LRESULT pocet = ::SendMessageW(p, CB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < pocet; ++i) {
+            const auto data = static_cast<std::uint32_t>(::SendMessageW(p, CB_GETITEMDATA, i, 0));
+            if (data != std::get<std::uint32_t>(stara)) {
+                ::SendMessageW(p, CB_SETCURSEL, i, 0);
+                return data;
+            }
+        }
+        return stara;
+    }
+    case M::Ovladac::Barva: {
+        const std::uint32_t barva = 0x336699 + static_cast<std::uint32_t>(index);
+        ::SendMessageW(p, StaticBarva::kNastavitBarvu, barva, 0);
+        return barva;
+    }
+    case M::Ovladac::Slozka: {
+        wchar_t temp[MAX_PATH] = {};
+        ::GetTempPathW(MAX_PATH, temp);
+        std::wstring slozka = std::wstring(temp) + L"Tervik předvolby " + std::to_wstring(index);
+        ::CreateDirectoryW(slozka.c_str(), nullptr);
+        NastavitText(p, slozka);
+        return slozka;
+    }
+    default: {
+        const std::wstring text = L"192.168.7." + std::to_wstring(index);
+        NastavitText(p, text);
+        return text;
+    }
+    }
+}
+
+std::optional<Hodnota> Ulozena(const M::Hodnota& h) {
+    std::wstring klic = kKoren;
+    if (*h.klic) klic += std::wstring(L"\\") + h.klic;
+    BYTE buf[2048] = {};
+    DWORD typ = 0, velikost = sizeof buf - 2;
+    if (::RegGetValueW(HKEY_CURRENT_USER, klic.c_str(), h.jmeno, RRF_RT_REG_DWORD | RRF_RT_REG_SZ, &typ, buf,
+                       &velikost) != ERROR_SUCCESS)
+        return std::nullopt;
+    if (typ == REG_DWORD) return *reinterpret_cast<const std::uint32_t*>(buf);
+    return std::wstring(reinterpret_cast<const wchar_t*>(buf));
+}
+
+DWORD TridaPriority(HWND okno) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(okno, &pid);
+    HANDLE proces = ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid);
+    if (!proces) return 0;
+    const DWORD p = ::GetPriorityClass(proces);
+    ::CloseHandle(proces);
+    return p;
+}
+
+struct Polozka {
+    const M::Hodnota* hodnota;
+    int id;
+};
+
+std::vector<Polozka> Polozky() {
+    std::vector<Polozka> v;
+    int id = DlgNastaveniAplikace::kPrvniIdPrvku;
+    for (const M::Stranka& s : StrankyNastaveniAplikace::Stranky())
+        for (const M::Hodnota& h : s.hodnoty) {
+            v.push_back({&h, id + 1});
+            id += DlgNastStrankaTabulky::kIdNaHodnotu;
+        }
+    return v;
+}
+
+}  // namespace
+
+int ProjitHodnotyPredvoleb(HWND hlavni, DWORD ms) {
+    const auto polozky = Polozky();
+    int chyby = 0;
+    for (std::size_t i = 0; i < polozky.size(); ++i) {
+        const M::Hodnota& h = *polozky[i].hodnota;
+        const std::wstring jmeno = std::wstring(h.klic) + L"\\" + h.jmeno;
+        ::PostMessageW(hlavni, WM_COMMAND, kPrikazPredvolby, 0);
+        HWND dialog = CekatNaDialog(ms, true);
+        if (!dialog) {
+            Vypsat(L"CHYBA " + jmeno + L": okno předvoleb se neotevřelo");
+            return 1;
+        }
+        std::map<std::size_t, Hodnota> ocekavane;
+        for (std::size_t j = 0; j < polozky.size(); ++j)
+            ocekavane[j] = Zobrazena(dialog, *polozky[j].hodnota, polozky[j].id);
+        ocekavane[i] = NastavitNovou(dialog, h, polozky[i].id, i);
+        ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        if (!CekatNaDialog(ms, false)) {
+            Vypsat(L"CHYBA " + jmeno + L": OK okno nezavřelo");
+            return 1;
+        }
+        bool ok = true;
+        for (std::size_t j = 0; j < polozky.size(); ++j) {
+            const auto v = Ulozena(*polozky[j].hodnota);
+            if (!v || *v != ocekavane[j]) {
+                ok = false;
+                Vypsat(L"CHYBA " + jmeno + L": " + polozky[j].hodnota->klic + L"\\" + polozky[j].hodnota->jmeno +
+                       L" je " + (v ? Popis(*v) : L"(chybí)") + L", čekáno " + Popis(ocekavane[j]));
+            }
+        }
+        if (ok) Vypsat(L"OK " + jmeno + L" = " + Popis(ocekavane[i]));
+        else ++chyby;
+        if (std::wstring(h.jmeno) == L"processPriority")
+            Vypsat(Formatovat(L"priorita=0x%X", static_cast<unsigned>(TridaPriority(hlavni))));
+    }
+    return chyby ? 1 : 0;
+}
+
+namespace {
+
+std::wstring BezPrefixu(const std::wstring& text) {
+    std::wstring s;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'&' && i + 1 < text.size()) ++i;
+        s += text[i];
+    }
+    return s;
+}
+
+}  // namespace
+
+int ZkontrolovatStrankuPredvoleb(HWND dialog, int stranka) {
+    HWND strom = ::GetDlgItem(dialog, DlgNastaveni::kIdStromu);
+    // The pages in the order of the tree, children after their parent.
+    std::vector<LPARAM> polozky;
+    for (auto h = ::SendMessageW(strom, TVM_GETNEXTITEM, TVGN_ROOT, 0); h;) {
+        polozky.push_back(h);
+        auto dalsi = ::SendMessageW(strom, TVM_GETNEXTITEM, TVGN_CHILD, h);
+        if (!dalsi) dalsi = ::SendMessageW(strom, TVM_GETNEXTITEM, TVGN_NEXT, h);
+        for (auto r = h; !dalsi && r;) {
+            r = ::SendMessageW(strom, TVM_GETNEXTITEM, TVGN_PARENT, r);
+            if (r) dalsi = ::SendMessageW(strom, TVM_GETNEXTITEM, TVGN_NEXT, r);
+        }
+        h = dalsi;
+    }
+    if (stranka < 0 || stranka >= static_cast<int>(polozky.size())) return 3;
+    ::SendMessageW(strom, TVM_SELECTITEM, TVGN_CARET, polozky[static_cast<std::size_t>(stranka)]);
+    Vypsat(TextOkna(::GetDlgItem(dialog, DlgNastaveni::kIdTitulku)));
+
+    // The dialog's font as the template asks for it: handles of another process cannot be used here.
+    HDC dc = ::GetDC(dialog);
+    LOGFONTW lf{};
+    lf.lfHeight = -::MulDiv(8, ::GetDeviceCaps(dc, LOGPIXELSY), 72);
+    lf.lfCharSet = DEFAULT_CHARSET;
+    wcscpy(lf.lfFaceName, L"MS Shell Dlg");
+    HFONT pismo = ::CreateFontIndirectW(&lf);
+    lf.lfWeight = FW_BOLD;
+    HFONT tucne = ::CreateFontIndirectW(&lf);
+    int chyby = 0;
+    std::set<HWND> sTabulatorem;
+    for (HWND p = ::GetWindow(dialog, GW_CHILD); p; p = ::GetWindow(p, GW_HWNDNEXT)) {
+        if (!::IsWindowVisible(p)) continue;
+        const LONG styl = ::GetWindowLongW(p, GWL_STYLE);
+        if ((styl & WS_TABSTOP) && ::IsWindowEnabled(p)) sTabulatorem.insert(p);
+        wchar_t trida[32] = {};
+        ::GetClassNameW(p, trida, 32);
+        const std::wstring text = BezPrefixu(TextOkna(p));
+        const bool popisek = ::lstrcmpiW(trida, L"Static") == 0 && (styl & SS_TYPEMASK) == SS_LEFT;
+        const bool tlacitko = ::lstrcmpiW(trida, L"Button") == 0;
+        if (text.empty() || (!popisek && !tlacitko)) continue;
+        RECT r;
+        ::GetClientRect(p, &r);
+        HGDIOBJ puvodni = ::SelectObject(dc, ::GetDlgCtrlID(p) == DlgNastaveni::kIdTitulku ? tucne : pismo);
+        const LONG druh = styl & BS_TYPEMASK;
+        const bool zaskrtnuti = tlacitko && (druh == BS_AUTOCHECKBOX || druh == BS_CHECKBOX || druh == BS_AUTORADIOBUTTON);
+        LONG sirka = r.right;
+        if (zaskrtnuti) sirka -= ::GetSystemMetrics(SM_CXMENUCHECK) + 4;
+        else if (tlacitko) sirka -= 4;
+        std::wstring chyba;
+        if (zaskrtnuti && (styl & BS_MULTILINE)) {
+            RECT m{0, 0, sirka, 0};
+            ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &m, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+            if (m.bottom > r.bottom || m.right > sirka)
+                chyba = Formatovat(L"%ld×%ld v %ld×%ld", m.right, m.bottom, sirka, r.bottom);
+        } else {
+            SIZE s{};
+            ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &s);
+            if (s.cx > sirka) chyba = Formatovat(L"%ld v %ld", s.cx, sirka);
+        }
+        ::SelectObject(dc, puvodni);
+        if (!chyba.empty()) {
+            ++chyby;
+            Vypsat(Formatovat(L"PRESAH %d \"%s\": %s", ::GetDlgCtrlID(p), text.c_str(), chyba.c_str()));
+        }
+    }
+    ::DeleteObject(pismo);
+    ::DeleteObject(tucne);
+    ::ReleaseDC(dialog, dc);
+
+    // Tab from the tree round the whole dialog.
+    std::set<HWND> dosazene;
+    HWND p = strom;
+    for (int krok = 0; krok < 500; ++krok) {
+        dosazene.insert(p);
+        p = ::GetNextDlgTabItem(dialog, p, FALSE);
+        if (!p || p == strom) break;
+    }
+    for (HWND h : sTabulatorem)
+        if (!dosazene.count(h)) {
+            ++chyby;
+            Vypsat(Formatovat(L"TAB %d \"%s\" nedosažitelný", ::GetDlgCtrlID(h), BezPrefixu(TextOkna(h)).c_str()));
+        }
+    return chyby ? 1 : 0;
+}

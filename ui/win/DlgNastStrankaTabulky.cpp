@@ -1,0 +1,238 @@
+#include "ui/win/DlgNastStrankaTabulky.h"
+
+#include <commctrl.h>
+
+#include "email/win/SablonaDialogu.h"
+#include "knihovna/Chyba.h"
+#include "ui/KlavesyPopisku.h"
+#include "ui/win/EditSlozka.h"
+#include "ui/win/EditSoubor.h"
+#include "ui/win/OznameniPrvku.h"
+
+namespace M = ModelStranky;
+using Holvent::Email::SablonaDialogu;
+using Holvent::Email::TextPrvku;
+
+namespace {
+
+constexpr WORD kComboBox = 0x0085;
+constexpr short kRadek = 16;         // a row of a label and its edit
+constexpr short kSirkaPopisku = 150;  // a label beside its control
+constexpr short kSirkaCisla = 50;
+
+// How wide a text is in dialog units, roughly: the average character of the dialog font is 4 units wide.
+// Rows whose text would not fit take two lines; the test of the pages measures the real fonts.
+short OdhadSirky(const std::wstring& text) { return static_cast<short>(text.size() * 4 + 4); }
+
+const wchar_t* kTextZmenitBarvu = L"Změnit barvu...";
+const wchar_t* kFiltrObrazku = L"Obrázky (*.bmp;*.jpg;*.png;*.gif;*.tif)|*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff|"
+                               L"Všechny soubory (*.*)|*.*";
+
+}  // namespace
+
+DlgNastStrankaTabulky::DlgNastStrankaTabulky(const M::Stranka& stranka, KopieHodnot& kopie, int prvniId,
+                                             std::wstring obsazeneKlavesy)
+    : stranka_(stranka), kopie_(kopie), prvniId_(prvniId), obsazeneKlavesy_(std::move(obsazeneKlavesy)) {}
+
+DlgNastStrankaTabulky::~DlgNastStrankaTabulky() = default;
+
+int DlgNastStrankaTabulky::IdOvladace(const M::Hodnota& h) const {
+    for (const Radek& p : radky_)
+        if (p.hodnota == &h) return p.id;
+    return -1;
+}
+
+void DlgNastStrankaTabulky::Vytvorit(SablonaDialogu& sablona, const Oblast& o) {
+    // Every text of the page gets its own access key: the labels and the colour buttons.
+    std::vector<std::wstring> texty;
+    for (const M::Hodnota& h : stranka_.hodnoty) {
+        texty.emplace_back(h.popisek);
+        if (h.ovladac == M::Ovladac::Barva) texty.emplace_back(kTextZmenitBarvu);
+    }
+    texty = PridatKlavesyPopisku(texty, obsazeneKlavesy_);
+    std::vector<std::wstring> popisky, tlacitkaBarvy;
+    for (std::size_t i = 0, t = 0; i < stranka_.hodnoty.size(); ++i) {
+        popisky.push_back(texty[t++]);
+        tlacitkaBarvy.push_back(stranka_.hodnoty[i].ovladac == M::Ovladac::Barva ? texty[t++] : L"");
+    }
+
+    radky_.clear();
+    short y = o.y;
+    const short x = o.x, w = o.sirka;
+    for (std::size_t i = 0; i < stranka_.hodnoty.size(); ++i) {
+        const M::Hodnota& h = stranka_.hodnoty[i];
+        const std::wstring& popisek = popisky[i];
+        const WORD id = static_cast<WORD>(prvniId_ + kIdNaHodnotu * static_cast<int>(i));
+        Radek p{&h, id + 1, nullptr, nullptr, nullptr};
+        // A label too long for the place beside its control goes on a line of its own above it.
+        const bool nahore = OdhadSirky(h.popisek) > kSirkaPopisku;
+        const short xOvladace = nahore ? x : static_cast<short>(x + kSirkaPopisku + 5);
+        const short wOvladace = static_cast<short>(x + w - xOvladace);
+        auto popisekRadku = [&](short vyskaRadku) {
+            if (nahore) {
+                Pridat(sablona, SS_LEFT, x, y, w, 8, id, SablonaDialogu::kPopisek, popisek);
+                y += 10;
+            } else {
+                Pridat(sablona, SS_LEFT, x, static_cast<short>(y + (vyskaRadku - 8) / 2), kSirkaPopisku, 8, id,
+                       SablonaDialogu::kPopisek, popisek);
+            }
+        };
+        switch (h.ovladac) {
+        case M::Ovladac::Zaskrtnuti: {
+            // The check box itself takes about 14 units.
+            const short v = OdhadSirky(h.popisek) + 14 > w ? 18 : 10;
+            Pridat(sablona, BS_AUTOCHECKBOX | BS_MULTILINE | BS_TOP | WS_TABSTOP, x, y, w, v, id + 1,
+                   SablonaDialogu::kTlacitko, popisek);
+            y += v + 4;
+            break;
+        }
+        case M::Ovladac::Cislo: {
+            popisekRadku(12);
+            Pridat(sablona, ES_NUMBER | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, xOvladace, y, kSirkaCisla, 12, id + 1,
+                   SablonaDialogu::kEdit);
+            if (h.vysvetlivka)
+                Pridat(sablona, SS_LEFT | SS_NOPREFIX, static_cast<short>(xOvladace + kSirkaCisla + 4), y + 2,
+                       static_cast<short>(wOvladace - kSirkaCisla - 4), 8, id + 2, SablonaDialogu::kPopisek);
+            p.cislo = std::make_unique<EditCislo>(h.min, h.max);
+            y += kRadek;
+            break;
+        }
+        case M::Ovladac::Text:
+            popisekRadku(12);
+            Pridat(sablona, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, xOvladace, y, wOvladace, 12, id + 1,
+                   SablonaDialogu::kEdit);
+            y += kRadek;
+            break;
+        case M::Ovladac::Vyber:
+            popisekRadku(12);
+            Pridat(sablona, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, xOvladace, y, wOvladace, 100, id + 1, kComboBox);
+            y += kRadek;
+            break;
+        case M::Ovladac::Slozka:
+        case M::Ovladac::Soubor:
+            Pridat(sablona, SS_LEFT, x, y, w, 8, id, SablonaDialogu::kPopisek, popisek);
+            y += 10;
+            Pridat(sablona, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, x, y, static_cast<short>(w - 28), 12, id + 1,
+                   SablonaDialogu::kEdit);
+            Pridat(sablona, BS_PUSHBUTTON | WS_TABSTOP, static_cast<short>(x + w - 24), y, 24, 12, id + 2,
+                   SablonaDialogu::kTlacitko, L"...");
+            if (h.ovladac == M::Ovladac::Slozka) p.cesta = std::make_unique<EditSlozka>(h.popisek);
+            else p.cesta = std::make_unique<EditSoubor>(kFiltrObrazku, false);
+            y += kRadek;
+            break;
+        case M::Ovladac::Barva:
+            popisekRadku(14);
+            Pridat(sablona, SS_NOTIFY, xOvladace, y + 1, 40, 12, id + 1, SablonaDialogu::kPopisek);
+            Pridat(sablona, BS_PUSHBUTTON | WS_TABSTOP, static_cast<short>(xOvladace + 45), y, 70, 14, id + 2,
+                   SablonaDialogu::kTlacitko, tlacitkaBarvy[i]);
+            p.barva = std::make_unique<StaticBarva>();
+            y += 18;
+            break;
+        default:
+            throw Knihovna::Chyba(Knihovna::kE_NOTIMPL,
+                                  std::wstring(L"Stránka předvoleb nezná ovládací prvek hodnoty ") + h.jmeno);
+        }
+        radky_.push_back(std::move(p));
+    }
+    volneY_ = static_cast<short>(y + 4);
+}
+
+void DlgNastStrankaTabulky::Naplnit() {
+    for (Radek& p : radky_) {
+        const M::Hodnota& h = *p.hodnota;
+        HWND prvek = Prvek(p.id);
+        switch (h.ovladac) {
+        case M::Ovladac::Zaskrtnuti:
+            ::SendMessageW(prvek, BM_SETCHECK, kopie_.Zobrazena(h) ? BST_CHECKED : BST_UNCHECKED, 0);
+            break;
+        case M::Ovladac::Cislo:
+            p.cislo->Pripojit(prvek);
+            p.cislo->Nastavit(kopie_.Zobrazena(h));
+            ZobrazitVysvetlivku(p);
+            break;
+        case M::Ovladac::Text:
+            ::SetWindowTextW(prvek, kopie_.Text(h).c_str());
+            break;
+        case M::Ovladac::Slozka:
+        case M::Ovladac::Soubor:
+            p.cesta->Pripojit(prvek, Prvek(p.id + 1));
+            p.cesta->Nastavit(kopie_.Text(h));
+            break;
+        case M::Ovladac::Vyber: {
+            const std::uint32_t hodnota = kopie_.Zobrazena(h);
+            for (const M::Moznost& m : h.moznosti) {
+                const LRESULT i = ::SendMessageW(prvek, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(m.text));
+                ::SendMessageW(prvek, CB_SETITEMDATA, i, m.hodnota);
+                if (m.hodnota == hodnota) ::SendMessageW(prvek, CB_SETCURSEL, i, 0);
+            }
+            break;
+        }
+        case M::Ovladac::Barva:
+            p.barva->Pripojit(prvek, Prvek(p.id + 1));
+            p.barva->Nastavit(kopie_.Zobrazena(h));
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void DlgNastStrankaTabulky::ZobrazitVysvetlivku(const Radek& p) {
+    if (!p.hodnota->vysvetlivka || !p.cislo) return;
+    const auto c = p.cislo->Cislo();
+    const std::wstring text =
+        c && *c >= 0 && *c <= 0xFFFFFFFFLL ? M::Vysvetlivka(*p.hodnota, static_cast<std::uint32_t>(*c)) : L"";
+    ::SetWindowTextW(Prvek(p.id + 1), text.c_str());
+}
+
+bool DlgNastStrankaTabulky::ZpracovatPrikaz(WPARAM wp, LPARAM lp) {
+    const int id = LOWORD(wp);
+    const WORD kod = HIWORD(wp);
+    for (Radek& p : radky_) {
+        if (id < p.id - 1 || id > p.id + 1) continue;
+        if (p.cesta && p.cesta->Prikaz(wp, lp)) return true;
+        if (p.barva && p.barva->Prikaz(wp, lp)) return true;
+        if (id == p.id && (kod == EN_CHANGE || kod == BN_CLICKED || kod == CBN_SELCHANGE || kod == kZmenaHodnoty)) {
+            ZobrazitVysvetlivku(p);
+            OznamitZmenu();
+        }
+        return true;
+    }
+    return false;
+}
+
+std::optional<std::wstring> DlgNastStrankaTabulky::PrevzitRadek(Radek& p) {
+    const M::Hodnota& h = *p.hodnota;
+    switch (h.ovladac) {
+    case M::Ovladac::Zaskrtnuti:
+        return kopie_.Nastavit(h, ::SendMessageW(Prvek(p.id), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+    case M::Ovladac::Cislo: {
+        if (auto zprava = p.cislo->Overit()) return zprava;
+        return kopie_.Nastavit(h, *p.cislo->Cislo());
+    }
+    case M::Ovladac::Text:
+        kopie_.NastavitText(h, TextPrvku(Dialog(), p.id));
+        return std::nullopt;
+    case M::Ovladac::Slozka:
+        if (auto zprava = static_cast<EditSlozka&>(*p.cesta).Overit()) return zprava;
+        kopie_.NastavitText(h, p.cesta->Text());
+        return std::nullopt;
+    case M::Ovladac::Soubor:
+        kopie_.NastavitText(h, p.cesta->Text());
+        return std::nullopt;
+    case M::Ovladac::Vyber: {
+        const LRESULT i = ::SendMessageW(Prvek(p.id), CB_GETCURSEL, 0, 0);
+        return kopie_.Nastavit(h, i == CB_ERR ? -1 : static_cast<std::int64_t>(::SendMessageW(Prvek(p.id), CB_GETITEMDATA, i, 0)));
+    }
+    case M::Ovladac::Barva:
+        return kopie_.Nastavit(h, p.barva->Barva());
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<StrankaNastaveni::Odmitnuti> DlgNastStrankaTabulky::Prevzit() {
+    for (Radek& p : radky_)
+        if (auto zprava = PrevzitRadek(p)) return Odmitnuti{p.id, *zprava};
+    return std::nullopt;
+}

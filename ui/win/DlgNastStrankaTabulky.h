@@ -1,0 +1,57 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/KopieHodnot.h"
+#include "ui/ModelStranky.h"
+#include "ui/win/EditCesta.h"
+#include "ui/win/EditCislo.h"
+#include "ui/win/StaticBarva.h"
+#include "ui/win/StrankaNastaveni.h"
+
+// A settings page laid out from its table: one row of controls per value, in table order, each editing its
+// value in the dialog's copy. The value i has the ids prvniId + 4 i (its label), + 1 (its control) and + 2
+// (the browse button, the colour button or the text that explains the number).
+class DlgNastStrankaTabulky : public StrankaNastaveni {
+public:
+    static constexpr int kIdNaHodnotu = 4;
+
+    // obsazeneKlavesy: the access keys the dialog and the page's own controls already use.
+    DlgNastStrankaTabulky(const ModelStranky::Stranka& stranka, KopieHodnot& kopie, int prvniId,
+                          std::wstring obsazeneKlavesy = L"p");
+    ~DlgNastStrankaTabulky() override;
+
+    std::wstring Nazev() const override { return stranka_.nazev; }
+    void Vytvorit(Holvent::Email::SablonaDialogu& sablona, const Oblast& oblast) override;
+    std::optional<Odmitnuti> Prevzit() override;
+    // The id of a value's control; -1 when the page does not show it.
+    int IdOvladace(const ModelStranky::Hodnota& h) const;
+
+protected:
+    void Naplnit() override;
+    bool ZpracovatPrikaz(WPARAM wp, LPARAM lp) override;
+    // Where the page's own controls may go below the values (dialog units).
+    short VolneY() const { return volneY_; }
+    KopieHodnot& Kopie() { return kopie_; }
+
+private:
+    struct Radek {
+        const ModelStranky::Hodnota* hodnota;
+        int id;  // of the control
+        std::unique_ptr<EditCislo> cislo;
+        std::unique_ptr<EditCesta> cesta;
+        std::unique_ptr<StaticBarva> barva;
+    };
+
+    std::optional<std::wstring> PrevzitRadek(Radek& p);
+    void ZobrazitVysvetlivku(const Radek& p);
+
+    const ModelStranky::Stranka& stranka_;
+    KopieHodnot& kopie_;
+    int prvniId_;
+    std::wstring obsazeneKlavesy_;
+    std::vector<Radek> radky_;
+    short volneY_ = 0;
+};
