@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "camera/ParametrySnimku.h"
@@ -270,8 +271,12 @@ constexpr std::uint32_t ZabalitCas(std::uint32_t hodina, std::uint32_t minuta, s
 constexpr std::uint32_t HodinaCasu(std::uint32_t cas) { return cas >> 24; }
 constexpr std::uint32_t MinutaCasu(std::uint32_t cas) { return (cas >> 16) & 0xFF; }
 constexpr std::uint32_t SekundaCasu(std::uint32_t cas) { return (cas >> 8) & 0xFF; }
-// "Čas: %d:%.2d:%.2d"
+// How a scheduled time is listed: hour, minute, second.
+inline constexpr const wchar_t* kTextCasu = L"Čas: %d:%.2d:%.2d";
 std::wstring TextCasu(std::uint32_t cas);
+// A time of day typed as "h:mm" or "h:mm:ss" (also as TextCasu writes it), packed; nullopt for anything else
+// or a time outside 0:00:00 to 23:59:59.
+std::optional<std::uint32_t> CasZTextu(std::wstring_view text);
 // Adds a time keeping the list ascending and free of duplicates; false when it was there.
 bool PridatPlanovanySnimek(std::vector<std::uint32_t>& planovane, std::uint32_t cas);
 

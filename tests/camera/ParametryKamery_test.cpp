@@ -237,6 +237,19 @@ TEST(ParametryKamery, PlanovaneSnimkySerazeneBezDuplicit) {
     EXPECT_TRUE(seznam.empty());
 }
 
+// A scheduled time typed in the dialog, also in the form the list shows it, and back.
+TEST(ParametryKamery, CasZTextuAZpet) {
+    EXPECT_EQ(CasZTextu(L"8:00"), ZabalitCas(8, 0, 0));
+    EXPECT_EQ(CasZTextu(L" 08:00:30 "), ZabalitCas(8, 0, 30));
+    EXPECT_EQ(CasZTextu(L"23:59:59"), ZabalitCas(23, 59, 59));
+    EXPECT_EQ(CasZTextu(L"0:00"), 0u);
+    for (std::uint32_t cas : {ZabalitCas(0, 0, 0), ZabalitCas(7, 5, 9), ZabalitCas(23, 59, 59)})
+        EXPECT_EQ(CasZTextu(TextCasu(cas)), cas) << cas;
+    for (const wchar_t* spatne : {L"", L"8", L"24:00", L"12:60", L"12:00:60", L"12:5", L"123:00", L"12:00:00:00",
+                                  L"12:00:", L"12-00", L"-1:00", L"dvanáct", L"Čas: "})
+        EXPECT_EQ(CasZTextu(spatne), std::nullopt) << std::wstring(spatne);
+}
+
 TEST(ParametryKamery, PoziceOknaSeUkladaJenKdyzDavaSmysl) {
     RegistrVPameti reg;
     EXPECT_EQ(NacistPoziciOkna(reg, kCesta), std::nullopt);

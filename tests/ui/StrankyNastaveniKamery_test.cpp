@@ -1,0 +1,285 @@
+#include "ui/StrankyNastaveniKamery.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <tuple>
+#include <vector>
+
+#include "camera/DetektorPohybu.h"
+#include "camera/ParametryKamery.h"
+#include "../camera/ZmenenaKamera.h"
+#include "ui/KopieParametruKamery.h"
+#include "video/KoderyObrazu.h"
+
+namespace {
+
+namespace S = StrankyNastaveniKamery;
+
+const S::Hodnota& Hodnota(const wchar_t* klic, const wchar_t* jmeno) {
+    const S::Hodnota* h = S::Najit(klic, jmeno);
+    if (!h) throw std::runtime_error("no page edits this value");
+    return *h;
+}
+
+const S::Stranka& Stranka(const std::wstring& nazev) {
+    for (const S::Stranka& s : S::Stranky())
+        if (nazev == s.nazev) return s;
+    throw std::runtime_error("no such page");
+}
+
+std::vector<std::uint32_t> Hodnoty(const S::Hodnota& h) {
+    std::vector<std::uint32_t> v;
+    for (const S::Moznost& m : h.moznosti) v.push_back(m.hodnota);
+    return v;
+}
+
+ParametryKamery Vychozi() {
+    ParametryKamery k;
+    k.NastavitVychozi(L"Dvůr", TestovaciKontext());
+    return k;
+}
+
+// Each value of every page is a value of the camera record, held by the copy in the type its control needs, and
+// no page edits a value (or a value's bit) twice.
+TEST(StrankyNastaveniKamery, KazdaHodnotaStrankyJeVKopiiSeSvymTypem) {
+    const KopieParametruKamery kopie(Vychozi());
+    std::set<std::tuple<std::wstring, std::wstring, std::uint32_t>> videne;
+    std::set<std::wstring> nazvy;
+    for (const S::Stranka& s : S::Stranky()) {
+        EXPECT_TRUE(nazvy.insert(s.nazev).second) << "page twice";
+        EXPECT_FALSE(s.hodnoty.empty());
+        for (const S::Hodnota& h : s.hodnoty) {
+            SCOPED_TRACE(testing::Message() << "value " << std::wstring(h.klic) << " | " << std::wstring(h.jmeno));
+            EXPECT_TRUE(videne.insert({h.klic, h.jmeno, h.bit}).second);
+            EXPECT_NE(std::wstring(h.popisek), L"");
+            const KopieHodnot::Hodnota* v = nullptr;
+            ASSERT_NO_THROW(v = &kopie.Ulozena(h.klic, h.jmeno));
+            switch (h.ovladac) {
+            case S::Ovladac::Zaskrtnuti:
+                if (h.bit) {
+                    EXPECT_TRUE(std::holds_alternative<std::uint32_t>(*v));
+                } else {
+                    EXPECT_TRUE(std::holds_alternative<bool>(*v));
+                }
+                break;
+            case S::Ovladac::Cislo:
+            case S::Ovladac::Vyber:
+            case S::Ovladac::Barva:
+            case S::Ovladac::KvalitaJpeg:
+                EXPECT_TRUE(std::holds_alternative<std::uint32_t>(*v));
+                EXPECT_EQ(h.bit, 0u);
+                break;
+            case S::Ovladac::Text:
+            case S::Ovladac::Slozka:
+            case S::Ovladac::Soubor:
+                EXPECT_TRUE(std::holds_alternative<std::wstring>(*v));
+                break;
+            case S::Ovladac::Pismo:
+                EXPECT_TRUE(std::holds_alternative<PopisPisma>(*v));
+                break;
+            }
+            if (h.ovladac == S::Ovladac::Vyber) {
+                EXPECT_FALSE(h.moznosti.empty());
+            }
+        }
+    }
+}
+
+// A fresh camera's dialog can be confirmed as it stands: every default lies in its range or among its options.
+TEST(StrankyNastaveniKamery, VychoziHodnotyProjdouKontrolou) {
+    const KopieParametruKamery kopie(Vychozi());
+    for (const S::Stranka& s : S::Stranky())
+        for (const S::Hodnota& h : s.hodnoty) {
+            if (h.ovladac == S::Ovladac::Text || h.ovladac == S::Ovladac::Slozka || h.ovladac == S::Ovladac::Soubor ||
+                h.ovladac == S::Ovladac::Pismo)
+                continue;
+            EXPECT_EQ(S::Overit(h, kopie.Zobrazena(h)), std::nullopt) << std::wstring(h.klic) << " " << h.jmeno;
+            if (h.ovladac == S::Ovladac::Cislo) {
+                EXPECT_LT(h.min, h.max) << h.jmeno;
+            }
+        }
+}
+
+// The pages enforce the ranges the camera record declares (a block's values by the block's generic key).
+TEST(StrankyNastaveniKamery, RozsahyOdpovidajiZaznamuKamery) {
+    int nalezeno = 0;
+    for (const S::Stranka& s : S::Stranky())
+        for (const S::Hodnota& h : s.hodnoty) {
+            std::wstring klic = h.klic;
+            if (const auto i = klic.find(L"Snimek"); i != std::wstring::npos) klic = klic.substr(i);
+            const RozsahParametru* r = NajitRozsah(klic, h.jmeno);
+            if (!r) continue;
+            ++nalezeno;
+            SCOPED_TRACE(testing::Message() << std::wstring(h.klic) << " | " << std::wstring(h.jmeno));
+            if (h.ovladac == S::Ovladac::Vyber) {
+                // A choice offers the whole range and nothing outside it.
+                EXPECT_EQ(h.moznosti.size(), r->max - r->min + 1);
+                for (const S::Moznost& m : h.moznosti) {
+                    EXPECT_GE(m.hodnota, r->min);
+                    EXPECT_LE(m.hodnota, r->max);
+                }
+            } else {
+                EXPECT_EQ(h.min, r->min);
+                EXPECT_EQ(h.max, r->max);
+            }
+        }
+    EXPECT_GE(nalezeno, 15);
+}
+
+TEST(StrankyNastaveniKamery, CislaMimoRozsahOdmitaSeZpravou) {
+    struct Pripad {
+        const wchar_t *klic, *jmeno;
+        std::uint32_t min, max;
+    };
+    for (const Pripad& p : {
+             Pripad{L"", L"indexIkony", 0, 63},
+             Pripad{L"ToolTipIkona", L"intervalSnimku", 100, 30000},
+             Pripad{L"Snimky disk", L"interval", 1, 4294967295u},
+             Pripad{L"Snimky disk\\Soubor", L"pocetMistCisla", 1, 20},
+             Pripad{L"Snimky disk\\Soubor", L"maxPocetSouboru", 1, 10000000},
+             Pripad{L"Detekce pohybu", L"interval", 100, 4294967295u},
+             Pripad{L"Detekce pohybu", L"procentoZmen", 1, 100000},
+             Pripad{L"Detekce pohybu", L"rozdilJasu", 1, 255},
+             Pripad{L"Detekce pohybu\\Disk", L"minInterval", 1, 86400},
+             Pripad{L"Detekce pohybu\\Email", L"minInterval", 1, 86400},
+             Pripad{L"Detekce pohybu\\FTP", L"minInterval", 1, 86400},
+             Pripad{L"Detekce pohybu\\Video", L"minInterval", 1, 86400},
+             Pripad{L"Detekce pohybu\\Video", L"delkaZaznamu", 1, 3600},
+             Pripad{L"Logovani\\Soubor", L"maxVelikost", 10000, 52428800},
+             Pripad{L"Snimky disk\\Snimek", L"kvalitaJpeg", 0, 100},
+             Pripad{L"Snimky disk\\Snimek\\Soubor", L"alfa", 1, 255},
+             Pripad{L"Detekce pohybu\\Disk\\Snimek\\Soubor", L"alfa", 1, 255},
+         }) {
+        SCOPED_TRACE(testing::Message() << std::wstring(p.klic) << " | " << std::wstring(p.jmeno));
+        const S::Hodnota& h = Hodnota(p.klic, p.jmeno);
+        const std::wstring zprava =
+            L"Zadejte hodnotu v rozsahu " + std::to_wstring(p.min) + L" - " + std::to_wstring(p.max);
+        EXPECT_EQ(S::Overit(h, p.min), std::nullopt);
+        EXPECT_EQ(S::Overit(h, p.max), std::nullopt);
+        EXPECT_EQ(S::Overit(h, std::int64_t{p.min} - 1), zprava);
+        EXPECT_EQ(S::Overit(h, std::int64_t{p.max} + 1), zprava);
+    }
+    EXPECT_EQ(Hodnota(L"Snimky disk\\Snimek", L"kvalitaJpeg").ovladac, S::Ovladac::KvalitaJpeg);
+}
+
+// The texts beside the motion-detection numbers are those the detector itself writes.
+TEST(StrankyNastaveniKamery, VysvetlivkyDetekcePohybu) {
+    const S::Hodnota& interval = Hodnota(L"Detekce pohybu", L"interval");
+    const S::Hodnota& procento = Hodnota(L"Detekce pohybu", L"procentoZmen");
+    EXPECT_EQ(S::Vysvetlivka(interval, 1500), L"milisekund - tj. 1.500 sekund");
+    EXPECT_EQ(S::Vysvetlivka(interval, 100), L"milisekund - tj. 0.100 sekund");
+    EXPECT_EQ(S::Vysvetlivka(procento, 700), L"tj. 0.700 procent");
+    EXPECT_EQ(S::Vysvetlivka(procento, 100000), L"tj. 100.000 procent");
+    for (std::uint32_t n : {1u, 999u, 1000u, 1050u, 123456u}) {
+        EXPECT_EQ(S::Vysvetlivka(interval, n), TextIntervaluDetekce(n));
+        EXPECT_EQ(S::Vysvetlivka(procento, n), TextProcentaZmen(n));
+    }
+    // Shown in the units stored: the copy hands the control the stored number.
+    const KopieParametruKamery kopie(Vychozi());
+    EXPECT_EQ(kopie.Zobrazena(interval), 1000u);
+    EXPECT_EQ(kopie.Zobrazena(procento), 700u);
+    EXPECT_EQ(S::Vysvetlivka(Hodnota(L"Snimky disk", L"interval"), kopie.Zobrazena(Hodnota(L"Snimky disk", L"interval"))),
+              L"milisekund - tj. 15.000 sekund");
+    EXPECT_EQ(S::Vysvetlivka(Hodnota(L"Detekce pohybu", L"rozdilJasu"), 100), L"");
+}
+
+TEST(StrankyNastaveniKamery, VyberyUkladajiHodnotyZaznamu) {
+    using V = std::vector<std::uint32_t>;
+    EXPECT_EQ(Hodnoty(Hodnota(L"", L"oznamovaciIkona")), (V{2, 1, 0}));
+    EXPECT_EQ(Hodnoty(Hodnota(L"Okno", L"titulek")), (V{0, 1, 2}));
+    EXPECT_EQ(Hodnoty(Hodnota(L"Snimky disk", L"otviratSnimekKdy")), (V{0, 1, 2, 3}));
+    EXPECT_EQ(Hodnoty(Hodnota(L"Snimky disk", L"otviratSnimekCim")), (V{11, 0, 1}));
+    EXPECT_EQ(Hodnoty(Hodnota(L"Snimky disk", L"otviratSnimekJak")), (V{5, 3, 6}));
+    EXPECT_EQ(Hodnoty(Hodnota(L"Snimky disk", L"zpravaIkona")), (V{0, 1, 2}));
+    EXPECT_EQ(Hodnoty(Hodnota(L"Snimky disk\\Soubor", L"vytvJmena")), (V{0, 1, 2}));
+    EXPECT_EQ(std::wstring(Hodnota(L"Snimky disk", L"otviratSnimekCim").moznosti[0].text),
+              L"Vlastním interním editorem snímků");
+    EXPECT_EQ(std::wstring(Hodnota(L"Snimky disk", L"otviratSnimekJak").moznosti[2].text), L"V minimalizovaném okně");
+    EXPECT_EQ(std::wstring(Hodnota(L"Snimky disk\\Soubor", L"vytvJmena").moznosti[0].text),
+              L"Zvolené jméno souboru + číslování");
+
+    for (const wchar_t* vlastnik : {L"Snimky disk", L"Detekce pohybu\\Disk"}) {
+        const std::wstring snimek = std::wstring(vlastnik) + L"\\Snimek";
+        SCOPED_TRACE(testing::Message() << snimek);
+        const S::Hodnota& format = Hodnota(snimek.c_str(), L"format");
+        ASSERT_EQ(format.moznosti.size(), Holvent::DirectShow::kKoderyObrazu.size());
+        for (std::size_t i = 0; i < format.moznosti.size(); ++i) {
+            EXPECT_EQ(format.moznosti[i].hodnota, i);
+            EXPECT_EQ(std::wstring(format.moznosti[i].text), Holvent::DirectShow::kKoderyObrazu[i].nazev);
+        }
+        EXPECT_EQ(std::wstring(format.moznosti[2].text), L"Bitmapa (BMP)");
+        const S::Hodnota& otoceni = Hodnota((snimek + L"\\Upravy").c_str(), L"otoceni");
+        EXPECT_EQ(Hodnoty(otoceni), (V{0, 90, 180, 270}));
+        EXPECT_NE(S::Overit(otoceni, 45), std::nullopt);
+        EXPECT_EQ(Hodnoty(Hodnota((snimek + L"\\Soubor").c_str(), L"kde")), (V{22, 21, 24, 23, 3}));
+        EXPECT_EQ(Hodnoty(Hodnota((snimek + L"\\Soubor").c_str(), L"kdy")), (V{3, 1, 2, 0}));
+        EXPECT_EQ(Hodnoty(Hodnota((snimek + L"\\Text").c_str(), L"kde")), (V{11, 1, 12, 2, 13, 14, 3}));
+        EXPECT_EQ(Hodnoty(Hodnota((snimek + L"\\Text").c_str(), L"kdy")), (V{3, 1, 2, 0}));
+        EXPECT_EQ(Hodnoty(Hodnota((snimek + L"\\Text").c_str(), L"co")), (V{0, 1, 2}));
+        EXPECT_EQ(std::wstring(Hodnota((snimek + L"\\Text").c_str(), L"kdy").moznosti[2].text),
+                  L"Zapisovat pouze při automatickém (časovaném) uložení snímku");
+        EXPECT_EQ(Hodnota((snimek + L"\\Text").c_str(), L"logfont").ovladac, S::Ovladac::Pismo);
+        EXPECT_EQ(Hodnota((snimek + L"\\Soubor").c_str(), L"soubor").ovladac, S::Ovladac::Soubor);
+        EXPECT_EQ(Hodnota((snimek + L"\\Soubor").c_str(), L"pruhlednaBarva").ovladac, S::Ovladac::Barva);
+    }
+}
+
+// Every block page is generated from one description, so the pages of two blocks differ only in the owner's key.
+TEST(StrankyNastaveniKamery, StrankyBlokuMajiPlneKlice) {
+    const S::Stranka& disk = Stranka(L"Snímek na disk");
+    const S::Stranka& pohyb = Stranka(L"Snímek při detekci pohybu");
+    ASSERT_EQ(disk.hodnoty.size(), pohyb.hodnoty.size());
+    for (std::size_t i = 0; i < disk.hodnoty.size(); ++i) {
+        const std::wstring a = disk.hodnoty[i].klic, b = pohyb.hodnoty[i].klic;
+        EXPECT_TRUE(a.starts_with(L"Snimky disk\\Snimek")) << a;
+        EXPECT_EQ(L"Detekce pohybu\\Disk" + a.substr(std::wstring(L"Snimky disk").size()), b);
+        EXPECT_EQ(std::wstring(disk.hodnoty[i].jmeno), pohyb.hodnoty[i].jmeno);
+    }
+    // The texts stay where they were: the table is made once.
+    EXPECT_EQ(S::Stranky().data(), S::Stranky().data());
+    EXPECT_EQ(S::Najit(L"Snimky disk\\Snimek\\Text", L"co"), S::Najit(L"Snimky disk\\Snimek\\Text", L"co"));
+    // Blocks of features the program does not have yet have no page.
+    EXPECT_EQ(S::Najit(L"Snimky email\\Snimek", L"format"), nullptr);
+    EXPECT_EQ(S::Najit(L"HTTP server\\Snimek", L"format"), nullptr);
+}
+
+// Both the log file and the Windows event log offer all 20 camera events in the stored order, by the same texts.
+TEST(StrankyNastaveniKamery, PrepinaceZaznamuAUdalosti) {
+    const std::vector<std::wstring> jmena{
+        L"snimekEmail", L"snimekEmailChyba", L"snimekFtp", L"snimekFtpChyba", L"snimekServerHttp",
+        L"snimekServerHttpChyba", L"spusteni", L"spusteniSnimkovaniDisk", L"spusteniSnimkovaniEmail",
+        L"spusteniSnimkovaniFtp", L"spusteniZaznamuVidea", L"spusteniZaznamuVideaDP", L"ukonceni",
+        L"ukonceniSnimkovaniDisk", L"ukonceniSnimkovaniEmail", L"ukonceniSnimkovaniFtp", L"ukonceniZaznamuVidea",
+        L"ukonceniZaznamuVideaDP", L"vypnutiVidea", L"zapnutiVidea"};
+    for (const wchar_t* klic : {L"Logovani", L"Zapis udalosti"}) {
+        std::vector<std::wstring> naStrance;
+        std::set<std::wstring> texty;
+        for (const S::Stranka& s : S::Stranky())
+            for (const S::Hodnota& h : s.hodnoty)
+                if (std::wstring(h.klic) == klic) {
+                    naStrance.push_back(h.jmeno);
+                    texty.insert(h.popisek);
+                    EXPECT_EQ(h.ovladac, S::Ovladac::Zaskrtnuti);
+                }
+        EXPECT_EQ(naStrance, jmena) << klic;
+        EXPECT_EQ(texty.size(), 20u) << "each event has a text of its own";
+        EXPECT_EQ(std::wstring(Hodnota(L"Logovani", L"spusteni").popisek), Hodnota(L"Zapis udalosti", L"spusteni").popisek);
+    }
+    EXPECT_EQ(S::Najit(L"Logovani\\Soubor", L"maxVelikost"), &Stranka(S::kStrankaZaznamu).hodnoty[0]);
+}
+
+TEST(StrankyNastaveniKamery, CileNaplanovanychSnimkuJsouBity) {
+    const S::Stranka& s = Stranka(S::kStrankaPlanovani);
+    ASSERT_EQ(s.hodnoty.size(), 3u);
+    const std::pair<const wchar_t*, std::uint32_t> ocekavane[] = {{L"Disk", 1}, {L"FTP server", 2},
+                                                                  {L"Odeslat emailem", 4}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(std::wstring(s.hodnoty[i].klic), L"param_planovane_snimky");
+        EXPECT_EQ(std::wstring(s.hodnoty[i].jmeno), L"parametry");
+        EXPECT_EQ(std::wstring(s.hodnoty[i].popisek), ocekavane[i].first);
+        EXPECT_EQ(s.hodnoty[i].bit, ocekavane[i].second);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,286 @@
+#include "ui/StrankyNastaveniKamery.h"
+
+#include <array>
+#include <deque>
+#include <limits>
+#include <vector>
+
+#include "camera/ParametryKamery.h"
+#include "knihovna/Chyba.h"
+#include "video/KoderyObrazu.h"
+
+namespace StrankyNastaveniKamery {
+
+namespace {
+
+using O = Ovladac;
+
+constexpr std::uint32_t kBezHorniMeze = std::numeric_limits<std::uint32_t>::max();
+
+constexpr std::array kMoznostiIkony{Moznost{L"Zobrazovat vždy", 2}, Moznost{L"Zobrazit pouze při minimalizaci okna", 1},
+                                    Moznost{L"Nezobrazovat", 0}};
+constexpr std::array kMoznostiTitulku{Moznost{L"Plný titulek", 0}, Moznost{L"Úzký titulek", 1},
+                                      Moznost{L"Bez titulku", 2}};
+
+constexpr std::array kMoznostiOtevritKdy{
+    Moznost{L"Neotevírat", 0}, Moznost{L"Pouze při ručním uložení", 1},
+    Moznost{L"Pouze při automatickém uložení", 2}, Moznost{L"Každý uložený snímek", 3}};
+constexpr std::array kMoznostiOtevritCim{
+    Moznost{L"Vlastním interním editorem snímků", 11},
+    Moznost{L"Výchozí aplikací pro otevření daného typu souboru", 0},
+    Moznost{L"Výchozí aplikací pro úpravu daného typu souboru", 1}};
+// The platform's show-window codes.
+constexpr std::array kMoznostiOtevritJak{Moznost{L"V normálním okně", 5}, Moznost{L"V maximalizovaném okně", 3},
+                                         Moznost{L"V minimalizovaném okně", 6}};
+constexpr std::array kMoznostiZprav{Moznost{L"Nezobrazovat žádné zprávy", 0},
+                                    Moznost{L"Zobrazovat pouze chybová hlášení", 1},
+                                    Moznost{L"Zobrazovat všechny typy zpráv", 2}};
+constexpr std::array kMoznostiJmen{Moznost{L"Zvolené jméno souboru + číslování", 0},
+                                   Moznost{L"Datum a čas snímku s rozlišením na celé sekundy", 1},
+                                   Moznost{L"Datum a čas snímku s rozlišením na milisekundy", 2}};
+
+// The format's texts are the encoder table's, in its order, so "format" indexes both alike.
+constexpr auto MoznostiFormatu() {
+    std::array<Moznost, Holvent::DirectShow::kKoderyObrazu.size()> m{};
+    for (std::size_t i = 0; i < m.size(); ++i)
+        m[i] = {Holvent::DirectShow::kKoderyObrazu[i].nazev, static_cast<std::uint32_t>(i)};
+    return m;
+}
+constexpr auto kMoznostiFormatu = MoznostiFormatu();
+
+constexpr std::array kMoznostiOtoceni{Moznost{L"Neotáčet snímek", 0},
+                                      Moznost{L"Otočit vpravo o 90 stupňů (pravý úhel)", 90},
+                                      Moznost{L"Otočit o 180 stupňů", 180},
+                                      Moznost{L"Otočit vlevo o 90 stupňů (pravý úhel)", 270}};
+constexpr std::array kMoznostiKdeObrazku{Moznost{L"Vlevo nahoru", 22}, Moznost{L"Vlevo dolů", 21},
+                                         Moznost{L"Vpravo nahoru", 24}, Moznost{L"Vpravo dolů", 23},
+                                         Moznost{L"Do snímku uprostřed", 3}};
+constexpr std::array kMoznostiKdeTextu{
+    Moznost{L"Do vlastního pruhu dolů", 11},          Moznost{L"Dolů do snímku", 1},
+    Moznost{L"Do vlastního pruhu nahoru", 12},        Moznost{L"Nahoru do snímku", 2},
+    Moznost{L"Do vlastního svislého pruhu vlevo", 13}, Moznost{L"Do vlastního svislého pruhu vpravo", 14},
+    Moznost{L"Do snímku uprostřed", 3}};
+// Bit 1 by hand, bit 2 automatic.
+constexpr std::array kMoznostiKdy{Moznost{L"Zapisovat vždy do každého snímku", 3},
+                                  Moznost{L"Zapisovat pouze při ručním vyvolání snímku", 1},
+                                  Moznost{L"Zapisovat pouze při automatickém (časovaném) uložení snímku", 2},
+                                  Moznost{L"Nezapisovat nikdy", 0}};
+constexpr std::array kMoznostiCo{Moznost{L"Nezapisovat nic", 0}, Moznost{L"Čas", 1}, Moznost{L"Vlastní text", 2}};
+
+struct Udalost {
+    const wchar_t* jmeno;
+    const wchar_t* text;
+};
+// The 20 switches in their stored order.
+constexpr std::array<Udalost, 20> kUdalosti{{
+    {L"snimekEmail", L"Odeslání snímku emailem"},
+    {L"snimekEmailChyba", L"Chyba při odesílání snímku emailem"},
+    {L"snimekFtp", L"Odeslání snímku na FTP server"},
+    {L"snimekFtpChyba", L"Chyba při odesílání snímku na FTP server"},
+    {L"snimekServerHttp", L"Odeslání snímku HTTP serverem"},
+    {L"snimekServerHttpChyba", L"Chyba při odesílání snímku HTTP serverem"},
+    {L"spusteni", L"Zapnutí kamery"},
+    {L"spusteniSnimkovaniDisk", L"Spuštění automatického ukládání snímků na disk"},
+    {L"spusteniSnimkovaniEmail", L"Spuštění automatického odesílání snímků emailem"},
+    {L"spusteniSnimkovaniFtp", L"Spuštění automatického odesílání snímků na FTP server"},
+    {L"spusteniZaznamuVidea", L"Spuštění záznamu videa"},
+    {L"spusteniZaznamuVideaDP", L"Spuštění záznamu videa při detekci pohybu"},
+    {L"ukonceni", L"Vypnutí kamery"},
+    {L"ukonceniSnimkovaniDisk", L"Ukončení automatického ukládání snímků na disk"},
+    {L"ukonceniSnimkovaniEmail", L"Ukončení automatického odesílání snímků emailem"},
+    {L"ukonceniSnimkovaniFtp", L"Ukončení automatického odesílání snímků na FTP server"},
+    {L"ukonceniZaznamuVidea", L"Ukončení záznamu videa"},
+    {L"ukonceniZaznamuVideaDP", L"Ukončení záznamu videa spuštěného detekcí pohybu"},
+    {L"vypnutiVidea", L"Vypnutí videa"},
+    {L"zapnutiVidea", L"Zapnutí videa"},
+}};
+
+// The blocks that have a page: the owner's key and the page's name. The blocks of e-mail, FTP and the HTTP
+// server join this list with their features.
+struct BlokSnimku {
+    const wchar_t* vlastnik;
+    const wchar_t* nazev;
+};
+constexpr std::array kBloky{BlokSnimku{L"Snimky disk", L"Snímek na disk"},
+                            BlokSnimku{L"Detekce pohybu\\Disk", L"Snímek při detekci pohybu"}};
+
+Hodnota Prepinac(const wchar_t* klic, const wchar_t* jmeno, const wchar_t* popisek) {
+    return {.klic = klic, .jmeno = jmeno, .popisek = popisek, .ovladac = O::Zaskrtnuti};
+}
+
+Hodnota Bit(const wchar_t* klic, const wchar_t* jmeno, const wchar_t* popisek, std::uint32_t bit) {
+    return {.klic = klic, .jmeno = jmeno, .popisek = popisek, .ovladac = O::Zaskrtnuti, .bit = bit};
+}
+
+Hodnota Vyber(const wchar_t* klic, const wchar_t* jmeno, const wchar_t* popisek, std::span<const Moznost> moznosti) {
+    return {.klic = klic, .jmeno = jmeno, .popisek = popisek, .ovladac = O::Vyber, .moznosti = moznosti};
+}
+
+Hodnota Jiny(const wchar_t* klic, const wchar_t* jmeno, const wchar_t* popisek, Ovladac ovladac) {
+    return {.klic = klic, .jmeno = jmeno, .popisek = popisek, .ovladac = ovladac};
+}
+
+// A number whose range the camera record gives (rozsahKlic is "Snimek..." for a block's value).
+Hodnota Cislo(const wchar_t* klic, const wchar_t* jmeno, const wchar_t* popisek, const wchar_t* rozsahKlic = nullptr,
+              Ovladac ovladac = O::Cislo) {
+    const RozsahParametru* r = NajitRozsah(rozsahKlic ? rozsahKlic : klic, jmeno);
+    if (!r) throw Knihovna::Chyba(Knihovna::kE_INVALIDARG, std::wstring(L"Hodnota nemá rozsah: ") + jmeno);
+    return {.klic = klic, .jmeno = jmeno, .popisek = popisek, .ovladac = ovladac, .min = r->min, .max = r->max};
+}
+
+Hodnota VlastniRozsah(Hodnota h, std::uint32_t min, std::uint32_t max) {
+    h.ovladac = O::Cislo;
+    h.min = min;
+    h.max = max;
+    return h;
+}
+
+Hodnota SVysvetlivkou(Hodnota h, const wchar_t* vysvetlivka, std::uint32_t delitel) {
+    h.vysvetlivka = vysvetlivka;
+    h.delitelVysvetlivky = delitel;
+    return h;
+}
+
+constexpr const wchar_t* kTextMilisekund = L"milisekund - tj. %d.%d sekund";
+constexpr const wchar_t* kTextProcent = L"tj. %d.%d procent";
+
+// Built once: the block pages' keys are made from their owners', and a Hodnota holds only pointers, so the keys
+// and the page tables live here for the rest of the program.
+class Tabulky {
+public:
+    Tabulky();
+
+    std::vector<Stranka> stranky;
+
+private:
+    const wchar_t* Klic(std::wstring klic) { return klice_.emplace_back(std::move(klic)).c_str(); }
+    void Pridat(const wchar_t* nazev, std::vector<Hodnota> hodnoty) {
+        stranky.push_back({nazev, hodnoty_.emplace_back(std::move(hodnoty))});
+    }
+    void PridatBlok(const BlokSnimku& b);
+
+    std::deque<std::wstring> klice_;            // a deque: adding never moves the texts already handed out
+    std::deque<std::vector<Hodnota>> hodnoty_;  // the same for the tables the pages' spans point into
+};
+
+void Tabulky::PridatBlok(const BlokSnimku& b) {
+    const std::wstring vlastnik = b.vlastnik;
+    const wchar_t* snimek = Klic(vlastnik + L"\\Snimek");
+    const wchar_t* upravy = Klic(vlastnik + L"\\Snimek\\Upravy");
+    const wchar_t* soubor = Klic(vlastnik + L"\\Snimek\\Soubor");
+    const wchar_t* text = Klic(vlastnik + L"\\Snimek\\Text");
+    Pridat(b.nazev, {
+        Vyber(snimek, L"format", L"Formát snímku:", kMoznostiFormatu),
+        Cislo(snimek, L"kvalitaJpeg", L"Kvalita JPEG:", L"Snimek", O::KvalitaJpeg),
+        Prepinac(upravy, L"inverzeBarev", L"Inverze barev (negativ)"),
+        Prepinac(upravy, L"stupneSede", L"Převést do stupňů šedi"),
+        Prepinac(upravy, L"preklopitVodorovne", L"Překlopit vodorovně (zrcadlově zleva doprava)"),
+        Prepinac(upravy, L"preklopitSvisle", L"Překlopit svisle (shora dolů)"),
+        Vyber(upravy, L"otoceni", L"Otočení snímku:", kMoznostiOtoceni),
+        Jiny(soubor, L"soubor", L"Vkládaný obrázek:", O::Soubor),
+        Vyber(soubor, L"kde", L"Umístění obrázku:", kMoznostiKdeObrazku),
+        Vyber(soubor, L"kdy", L"Vkládat obrázek:", kMoznostiKdy),
+        Cislo(soubor, L"alfa", L"Neprůhlednost obrázku (1 - 255):", L"Snimek\\Soubor"),
+        Jiny(soubor, L"pruhlednaBarva", L"Průhledná barva obrázku:", O::Barva),
+        Vyber(text, L"co", L"Zapisovat do snímku:", kMoznostiCo),
+        Jiny(text, L"text", L"Vlastní text:", O::Text),
+        Vyber(text, L"kde", L"Umístění textu:", kMoznostiKdeTextu),
+        Vyber(text, L"kdy", L"Zapisovat text:", kMoznostiKdy),
+        Jiny(text, L"logfont", L"Písmo textu:", O::Pismo),
+        Jiny(text, L"barvaPisma", L"Barva písma:", O::Barva),
+    });
+}
+
+Tabulky::Tabulky() {
+    Pridat(L"Kamera", {
+        VlastniRozsah(Jiny(L"", L"indexIkony", L"Ikona kamery:", O::Cislo), 0, kPocetIkon - 1),
+        Vyber(L"", L"oznamovaciIkona", L"Ikona v oznamovací oblasti:", kMoznostiIkony),
+        Prepinac(L"", L"poSpusteni", L"Zapnout tuto kameru při spuštění aplikace"),
+        Prepinac(L"ToolTipIkona", L"obraz", L"Zobrazovat živý obraz u ikony v oznamovací oblasti"),
+        SVysvetlivkou(Cislo(L"ToolTipIkona", L"intervalSnimku", L"Obnovovat obraz u ikony po:"), kTextMilisekund,
+                      1000),
+    });
+    Pridat(L"Okno kamery", {
+        Prepinac(L"Okno", L"menu", L"Zobrazit hlavní menu"),
+        Prepinac(L"Okno", L"toolBarHlavni", L"Zobrazit panel nástrojů"),
+        Prepinac(L"Okno", L"zarizeniVideo", L"Zobrazit panel zařízení"),
+        Prepinac(L"Okno", L"statusBar", L"Zobrazit stavový řádek"),
+        Vyber(L"Okno", L"titulek", L"Titulek okna:", kMoznostiTitulku),
+        Prepinac(L"Video", L"prizpusobovatOknu", L"Přizpůsobit video velikosti okna"),
+        Prepinac(L"Okno", L"navrchu", L"Okno vždy navrchu"),
+        Prepinac(L"Okno", L"pruhledne", L"Okno poloprůhledné"),
+    });
+    Pridat(L"Po spuštění kamery", {
+        Prepinac(L"Po spusteni", L"zapnoutVideo", L"Zapnout video"),
+        Prepinac(L"Po spusteni", L"snimkyDisk", L"Spustit automatické ukládání snímků na disk"),
+        Prepinac(L"Po spusteni", L"planovaneSnimkovani", L"Spustit plánované snímkování"),
+        Prepinac(L"Po spusteni", L"detekcePohybu", L"Spustit detekci pohybu"),
+        Prepinac(L"Po spusteni", L"minimalizovat", L"Minimalizovat okno kamery"),
+    });
+    // The disk interval has no limit of its own; a period of 0 would make the timer fire as fast as it can.
+    Pridat(L"Snímky na disk", {
+        SVysvetlivkou(VlastniRozsah(Jiny(L"Snimky disk", L"interval", L"Interval automatického ukládání snímků:",
+                                         O::Cislo),
+                                    1, kBezHorniMeze),
+                      kTextMilisekund, 1000),
+        Jiny(L"Snimky disk", L"slozka", L"Složka pro ukládání snímků:", O::Slozka),
+        Vyber(L"Snimky disk", L"otviratSnimekKdy", L"Otevírat uložený snímek:", kMoznostiOtevritKdy),
+        Vyber(L"Snimky disk", L"otviratSnimekCim", L"Čím otevírat:", kMoznostiOtevritCim),
+        Vyber(L"Snimky disk", L"otviratSnimekJak", L"Jak otevírat:", kMoznostiOtevritJak),
+        Vyber(L"Snimky disk", L"zpravaIkona", L"Zprávy u ikony v oznamovací oblasti:", kMoznostiZprav),
+    });
+    Pridat(L"Pojmenování souborů", {
+        Vyber(L"Snimky disk\\Soubor", L"vytvJmena", L"Vytváření jmen souborů:", kMoznostiJmen),
+        Jiny(L"Snimky disk\\Soubor", L"jmeno", L"Jméno souboru (bez přípony):", O::Text),
+        Cislo(L"Snimky disk\\Soubor", L"pocetMistCisla", L"Nejmenší počet číslic čísla souboru:"),
+        Cislo(L"Snimky disk\\Soubor", L"maxPocetSouboru", L"Maximální počet souborů:"),
+        Prepinac(L"Snimky disk\\Soubor", L"prepisovatStare", L"Přepisovat staré soubory"),
+    });
+    PridatBlok(kBloky[0]);
+    Pridat(L"Detekce pohybu", {
+        SVysvetlivkou(Cislo(L"Detekce pohybu", L"interval", L"Interval kontroly pohybu:"), kTextMilisekund, 1000),
+        SVysvetlivkou(Cislo(L"Detekce pohybu", L"procentoZmen", L"Podíl změněných bodů (tisíciny procenta):"),
+                      kTextProcent, 1000),
+        Cislo(L"Detekce pohybu", L"rozdilJasu", L"Rozdíl jasu změněného bodu (1 - 255):"),
+        Prepinac(L"Detekce pohybu\\Disk", L"aktivni", L"Uložit snímek na disk"),
+        Cislo(L"Detekce pohybu\\Disk", L"minInterval", L"Nejkratší interval mezi uložením snímků (sekundy):"),
+        Jiny(L"Detekce pohybu\\Disk", L"slozka", L"Složka pro snímky při detekci pohybu:", O::Slozka),
+        Prepinac(L"Detekce pohybu\\Email", L"aktivni", L"Odeslat snímek emailem"),
+        Cislo(L"Detekce pohybu\\Email", L"minInterval", L"Nejkratší interval mezi odesláním emailů (sekundy):"),
+        Prepinac(L"Detekce pohybu\\FTP", L"aktivni", L"Odeslat snímek na FTP server"),
+        Cislo(L"Detekce pohybu\\FTP", L"minInterval", L"Nejkratší interval mezi odesláním na FTP (sekundy):"),
+        Prepinac(L"Detekce pohybu\\Video", L"aktivni", L"Spustit záznam videa"),
+        Cislo(L"Detekce pohybu\\Video", L"delkaZaznamu", L"Délka záznamu videa (sekundy):"),
+        Cislo(L"Detekce pohybu\\Video", L"minInterval", L"Nejkratší interval mezi záznamy videa (sekundy):"),
+    });
+    PridatBlok(kBloky[1]);
+    Pridat(kStrankaPlanovani, {
+        Bit(L"param_planovane_snimky", L"parametry", L"Disk", 1),
+        Bit(L"param_planovane_snimky", L"parametry", L"FTP server", 2),
+        Bit(L"param_planovane_snimky", L"parametry", L"Odeslat emailem", 4),
+    });
+
+    std::vector<Hodnota> log{Cislo(L"Logovani\\Soubor", L"maxVelikost", L"Maximální velikost souboru (bajty):")};
+    std::vector<Hodnota> udalosti;
+    for (const Udalost& u : kUdalosti) {
+        log.push_back(Prepinac(L"Logovani", u.jmeno, u.text));
+        udalosti.push_back(Prepinac(L"Zapis udalosti", u.jmeno, u.text));
+    }
+    Pridat(kStrankaZaznamu, std::move(log));
+    Pridat(L"Protokol Windows", std::move(udalosti));
+}
+
+const Tabulky& Vytvorene() {
+    static const Tabulky tabulky;
+    return tabulky;
+}
+
+}  // namespace
+
+std::span<const Stranka> Stranky() { return Vytvorene().stranky; }
+
+const Hodnota* Najit(const std::wstring& klic, const std::wstring& jmeno) {
+    return ModelStranky::Najit(Stranky(), klic, jmeno);
+}
+
+}  // namespace StrankyNastaveniKamery

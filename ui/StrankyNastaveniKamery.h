@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "camera/ParametryKamery.h"
+#include "ui/ModelStranky.h"
+
+// The pages of a camera's settings dialog as a table (see ModelStranky). Keys are relative to the camera's key;
+// the values of a snapshot block carry their owner's key ("Snimky disk\Snimek\Text").
+namespace StrankyNastaveniKamery {
+
+using ModelStranky::Hodnota;
+using ModelStranky::Moznost;
+using ModelStranky::Ovladac;
+using ModelStranky::Overit;
+using ModelStranky::Stranka;
+using ModelStranky::Ulozena;
+using ModelStranky::Vysvetlivka;
+using ModelStranky::Zobrazena;
+
+std::span<const Stranka> Stranky();
+// The value by its key and name (of a number edited bit by bit, its first check box); null when no page edits it.
+const Hodnota* Najit(const std::wstring& klic, const std::wstring& jmeno);
+
+// Pages the dialog adds its own controls to: the scheduled times to the one of their targets, the log file's
+// actions to the one of its switches.
+inline constexpr const wchar_t* kStrankaPlanovani = L"Plánované snímkování";
+inline constexpr const wchar_t* kStrankaZaznamu = L"Záznam do souboru";
+
+// The scheduled times are listed as kTextCasu and typed as CasZTextu reads them.
+using ::CasZTextu;
+using ::kTextCasu;
+using ::TextCasu;
+
+// Texts of the device boxes, which the dialog builds itself.
+inline constexpr const wchar_t* kTextCestaZarizeni = L"Unikátní identifikátor (\"Device Path\"):";
+inline constexpr const wchar_t* kTextPopisZarizeni = L"Popis (dostupný obvykle pouze u DV videokamer):";
+inline constexpr const wchar_t* kTextZvukoveZarizeni = L"Zvukové zařízení (pro záznam živého videa):";
+
+// The images a camera's icon may be chosen from ("indexIkony" is an index into them).
+inline constexpr std::uint32_t kPocetIkon = 64;
+
+}  // namespace StrankyNastaveniKamery
