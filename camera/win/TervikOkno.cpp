@@ -15,6 +15,7 @@
 #include "knihovna/Formatovani.h"
 #include "knihovna/win/ChybyWin.h"
 #include "resources/IdZdroju.h"
+#include "ui/win/DlgNastaveniKamery.h"
 #include "video/win/ComboBoxZarizeni.h"
 
 using namespace Knihovna;
@@ -53,7 +54,7 @@ constexpr const wchar_t* kTipZapnout = L"Zapnout videozařízení";
 constexpr const wchar_t* kTipVypnout = L"Vypnout videozařízení";
 
 // Commands whose subsystem is not part of the program yet: shown, but greyed.
-constexpr UINT kNedostupne[] = {P::kOvladani,     P::kPredvolby,      P::kSnimkyFtp,     P::kSnimkyEmail,
+constexpr UINT kNedostupne[] = {P::kOvladani,     P::kSnimkyFtp,     P::kSnimkyEmail,
                                 P::kServerHttp,   P::kTlacitkoFtp,   P::kSnimekFtp,
                                 P::kSnimekEmail,  P::kTlacitkoEmail,  P::kZaznamStart,   P::kZaznamKonec,
                                 P::kSlozkaZaznamu, P::kSmazatZaznamy, P::kTlacitkoZaznam, P::kResetZaznamu,
@@ -571,18 +572,92 @@ void TervikOkno::ZmenaZarizeni() {
     combo.Pripojit(comboZarizeni_);
     const auto vybrane = combo.Precist();
     if (!vybrane || *vybrane == video_.Zachytavani().ZarizeniVideo()) return;
+    if (PrepnoutZarizeni(*vybrane)) Parametry().zarizeni.video = *vybrane;
+}
+
+bool TervikOkno::PrepnoutZarizeni(const InfoZarizeni& zarizeni) {
     const bool bezelo = video_.Zachytavani().GrafExistuje();
     if (bezelo) VypnoutVideo();
+    bool ok = true;
     try {
-        video_.Zachytavani().NastavitZarizeniVideo(*vybrane);
-        Parametry().zarizeni.video = *vybrane;
+        video_.Zachytavani().NastavitZarizeniVideo(zarizeni);
         formatyNacteny_ = false;
     } catch (const Chyba& chyba) {
-        Zprava(3, TextyZprav::Chyba(Formatovat(L"Videozařízení \"%s\" nelze nastavit", vybrane->friendlyName.c_str()),
+        ok = false;
+        Zprava(3, TextyZprav::Chyba(Formatovat(L"Videozařízení \"%s\" nelze nastavit", zarizeni.friendlyName.c_str()),
                                     Aplikace::Instance().PopisChybyCom(chyba)));
     }
     if (bezelo) ZapnoutVideo();
     ObnovitPrikazy();
+    return ok;
+}
+
+// ---- settings
+
+void TervikOkno::ZobrazitPredvolby() {
+    auto& app = Aplikace::Instance();
+    if (predvolbyOtevreny_) {
+        if (HWND dialog = ::FindWindowW(L"#32770", DlgNastaveniKamery::Titulek(Jmeno()).c_str()))
+            ::SetForegroundWindow(dialog);
+        return;
+    }
+    predvolbyOtevreny_ = true;
+    struct Konec {
+        bool& b;
+        ~Konec() { b = false; }
+    } konec{predvolbyOtevreny_};
+    DlgNastaveniKamery::Kontext kontext{Jmeno(),
+                                        app.Produkt(),
+                                        &app.ZarizeniVideo(),
+                                        &app.ZarizeniZvuk(),
+                                        [this] { return SouborLog::CestaLoguKamery(Aplikace::Instance().SlozkaDat(), Jmeno()); },
+                                        [this] { PouzitNastaveni(); }};
+    // The camera may have been switched off while the dialog was open.
+    if (DlgNastaveniKamery(Parametry(), Zamek(), std::move(kontext)).Zobrazit(Hwnd()) && Hwnd()) PouzitNastaveni();
+}
+
+void TervikOkno::PouzitNastaveni() {
+    auto& app = Aplikace::Instance();
+    const ParametryKamery& p = Parametry();
+    NacistIkonu();
+    ::SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ikona_.get()));
+    ::SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(velkaIkona_ ? velkaIkona_.get() : ikona_.get()));
+    ObnovitIkonuOblasti();
+    auto& zachytavani = video_.Zachytavani();
+    if (!p.zarizeni.video.devicePath.empty() && !(p.zarizeni.video == zachytavani.ZarizeniVideo())) {
+        PrepnoutZarizeni(p.zarizeni.video);
+        ComboBoxZarizeniVideo combo(app.ZarizeniVideo());
+        combo.Pripojit(comboZarizeni_);
+        combo.Naplnit(zachytavani.ZarizeniVideo());
+    }
+    if (!p.zarizeni.zvuk.friendlyName.empty() && !(p.zarizeni.zvuk == zachytavani.ZarizeniZvuk())) {
+        try {
+            zachytavani.NastavitZarizeniZvuk(p.zarizeni.zvuk);
+        } catch (const Chyba& chyba) {
+            Zprava(3, TextyZprav::Chyba(Formatovat(L"Zvukové zařízení \"%s\" nelze nastavit", p.zarizeni.zvuk.friendlyName.c_str()),
+                                        app.PopisChybyCom(chyba)));
+        }
+    }
+    // The timers take their new periods now; the running activities go on.
+    try {
+        NastavitCasovac(kCasovacTooltip, p.toolTipIkona.intervalSnimku);
+        if (snimkyDiskBezi_) NastavitCasovac(kCasovacDisk, p.snimkyDisk.interval);
+    } catch (const Chyba& chyba) {
+        Zprava(3, app.PopisChybyCom(chyba));
+    }
+    if (detektor_.Bezi()) {
+        ZastavitDetekci();
+        SpustitDetekci();
+    }
+    // The log file's maximum size is the file object's.
+    if (!log_ || log_->MaxVelikost() != p.souborLogu.maxVelikost)
+        log_ = std::make_unique<SouborLog>(SouborLog::CestaLoguKamery(app.SlozkaDat(), Jmeno()), p.souborLogu.maxVelikost,
+                                           p.souborLogu.priNaplneni, app.Soubory(), app.Hodiny());
+    video_.NastavitPrizpusobeni(p.video.prizpusobovatOknu);
+    NastavitTitulek(p.okno.titulek);
+    PouzitPrepinaceOkna();
+    ObnovitPrikazy();
+    UlozitVse();
 }
 
 // ---- activities
@@ -873,6 +948,7 @@ bool TervikOkno::ProvestPrikaz(UINT prikaz, LPARAM lp, HWND odesilatel) {
         else if (::IsWindowVisible(Hwnd())) Skryt();
         return true;
     case P::kVypnout: Zavrit(); return true;
+    case P::kPredvolby: ZobrazitPredvolby(); return true;
     case P::kPrizpusobit:
         Parametry().video.prizpusobovatOknu = !Parametry().video.prizpusobovatOknu;
         video_.NastavitPrizpusobeni(Parametry().video.prizpusobovatOknu);

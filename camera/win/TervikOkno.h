@@ -90,6 +90,11 @@ private:
     void ResetovatCislovani();
     void RozbalitTlacitko(int prikaz, POINT bod);
     void ZmenaZarizeni();
+    // Moves the capture to another video device (the graph rebuilt while the video is on); false when refused.
+    bool PrepnoutZarizeni(const InfoZarizeni& zarizeni);
+    // The settings dialog, one at a time; after OK or "Použít" the new values are applied and saved.
+    void ZobrazitPredvolby();
+    void PouzitNastaveni();
     // Motion detection: the timer and the report run here, the frames on the streaming thread.
     void SpustitDetekci();
     void ZastavitDetekci();
@@ -113,6 +118,7 @@ private:
     bool ukoncitAplikaci_ = false;
     HWND oznamovane_ = nullptr;  // the main window, told of the camera's start and end
     bool zaviram_ = false;
+    bool predvolbyOtevreny_ = false;
 
     OknoVideo video_;
     Knihovna::WinApi::PanelNastroju panel_;

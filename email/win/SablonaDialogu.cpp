@@ -15,16 +15,29 @@ SablonaDialogu::SablonaDialogu(short cx, short cy, const std::wstring& titulek) 
     Text(L"MS Shell Dlg");
 }
 
-void SablonaDialogu::Polozka(DWORD styl, short x, short y, short cx, short cy, WORD id, WORD trida,
-                             const std::wstring& text) {
+void SablonaDialogu::Zacatek(DWORD styl, short x, short y, short cx, short cy, WORD id) {
     // Every item starts on a DWORD boundary.
     if (data_.size() % 2) data_.push_back(0);
     Dvojslovo(styl | WS_CHILD | WS_VISIBLE);
     Dvojslovo(0);
     for (short s : {x, y, cx, cy}) data_.push_back(static_cast<WORD>(s));
     data_.push_back(id);
+}
+
+void SablonaDialogu::Polozka(DWORD styl, short x, short y, short cx, short cy, WORD id, WORD trida,
+                             const std::wstring& text) {
+    Zacatek(styl, x, y, cx, cy, id);
     data_.push_back(0xFFFF);
     data_.push_back(trida);
+    Text(text);
+    data_.push_back(0);
+    ++data_[pocetPolozek_];
+}
+
+void SablonaDialogu::Polozka(DWORD styl, short x, short y, short cx, short cy, WORD id, const std::wstring& trida,
+                             const std::wstring& text) {
+    Zacatek(styl, x, y, cx, cy, id);
+    Text(trida);
     Text(text);
     data_.push_back(0);
     ++data_[pocetPolozek_];

@@ -14,6 +14,9 @@ public:
     SablonaDialogu(short cx, short cy, const std::wstring& titulek);
     // trida: an atom of a predefined class (0x0080 button, 0x0081 edit, 0x0082 static, 0x0083 list box).
     void Polozka(DWORD styl, short x, short y, short cx, short cy, WORD id, WORD trida, const std::wstring& text = {});
+    // A control of a registered class by its name ("msctls_trackbar32").
+    void Polozka(DWORD styl, short x, short y, short cx, short cy, WORD id, const std::wstring& trida,
+                 const std::wstring& text = {});
     const DLGTEMPLATE* Sablona() const { return reinterpret_cast<const DLGTEMPLATE*>(data_.data()); }
 
     static constexpr WORD kTlacitko = 0x0080;
@@ -22,6 +25,7 @@ public:
     static constexpr WORD kSeznam = 0x0083;
 
 private:
+    void Zacatek(DWORD styl, short x, short y, short cx, short cy, WORD id);
     void Dvojslovo(DWORD d);
     void Text(const std::wstring& t);
 

@@ -21,8 +21,11 @@
 //   PomocnikTestu projit-predvolby MS                  sets every value of the application settings dialog in
 //                                                        turn and checks the registry after OK (see
 //                                                        ProchazeniPredvoleb.h)
-//   PomocnikTestu stranka-predvoleb N MS                 chooses page N of the open settings dialog and checks its
-//                                                        texts and Tab order; exit 3 when there is no page N
+//   PomocnikTestu projit-predvolby-kamery JMENO MS [N]   the same for the settings dialog of the running camera,
+//                                                        in N rounds (default 3) of every N-th value
+//   PomocnikTestu stranka-predvoleb N MS [TITULEK]       chooses page N of the open settings dialog (by default the
+//                                                        application's) and checks its texts and Tab order; exit 3
+//                                                        when there is no page N
 //   PomocnikTestu drzet-klavesu MOD VK MS                holds the global hotkey (RegisterHotKey modifiers, virtual
 //                                                        key) for this process: prints "drzim", or "chyba=N" and
 //                                                        exits 1; then keeps it until its stdin ends or MS pass
@@ -40,6 +43,9 @@
 #include "knihovna/Chyba.h"
 #include "knihovna/win/RegistrWindows.h"
 #include "ProchazeniPredvoleb.h"
+#include "ui/StrankyNastaveniAplikace.h"
+#include "ui/StrankyNastaveniKamery.h"
+#include "ui/win/DlgNastaveniKamery.h"
 #include "video/win/VyctiZarizeni.h"
 
 void Vypsat(const std::wstring& text);
@@ -329,10 +335,23 @@ int wmain(int argc, wchar_t** argv) {
     if (prikaz == L"projit-predvolby" && argc >= 3) {
         const DWORD ms = std::wcstoul(argv[2], nullptr, 10);
         HWND hlavni = Cekat(L"RTervik4", nullptr, ms);
-        return hlavni ? ProjitHodnotyPredvoleb(hlavni, ms) : 1;
+        if (!hlavni) return 1;
+        return ProjitHodnotyPredvoleb({hlavni, 40002, L"Předvolby aplikace", kKorenRegistru,
+                                       StrankyNastaveniAplikace::Stranky()},
+                                      ms, 0);
+    }
+    if (prikaz == L"projit-predvolby-kamery" && argc >= 4) {
+        // Values of one round differ from each other, so that two controls wired to each other's values show.
+        const DWORD ms = std::wcstoul(argv[3], nullptr, 10);
+        HWND kamera = Cekat(L"Tervik4Tervik", nullptr, ms);
+        if (!kamera) return 1;
+        return ProjitHodnotyPredvoleb({kamera, 40030, DlgNastaveniKamery::Titulek(argv[2]),
+                                       CestaKamery(kKorenRegistru, argv[2]), StrankyNastaveniKamery::Stranky()},
+                                      ms, argc >= 5 ? std::wcstoul(argv[4], nullptr, 10) : 3);
     }
     if (prikaz == L"stranka-predvoleb" && argc >= 4) {
-        HWND dialog = Cekat(L"#32770", L"Předvolby aplikace", std::wcstoul(argv[3], nullptr, 10));
+        const std::wstring titulek = argc >= 5 ? argv[4] : L"Předvolby aplikace";
+        HWND dialog = Cekat(L"#32770", titulek.c_str(), std::wcstoul(argv[3], nullptr, 10));
         return dialog ? ZkontrolovatStrankuPredvoleb(dialog, static_cast<int>(std::wcstol(argv[2], nullptr, 10))) : 1;
     }
     if (prikaz == L"okna") {

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <variant>
@@ -23,21 +24,18 @@ void Vypsat(const std::wstring& text);
 
 namespace {
 
-constexpr const wchar_t* kTitulek = L"Předvolby aplikace";
-constexpr const wchar_t* kKoren = L"Software\\Dunmar Holvent\\Tervik\\4.8";
-constexpr UINT kPrikazPredvolby = 40002;
-
-using Hodnota = std::variant<std::uint32_t, std::wstring>;
+using Hodnota = std::variant<std::uint32_t, std::wstring, std::vector<BYTE>>;
 
 std::wstring Popis(const Hodnota& h) {
     if (const auto* n = std::get_if<std::uint32_t>(&h)) return Formatovat(L"%u", *n);
-    return L"\"" + std::get<std::wstring>(h) + L"\"";
+    if (const auto* t = std::get_if<std::wstring>(&h)) return L"\"" + *t + L"\"";
+    return Formatovat(L"(%u bajtů)", static_cast<unsigned>(std::get<std::vector<BYTE>>(h).size()));
 }
 
-HWND CekatNaDialog(DWORD ms, bool otevreny) {
+HWND CekatNaDialog(const std::wstring& titulek, DWORD ms, bool otevreny) {
     const DWORD start = ::GetTickCount();
     for (;;) {
-        HWND h = ::FindWindowW(L"#32770", kTitulek);
+        HWND h = ::FindWindowW(L"#32770", titulek.c_str());
         const bool je = h && ::IsWindowVisible(h);
         if (je == otevreny) return otevreny ? h : reinterpret_cast<HWND>(1);
         if (::GetTickCount() - start > ms) return nullptr;
@@ -54,56 +52,77 @@ std::wstring TextOkna(HWND h) {
 
 void NastavitText(HWND h, const std::wstring& text) { ::SendMessageW(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())); }
 
-// What the control shows, in the stored form.
-Hodnota Zobrazena(HWND dialog, const M::Hodnota& h, int id) {
+// What the control shows, in the stored form (of a bit, 0 or 1); nothing for a font, which cannot be read from
+// another process.
+std::optional<Hodnota> Zobrazena(HWND dialog, const M::Hodnota& h, int id) {
     HWND p = ::GetDlgItem(dialog, id);
     switch (h.ovladac) {
     case M::Ovladac::Zaskrtnuti:
         return static_cast<std::uint32_t>(::SendMessageW(p, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
     case M::Ovladac::Cislo:
         return M::Ulozena(h, static_cast<std::uint32_t>(std::wcstoul(TextOkna(p).c_str(), nullptr, 10)));
+    case M::Ovladac::KvalitaJpeg:
+        return static_cast<std::uint32_t>(::SendMessageW(p, TBM_GETPOS, 0, 0));
     case M::Ovladac::Vyber: {
         const LRESULT i = ::SendMessageW(p, CB_GETCURSEL, 0, 0);
         return static_cast<std::uint32_t>(i == CB_ERR ? 0xFFFFFFFF : ::SendMessageW(p, CB_GETITEMDATA, i, 0));
     }
     case M::Ovladac::Barva:
         return static_cast<std::uint32_t>(::SendMessageW(p, StaticBarva::kZjistitBarvu, 0, 0));
+    case M::Ovladac::Pismo:
+        return std::nullopt;
     default:
         return TextOkna(p);
     }
 }
 
 // Puts a new valid value into the control, as the user would; the new value in the stored form.
-Hodnota NastavitNovou(HWND dialog, const M::Hodnota& h, int id, std::size_t index) {
+Hodnota NastavitNovou(HWND dialog, const M::Hodnota& h, int id, std::size_t index, const std::optional<Hodnota>& stara) {
     HWND p = ::GetDlgItem(dialog, id);
-    const Hodnota stara = Zobrazena(dialog, h, id);
+    const std::uint32_t cislo = stara && std::holds_alternative<std::uint32_t>(*stara) ? std::get<std::uint32_t>(*stara) : 0;
     switch (h.ovladac) {
     case M::Ovladac::Zaskrtnuti: {
-        const bool zapnout = std::get<std::uint32_t>(stara) == 0;
+        const bool zapnout = cislo == 0;
         ::SendMessageW(p, BM_SETCHECK, zapnout ? BST_CHECKED : BST_UNCHECKED, 0);
         return static_cast<std::uint32_t>(zapnout ? 1 : 0);
     }
     case M::Ovladac::Cislo: {
         std::uint32_t n = h.min + (h.max - h.min) / 3;
-        if (M::Ulozena(h, n) == std::get<std::uint32_t>(stara)) ++n;
+        if (M::Ulozena(h, n) == cislo) ++n;
         NastavitText(p, std::to_wstring(n));
         return M::Ulozena(h, n);
+    }
+    case M::Ovladac::KvalitaJpeg: {
+        const std::uint32_t n = cislo == 42 ? 43 : 42;
+        ::SendMessageW(p, TBM_SETPOS, TRUE, n);
+        return n;
     }
     case M::Ovladac::Vyber: {
         const LRESULT pocet = ::SendMessageW(p, CB_GETCOUNT, 0, 0);
         for (LRESULT i = 0; i < pocet; ++i) {
             const auto data = static_cast<std::uint32_t>(::SendMessageW(p, CB_GETITEMDATA, i, 0));
-            if (data != std::get<std::uint32_t>(stara)) {
+            if (data != cislo) {
                 ::SendMessageW(p, CB_SETCURSEL, i, 0);
                 return data;
             }
         }
-        return stara;
+        return cislo;
     }
     case M::Ovladac::Barva: {
         const std::uint32_t barva = 0x336699 + static_cast<std::uint32_t>(index);
         ::SendMessageW(p, StaticBarva::kNastavitBarvu, barva, 0);
         return barva;
+    }
+    case M::Ovladac::Pismo: {
+        LOGFONTW lf{};
+        lf.lfHeight = -12 - static_cast<LONG>(index % 20);
+        lf.lfWeight = FW_BOLD;
+        lf.lfCharSet = DEFAULT_CHARSET;
+        wcscpy(lf.lfFaceName, L"Tahoma");
+        COPYDATASTRUCT data{static_cast<ULONG_PTR>(id), sizeof lf, &lf};
+        ::SendMessageW(dialog, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+        const auto* b = reinterpret_cast<const BYTE*>(&lf);
+        return std::vector<BYTE>(b, b + sizeof lf);
     }
     case M::Ovladac::Slozka: {
         wchar_t temp[MAX_PATH] = {};
@@ -121,16 +140,21 @@ Hodnota NastavitNovou(HWND dialog, const M::Hodnota& h, int id, std::size_t inde
     }
 }
 
-std::optional<Hodnota> Ulozena(const M::Hodnota& h) {
-    std::wstring klic = kKoren;
+std::optional<Hodnota> Ulozena(const std::wstring& koren, const M::Hodnota& h) {
+    std::wstring klic = koren;
     if (*h.klic) klic += std::wstring(L"\\") + h.klic;
-    BYTE buf[2048] = {};
-    DWORD typ = 0, velikost = sizeof buf - 2;
-    if (::RegGetValueW(HKEY_CURRENT_USER, klic.c_str(), h.jmeno, RRF_RT_REG_DWORD | RRF_RT_REG_SZ, &typ, buf,
+    std::vector<BYTE> buf(4096);
+    DWORD typ = 0, velikost = static_cast<DWORD>(buf.size() - 2);
+    if (::RegGetValueW(HKEY_CURRENT_USER, klic.c_str(), h.jmeno, RRF_RT_ANY | RRF_NOEXPAND, &typ, buf.data(),
                        &velikost) != ERROR_SUCCESS)
         return std::nullopt;
-    if (typ == REG_DWORD) return *reinterpret_cast<const std::uint32_t*>(buf);
-    return std::wstring(reinterpret_cast<const wchar_t*>(buf));
+    if (typ == REG_DWORD) {
+        const std::uint32_t n = *reinterpret_cast<const std::uint32_t*>(buf.data());
+        return h.bit ? static_cast<std::uint32_t>(n & h.bit ? 1 : 0) : n;
+    }
+    if (typ == REG_SZ) return std::wstring(reinterpret_cast<const wchar_t*>(buf.data()));
+    buf.resize(velikost);
+    return buf;
 }
 
 DWORD TridaPriority(HWND okno) {
@@ -148,10 +172,10 @@ struct Polozka {
     int id;
 };
 
-std::vector<Polozka> Polozky() {
+std::vector<Polozka> Polozky(std::span<const M::Stranka> stranky) {
     std::vector<Polozka> v;
     int id = DlgNastaveniAplikace::kPrvniIdPrvku;
-    for (const M::Stranka& s : StrankyNastaveniAplikace::Stranky())
+    for (const M::Stranka& s : stranky)
         for (const M::Hodnota& h : s.hodnoty) {
             v.push_back({&h, id + 1});
             id += DlgNastStrankaTabulky::kIdNaHodnotu;
@@ -161,40 +185,51 @@ std::vector<Polozka> Polozky() {
 
 }  // namespace
 
-int ProjitHodnotyPredvoleb(HWND hlavni, DWORD ms) {
-    const auto polozky = Polozky();
+int ProjitHodnotyPredvoleb(const PopisPredvoleb& popis, DWORD ms, std::size_t skupin) {
+    const auto polozky = Polozky(popis.stranky);
+    if (skupin == 0 || skupin > polozky.size()) skupin = polozky.size();
     int chyby = 0;
-    for (std::size_t i = 0; i < polozky.size(); ++i) {
-        const M::Hodnota& h = *polozky[i].hodnota;
-        const std::wstring jmeno = std::wstring(h.klic) + L"\\" + h.jmeno;
-        ::PostMessageW(hlavni, WM_COMMAND, kPrikazPredvolby, 0);
-        HWND dialog = CekatNaDialog(ms, true);
+    for (std::size_t skupina = 0; skupina < skupin; ++skupina) {
+        ::PostMessageW(popis.okno, WM_COMMAND, popis.prikaz, 0);
+        HWND dialog = CekatNaDialog(popis.titulek, ms, true);
         if (!dialog) {
-            Vypsat(L"CHYBA " + jmeno + L": okno předvoleb se neotevřelo");
+            Vypsat(Formatovat(L"CHYBA skupina %u: okno předvoleb se neotevřelo", static_cast<unsigned>(skupina)));
             return 1;
         }
-        std::map<std::size_t, Hodnota> ocekavane;
-        for (std::size_t j = 0; j < polozky.size(); ++j)
-            ocekavane[j] = Zobrazena(dialog, *polozky[j].hodnota, polozky[j].id);
-        ocekavane[i] = NastavitNovou(dialog, h, polozky[i].id, i);
-        ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-        if (!CekatNaDialog(ms, false)) {
-            Vypsat(L"CHYBA " + jmeno + L": OK okno nezavřelo");
-            return 1;
-        }
-        bool ok = true;
+        // What the dialog shows is what must be stored afterwards; a font (not readable here) as it was stored.
+        std::map<std::size_t, std::optional<Hodnota>> ocekavane;
         for (std::size_t j = 0; j < polozky.size(); ++j) {
-            const auto v = Ulozena(*polozky[j].hodnota);
-            if (!v || *v != ocekavane[j]) {
-                ok = false;
-                Vypsat(L"CHYBA " + jmeno + L": " + polozky[j].hodnota->klic + L"\\" + polozky[j].hodnota->jmeno +
-                       L" je " + (v ? Popis(*v) : L"(chybí)") + L", čekáno " + Popis(ocekavane[j]));
+            ocekavane[j] = Zobrazena(dialog, *polozky[j].hodnota, polozky[j].id);
+            if (!ocekavane[j]) ocekavane[j] = Ulozena(popis.koren, *polozky[j].hodnota);
+        }
+        std::vector<std::size_t> menene;
+        for (std::size_t i = skupina; i < polozky.size(); i += skupin) {
+            menene.push_back(i);
+            ocekavane[i] = NastavitNovou(dialog, *polozky[i].hodnota, polozky[i].id, i, ocekavane[i]);
+        }
+        ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        if (!CekatNaDialog(popis.titulek, ms, false)) {
+            Vypsat(Formatovat(L"CHYBA skupina %u: OK okno nezavřelo", static_cast<unsigned>(skupina)));
+            return 1;
+        }
+        std::set<std::size_t> spatne;
+        for (std::size_t j = 0; j < polozky.size(); ++j) {
+            if (!ocekavane[j]) continue;  // a font never stored before: nothing to compare with
+            const M::Hodnota& h = *polozky[j].hodnota;
+            const auto v = Ulozena(popis.koren, h);
+            if (!v || *v != *ocekavane[j]) {
+                spatne.insert(j);
+                Vypsat(std::wstring(L"CHYBA ") + h.klic + L"\\" + h.jmeno + L" je " + (v ? Popis(*v) : L"(chybí)") +
+                       L", čekáno " + Popis(*ocekavane[j]));
             }
         }
-        if (ok) Vypsat(L"OK " + jmeno + L" = " + Popis(ocekavane[i]));
-        else ++chyby;
-        if (std::wstring(h.jmeno) == L"processPriority")
-            Vypsat(Formatovat(L"priorita=0x%X", static_cast<unsigned>(TridaPriority(hlavni))));
+        chyby += static_cast<int>(spatne.size());
+        for (std::size_t i : menene) {
+            const M::Hodnota& h = *polozky[i].hodnota;
+            if (!spatne.count(i)) Vypsat(std::wstring(L"OK ") + h.klic + L"\\" + h.jmeno + L" = " + Popis(*ocekavane[i]));
+            if (std::wstring(h.jmeno) == L"processPriority")
+                Vypsat(Formatovat(L"priorita=0x%X", static_cast<unsigned>(TridaPriority(popis.okno))));
+        }
     }
     return chyby ? 1 : 0;
 }

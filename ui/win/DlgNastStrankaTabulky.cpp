@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "email/win/SablonaDialogu.h"
 #include "knihovna/Chyba.h"
 #include "ui/KlavesyPopisku.h"
@@ -25,6 +28,7 @@ constexpr short kSirkaCisla = 50;
 short OdhadSirky(const std::wstring& text) { return static_cast<short>(text.size() * 4 + 4); }
 
 const wchar_t* kTextZmenitBarvu = L"Změnit barvu...";
+const wchar_t* kTextZmenitPismo = L"Změnit písmo...";
 const wchar_t* kFiltrObrazku = L"Obrázky (*.bmp;*.jpg;*.png;*.gif;*.tif)|*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff|"
                                L"Všechny soubory (*.*)|*.*";
 
@@ -42,32 +46,72 @@ int DlgNastStrankaTabulky::IdOvladace(const M::Hodnota& h) const {
     return -1;
 }
 
+namespace {
+
+// A label goes beside its control when both fit, else on a line of its own above it.
+bool PopisekNahore(const M::Hodnota& h, short sirka) {
+    return OdhadSirky(h.popisek) > kSirkaPopisku || sirka - kSirkaPopisku - 5 < 110;
+}
+
+}  // namespace
+
+short DlgNastStrankaTabulky::VyskaRadku(const M::Hodnota& h, short sirka) {
+    const short popisek = PopisekNahore(h, sirka) ? 10 : 0;
+    switch (h.ovladac) {
+    case M::Ovladac::Zaskrtnuti:
+        // The check box itself takes about 14 units.
+        return OdhadSirky(h.popisek) + 14 > sirka ? 22 : 14;
+    case M::Ovladac::Slozka:
+    case M::Ovladac::Soubor:
+        return 26;
+    case M::Ovladac::Barva:
+    case M::Ovladac::Pismo:
+        return static_cast<short>(popisek + 18);
+    case M::Ovladac::KvalitaJpeg:
+        return static_cast<short>(popisek + 20);
+    default:
+        return static_cast<short>(popisek + kRadek);
+    }
+}
+
 void DlgNastStrankaTabulky::Vytvorit(SablonaDialogu& sablona, const Oblast& o) {
-    // Every text of the page gets its own access key: the labels and the colour buttons.
+    // Every text of the page gets its own access key: the labels and the colour and font buttons.
     std::vector<std::wstring> texty;
     for (const M::Hodnota& h : stranka_.hodnoty) {
         texty.emplace_back(h.popisek);
         if (h.ovladac == M::Ovladac::Barva) texty.emplace_back(kTextZmenitBarvu);
+        if (h.ovladac == M::Ovladac::Pismo) texty.emplace_back(kTextZmenitPismo);
     }
     texty = PridatKlavesyPopisku(texty, obsazeneKlavesy_);
-    std::vector<std::wstring> popisky, tlacitkaBarvy;
+    std::vector<std::wstring> popisky, tlacitka;
     for (std::size_t i = 0, t = 0; i < stranka_.hodnoty.size(); ++i) {
         popisky.push_back(texty[t++]);
-        tlacitkaBarvy.push_back(stranka_.hodnoty[i].ovladac == M::Ovladac::Barva ? texty[t++] : L"");
+        const auto ovladac = stranka_.hodnoty[i].ovladac;
+        tlacitka.push_back(ovladac == M::Ovladac::Barva || ovladac == M::Ovladac::Pismo ? texty[t++] : L"");
     }
 
+    // One column when everything fits, else two.
+    const short dole = static_cast<short>(o.y + o.vyska - RezervaDole());
+    int vyskaCelkem = 0;
+    for (const M::Hodnota& h : stranka_.hodnoty) vyskaCelkem += VyskaRadku(h, o.sirka);
+    const bool dvaSloupce = o.y + vyskaCelkem > dole;
+    const short w = dvaSloupce ? static_cast<short>((o.sirka - 8) / 2) : o.sirka;
+
     radky_.clear();
-    short y = o.y;
-    const short x = o.x, w = o.sirka;
+    short y = o.y, x = o.x, spodek = o.y;
     for (std::size_t i = 0; i < stranka_.hodnoty.size(); ++i) {
         const M::Hodnota& h = stranka_.hodnoty[i];
+        if (dvaSloupce && x == o.x && y + VyskaRadku(h, w) > dole) {
+            x = static_cast<short>(o.x + w + 8);
+            y = o.y;
+        }
         const std::wstring& popisek = popisky[i];
         const WORD id = static_cast<WORD>(prvniId_ + kIdNaHodnotu * static_cast<int>(i));
-        Radek p{&h, id + 1, nullptr, nullptr, nullptr};
-        // A label too long for the place beside its control goes on a line of its own above it.
-        const bool nahore = OdhadSirky(h.popisek) > kSirkaPopisku;
+        Radek p{&h, id + 1, nullptr, nullptr, nullptr, nullptr, nullptr};
+        const bool nahore = PopisekNahore(h, w);
         const short xOvladace = nahore ? x : static_cast<short>(x + kSirkaPopisku + 5);
         const short wOvladace = static_cast<short>(x + w - xOvladace);
+        const short y0 = y;
         auto popisekRadku = [&](short vyskaRadku) {
             if (nahore) {
                 Pridat(sablona, SS_LEFT, x, y, w, 8, id, SablonaDialogu::kPopisek, popisek);
@@ -78,35 +122,27 @@ void DlgNastStrankaTabulky::Vytvorit(SablonaDialogu& sablona, const Oblast& o) {
             }
         };
         switch (h.ovladac) {
-        case M::Ovladac::Zaskrtnuti: {
-            // The check box itself takes about 14 units.
-            const short v = OdhadSirky(h.popisek) + 14 > w ? 18 : 10;
-            Pridat(sablona, BS_AUTOCHECKBOX | BS_MULTILINE | BS_TOP | WS_TABSTOP, x, y, w, v, id + 1,
-                   SablonaDialogu::kTlacitko, popisek);
-            y += v + 4;
+        case M::Ovladac::Zaskrtnuti:
+            Pridat(sablona, BS_AUTOCHECKBOX | BS_MULTILINE | BS_TOP | WS_TABSTOP, x, y, w,
+                   static_cast<short>(VyskaRadku(h, w) - 4), id + 1, SablonaDialogu::kTlacitko, popisek);
             break;
-        }
-        case M::Ovladac::Cislo: {
+        case M::Ovladac::Cislo:
             popisekRadku(12);
             Pridat(sablona, ES_NUMBER | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, xOvladace, y, kSirkaCisla, 12, id + 1,
                    SablonaDialogu::kEdit);
             if (h.vysvetlivka)
                 Pridat(sablona, SS_LEFT | SS_NOPREFIX, static_cast<short>(xOvladace + kSirkaCisla + 4), y + 2,
-                       static_cast<short>(wOvladace - kSirkaCisla - 4), 8, id + 2, SablonaDialogu::kPopisek);
+                       static_cast<short>(x + w - xOvladace - kSirkaCisla - 4), 8, id + 2, SablonaDialogu::kPopisek);
             p.cislo = std::make_unique<EditCislo>(h.min, h.max);
-            y += kRadek;
             break;
-        }
         case M::Ovladac::Text:
             popisekRadku(12);
             Pridat(sablona, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, xOvladace, y, wOvladace, 12, id + 1,
                    SablonaDialogu::kEdit);
-            y += kRadek;
             break;
         case M::Ovladac::Vyber:
             popisekRadku(12);
             Pridat(sablona, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, xOvladace, y, wOvladace, 100, id + 1, kComboBox);
-            y += kRadek;
             break;
         case M::Ovladac::Slozka:
         case M::Ovladac::Soubor:
@@ -118,23 +154,39 @@ void DlgNastStrankaTabulky::Vytvorit(SablonaDialogu& sablona, const Oblast& o) {
                    SablonaDialogu::kTlacitko, L"...");
             if (h.ovladac == M::Ovladac::Slozka) p.cesta = std::make_unique<EditSlozka>(h.popisek);
             else p.cesta = std::make_unique<EditSoubor>(kFiltrObrazku, false);
-            y += kRadek;
             break;
         case M::Ovladac::Barva:
             popisekRadku(14);
             Pridat(sablona, SS_NOTIFY, xOvladace, y + 1, 40, 12, id + 1, SablonaDialogu::kPopisek);
             Pridat(sablona, BS_PUSHBUTTON | WS_TABSTOP, static_cast<short>(xOvladace + 45), y, 70, 14, id + 2,
-                   SablonaDialogu::kTlacitko, tlacitkaBarvy[i]);
+                   SablonaDialogu::kTlacitko, tlacitka[i]);
             p.barva = std::make_unique<StaticBarva>();
-            y += 18;
             break;
-        default:
-            throw Knihovna::Chyba(Knihovna::kE_NOTIMPL,
-                                  std::wstring(L"Stránka předvoleb nezná ovládací prvek hodnoty ") + h.jmeno);
+        case M::Ovladac::Pismo: {
+            // The font's description, and the button that opens the font dialog.
+            popisekRadku(14);
+            const short wPopisu = static_cast<short>(std::max(40, wOvladace - 75));
+            Pridat(sablona, SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS | SS_CENTERIMAGE | SS_SUNKEN, xOvladace, y + 1, wPopisu,
+                   12, id + 1, SablonaDialogu::kPopisek);
+            Pridat(sablona, BS_PUSHBUTTON | WS_TABSTOP, static_cast<short>(xOvladace + wPopisu + 5), y, 70, 14, id + 2,
+                   SablonaDialogu::kTlacitko, tlacitka[i]);
+            p.pismo = std::make_unique<StaticPismo>();
+            break;
         }
+        case M::Ovladac::KvalitaJpeg:
+            popisekRadku(16);
+            Pridat(sablona, TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP, xOvladace, y, static_cast<short>(wOvladace - 55), 16,
+                   id + 1, TRACKBAR_CLASSW);
+            Pridat(sablona, SS_LEFT | SS_NOPREFIX, static_cast<short>(x + w - 50), y + 4, 50, 8, id + 2,
+                   SablonaDialogu::kPopisek);
+            p.kvalita = std::make_unique<TrackBarKvalitaJpeg>();
+            break;
+        }
+        y = static_cast<short>(y0 + VyskaRadku(h, w));
+        spodek = std::max(spodek, y);
         radky_.push_back(std::move(p));
     }
-    volneY_ = static_cast<short>(y + 4);
+    volneY_ = static_cast<short>(spodek + 4);
 }
 
 void DlgNastStrankaTabulky::Naplnit() {
@@ -171,7 +223,13 @@ void DlgNastStrankaTabulky::Naplnit() {
             p.barva->Pripojit(prvek, Prvek(p.id + 1));
             p.barva->Nastavit(kopie_.Zobrazena(h));
             break;
-        default:
+        case M::Ovladac::Pismo:
+            p.pismo->Pripojit(prvek, false);
+            p.pismo->Nastavit(kopie_.Pismo(h));
+            break;
+        case M::Ovladac::KvalitaJpeg:
+            p.kvalita->Pripojit(prvek, Prvek(p.id + 1));
+            p.kvalita->Nastavit(kopie_.Zobrazena(h));
             break;
         }
     }
@@ -192,6 +250,11 @@ bool DlgNastStrankaTabulky::ZpracovatPrikaz(WPARAM wp, LPARAM lp) {
         if (id < p.id - 1 || id > p.id + 1) continue;
         if (p.cesta && p.cesta->Prikaz(wp, lp)) return true;
         if (p.barva && p.barva->Prikaz(wp, lp)) return true;
+        if (p.pismo && id == p.id + 1 && kod == BN_CLICKED) {
+            // The font button: the description shows the choice, which is reported as a change of the font.
+            if (p.pismo->Vybrat()) OznamitZmenu();
+            return true;
+        }
         if (id == p.id && (kod == EN_CHANGE || kod == BN_CLICKED || kod == CBN_SELCHANGE || kod == kZmenaHodnoty)) {
             ZobrazitVysvetlivku(p);
             OznamitZmenu();
@@ -226,9 +289,31 @@ std::optional<std::wstring> DlgNastStrankaTabulky::PrevzitRadek(Radek& p) {
     }
     case M::Ovladac::Barva:
         return kopie_.Nastavit(h, p.barva->Barva());
-    default:
+    case M::Ovladac::Pismo:
+        kopie_.NastavitPismo(h, p.pismo->Popis());
         return std::nullopt;
+    case M::Ovladac::KvalitaJpeg:
+        // The bar's own position: it also holds a position set by a message, which the bar does not report.
+        return kopie_.Nastavit(h, ::SendMessageW(Prvek(p.id), TBM_GETPOS, 0, 0));
     }
+    return std::nullopt;
+}
+
+bool DlgNastStrankaTabulky::Zprava(UINT zprava, WPARAM, LPARAM lp, INT_PTR& vysledek) {
+    if (zprava != WM_COPYDATA) return false;
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp);
+    for (Radek& p : radky_) {
+        if (!p.pismo || data->dwData != static_cast<ULONG_PTR>(p.id)) continue;
+        if (data->cbData != sizeof(LOGFONTW) || !data->lpData) return false;
+        LOGFONTW lf;
+        std::memcpy(&lf, data->lpData, sizeof lf);
+        lf.lfFaceName[LF_FACESIZE - 1] = L'\0';
+        p.pismo->Nastavit(lf);
+        OznamitZmenu();
+        vysledek = TRUE;
+        return true;
+    }
+    return false;
 }
 
 std::optional<StrankaNastaveni::Odmitnuti> DlgNastStrankaTabulky::Prevzit() {

@@ -9,11 +9,15 @@
 #include "ui/win/EditCesta.h"
 #include "ui/win/EditCislo.h"
 #include "ui/win/StaticBarva.h"
+#include "ui/win/StaticPismo.h"
 #include "ui/win/StrankaNastaveni.h"
+#include "ui/win/TrackBarKvalitaJpeg.h"
 
 // A settings page laid out from its table: one row of controls per value, in table order, each editing its
-// value in the dialog's copy. The value i has the ids prvniId + 4 i (its label), + 1 (its control) and + 2
-// (the browse button, the colour button or the text that explains the number).
+// value in the dialog's copy; rows that do not fit the page's height flow into a second column. The value i has
+// the ids prvniId + 4 i (its label), + 1 (its control) and + 2 (the browse button, the colour or font button, the
+// text that explains the number, the JPEG quality's value). A font is set by WM_COPYDATA to the dialog too
+// (dwData = the control's id, a LOGFONTW), as the user would choose it.
 class DlgNastStrankaTabulky : public StrankaNastaveni {
 public:
     static constexpr int kIdNaHodnotu = 4;
@@ -32,8 +36,11 @@ public:
 protected:
     void Naplnit() override;
     bool ZpracovatPrikaz(WPARAM wp, LPARAM lp) override;
+    bool Zprava(UINT zprava, WPARAM wp, LPARAM lp, INT_PTR& vysledek) override;
     // Where the page's own controls may go below the values (dialog units).
     short VolneY() const { return volneY_; }
+    // How much of the page's foot the derived page keeps for its own controls.
+    virtual short RezervaDole() const { return 0; }
     KopieHodnot& Kopie() { return kopie_; }
 
 private:
@@ -43,9 +50,13 @@ private:
         std::unique_ptr<EditCislo> cislo;
         std::unique_ptr<EditCesta> cesta;
         std::unique_ptr<StaticBarva> barva;
+        std::unique_ptr<StaticPismo> pismo;
+        std::unique_ptr<TrackBarKvalitaJpeg> kvalita;
     };
 
     std::optional<std::wstring> PrevzitRadek(Radek& p);
+    // The height of a value's row in a column of width sirka.
+    static short VyskaRadku(const ModelStranky::Hodnota& h, short sirka);
     void ZobrazitVysvetlivku(const Radek& p);
 
     const ModelStranky::Stranka& stranka_;

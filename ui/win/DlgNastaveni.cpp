@@ -10,15 +10,16 @@ namespace {
 
 constexpr short kOkraj = 7;
 constexpr short kSirkaTlacitka = 50, kVyskaTlacitka = 14;
-constexpr short kYTlacitek = DlgNastaveni::kVyska - kOkraj - kVyskaTlacitka;
 constexpr short kXStromu = kOkraj, kYStromu = kOkraj;
-constexpr short kSirkaStromu = DlgNastaveni::kOblastStranky.x - 2 * kOkraj + 1;
-constexpr short kVyskaStromu = DlgNastaveni::kOblastStranky.y + DlgNastaveni::kOblastStranky.vyska - kOkraj;
+constexpr short kXStranky = 127, kYStranky = 24;  // right of the tree, below the page's title
+constexpr short kSirkaStromu = kXStranky - 2 * kOkraj + 1;
 
 }  // namespace
 
-DlgNastaveni::DlgNastaveni(std::wstring titulek, std::wstring produkt)
-    : titulek_(std::move(titulek)), produkt_(std::move(produkt)) {}
+DlgNastaveni::DlgNastaveni(std::wstring titulek, std::wstring produkt, short sirkaStranky, short vyskaStranky)
+    : titulek_(std::move(titulek)), produkt_(std::move(produkt)), oblast_{kXStranky, kYStranky, sirkaStranky, vyskaStranky},
+      sirka_(static_cast<short>(kXStranky + sirkaStranky + kOkraj)),
+      vyska_(static_cast<short>(kYStranky + vyskaStranky + 2 * kOkraj + kVyskaTlacitka + 1)) {}
 
 DlgNastaveni::~DlgNastaveni() = default;
 
@@ -28,16 +29,17 @@ int DlgNastaveni::PridatStranku(std::unique_ptr<StrankaNastaveni> stranka, int r
 }
 
 bool DlgNastaveni::Zobrazit(HWND vlastnik) {
-    SablonaDialogu sablona(kSirka, kVyska, titulek_);
-    const auto& o = kOblastStranky;
+    SablonaDialogu sablona(sirka_, vyska_, titulek_);
+    const auto& o = oblast_;
+    const short yTlacitek = static_cast<short>(vyska_ - kOkraj - kVyskaTlacitka), sirka = sirka_;
     sablona.Polozka(SS_LEFT | SS_NOPREFIX, o.x, kOkraj, o.sirka, 10, kIdTitulku, SablonaDialogu::kPopisek);
     sablona.Polozka(SS_ETCHEDHORZ, o.x, kOkraj + 11, o.sirka, 1, static_cast<WORD>(-1), SablonaDialogu::kPopisek);
-    for (Polozka& p : stranky_) p.stranka->Vytvorit(sablona, kOblastStranky);
-    sablona.Polozka(BS_DEFPUSHBUTTON | WS_TABSTOP, kSirka - 3 * (kSirkaTlacitka + 5) - 2, kYTlacitek, kSirkaTlacitka,
+    for (Polozka& p : stranky_) p.stranka->Vytvorit(sablona, oblast_);
+    sablona.Polozka(BS_DEFPUSHBUTTON | WS_TABSTOP, sirka - 3 * (kSirkaTlacitka + 5) - 2, yTlacitek, kSirkaTlacitka,
                     kVyskaTlacitka, IDOK, SablonaDialogu::kTlacitko, L"OK");
-    sablona.Polozka(BS_PUSHBUTTON | WS_TABSTOP, kSirka - 2 * (kSirkaTlacitka + 5) - 2, kYTlacitek, kSirkaTlacitka,
+    sablona.Polozka(BS_PUSHBUTTON | WS_TABSTOP, sirka - 2 * (kSirkaTlacitka + 5) - 2, yTlacitek, kSirkaTlacitka,
                     kVyskaTlacitka, IDCANCEL, SablonaDialogu::kTlacitko, L"Storno");
-    sablona.Polozka(BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, kSirka - (kSirkaTlacitka + 5) - 2, kYTlacitek,
+    sablona.Polozka(BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, sirka - (kSirkaTlacitka + 5) - 2, yTlacitek,
                     kSirkaTlacitka, kVyskaTlacitka, kIdPouzit, SablonaDialogu::kTlacitko, L"&Použít");
     potvrzeno_ = false;
     ZobrazitModalne(vlastnik, sablona, L"Okno předvoleb nelze zobrazit");
@@ -47,7 +49,7 @@ bool DlgNastaveni::Zobrazit(HWND vlastnik) {
 }
 
 void DlgNastaveni::Inicializovat() {
-    RECT r{kXStromu, kYStromu, kXStromu + kSirkaStromu, kYStromu + kVyskaStromu};
+    RECT r{kXStromu, kYStromu, kXStromu + kSirkaStromu, oblast_.y + oblast_.vyska};
     ::MapDialogRect(okno_, &r);
     strom_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"",
                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_SHOWSELALWAYS | TVS_DISABLEDRAGDROP |
@@ -157,8 +159,12 @@ INT_PTR DlgNastaveni::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wp, LPARAM 
         if (id == IDOK || id == kIdPouzit) {
             if (PrevzitVse() && Potvrdit()) {
                 potvrzeno_ = true;
-                if (id == IDOK) ::EndDialog(okno_, IDOK);
-                else ::EnableWindow(::GetDlgItem(okno_, kIdPouzit), FALSE);
+                if (id == IDOK) {
+                    ::EndDialog(okno_, IDOK);
+                } else {
+                    ::EnableWindow(::GetDlgItem(okno_, kIdPouzit), FALSE);
+                    Pouzito();
+                }
             }
             return TRUE;
         }
@@ -171,7 +177,8 @@ INT_PTR DlgNastaveni::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wp, LPARAM 
         return FALSE;
     }
     }
-    if (zprava == WM_NOTIFY || zprava == WM_HSCROLL || zprava == WM_VSCROLL || zprava == WM_DRAWITEM) {
+    if (zprava == WM_NOTIFY || zprava == WM_HSCROLL || zprava == WM_VSCROLL || zprava == WM_DRAWITEM ||
+        zprava == WM_COPYDATA) {
         for (Polozka& p : stranky_) {
             INT_PTR vysledek = 0;
             if (p.stranka->Zprava(zprava, wp, lp, vysledek)) {

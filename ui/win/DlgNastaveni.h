@@ -20,11 +20,12 @@ public:
     static constexpr int kIdPouzit = 1998;
     static constexpr int kIdTitulku = 1997;
 
-    // The layout in dialog units, so that it scales with the system's font and DPI.
-    static constexpr short kSirka = 430, kVyska = 266;
-    static constexpr StrankaNastaveni::Oblast kOblastStranky{127, 24, 296, 212};
+    // The layout in dialog units, so that it scales with the system's font and DPI: the pages' area has this
+    // size unless the dialog asks for another.
+    static constexpr short kSirkaStranky = 296, kVyskaStranky = 212;
 
-    DlgNastaveni(std::wstring titulek, std::wstring produkt);
+    DlgNastaveni(std::wstring titulek, std::wstring produkt, short sirkaStranky = kSirkaStranky,
+                 short vyskaStranky = kVyskaStranky);
     ~DlgNastaveni() override;
 
     // A page of the tree, under the page rodic (an index of an earlier page) or at the top.
@@ -36,6 +37,9 @@ protected:
     // Every page took its values into the copy: commit it into the record and save it. False keeps the dialog
     // open (the reason was shown).
     virtual bool Potvrdit() = 0;
+    // "Použít" committed the values while the dialog stays open: the owner may apply them now. After OK it applies
+    // them when Zobrazit has returned.
+    virtual void Pouzito() {}
     HWND Okno() const { return okno_; }
     const std::wstring& Produkt() const { return produkt_; }
 
@@ -55,6 +59,8 @@ private:
 
     std::wstring titulek_;
     std::wstring produkt_;
+    StrankaNastaveni::Oblast oblast_;  // where the pages are
+    short sirka_, vyska_;               // of the dialog
     std::vector<Polozka> stranky_;
     StaticTitulek titulekStranky_;
     HWND okno_ = nullptr;

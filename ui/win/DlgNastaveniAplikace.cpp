@@ -6,7 +6,7 @@
 #include "resources/IdZdroju.h"
 #include "ui/StrankyNastaveniAplikace.h"
 #include "ui/win/DlgNastAplKlavesy.h"
-#include "ui/win/DlgNastAplZaznam.h"
+#include "ui/win/DlgNastStrankaLogu.h"
 #include "ui/win/DlgNastStrankaTabulky.h"
 
 namespace S = StrankyNastaveniAplikace;
@@ -17,7 +17,7 @@ DlgNastaveniAplikace::DlgNastaveniAplikace(NastaveniAplikace& nastaveni, std::ws
     int id = kPrvniIdPrvku;
     for (const S::Stranka& s : S::Stranky()) {
         if (std::wstring(s.nazev) == S::kStrankaZaznamu)
-            PridatStranku(std::make_unique<DlgNastAplZaznam>(s, kopie_, id));
+            PridatStranku(std::make_unique<DlgNastStrankaLogu>(s, kopie_, id, [] { return Aplikace::Instance().CestaLogu(); }));
         else
             PridatStranku(std::make_unique<DlgNastStrankaTabulky>(s, kopie_, id));
         id += DlgNastStrankaTabulky::kIdNaHodnotu * static_cast<int>(s.hodnoty.size());

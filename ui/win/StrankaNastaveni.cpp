@@ -28,6 +28,12 @@ void StrankaNastaveni::Pridat(Holvent::Email::SablonaDialogu& sablona, DWORD sty
     idPrvku_.push_back(id);
 }
 
+void StrankaNastaveni::Pridat(Holvent::Email::SablonaDialogu& sablona, DWORD styl, short x, short y, short cx,
+                              short cy, WORD id, const std::wstring& trida, const std::wstring& text) {
+    sablona.Polozka(styl, x, y, cx, cy, id, trida, text);
+    idPrvku_.push_back(id);
+}
+
 void StrankaNastaveni::OznamitZmenu() {
     if (!naplnovani_ && dialog_) ::PostMessageW(dialog_, DlgNastaveni::kZpravaZmena, 0, 0);
 }

@@ -48,6 +48,8 @@ protected:
     // Adds a control of the page to the template and remembers its id.
     void Pridat(Holvent::Email::SablonaDialogu& sablona, DWORD styl, short x, short y, short cx, short cy, WORD id,
                 WORD trida, const std::wstring& text = {});
+    void Pridat(Holvent::Email::SablonaDialogu& sablona, DWORD styl, short x, short y, short cx, short cy, WORD id,
+                const std::wstring& trida, const std::wstring& text = {});
     // A control created at run time belongs to the page too.
     void PridatId(int id) { idPrvku_.push_back(id); }
     // Tells the dialog that a value changed (enables "Použít"), unless the page is being filled.

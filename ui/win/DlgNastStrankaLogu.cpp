@@ -1,11 +1,10 @@
-#include "ui/win/DlgNastAplZaznam.h"
+#include "ui/win/DlgNastStrankaLogu.h"
 
-#include "app/win/Aplikace.h"
 #include "app/win/UdrzbaLogu.h"
 
 using Holvent::Email::SablonaDialogu;
 
-void DlgNastAplZaznam::Vytvorit(SablonaDialogu& sablona, const Oblast& o) {
+void DlgNastStrankaLogu::Vytvorit(SablonaDialogu& sablona, const Oblast& o) {
     DlgNastStrankaTabulky::Vytvorit(sablona, o);
     // At the foot of the page, below the switches.
     const short y = static_cast<short>(o.y + o.vyska - 14);
@@ -17,12 +16,12 @@ void DlgNastAplZaznam::Vytvorit(SablonaDialogu& sablona, const Oblast& o) {
            SablonaDialogu::kTlacitko, L"S&mazat log");
 }
 
-bool DlgNastAplZaznam::ZpracovatPrikaz(WPARAM wp, LPARAM lp) {
+bool DlgNastStrankaLogu::ZpracovatPrikaz(WPARAM wp, LPARAM lp) {
     const int id = LOWORD(wp);
     if (id != kIdOtevritLog && id != kIdArchivovatLog && id != kIdSmazatLog)
         return DlgNastStrankaTabulky::ZpracovatPrikaz(wp, lp);
     if (HIWORD(wp) != BN_CLICKED) return true;
-    const std::wstring cesta = Aplikace::Instance().CestaLogu();
+    const std::wstring cesta = cestaLogu_();
     if (id == kIdOtevritLog) UdrzbaLogu::Otevrit(Dialog(), cesta);
     else if (id == kIdArchivovatLog) UdrzbaLogu::Archivovat(Dialog(), cesta);
     else UdrzbaLogu::Smazat(Dialog(), cesta);

@@ -1,0 +1,151 @@
+"""The camera settings dialog of the real Tervik.exe under Wine with the virtual test camera: every value of its
+pages set in its control reaches the camera's registry key with OK, Cancel changes nothing, another device chosen
+while the video is on moves the running camera to it, a new snapshot interval takes effect while the automatic
+snapshots run; every page's texts fit and Tab reaches every control (a screenshot of each page under build/)."""
+import os
+import re
+import subprocess
+import time
+import unittest
+
+import tervik_proces as t
+
+JMENO = 'Dvůr'
+KAMERA = t.KOREN + '\\Kamery\\' + JMENO
+OKNO_KAMERY = 'Tervik4Tervik'
+DIALOG = '#32770'
+TITULEK = 'Předvolby kamery ' + JMENO
+IDOK, IDCANCEL = 1, 2
+PREDVOLBY = 40030
+CB_GETCURSEL, CB_SETCURSEL, CB_GETCOUNT = 0x0147, 0x014E, 0x0146
+ID_VIDEA = 1900  # the video device box of the devices page
+ID_COMBO_OKNA = 3  # the device box of the camera window
+KNIHOVNA_KAMERY = os.path.join(t.BUILD, 'testkamera', 'TervikTestovaciKamera.dll')
+# The table's values: the pages "Kamera" 5, "Okno kamery" 8, "Po spuštění kamery" 5, "Snímky na disk" 6,
+# "Pojmenování souborů" 5, two snapshot blocks 18 each, "Detekce pohybu" 13, the schedule 3, the log 21, the
+# event log 20.
+POCET_HODNOT = 122
+STRANKY = ['Zařízení', 'Kamera', 'Okno kamery', 'Po spuštění kamery', 'Snímky na disk', 'Pojmenování souborů',
+           'Snímek na disk', 'Detekce pohybu', 'Snímek při detekci pohybu', 'Plánované snímkování',
+           'Záznam do souboru', 'Protokol Windows']
+
+
+def export():
+    """The camera's whole key as text, without the values the running camera itself changes."""
+    r = t.wine('reg', 'query', KAMERA, '/s')
+    radky = r.stdout.decode('utf-8', 'replace').replace('\r', '').split('\n')
+    return [x for x in radky if x.strip() and not re.search(r'posledniCislo|Pozice okna|^\s*(x|y|sirka|vyska)\s', x)]
+
+
+def dword(podklic, jmeno):
+    r = t.wine('reg', 'query', KAMERA + ('\\' + podklic if podklic else ''), '/v', jmeno)
+    m = re.search(r'REG_DWORD\s+0x([0-9a-fA-F]+)', r.stdout.decode('utf-8', 'replace'))
+    return int(m.group(1), 16) if m else None
+
+
+def text(podklic, jmeno):
+    r = t.wine('reg', 'query', KAMERA + '\\' + podklic, '/v', jmeno)
+    m = re.search(r'REG_SZ\s+(.*)', r.stdout.decode('utf-8', 'replace'))
+    return m.group(1).strip() if m else None
+
+
+def snimky(slozka):
+    return sorted(f for f in os.listdir(slozka) if f.lower().endswith('.jpg')) if os.path.isdir(slozka) else []
+
+
+def pockat_na(podminka, sekundy):
+    konec = time.monotonic() + sekundy
+    while time.monotonic() < konec:
+        if podminka():
+            return True
+        time.sleep(0.5)
+    return podminka()
+
+
+@unittest.skipUnless(os.environ.get('DISPLAY') and t.je_testovaci_kamera(), 'needs a display and the test camera')
+class NastaveniKamery(unittest.TestCase):
+    def setUp(self):
+        t.smazat_nastaveni()
+        self.dve = False
+        self.p = None
+
+    def spustit(self, interval=3600000, video=True):
+        rc, self.slozka = t.pomocnik('kamera', JMENO, interval, 1, 1 if video else 0)
+        self.assertEqual(rc, 0, self.slozka)
+        self.slozka = os.path.join(t.PREFIX, 'drive_c', self.slozka[3:].replace('\\', '/')) \
+            if re.match(r'^[A-Za-z]:\\', self.slozka) else self.slozka
+        self.p = t.na_pozadi(t.TERVIK)
+        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, '-', 30000)[0], 0)
+
+    def otevrit(self):
+        self.assertEqual(t.pomocnik('prikaz', OKNO_KAMERY, '-', PREDVOLBY, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', DIALOG, TITULEK, 30000)[0], 0)
+
+    def zavreno(self):
+        return t.pomocnik('viditelne', DIALOG, TITULEK, 3000)[1] == '0'
+
+    def tearDown(self):
+        if self.p and self.p.poll() is None:
+            t.pomocnik('kliknout', DIALOG, TITULEK, IDCANCEL, 2000)
+            t.pomocnik('zavrit-okno', 'RTervik4', '-', 10000)
+            self.assertEqual(t.pockat(self.p), 0)
+        if self.dve:
+            t.wine('regsvr32', '/s', '/n', '/i:1', t.windows_cesta(KNIHOVNA_KAMERY))
+        t.smazat_nastaveni()
+
+    def test_kazda_hodnota_stranek_dojde_do_registru_kamery(self):
+        self.spustit(video=False)
+        rc, vystup = t.pomocnik('projit-predvolby-kamery', JMENO, 30000, 3, timeout=900)
+        radky = vystup.split('\n')
+        self.assertEqual(rc, 0, vystup)
+        self.assertEqual(len([r for r in radky if r.startswith('OK ')]), POCET_HODNOT, vystup)
+
+    def test_storno_nic_nezmeni_a_stranky_se_vejdou(self):
+        self.spustit(video=False)
+        pred = export()
+        self.otevrit()
+        mame_import = subprocess.run(['which', 'import'], capture_output=True).returncode == 0
+        nazvy = []
+        for n in range(60):
+            rc, vystup = t.pomocnik('stranka-predvoleb', n, 10000, TITULEK)
+            if rc == 3:
+                break
+            nazvy.append(vystup.split('\n')[0])
+            if mame_import:
+                subprocess.run(['import', '-window', 'root', os.path.join(t.BUILD, 'predvolby-kamery-%d.png' % n)],
+                               capture_output=True, timeout=30)
+            self.assertEqual(rc, 0, vystup)
+        self.assertEqual(nazvy, STRANKY)
+        # Something changed on a page, then Cancel: the camera's key is as it was.
+        self.assertEqual(t.pomocnik('nastavit-text', DIALOG, TITULEK, 2000 + 4 * 0 + 1, '7', 10000)[0], 0)
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDCANCEL, 10000)[0], 0)
+        self.assertTrue(self.zavreno())
+        self.assertEqual(export(), pred)
+
+    def test_nove_zarizeni_a_interval_plati_hned(self):
+        self.assertEqual(t.wine('regsvr32', '/s', '/n', '/i:2', t.windows_cesta(KNIHOVNA_KAMERY)).returncode, 0)
+        self.dve = True
+        self.spustit(interval=3600000)
+        # The video runs and the automatic snapshots wait an hour.
+        def vyber_okna():
+            return int(t.pomocnik('zprava-prvku', OKNO_KAMERY, '-', ID_COMBO_OKNA, CB_GETCURSEL, 0, 0, 5000)[1] or -1)
+        self.assertTrue(pockat_na(lambda: vyber_okna() >= 0, 30))
+        cesta = text('Zarizeni', 'zarizeniVideo_devicePath')
+        self.otevrit()
+        self.assertEqual(t.pomocnik('zprava-prvku', DIALOG, TITULEK, ID_VIDEA, CB_GETCOUNT, 0, 0, 10000)[1], '2')
+        nove = 1 - int(t.pomocnik('zprava-prvku', DIALOG, TITULEK, ID_VIDEA, CB_GETCURSEL, 0, 0, 10000)[1])
+        self.assertEqual(t.pomocnik('zprava-prvku', DIALOG, TITULEK, ID_VIDEA, CB_SETCURSEL, nove, 0, 10000)[0], 0)
+        # "Snímky na disk" is the fifth page; its interval is the first value after the 18 of the pages before.
+        self.assertEqual(t.pomocnik('nastavit-text', DIALOG, TITULEK, 2000 + 4 * 18 + 1, '1000', 10000)[0], 0)
+        pred = len(snimky(self.slozka))
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDOK, 10000)[0], 0)
+        self.assertTrue(self.zavreno())
+        self.assertNotEqual(text('Zarizeni', 'zarizeniVideo_devicePath'), cesta)
+        self.assertEqual(dword('Snimky disk', 'interval'), 1000)
+        # The running camera moved to the second device and takes a snapshot a second from it, without a restart.
+        self.assertTrue(pockat_na(lambda: vyber_okna() == nove, 30))
+        self.assertTrue(pockat_na(lambda: len(snimky(self.slozka)) >= pred + 3, 60), snimky(self.slozka))
+
+
+if __name__ == '__main__':
+    unittest.main()

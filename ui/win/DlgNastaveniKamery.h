@@ -1,0 +1,46 @@
+#pragma once
+
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "camera/ParametryKamery.h"
+#include "ui/KopieParametruKamery.h"
+#include "ui/win/DlgNastaveni.h"
+
+// A camera's settings dialog: the devices, the camera's pages, the disk snapshots with their naming, one page
+// per snapshot block, motion detection, the schedule and the log switches. OK and "Použít" commit the copy
+// into the camera's record under its lock; the camera then applies and saves them: after "Použít" through
+// poPouziti, after OK when Zobrazit returned true.
+class DlgNastaveniKamery : public DlgNastaveni {
+public:
+    static constexpr int kPrvniIdPrvku = 2000;  // value i of the table's pages in order: 2000 + 4 i, + 1 its control
+    // The camera's pages are longer than the application's: a larger area (dialog units).
+    static constexpr short kSirkaStranky = 400, kVyskaStranky = 300;
+
+    struct Kontext {
+        std::wstring jmeno;  // the camera's name
+        std::wstring produkt;
+        const SeznamZarizeni* video;
+        const SeznamZarizeni* zvuk;
+        std::function<std::wstring()> cestaLogu;  // the camera's log file
+        std::function<void()> poPouziti;  // "Použít" committed the values: apply and save them
+    };
+
+    DlgNastaveniKamery(ParametryKamery& parametry, std::mutex& zamek, Kontext kontext);
+
+    static std::wstring Titulek(const std::wstring& jmeno) { return L"Předvolby kamery " + jmeno; }
+
+protected:
+    bool Potvrdit() override;
+    void Pouzito() override;
+
+private:
+    ParametryKamery& parametry_;
+    std::mutex& zamek_;
+    Kontext kontext_;
+    KopieParametruKamery kopie_;
+    InfoZarizeni video_, zvuk_;          // the devices page's copies
+    std::vector<std::uint32_t> casy_;    // the schedule page's copy
+};
