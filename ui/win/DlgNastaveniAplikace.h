@@ -10,6 +10,7 @@
 #include "app/SeznamHorkychKlaves.h"
 #include "app/StrankaHorkychKlaves.h"
 #include "ui/KopieNastaveniAplikace.h"
+#include "ui/StrankyNastaveniAplikace.h"
 
 // The application settings dialog: the pages in a tree on the left, the page's controls on the right,
 // OK, "Storno" and "Použít". The controls edit a copy of the record; OK and "Použít" check every page,
