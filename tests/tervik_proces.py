@@ -107,3 +107,20 @@ def je_testovaci_kamera():
     """Whether the test camera is registered in the prefix (tools/po-vytvoreni-prefixu or the fixture)."""
     r = wine('reg', 'query', r'HKCR\CLSID\{860BB310-5D01-11D0-BD3B-00A0C911CE86}\Instance', '/s')
     return 'Testovací kamera Tervik'.encode('utf-8') in r.stdout or b'Testovac' in r.stdout
+
+
+def projit_stranky_predvoleb(test, predpona, titulek=None):
+    """Chooses every page of the open settings dialog in turn and checks it (texts fit, Tab reaches every
+    control); a screenshot of each is kept under build/ as predpona-N.png. Returns the pages' titles."""
+    mame_import = subprocess.run(['which', 'import'], capture_output=True).returncode == 0
+    nazvy = []
+    for n in range(100):
+        rc, vystup = pomocnik('stranka-predvoleb', n, 10000, *([titulek] if titulek else []))
+        if rc == 3:
+            break
+        nazvy.append(vystup.split('\n')[0])
+        if mame_import:
+            subprocess.run(['import', '-window', 'root', os.path.join(BUILD, '%s-%d.png' % (predpona, n))],
+                           capture_output=True, timeout=30)
+        test.assertEqual(rc, 0, vystup)
+    return nazvy

@@ -611,6 +611,7 @@ void TervikOkno::ZobrazitPredvolby() {
                                         &app.ZarizeniVideo(),
                                         &app.ZarizeniZvuk(),
                                         [this] { return SouborLog::CestaLoguKamery(Aplikace::Instance().SlozkaDat(), Jmeno()); },
+                                        [this] { UlozitVse(); },
                                         [this] { PouzitNastaveni(); }};
     // The camera may have been switched off while the dialog was open.
     if (DlgNastaveniKamery(Parametry(), Zamek(), std::move(kontext)).Zobrazit(Hwnd()) && Hwnd()) PouzitNastaveni();
@@ -657,7 +658,6 @@ void TervikOkno::PouzitNastaveni() {
     NastavitTitulek(p.okno.titulek);
     PouzitPrepinaceOkna();
     ObnovitPrikazy();
-    UlozitVse();
 }
 
 // ---- activities

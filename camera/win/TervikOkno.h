@@ -92,7 +92,7 @@ private:
     void ZmenaZarizeni();
     // Moves the capture to another video device (the graph rebuilt while the video is on); false when refused.
     bool PrepnoutZarizeni(const InfoZarizeni& zarizeni);
-    // The settings dialog, one at a time; after OK or "Použít" the new values are applied and saved.
+    // The settings dialog, one at a time; after OK or "Použít" the new values are saved and applied.
     void ZobrazitPredvolby();
     void PouzitNastaveni();
     // Motion detection: the timer and the report run here, the frames on the streaming thread.

@@ -227,8 +227,14 @@ int ProjitHodnotyPredvoleb(const PopisPredvoleb& popis, DWORD ms, std::size_t sk
         for (std::size_t i : menene) {
             const M::Hodnota& h = *polozky[i].hodnota;
             if (!spatne.count(i)) Vypsat(std::wstring(L"OK ") + h.klic + L"\\" + h.jmeno + L" = " + Popis(*ocekavane[i]));
-            if (std::wstring(h.jmeno) == L"processPriority")
-                Vypsat(Formatovat(L"priorita=0x%X", static_cast<unsigned>(TridaPriority(popis.okno))));
+            if (std::wstring(h.jmeno) == L"processPriority") {
+                // The owner applies the priority once the dialog has closed: a moment after the registry.
+                const auto cekana = std::get<std::uint32_t>(*ocekavane[i]);
+                DWORD trida = TridaPriority(popis.okno);
+                for (DWORD start = ::GetTickCount(); trida != cekana && ::GetTickCount() - start < ms; ::Sleep(50))
+                    trida = TridaPriority(popis.okno);
+                Vypsat(Formatovat(L"priorita=0x%X", static_cast<unsigned>(trida)));
+            }
         }
     }
     return chyby ? 1 : 0;

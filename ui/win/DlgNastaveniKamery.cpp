@@ -34,6 +34,8 @@ bool DlgNastaveniKamery::Potvrdit() {
         parametry_.zarizeni.zvuk = zvuk_;
         parametry_.planovaneSnimky = casy_;
     }
+    // Saved before the dialog closes: what it confirmed is in the registry, whatever the applying meets.
+    if (kontext_.ulozit) kontext_.ulozit();
     return true;
 }
 

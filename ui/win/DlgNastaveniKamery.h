@@ -25,7 +25,8 @@ public:
         const SeznamZarizeni* video;
         const SeznamZarizeni* zvuk;
         std::function<std::wstring()> cestaLogu;  // the camera's log file
-        std::function<void()> poPouziti;  // "Použít" committed the values: apply and save them
+        std::function<void()> ulozit;     // the record holds the confirmed values: save them
+        std::function<void()> poPouziti;  // "Použít" committed and saved the values: apply them
     };
 
     DlgNastaveniKamery(ParametryKamery& parametry, std::mutex& zamek, Kontext kontext);
