@@ -16,6 +16,7 @@ std::optional<std::wstring> Overit(const Hodnota& h, std::int64_t zobrazena) {
     switch (h.ovladac) {
     case Ovladac::Cislo:
     case Ovladac::KvalitaJpeg:
+    case Ovladac::Ikona:
         if (zobrazena < h.min || zobrazena > h.max)
             return ZpravaRozsahu(h.min, h.max);
         return std::nullopt;

@@ -20,6 +20,7 @@ enum class Ovladac {
     Barva,        // a COLORREF (colour picker)
     Pismo,        // a font (font picker)
     KvalitaJpeg,  // a number in its range on a track bar
+    Ikona,        // the index of one of the program's images, min to max (a list of the images)
 };
 
 struct Moznost {

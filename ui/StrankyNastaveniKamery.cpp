@@ -32,6 +32,8 @@ constexpr std::array kMoznostiOtevritCim{
 // The platform's show-window codes.
 constexpr std::array kMoznostiOtevritJak{Moznost{L"V normálním okně", 5}, Moznost{L"V maximalizovaném okně", 3},
                                          Moznost{L"V minimalizovaném okně", 6}};
+constexpr std::array kMoznostiTlacitka{Moznost{L"Uložit snímek na disk", 40046},
+                                       Moznost{L"Zapnout/vypnout automatické ukládání snímků", 40039}};
 constexpr std::array kMoznostiZprav{Moznost{L"Nezobrazovat žádné zprávy", 0},
                                     Moznost{L"Zobrazovat pouze chybová hlášení", 1},
                                     Moznost{L"Zobrazovat všechny typy zpráv", 2}};
@@ -135,6 +137,12 @@ Hodnota VlastniRozsah(Hodnota h, std::uint32_t min, std::uint32_t max) {
     return h;
 }
 
+// A number chosen as one of the program's images.
+Hodnota Obrazek(Hodnota h) {
+    h.ovladac = O::Ikona;
+    return h;
+}
+
 Hodnota SVysvetlivkou(Hodnota h, const wchar_t* vysvetlivka, std::uint32_t delitel) {
     h.vysvetlivka = vysvetlivka;
     h.delitelVysvetlivky = delitel;
@@ -193,7 +201,7 @@ void Tabulky::PridatBlok(const BlokSnimku& b) {
 
 Tabulky::Tabulky() {
     Pridat(L"Kamera", {
-        VlastniRozsah(Jiny(L"", L"indexIkony", L"Ikona kamery:", O::Cislo), 0, kPocetIkon - 1),
+        Obrazek(VlastniRozsah(Jiny(L"", L"indexIkony", L"Ikona kamery:", O::Cislo), 0, kPocetIkon - 1)),
         Vyber(L"", L"oznamovaciIkona", L"Ikona v oznamovací oblasti:", kMoznostiIkony),
         Prepinac(L"", L"poSpusteni", L"Zapnout tuto kameru při spuštění aplikace"),
         Prepinac(L"ToolTipIkona", L"obraz", L"Zobrazovat živý obraz u ikony v oznamovací oblasti"),
@@ -228,6 +236,7 @@ Tabulky::Tabulky() {
         Vyber(L"Snimky disk", L"otviratSnimekCim", L"Čím otevírat:", kMoznostiOtevritCim),
         Vyber(L"Snimky disk", L"otviratSnimekJak", L"Jak otevírat:", kMoznostiOtevritJak),
         Vyber(L"Snimky disk", L"zpravaIkona", L"Zprávy u ikony v oznamovací oblasti:", kMoznostiZprav),
+        Vyber(L"Snimky disk", L"toolBarCommand", L"Hlavní část tlačítka na panelu nástrojů:", kMoznostiTlacitka),
     });
     Pridat(L"Pojmenování souborů", {
         Vyber(L"Snimky disk\\Soubor", L"vytvJmena", L"Vytváření jmen souborů:", kMoznostiJmen),

@@ -63,6 +63,8 @@ std::optional<Hodnota> Zobrazena(HWND dialog, const M::Hodnota& h, int id) {
         return M::Ulozena(h, static_cast<std::uint32_t>(std::wcstoul(TextOkna(p).c_str(), nullptr, 10)));
     case M::Ovladac::KvalitaJpeg:
         return static_cast<std::uint32_t>(::SendMessageW(p, TBM_GETPOS, 0, 0));
+    case M::Ovladac::Ikona:
+        return static_cast<std::uint32_t>(h.min + ::SendMessageW(p, CB_GETCURSEL, 0, 0));
     case M::Ovladac::Vyber: {
         const LRESULT i = ::SendMessageW(p, CB_GETCURSEL, 0, 0);
         return static_cast<std::uint32_t>(i == CB_ERR ? 0xFFFFFFFF : ::SendMessageW(p, CB_GETITEMDATA, i, 0));
@@ -91,6 +93,11 @@ Hodnota NastavitNovou(HWND dialog, const M::Hodnota& h, int id, std::size_t inde
         if (M::Ulozena(h, n) == cislo) ++n;
         NastavitText(p, std::to_wstring(n));
         return M::Ulozena(h, n);
+    }
+    case M::Ovladac::Ikona: {
+        const std::uint32_t n = cislo == h.min + 5 ? h.min + 6 : h.min + 5;
+        ::SendMessageW(p, CB_SETCURSEL, n - h.min, 0);
+        return n;
     }
     case M::Ovladac::KvalitaJpeg: {
         const std::uint32_t n = cislo == 42 ? 43 : 42;

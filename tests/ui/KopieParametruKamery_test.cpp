@@ -55,10 +55,10 @@ TEST(KopieParametruKamery, PotvrzeniPreneseHodnotyStranekAJineNe) {
     EXPECT_EQ(cil.logovani, zdroj.logovani);
     EXPECT_EQ(cil.zapisUdalosti, zdroj.zapisUdalosti);
     EXPECT_EQ(cil.cileNaplanovanychSnimku, 7u);
+    EXPECT_EQ(cil.snimkyDisk.toolBarCommand, 40039u);
 
     // Not on any page.
     EXPECT_EQ(cil.snimkyDisk.soubor.posledniCislo, 500u);
-    EXPECT_EQ(cil.snimkyDisk.toolBarCommand, 40046u);
     EXPECT_TRUE(cil.planovaneSnimky.empty());
     EXPECT_EQ(cil.zarizeni, Vychozi().zarizeni);
     EXPECT_FALSE(cil.okno.ovladaniKamery);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app/win/Aplikace.h"
 #include "email/win/SablonaDialogu.h"
 #include "knihovna/Chyba.h"
 #include "ui/KlavesyPopisku.h"
@@ -173,6 +174,11 @@ void DlgNastStrankaTabulky::Vytvorit(SablonaDialogu& sablona, const Oblast& o) {
             p.pismo = std::make_unique<StaticPismo>();
             break;
         }
+        case M::Ovladac::Ikona:
+            popisekRadku(12);
+            Pridat(sablona, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, xOvladace, y, std::min<short>(wOvladace, 100), 150,
+                   id + 1, WC_COMBOBOXEXW);
+            break;
         case M::Ovladac::KvalitaJpeg:
             popisekRadku(16);
             Pridat(sablona, TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP, xOvladace, y, static_cast<short>(wOvladace - 55), 16,
@@ -227,6 +233,21 @@ void DlgNastStrankaTabulky::Naplnit() {
             p.pismo->Pripojit(prvek, false);
             p.pismo->Nastavit(kopie_.Pismo(h));
             break;
+        case M::Ovladac::Ikona: {
+            // The program's images, each under its number from 1.
+            ::SendMessageW(prvek, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(Aplikace::Instance().SeznamObrazku(0)));
+            for (std::uint32_t i = h.min; i <= h.max; ++i) {
+                std::wstring text = std::to_wstring(i + 1);
+                COMBOBOXEXITEMW polozka{};
+                polozka.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
+                polozka.iItem = -1;
+                polozka.pszText = text.data();
+                polozka.iImage = polozka.iSelectedImage = static_cast<int>(i);
+                ::SendMessageW(prvek, CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&polozka));
+            }
+            ::SendMessageW(prvek, CB_SETCURSEL, kopie_.Zobrazena(h) - h.min, 0);
+            break;
+        }
         case M::Ovladac::KvalitaJpeg:
             p.kvalita->Pripojit(prvek, Prvek(p.id + 1));
             p.kvalita->Nastavit(kopie_.Zobrazena(h));
@@ -292,6 +313,10 @@ std::optional<std::wstring> DlgNastStrankaTabulky::PrevzitRadek(Radek& p) {
     case M::Ovladac::Pismo:
         kopie_.NastavitPismo(h, p.pismo->Popis());
         return std::nullopt;
+    case M::Ovladac::Ikona: {
+        const LRESULT i = ::SendMessageW(Prvek(p.id), CB_GETCURSEL, 0, 0);
+        return kopie_.Nastavit(h, i == CB_ERR ? -1 : static_cast<std::int64_t>(h.min) + i);
+    }
     case M::Ovladac::KvalitaJpeg:
         // The bar's own position: it also holds a position set by a message, which the bar does not report.
         return kopie_.Nastavit(h, ::SendMessageW(Prvek(p.id), TBM_GETPOS, 0, 0));

@@ -16,7 +16,7 @@
 // A settings page laid out from its table: one row of controls per value, in table order, each editing its
 // value in the dialog's copy; rows that do not fit the page's height flow into a second column. The value i has
 // the ids prvniId + 4 i (its label), + 1 (its control) and + 2 (the browse button, the colour or font button, the
-// text that explains the number, the JPEG quality's value). A font is set by WM_COPYDATA to the dialog too
+// text that explains the number, the JPEG quality's value). An image is chosen from a list of the program's images. A font is set by WM_COPYDATA to the dialog too
 // (dwData = the control's id, a LOGFONTW), as the user would choose it.
 class DlgNastStrankaTabulky : public StrankaNastaveni {
 public:

@@ -20,10 +20,10 @@ CB_GETCURSEL, CB_SETCURSEL, CB_GETCOUNT = 0x0147, 0x014E, 0x0146
 ID_VIDEA = 1900  # the video device box of the devices page
 ID_COMBO_OKNA = 3  # the device box of the camera window
 KNIHOVNA_KAMERY = os.path.join(t.BUILD, 'testkamera', 'TervikTestovaciKamera.dll')
-# The table's values: the pages "Kamera" 5, "Okno kamery" 8, "Po spuštění kamery" 5, "Snímky na disk" 6,
+# The table's values: the pages "Kamera" 5, "Okno kamery" 8, "Po spuštění kamery" 5, "Snímky na disk" 7,
 # "Pojmenování souborů" 5, two snapshot blocks 18 each, "Detekce pohybu" 13, the schedule 3, the log 21, the
 # event log 20.
-POCET_HODNOT = 122
+POCET_HODNOT = 123
 STRANKY = ['Zařízení', 'Kamera', 'Okno kamery', 'Po spuštění kamery', 'Snímky na disk', 'Pojmenování souborů',
            'Snímek na disk', 'Detekce pohybu', 'Snímek při detekci pohybu', 'Plánované snímkování',
            'Záznam do souboru', 'Protokol Windows']
