@@ -111,6 +111,32 @@ class NastaveniKamery(unittest.TestCase):
         self.assertTrue(self.zavreno())
         self.assertEqual(export(), pred)
 
+    def test_planovane_casy_pridat_odmitnout_odebrat_a_ulozit(self):
+        self.spustit(video=False)
+        self.otevrit()
+        # The schedule page's own controls: the list, the new time, "Přidat čas", "Odebrat čas".
+        seznam, cas, pridat, odebrat = 1910, 1911, 1912, 1913
+        for text in ('7:05', '23:59:59', '7:05:00'):
+            self.assertEqual(t.pomocnik('nastavit-text', DIALOG, TITULEK, cas, text, 10000)[0], 0)
+            self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, pridat, 10000)[0], 0)
+            if text == '7:05:00':  # the same time once more
+                self.assertEqual(t.pomocnik('text-zpravy', 'Tervik', 30000), (0, 'Tento čas již v seznamu je.'))
+        self.assertEqual(t.pomocnik('nastavit-text', DIALOG, TITULEK, cas, '24:00', 10000)[0], 0)
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, pridat, 10000)[0], 0)
+        rc, zprava = t.pomocnik('text-zpravy', 'Tervik', 30000)
+        self.assertEqual((rc, zprava), (0, 'Zadejte čas ve tvaru h:mm nebo h:mm:ss (0:00:00 až 23:59:59).'))
+        self.assertEqual(t.pomocnik('zprava-prvku', DIALOG, TITULEK, seznam, 0x018B, 0, 0, 10000)[1], '2')  # LB_GETCOUNT
+        # The later one selected and removed; the earlier one stays and is stored packed.
+        self.assertEqual(t.pomocnik('zprava-prvku', DIALOG, TITULEK, seznam, 0x0186, 1, 0, 10000)[0], 0)  # LB_SETCURSEL
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, odebrat, 10000)[0], 0)
+        self.assertTrue(pockat_na(lambda: t.pomocnik('zprava-prvku', DIALOG, TITULEK, seznam, 0x018B, 0, 0,
+                                                     10000)[1] == '1', 10))
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDOK, 10000)[0], 0)
+        self.assertTrue(self.zavreno())
+        r = t.wine('reg', 'query', KAMERA + '\\planovane_snimky')
+        hodnoty = re.findall(r'REG_DWORD\s+0x([0-9a-fA-F]+)', r.stdout.decode('utf-8', 'replace'))
+        self.assertEqual([int(h, 16) for h in hodnoty], [7 * 2**24 + 5 * 2**16])
+
     def test_nove_zarizeni_a_interval_plati_hned(self):
         self.assertEqual(t.wine('regsvr32', '/s', '/n', '/i:2', t.windows_cesta(KNIHOVNA_KAMERY)).returncode, 0)
         self.dve = True
