@@ -5,6 +5,7 @@ Every wait has a generous time-out, so the tests pass on a loaded two-core machi
 import os
 import pwd
 import subprocess
+import time
 
 ZDROJ = os.environ.get('TERVIK_ZDROJ', os.path.abspath(os.path.join(os.path.dirname(__file__), '..')))
 BUILD = os.environ.get('TERVIK_BUILD', os.path.join(ZDROJ, 'build', 'win'))
@@ -124,3 +125,13 @@ def projit_stranky_predvoleb(test, predpona, titulek=None):
                            capture_output=True, timeout=30)
         test.assertEqual(rc, 0, vystup)
     return nazvy
+
+
+def pockat_na(podminka, sekundy):
+    """Whether the condition came true within the time-out (asked twice a second)."""
+    konec = time.monotonic() + sekundy
+    while time.monotonic() < konec:
+        if podminka():
+            return True
+        time.sleep(0.5)
+    return podminka()

@@ -37,22 +37,31 @@ def hodnota(klic, jmeno):
 
 
 @unittest.skipUnless(os.environ.get('DISPLAY'), 'needs a display (Xvfb)')
+def spustit_s_dialogem(test):
+    """Starts Tervik and opens its settings dialog."""
+    test.p = t.na_pozadi(t.TERVIK)
+    test.assertEqual(t.pomocnik('cekat-okno', HLAVNI, '-', 30000)[0], 0)
+    test.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40002, 10000)[0], 0)
+    test.assertEqual(t.pomocnik('cekat-okno', DIALOG, TITULEK, 30000)[0], 0)
+
+
+def ukoncit(test):
+    if test.p.poll() is None:
+        t.pomocnik('kliknout', DIALOG, TITULEK, IDCANCEL, 2000)
+        t.pomocnik('zavrit-okno', HLAVNI, '-', 10000)
+    test.assertEqual(t.pockat(test.p), 0)
+
+
 class NastaveniAplikace(unittest.TestCase):
     def setUp(self):
         t.smazat_nastaveni()
         rc, vystup = t.pomocnik('kamera', 'Dvůr', 3600000, 1, 0)
         self.assertEqual(rc, 0, vystup)
         t.zapsat_hodnotu('Kamery\\Dvůr', 'poSpusteni', 'REG_DWORD', 0)
-        self.p = t.na_pozadi(t.TERVIK)
-        self.assertEqual(t.pomocnik('cekat-okno', HLAVNI, '-', 30000)[0], 0)
-        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40002, 10000)[0], 0)
-        self.assertEqual(t.pomocnik('cekat-okno', DIALOG, TITULEK, 30000)[0], 0)
+        spustit_s_dialogem(self)
 
     def tearDown(self):
-        if self.p.poll() is None:
-            t.pomocnik('kliknout', DIALOG, TITULEK, IDCANCEL, 2000)
-            t.pomocnik('zavrit-okno', HLAVNI, '-', 10000)
-        self.assertEqual(t.pockat(self.p), 0)
+        ukoncit(self)
         t.smazat_nastaveni()
 
     def zavreno(self):
@@ -131,17 +140,11 @@ class NastaveniAplikacePri144Dpi(unittest.TestCase):
     def setUp(self):
         t.smazat_nastaveni()
         self.assertEqual(t.reg('add', self.PLOCHA, '/v', 'LogPixels', '/t', 'REG_DWORD', '/d', '144', '/f'), 0)
-        self.p = t.na_pozadi(t.TERVIK)
-        self.assertEqual(t.pomocnik('cekat-okno', HLAVNI, '-', 30000)[0], 0)
-        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40002, 10000)[0], 0)
-        self.assertEqual(t.pomocnik('cekat-okno', DIALOG, TITULEK, 30000)[0], 0)
+        spustit_s_dialogem(self)
 
     def tearDown(self):
-        if self.p.poll() is None:
-            t.pomocnik('kliknout', DIALOG, TITULEK, IDCANCEL, 2000)
-            t.pomocnik('zavrit-okno', HLAVNI, '-', 10000)
         t.reg('delete', self.PLOCHA, '/v', 'LogPixels', '/f')
-        self.assertEqual(t.pockat(self.p), 0)
+        ukoncit(self)
         t.smazat_nastaveni()
 
     def test_texty_se_vejdou_i_pri_144_dpi(self):

@@ -4,7 +4,6 @@ while the video is on moves the running camera to it, a new snapshot interval ta
 snapshots run; every page's texts fit and Tab reaches every control (a screenshot of each page under build/)."""
 import os
 import re
-import time
 import unittest
 
 import tervik_proces as t
@@ -50,15 +49,6 @@ def text(podklic, jmeno):
 
 def snimky(slozka):
     return sorted(f for f in os.listdir(slozka) if f.lower().endswith('.jpg')) if os.path.isdir(slozka) else []
-
-
-def pockat_na(podminka, sekundy):
-    konec = time.monotonic() + sekundy
-    while time.monotonic() < konec:
-        if podminka():
-            return True
-        time.sleep(0.5)
-    return podminka()
 
 
 @unittest.skipUnless(os.environ.get('DISPLAY') and t.je_testovaci_kamera(), 'needs a display and the test camera')
@@ -129,7 +119,7 @@ class NastaveniKamery(unittest.TestCase):
         # The later one selected and removed; the earlier one stays and is stored packed.
         self.assertEqual(t.pomocnik('zprava-prvku', DIALOG, TITULEK, seznam, 0x0186, 1, 0, 10000)[0], 0)  # LB_SETCURSEL
         self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, odebrat, 10000)[0], 0)
-        self.assertTrue(pockat_na(lambda: t.pomocnik('zprava-prvku', DIALOG, TITULEK, seznam, 0x018B, 0, 0,
+        self.assertTrue(t.pockat_na(lambda: t.pomocnik('zprava-prvku', DIALOG, TITULEK, seznam, 0x018B, 0, 0,
                                                      10000)[1] == '1', 10))
         self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDOK, 10000)[0], 0)
         self.assertTrue(self.zavreno())
@@ -144,7 +134,7 @@ class NastaveniKamery(unittest.TestCase):
         # The video runs and the automatic snapshots wait an hour.
         def vyber_okna():
             return int(t.pomocnik('zprava-prvku', OKNO_KAMERY, '-', ID_COMBO_OKNA, CB_GETCURSEL, 0, 0, 5000)[1] or -1)
-        self.assertTrue(pockat_na(lambda: vyber_okna() >= 0, 30))
+        self.assertTrue(t.pockat_na(lambda: vyber_okna() >= 0, 30))
         cesta = text('Zarizeni', 'zarizeniVideo_devicePath')
         self.otevrit()
         self.assertEqual(t.pomocnik('zprava-prvku', DIALOG, TITULEK, ID_VIDEA, CB_GETCOUNT, 0, 0, 10000)[1], '2')
@@ -158,8 +148,8 @@ class NastaveniKamery(unittest.TestCase):
         self.assertNotEqual(text('Zarizeni', 'zarizeniVideo_devicePath'), cesta)
         self.assertEqual(dword('Snimky disk', 'interval'), 1000)
         # The running camera moved to the second device and takes a snapshot a second from it, without a restart.
-        self.assertTrue(pockat_na(lambda: vyber_okna() == nove, 30))
-        self.assertTrue(pockat_na(lambda: len(snimky(self.slozka)) >= pred + 3, 60), snimky(self.slozka))
+        self.assertTrue(t.pockat_na(lambda: vyber_okna() == nove, 30))
+        self.assertTrue(t.pockat_na(lambda: len(snimky(self.slozka)) >= pred + 3, 60), snimky(self.slozka))
 
 
 if __name__ == '__main__':
