@@ -46,15 +46,6 @@ def scena(cislo):
     t.zapsat_hodnotu(KLIC_TESTOVACI_KAMERY, 'scena', 'REG_DWORD', cislo)
 
 
-def pockat_na(podminka, sekundy):
-    konec = time.monotonic() + sekundy
-    while time.monotonic() < konec:
-        if podminka():
-            return True
-        time.sleep(0.5)
-    return podminka()
-
-
 @unittest.skipUnless(t.je_testovaci_kamera(), 'testovací kamera není zaregistrovaná')
 class DetekcePohybu(unittest.TestCase):
     def setUp(self):
@@ -86,7 +77,7 @@ class DetekcePohybu(unittest.TestCase):
         scena(1)
         kamera_s_detekci('Chodba', 1000, 1)
         self.spustit('Chodba')
-        self.assertTrue(pockat_na(lambda: len(snimky('Chodba')) >= 4, 60), snimky('Chodba'))
+        self.assertTrue(t.pockat_na(lambda: len(snimky('Chodba')) >= 4, 60), snimky('Chodba'))
         self.zavrit('Chodba')
         cisla = list(snimky('Chodba'))
         self.assertEqual(cisla, list(range(1, len(cisla) + 1)))
@@ -98,7 +89,7 @@ class DetekcePohybu(unittest.TestCase):
         scena(1)
         kamera_s_detekci('Sklad', 500, 4)
         self.spustit('Sklad')
-        self.assertTrue(pockat_na(lambda: len(snimky('Sklad')) >= 3, 60), snimky('Sklad'))
+        self.assertTrue(t.pockat_na(lambda: len(snimky('Sklad')) >= 3, 60), snimky('Sklad'))
         self.zavrit('Sklad')
         # Reports come every second or so; the disk action takes one every 4 s at most.
         for odstup in self.odstupy('Sklad'):
@@ -119,7 +110,7 @@ class DetekcePohybu(unittest.TestCase):
         self.assertEqual(snimky('Sklep'), {})
         # And switched on again, it does.
         self.assertEqual(t.pomocnik('prikaz', OKNO_KAMERY, '-', 40043, 5000)[0], 0)
-        self.assertTrue(pockat_na(lambda: len(snimky('Sklep')) >= 1, 30))
+        self.assertTrue(t.pockat_na(lambda: len(snimky('Sklep')) >= 1, 30))
         self.zavrit('Sklep')
 
 

@@ -67,15 +67,6 @@ def ulozit_kameru(jmeno, interval, zarizeni=1, video=True):
     assert slozka.endswith('Tervik 4.8'), slozka
 
 
-def pockat_na(podminka, sekundy):
-    konec = time.monotonic() + sekundy
-    while time.monotonic() < konec:
-        if podminka():
-            return True
-        time.sleep(0.5)
-    return podminka()
-
-
 @unittest.skipUnless(t.je_testovaci_kamera(), 'testovací kamera není zaregistrovaná')
 class OknoKamery(unittest.TestCase):
     def setUp(self):
@@ -111,7 +102,7 @@ class OknoKamery(unittest.TestCase):
         self.assertEqual((rc, titulek), (0, 'Dvůr - Připraven'))
         # Video on and snapshots every second, in that order: the very first snapshot already has a
         # picture (a snapshot without video would beep and save nothing).
-        self.assertTrue(pockat_na(lambda: len(snimky('Dvůr')) >= 4, 60), snimky('Dvůr'))
+        self.assertTrue(t.pockat_na(lambda: len(snimky('Dvůr')) >= 4, 60), snimky('Dvůr'))
         if os.environ.get('DISPLAY') and subprocess.run(['which', 'import'], capture_output=True).returncode == 0:
             subprocess.run(['import', '-window', 'root', os.path.join(t.BUILD, 'okno-kamery.png')],
                            capture_output=True, timeout=30)
@@ -131,7 +122,7 @@ class OknoKamery(unittest.TestCase):
         t.zapsat_hodnotu(r'Kamery\Dvůr\Video', 'sirka', 'REG_DWORD', 10)
         p = self.spustit('-ka', 'Dvůr')
         self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, '-', 30000)[0], 0)
-        self.assertTrue(pockat_na(lambda: len(snimky('Dvůr')) >= len(cisla) + 2, 60))
+        self.assertTrue(t.pockat_na(lambda: len(snimky('Dvůr')) >= len(cisla) + 2, 60))
         self.zavrit_kameru(p, 'Dvůr - Připraven')
         vsechny = snimky('Dvůr')
         self.assertEqual(list(vsechny), list(range(1, len(vsechny) + 1)))
@@ -163,7 +154,7 @@ class OknoKamery(unittest.TestCase):
         t.zapsat_hodnotu(r'Kamery\Věž\ToolTipIkona', 'intervalSnimku', 'REG_DWORD', 200)
         p = self.spustit('-ka', 'Věž')
         self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Věž - Připraven', 30000)[0], 0)
-        self.assertTrue(pockat_na(lambda: len(snimky('Věž')) >= 1, 30))  # the video runs
+        self.assertTrue(t.pockat_na(lambda: len(snimky('Věž')) >= 1, 30))  # the video runs
         # The shell reports the mouse over the icon: the small window with the picture appears.
         self.assertEqual(t.pomocnik('kurzor', 400, 400)[0], 0)
         self.assertEqual(t.pomocnik('zprava', OKNO_KAMERY, '-', IKONA_KAMERY, 1, WM_MOUSEMOVE, 5000)[0], 0)
@@ -175,7 +166,7 @@ class OknoKamery(unittest.TestCase):
         self.assertGreater(sirka, 100)
         # The mouse leaves the icon: the window goes on the next refresh.
         self.assertEqual(t.pomocnik('kurzor', 50, 700)[0], 0)
-        self.assertTrue(pockat_na(lambda: t.pomocnik('viditelne', NAHLED_IKONY, '-', 0) == (0, '0'), 10))
+        self.assertTrue(t.pockat_na(lambda: t.pomocnik('viditelne', NAHLED_IKONY, '-', 0) == (0, '0'), 10))
         self.zavrit_kameru(p, 'Věž - Připraven')
 
 
@@ -202,7 +193,7 @@ class DveKamery(unittest.TestCase):
         self.proces = t.na_pozadi(t.TERVIK)
         self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Levá - Připraven', 30000)[0], 0)
         self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Pravá - Připraven', 30000)[0], 0)
-        self.assertTrue(pockat_na(lambda: snimky('Levá') and snimky('Pravá'), 60))
+        self.assertTrue(t.pockat_na(lambda: snimky('Levá') and snimky('Pravá'), 60))
         time.sleep(60)
         # Closing the main window ends the application; every camera closes in its own order.
         self.assertEqual(t.pomocnik('zavrit-okno', 'RTervik4', '-', 10000)[0], 0)
