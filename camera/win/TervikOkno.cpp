@@ -625,13 +625,16 @@ void TervikOkno::PouzitNastaveni() {
     ::SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(velkaIkona_ ? velkaIkona_.get() : ikona_.get()));
     ObnovitIkonuOblasti();
     auto& zachytavani = video_.Zachytavani();
-    if (!p.zarizeni.video.devicePath.empty() && !(p.zarizeni.video == zachytavani.ZarizeniVideo())) {
+    // Devices are told apart by what identifies them: a video device by its path, an audio device by its name.
+    if (!p.zarizeni.video.devicePath.empty() &&
+        ::lstrcmpiW(p.zarizeni.video.devicePath.c_str(), zachytavani.ZarizeniVideo().devicePath.c_str()) != 0) {
         PrepnoutZarizeni(p.zarizeni.video);
         ComboBoxZarizeniVideo combo(app.ZarizeniVideo());
         combo.Pripojit(comboZarizeni_);
         combo.Naplnit(zachytavani.ZarizeniVideo());
     }
-    if (!p.zarizeni.zvuk.friendlyName.empty() && !(p.zarizeni.zvuk == zachytavani.ZarizeniZvuk())) {
+    if (!p.zarizeni.zvuk.friendlyName.empty() &&
+        ::lstrcmpiW(p.zarizeni.zvuk.friendlyName.c_str(), zachytavani.ZarizeniZvuk().friendlyName.c_str()) != 0) {
         try {
             zachytavani.NastavitZarizeniZvuk(p.zarizeni.zvuk);
         } catch (const Chyba& chyba) {
