@@ -9,6 +9,7 @@
 #include "email/win/SablonaDialogu.h"
 #include "knihovna/Chyba.h"
 #include "ui/KlavesyPopisku.h"
+#include "ui/RozvrzeniStranky.h"
 #include "ui/win/EditSlozka.h"
 #include "ui/win/EditSoubor.h"
 #include "ui/win/OznameniPrvku.h"
@@ -20,13 +21,8 @@ using Holvent::Email::TextPrvku;
 namespace {
 
 constexpr WORD kComboBox = 0x0085;
-constexpr short kRadek = 16;         // a row of a label and its edit
-constexpr short kSirkaPopisku = 150;  // a label beside its control
-constexpr short kSirkaCisla = 50;
-
-// How wide a text is in dialog units, roughly: the average character of the dialog font is 4 units wide.
-// Rows whose text would not fit take two lines; the test of the pages measures the real fonts.
-short OdhadSirky(const std::wstring& text) { return static_cast<short>(text.size() * 4 + 4); }
+using RozvrzeniStranky::kSirkaCisla;
+using RozvrzeniStranky::kSirkaPopisku;
 
 const wchar_t* kTextZmenitBarvu = L"Změnit barvu...";
 const wchar_t* kTextZmenitPismo = L"Změnit písmo...";
@@ -47,34 +43,6 @@ int DlgNastStrankaTabulky::IdOvladace(const M::Hodnota& h) const {
     return -1;
 }
 
-namespace {
-
-// A label goes beside its control when both fit, else on a line of its own above it.
-bool PopisekNahore(const M::Hodnota& h, short sirka) {
-    return OdhadSirky(h.popisek) > kSirkaPopisku || sirka - kSirkaPopisku - 5 < 110;
-}
-
-}  // namespace
-
-short DlgNastStrankaTabulky::VyskaRadku(const M::Hodnota& h, short sirka) {
-    const short popisek = PopisekNahore(h, sirka) ? 10 : 0;
-    switch (h.ovladac) {
-    case M::Ovladac::Zaskrtnuti:
-        // The check box itself takes about 14 units.
-        return OdhadSirky(h.popisek) + 14 > sirka ? 22 : 14;
-    case M::Ovladac::Slozka:
-    case M::Ovladac::Soubor:
-        return 26;
-    case M::Ovladac::Barva:
-    case M::Ovladac::Pismo:
-        return static_cast<short>(popisek + 18);
-    case M::Ovladac::KvalitaJpeg:
-        return static_cast<short>(popisek + 20);
-    default:
-        return static_cast<short>(popisek + kRadek);
-    }
-}
-
 void DlgNastStrankaTabulky::Vytvorit(SablonaDialogu& sablona, const Oblast& o) {
     // Every text of the page gets its own access key: the labels and the colour and font buttons.
     std::vector<std::wstring> texty;
@@ -91,28 +59,20 @@ void DlgNastStrankaTabulky::Vytvorit(SablonaDialogu& sablona, const Oblast& o) {
         tlacitka.push_back(ovladac == M::Ovladac::Barva || ovladac == M::Ovladac::Pismo ? texty[t++] : L"");
     }
 
-    // One column when everything fits, else two.
-    const short dole = static_cast<short>(o.y + o.vyska - RezervaDole());
-    int vyskaCelkem = 0;
-    for (const M::Hodnota& h : stranka_.hodnoty) vyskaCelkem += VyskaRadku(h, o.sirka);
-    const bool dvaSloupce = o.y + vyskaCelkem > dole;
-    const short w = dvaSloupce ? static_cast<short>((o.sirka - 8) / 2) : o.sirka;
-
+    const auto rozvrzeni = RozvrzeniStranky::Rozlozit(stranka_.hodnoty, {o.x, o.y, o.sirka, o.vyska}, RezervaDole());
     radky_.clear();
-    short y = o.y, x = o.x, spodek = o.y;
+    short spodek = o.y;
     for (std::size_t i = 0; i < stranka_.hodnoty.size(); ++i) {
         const M::Hodnota& h = stranka_.hodnoty[i];
-        if (dvaSloupce && x == o.x && y + VyskaRadku(h, w) > dole) {
-            x = static_cast<short>(o.x + w + 8);
-            y = o.y;
-        }
+        const RozvrzeniStranky::Radek& r = rozvrzeni[i];
+        const short x = r.x, w = r.sirka;
+        short y = r.y;
         const std::wstring& popisek = popisky[i];
         const WORD id = static_cast<WORD>(prvniId_ + kIdNaHodnotu * static_cast<int>(i));
         Radek p{&h, id + 1, nullptr, nullptr, nullptr, nullptr, nullptr};
-        const bool nahore = PopisekNahore(h, w);
+        const bool nahore = r.popisekNahore;
         const short xOvladace = nahore ? x : static_cast<short>(x + kSirkaPopisku + 5);
         const short wOvladace = static_cast<short>(x + w - xOvladace);
-        const short y0 = y;
         auto popisekRadku = [&](short vyskaRadku) {
             if (nahore) {
                 Pridat(sablona, SS_LEFT, x, y, w, 8, id, SablonaDialogu::kPopisek, popisek);
@@ -125,7 +85,7 @@ void DlgNastStrankaTabulky::Vytvorit(SablonaDialogu& sablona, const Oblast& o) {
         switch (h.ovladac) {
         case M::Ovladac::Zaskrtnuti:
             Pridat(sablona, BS_AUTOCHECKBOX | BS_MULTILINE | BS_TOP | WS_TABSTOP, x, y, w,
-                   static_cast<short>(VyskaRadku(h, w) - 4), id + 1, SablonaDialogu::kTlacitko, popisek);
+                   static_cast<short>(r.vyska - 4), id + 1, SablonaDialogu::kTlacitko, popisek);
             break;
         case M::Ovladac::Cislo:
             popisekRadku(12);
@@ -188,8 +148,7 @@ void DlgNastStrankaTabulky::Vytvorit(SablonaDialogu& sablona, const Oblast& o) {
             p.kvalita = std::make_unique<TrackBarKvalitaJpeg>();
             break;
         }
-        y = static_cast<short>(y0 + VyskaRadku(h, w));
-        spodek = std::max(spodek, y);
+        spodek = std::max<short>(spodek, static_cast<short>(r.y + r.vyska));
         radky_.push_back(std::move(p));
     }
     volneY_ = static_cast<short>(spodek + 4);

@@ -55,8 +55,6 @@ private:
     };
 
     std::optional<std::wstring> PrevzitRadek(Radek& p);
-    // The height of a value's row in a column of width sirka.
-    static short VyskaRadku(const ModelStranky::Hodnota& h, short sirka);
     void ZobrazitVysvetlivku(const Radek& p);
 
     const ModelStranky::Stranka& stranka_;

@@ -11,7 +11,8 @@ namespace {
 constexpr short kOkraj = 7;
 constexpr short kSirkaTlacitka = 50, kVyskaTlacitka = 14;
 constexpr short kXStromu = kOkraj, kYStromu = kOkraj;
-constexpr short kXStranky = 127, kYStranky = 24;  // right of the tree, below the page's title
+constexpr short kXStranky = RozvrzeniStranky::kOblastAplikace.x;  // right of the tree, below the page's title
+constexpr short kYStranky = RozvrzeniStranky::kOblastAplikace.y;
 constexpr short kSirkaStromu = kXStranky - 2 * kOkraj + 1;
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "email/win/DlgZeSablony.h"
+#include "ui/RozvrzeniStranky.h"
 #include "ui/win/StaticTitulek.h"
 #include "ui/win/StrankaNastaveni.h"
 
@@ -22,7 +23,8 @@ public:
 
     // The layout in dialog units, so that it scales with the system's font and DPI: the pages' area has this
     // size unless the dialog asks for another.
-    static constexpr short kSirkaStranky = 296, kVyskaStranky = 212;
+    static constexpr short kSirkaStranky = RozvrzeniStranky::kOblastAplikace.sirka,
+                           kVyskaStranky = RozvrzeniStranky::kOblastAplikace.vyska;
 
     DlgNastaveni(std::wstring titulek, std::wstring produkt, short sirkaStranky = kSirkaStranky,
                  short vyskaStranky = kVyskaStranky);

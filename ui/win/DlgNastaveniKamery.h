@@ -7,6 +7,7 @@
 
 #include "camera/ParametryKamery.h"
 #include "ui/KopieParametruKamery.h"
+#include "ui/RozvrzeniStranky.h"
 #include "ui/win/DlgNastaveni.h"
 
 // A camera's settings dialog: the devices, the camera's pages, the disk snapshots with their naming, one page
@@ -17,7 +18,8 @@ class DlgNastaveniKamery : public DlgNastaveni {
 public:
     static constexpr int kPrvniIdPrvku = 2000;  // value i of the table's pages in order: 2000 + 4 i, + 1 its control
     // The camera's pages are longer than the application's: a larger area (dialog units).
-    static constexpr short kSirkaStranky = 400, kVyskaStranky = 300;
+    static constexpr short kSirkaStranky = RozvrzeniStranky::kOblastKamery.sirka,
+                           kVyskaStranky = RozvrzeniStranky::kOblastKamery.vyska;
 
     struct Kontext {
         std::wstring jmeno;  // the camera's name
