@@ -14,9 +14,11 @@ std::wstring ZpravaRozsahu(std::uint32_t min, std::uint32_t max) {
 
 std::optional<std::wstring> Overit(const Hodnota& h, std::int64_t zobrazena) {
     switch (h.ovladac) {
+    case Ovladac::Ikona:
+        if (zobrazena < h.min || zobrazena > h.max) return std::wstring(L"Vyberte jeden z nabízených obrázků");
+        return std::nullopt;
     case Ovladac::Cislo:
     case Ovladac::KvalitaJpeg:
-    case Ovladac::Ikona:
         if (zobrazena < h.min || zobrazena > h.max)
             return ZpravaRozsahu(h.min, h.max);
         return std::nullopt;

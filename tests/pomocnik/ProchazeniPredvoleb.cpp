@@ -139,6 +139,16 @@ Hodnota NastavitNovou(HWND dialog, const M::Hodnota& h, int id, std::size_t inde
         NastavitText(p, slozka);
         return slozka;
     }
+    case M::Ovladac::Soubor: {
+        // A file to open must exist.
+        wchar_t temp[MAX_PATH] = {};
+        ::GetTempPathW(MAX_PATH, temp);
+        std::wstring soubor = std::wstring(temp) + L"Tervik obrázek " + std::to_wstring(index) + L".png";
+        HANDLE h = ::CreateFileW(soubor.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        if (h != INVALID_HANDLE_VALUE) ::CloseHandle(h);
+        NastavitText(p, soubor);
+        return soubor;
+    }
     default: {
         const std::wstring text = L"192.168.7." + std::to_wstring(index);
         NastavitText(p, text);

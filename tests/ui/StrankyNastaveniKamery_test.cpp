@@ -127,13 +127,21 @@ TEST(StrankyNastaveniKamery, RozsahyOdpovidajiZaznamuKamery) {
     EXPECT_GE(nalezeno, 15);
 }
 
+TEST(StrankyNastaveniKamery, IkonaJeJednimZObrazkuProgramu) {
+    const S::Hodnota& h = Hodnota(L"", L"indexIkony");
+    EXPECT_EQ(h.ovladac, S::Ovladac::Ikona);
+    EXPECT_EQ(S::Overit(h, 0), std::nullopt);
+    EXPECT_EQ(S::Overit(h, S::kPocetIkon - 1), std::nullopt);
+    EXPECT_EQ(S::Overit(h, S::kPocetIkon), L"Vyberte jeden z nabízených obrázků");
+    EXPECT_EQ(S::Overit(h, -1), L"Vyberte jeden z nabízených obrázků");
+}
+
 TEST(StrankyNastaveniKamery, CislaMimoRozsahOdmitaSeZpravou) {
     struct Pripad {
         const wchar_t *klic, *jmeno;
         std::uint32_t min, max;
     };
     for (const Pripad& p : {
-             Pripad{L"", L"indexIkony", 0, 63},
              Pripad{L"ToolTipIkona", L"intervalSnimku", 100, 30000},
              Pripad{L"Snimky disk", L"interval", 1, 4294967295u},
              Pripad{L"Snimky disk\\Soubor", L"pocetMistCisla", 1, 20},

@@ -261,6 +261,7 @@ std::optional<std::wstring> DlgNastStrankaTabulky::PrevzitRadek(Radek& p) {
         kopie_.NastavitText(h, p.cesta->Text());
         return std::nullopt;
     case M::Ovladac::Soubor:
+        if (auto zprava = static_cast<EditSoubor&>(*p.cesta).Overit()) return zprava;
         kopie_.NastavitText(h, p.cesta->Text());
         return std::nullopt;
     case M::Ovladac::Vyber: {

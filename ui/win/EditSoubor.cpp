@@ -4,6 +4,8 @@
 
 #include <cwchar>
 
+#include "knihovna/Formatovani.h"
+
 std::wstring EditSoubor::FiltrDialogu(const std::wstring& filtr) {
     std::wstring f = filtr;
     for (wchar_t& z : f)
@@ -11,6 +13,15 @@ std::wstring EditSoubor::FiltrDialogu(const std::wstring& filtr) {
     f.push_back(L'\0');
     f.push_back(L'\0');
     return f;
+}
+
+std::optional<std::wstring> EditSoubor::Overit() const {
+    const std::wstring soubor = Text();
+    if (soubor.empty() || ulozit_) return std::nullopt;
+    const DWORD atributy = ::GetFileAttributesW(soubor.c_str());
+    if (atributy == INVALID_FILE_ATTRIBUTES || (atributy & FILE_ATTRIBUTE_DIRECTORY))
+        return Knihovna::Formatovat(L"Soubor \"%ls\" neexistuje. Zadejte existující soubor.", soubor.c_str());
+    return std::nullopt;
 }
 
 std::optional<std::wstring> EditSoubor::Vybrat(HWND vlastnik, const std::wstring& soucasna) {

@@ -8,6 +8,9 @@ class EditSoubor : public EditCesta {
 public:
     EditSoubor(std::wstring filtr, bool ulozit) : filtr_(std::move(filtr)), ulozit_(ulozit) {}
 
+    // Nothing when the edit is empty or names an existing file (a file to open), else the message that refuses it.
+    std::optional<std::wstring> Overit() const;
+
     // The filter with '|' separators in the form the common dialog wants (zero separated, two zeros at the end).
     static std::wstring FiltrDialogu(const std::wstring& filtr);
 

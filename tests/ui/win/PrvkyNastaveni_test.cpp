@@ -110,7 +110,7 @@ TEST(StaticBarva, BarvaNastavenaZpravouSeOznamiRodici) {
     ::UpdateWindow(r.okno);
 }
 
-TEST(EditCesta, SlozkaMusiExistovatAFiltrMaNulyMistoSvislic) {
+TEST(EditCesta, SlozkaISouborMusiExistovatAFiltrMaNulyMistoSvislic) {
     Rodic r;
     EditSlozka slozka(L"Složka pro data aplikace:");
     HWND edit = r.Prvek(L"EDIT", ES_AUTOHSCROLL, 301);
@@ -127,6 +127,22 @@ TEST(EditCesta, SlozkaMusiExistovatAFiltrMaNulyMistoSvislic) {
     // A command of another control is not the browse button's.
     EXPECT_FALSE(slozka.Prikaz(MAKEWPARAM(301, EN_CHANGE), reinterpret_cast<LPARAM>(edit)));
     EXPECT_EQ(EditSoubor::FiltrDialogu(L"Obrázky|*.jpg|Vše|*.*"), std::wstring(L"Obrázky\0*.jpg\0Vše\0*.*\0\0", 23));
+
+    // A file to open must exist; an empty edit means no file.
+    EditSoubor soubor(L"Obrázky|*.png", false);
+    HWND editSouboru = r.Prvek(L"EDIT", ES_AUTOHSCROLL, 303);
+    soubor.Pripojit(editSouboru, nullptr);
+    EXPECT_EQ(soubor.Overit(), std::nullopt);
+    soubor.Nastavit(temp);
+    EXPECT_EQ(soubor.Overit(), L"Soubor \"" + std::wstring(temp) + L"\" neexistuje. Zadejte existující soubor.");
+    const std::wstring cesta = std::wstring(temp) + L"obrázek do snímku.png";
+    HANDLE h = ::CreateFileW(cesta.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    ::CloseHandle(h);
+    soubor.Nastavit(cesta);
+    EXPECT_EQ(soubor.Overit(), std::nullopt);
+    ::DeleteFileW(cesta.c_str());
+    EXPECT_TRUE(soubor.Overit().has_value());
 }
 
 TEST(StaticTitulek, MaTucnePismoDialogu) {

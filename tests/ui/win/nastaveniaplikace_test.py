@@ -133,6 +133,31 @@ class NastaveniAplikace(unittest.TestCase):
 
 
 @unittest.skipUnless(os.environ.get('DISPLAY'), 'needs a display (Xvfb)')
+class NeplatnaUlozenaHodnota(unittest.TestCase):
+    """A stored choice that is none of the options shows no choice; OK refuses it on its page and saves nothing
+    until one is chosen."""
+    def setUp(self):
+        t.smazat_nastaveni()
+        t.zapsat_hodnotu('', 'oznamovaciIkona', 'REG_DWORD', 7)
+        spustit_s_dialogem(self)
+
+    def tearDown(self):
+        ukoncit(self)
+        t.smazat_nastaveni()
+
+    def test_ok_odmitne_a_po_vyberu_ulozi(self):
+        ikona = id_prvku(1)  # "Ikona v oznamovací oblasti:" on "Všeobecné"
+        self.assertEqual(t.pomocnik('zprava-prvku', DIALOG, TITULEK, ikona, 0x0147, 0, 0, 10000)[1], '-1')  # CB_GETCURSEL
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDOK, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('text-zpravy', 'Tervik', 30000), (0, 'Vyberte jednu z nabízených možností'))
+        self.assertEqual(t.pomocnik('viditelne', DIALOG, TITULEK, 10000)[1], '1')
+        self.assertEqual(hodnota('', 'oznamovaciIkona'), 7)
+        self.assertEqual(t.pomocnik('zprava-prvku', DIALOG, TITULEK, ikona, 0x014E, 2, 0, 10000)[0], 0)  # CB_SETCURSEL
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDOK, 10000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: hodnota('', 'oznamovaciIkona') == 0, 30))
+
+
+@unittest.skipUnless(os.environ.get('DISPLAY'), 'needs a display (Xvfb)')
 class NastaveniAplikacePri144Dpi(unittest.TestCase):
     """The pages are laid out in dialog units: at 144 DPI every text still fits and Tab still reaches everything."""
     PLOCHA = r'HKCU\Control Panel\Desktop'
