@@ -65,7 +65,8 @@ class NastaveniAplikace(unittest.TestCase):
         t.smazat_nastaveni()
 
     def zavreno(self):
-        return t.pomocnik('viditelne', DIALOG, TITULEK, 3000)[1] == '0'
+        # OK and Cancel are posted: the dialog goes a moment later.
+        return t.pockat_na(lambda: t.pomocnik('viditelne', DIALOG, TITULEK, 0)[1] == '0', 30)
 
     def test_ok_ulozi_hodnotu_v_jednotkach_registru(self):
         self.assertEqual(t.pomocnik('nastavit-text', DIALOG, TITULEK, INTERVAL, '7', 10000)[0], 0)
