@@ -45,6 +45,7 @@
 #include "ProchazeniPredvoleb.h"
 #include "ui/StrankyNastaveniAplikace.h"
 #include "ui/StrankyNastaveniKamery.h"
+#include "ui/win/DlgNastaveniAplikace.h"
 #include "ui/win/DlgNastaveniKamery.h"
 #include "video/win/VyctiZarizeni.h"
 
@@ -337,16 +338,16 @@ int wmain(int argc, wchar_t** argv) {
         HWND hlavni = Cekat(L"RTervik4", nullptr, ms);
         if (!hlavni) return 1;
         return ProjitHodnotyPredvoleb({hlavni, 40002, L"Předvolby aplikace", kKorenRegistru,
-                                       StrankyNastaveniAplikace::Stranky()},
+                                       StrankyNastaveniAplikace::Stranky(), DlgNastaveniAplikace::kPrvniIdPrvku},
                                       ms, 0);
     }
     if (prikaz == L"projit-predvolby-kamery" && argc >= 4) {
-        // Values of one round differ from each other, so that two controls wired to each other's values show.
         const DWORD ms = std::wcstoul(argv[3], nullptr, 10);
         HWND kamera = Cekat(L"Tervik4Tervik", nullptr, ms);
         if (!kamera) return 1;
         return ProjitHodnotyPredvoleb({kamera, 40030, DlgNastaveniKamery::Titulek(argv[2]),
-                                       CestaKamery(kKorenRegistru, argv[2]), StrankyNastaveniKamery::Stranky()},
+                                       CestaKamery(kKorenRegistru, argv[2]), StrankyNastaveniKamery::Stranky(),
+                                       DlgNastaveniKamery::kPrvniIdPrvku},
                                       ms, argc >= 5 ? std::wcstoul(argv[4], nullptr, 10) : 3);
     }
     if (prikaz == L"stranka-predvoleb" && argc >= 4) {

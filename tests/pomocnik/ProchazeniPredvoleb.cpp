@@ -14,7 +14,6 @@
 #include "ui/StrankyNastaveniAplikace.h"
 #include "ui/win/DlgNastStrankaTabulky.h"
 #include "ui/win/DlgNastaveni.h"
-#include "ui/win/DlgNastaveniAplikace.h"
 #include "ui/win/StaticBarva.h"
 
 namespace M = ModelStranky;
@@ -189,9 +188,8 @@ struct Polozka {
     int id;
 };
 
-std::vector<Polozka> Polozky(std::span<const M::Stranka> stranky) {
+std::vector<Polozka> Polozky(std::span<const M::Stranka> stranky, int id) {
     std::vector<Polozka> v;
-    int id = DlgNastaveniAplikace::kPrvniIdPrvku;
     for (const M::Stranka& s : stranky)
         for (const M::Hodnota& h : s.hodnoty) {
             v.push_back({&h, id + 1});
@@ -203,7 +201,7 @@ std::vector<Polozka> Polozky(std::span<const M::Stranka> stranky) {
 }  // namespace
 
 int ProjitHodnotyPredvoleb(const PopisPredvoleb& popis, DWORD ms, std::size_t skupin) {
-    const auto polozky = Polozky(popis.stranky);
+    const auto polozky = Polozky(popis.stranky, popis.prvniId);
     if (skupin == 0 || skupin > polozky.size()) skupin = polozky.size();
     int chyby = 0;
     for (std::size_t skupina = 0; skupina < skupin; ++skupina) {

@@ -17,6 +17,7 @@ struct PopisPredvoleb {
     std::wstring titulek;
     std::wstring koren;
     std::span<const ModelStranky::Stranka> stranky;
+    int prvniId;  // of the first table value's label
 };
 
 // In skupin rounds (0: one per value): opens the dialog, sets a new valid value in the control of every value

@@ -67,6 +67,7 @@ TEST(StrankyNastaveniKamery, KazdaHodnotaStrankyJeVKopiiSeSvymTypem) {
             case S::Ovladac::Vyber:
             case S::Ovladac::Barva:
             case S::Ovladac::KvalitaJpeg:
+            case S::Ovladac::Ikona:
                 EXPECT_TRUE(std::holds_alternative<std::uint32_t>(*v));
                 EXPECT_EQ(h.bit, 0u);
                 break;
@@ -275,19 +276,6 @@ TEST(StrankyNastaveniKamery, PrepinaceZaznamuAUdalosti) {
         EXPECT_EQ(std::wstring(Hodnota(L"Logovani", L"spusteni").popisek), Hodnota(L"Zapis udalosti", L"spusteni").popisek);
     }
     EXPECT_EQ(S::Najit(L"Logovani\\Soubor", L"maxVelikost"), &Stranka(S::kStrankaZaznamu).hodnoty[0]);
-}
-
-TEST(StrankyNastaveniKamery, CileNaplanovanychSnimkuJsouBity) {
-    const S::Stranka& s = Stranka(S::kStrankaPlanovani);
-    ASSERT_EQ(s.hodnoty.size(), 3u);
-    const std::pair<const wchar_t*, std::uint32_t> ocekavane[] = {{L"Disk", 1}, {L"FTP server", 2},
-                                                                  {L"Odeslat emailem", 4}};
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(std::wstring(s.hodnoty[i].klic), L"param_planovane_snimky");
-        EXPECT_EQ(std::wstring(s.hodnoty[i].jmeno), L"parametry");
-        EXPECT_EQ(std::wstring(s.hodnoty[i].popisek), ocekavane[i].first);
-        EXPECT_EQ(s.hodnoty[i].bit, ocekavane[i].second);
-    }
 }
 
 }  // namespace

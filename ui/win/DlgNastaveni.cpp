@@ -97,9 +97,9 @@ void DlgNastaveni::ZobrazitStranku(int stranka) {
 void DlgNastaveni::VybratStranku(int stranka) {
     if (stranka == stranka_) return;
     // The tree asks the current page to let go (TVN_SELCHANGING); when it refuses, the selection stays.
-    ::SendMessageW(strom_, TVM_SELECTITEM, TVGN_CARET,
-                   reinterpret_cast<LPARAM>(stranky_[static_cast<std::size_t>(stranka)].strom));
-    if (stranka_ != stranka) ZobrazitStranku(stranka);
+    const bool vybrano = ::SendMessageW(strom_, TVM_SELECTITEM, TVGN_CARET,
+                                        reinterpret_cast<LPARAM>(stranky_[static_cast<std::size_t>(stranka)].strom)) != FALSE;
+    if (vybrano && stranka_ != stranka) ZobrazitStranku(stranka);
 }
 
 void DlgNastaveni::Odmitnout(const StrankaNastaveni::Odmitnuti& o) {

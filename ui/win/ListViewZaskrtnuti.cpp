@@ -147,7 +147,6 @@ bool ListViewZaskrtnuti::ObsluhaRodice(UINT zprava, WPARAM, LPARAM lp) {
     // just inserted getting its first check box.
     const UINT stary = zmena->uOldState & LVIS_STATEIMAGEMASK, novy = zmena->uNewState & LVIS_STATEIMAGEMASK;
     if (!naplnovani_ && zmena->iItem >= 0 && (zmena->uChanged & LVIF_STATE) && stary != novy && stary != 0)
-        ::SendMessageW(::GetParent(h), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(h), kZmenaHodnoty),
-                       reinterpret_cast<LPARAM>(h));
+        OznamitZmenuHodnoty(h);
     return false;  // the parent sees its notification as well
 }

@@ -60,8 +60,7 @@ void OknoRozdelovac::UkoncitTazeni() {
     tazeni_ = false;
     if (::GetCapture() == Hwnd()) ::ReleaseCapture();
     if (geometrie_.Poloha() != polohaPredTazenim_)
-        ::SendMessageW(::GetParent(Hwnd()), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(Hwnd()), kZmenaHodnoty),
-                       reinterpret_cast<LPARAM>(Hwnd()));
+        OznamitZmenuHodnoty(Hwnd());
 }
 
 void OknoRozdelovac::Kreslit() {

@@ -138,8 +138,7 @@ bool StaticPismo::Vybrat() {
     pismo_ = lf;
     if (barva_) barvaTextu_ = cf.rgbColors;
     Zobrazit();
-    ::SendMessageW(::GetParent(prvek), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(prvek), kZmenaHodnoty),
-                   reinterpret_cast<LPARAM>(prvek));
+    OznamitZmenuHodnoty(prvek);
     return true;
 }
 

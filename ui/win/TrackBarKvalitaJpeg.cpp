@@ -109,8 +109,7 @@ bool TrackBarKvalitaJpeg::ObsluhaRodice(UINT zprava, WPARAM, LPARAM lp) {
     if (nova != hodnota_) {
         hodnota_ = nova;
         Zobrazit();
-        ::SendMessageW(::GetParent(h), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(h), kZmenaHodnoty),
-                       reinterpret_cast<LPARAM>(h));
+        OznamitZmenuHodnoty(h);
     }
     return false;
 }
