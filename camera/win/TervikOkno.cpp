@@ -394,6 +394,11 @@ void TervikOkno::ObnovitPrikazy() {
     panel_.NastavitPopis(P::kVideo, video ? kTipVypnout : kTipZapnout);
 
     HIMAGELIST obrazky = Aplikace::Instance().SeznamObrazku(0);
+    // The message part carries the camera's own icon, as the title bar does; none for an index the list lacks.
+    const std::uint32_t indexIkony = Parametry().indexIkony;
+    const int ikona = obrazky && indexIkony < static_cast<std::uint32_t>(::ImageList_GetImageCount(obrazky))
+                          ? static_cast<int>(indexIkony) : -1;
+    if (stavovyRadek_.IndexIkony(kCastZpravy) != ikona) stavovyRadek_.NastavitIkonu(kCastZpravy, obrazky, ikona);
     const auto& z = video_.Zachytavani();
     stavovyRadek_.NastavitText(kCastVidea, video ? Formatovat(L"Video: %d x %d", z.Sirka(), z.Vyska())
                                                  : std::wstring(L"Video vypnuto"));

@@ -14,7 +14,7 @@ OKNO_KAMERY = 'Tervik4Tervik'
 NAHLED_IKONY = 'Tervik4NahledIkony'
 IKONA_KAMERY = 0x87D1  # the notification icon's callback message
 WM_MOUSEMOVE = 0x200
-KNIHOVNA_KAMERY = os.path.join(t.BUILD, 'testkamera', 'TervikTestovaciKamera.dll')
+KNIHOVNA_KAMERY = t.KNIHOVNA_KAMERY
 
 
 def slozka_snimku():
@@ -176,13 +176,13 @@ class DveKamery(unittest.TestCase):
         t.smazat_nastaveni()
         smazat_snimky()
         # Both devices of the test camera (same name, own paths, "K1"/"K2" in the picture).
-        self.assertEqual(t.wine('regsvr32', '/s', '/n', '/i:2', t.windows_cesta(KNIHOVNA_KAMERY)).returncode, 0)
+        self.assertEqual(t.zaregistrovat_zarizeni(2), '')
 
     def tearDown(self):
         if self.proces.poll() is None:
             t.pomocnik('zavrit-okno', 'RTervik4', '-', 2000)
         t.pockat(self.proces, 30)
-        t.wine('regsvr32', '/s', '/n', '/i:1', t.windows_cesta(KNIHOVNA_KAMERY))
+        self.assertEqual(t.zaregistrovat_zarizeni(1), '')
         t.smazat_nastaveni()
         smazat_snimky()
 

@@ -18,7 +18,7 @@ PREDVOLBY = 40030
 CB_GETCURSEL, CB_SETCURSEL, CB_GETCOUNT = 0x0147, 0x014E, 0x0146
 ID_VIDEA = 1900  # the video device box of the devices page
 ID_COMBO_OKNA = 3  # the device box of the camera window
-KNIHOVNA_KAMERY = os.path.join(t.BUILD, 'testkamera', 'TervikTestovaciKamera.dll')
+ID_STAVOVEHO_RADKU, SB_GETICON = 2, 0x0414
 # The table's values: the pages "Kamera" 5, "Okno kamery" 8, "Po spuštění kamery" 5, "Snímky na disk" 7,
 # "Pojmenování souborů" 5, two snapshot blocks 18 each, "Detekce pohybu" 13, the schedule 3, the log 21, the
 # event log 20.
@@ -58,9 +58,11 @@ class NastaveniKamery(unittest.TestCase):
         self.dve = False
         self.p = None
 
-    def spustit(self, interval=3600000, video=True):
+    def spustit(self, interval=3600000, video=True, ikona=None):
         rc, self.slozka = t.pomocnik('kamera', JMENO, interval, 1, 1 if video else 0)
         self.assertEqual(rc, 0, self.slozka)
+        if ikona is not None:
+            t.zapsat_hodnotu('Kamery\\' + JMENO, 'indexIkony', 'REG_DWORD', ikona)
         self.slozka = os.path.join(t.PREFIX, 'drive_c', self.slozka[3:].replace('\\', '/')) \
             if re.match(r'^[A-Za-z]:\\', self.slozka) else self.slozka
         self.p = t.na_pozadi(t.TERVIK)
@@ -80,7 +82,7 @@ class NastaveniKamery(unittest.TestCase):
             t.pomocnik('zavrit-okno', 'RTervik4', '-', 10000)
             self.assertEqual(t.pockat(self.p), 0)
         if self.dve:
-            t.wine('regsvr32', '/s', '/n', '/i:1', t.windows_cesta(KNIHOVNA_KAMERY))
+            self.assertEqual(t.zaregistrovat_zarizeni(1), '')
         t.smazat_nastaveni()
 
     def test_kazda_hodnota_stranek_dojde_do_registru_kamery(self):
@@ -131,8 +133,22 @@ class NastaveniKamery(unittest.TestCase):
         hodnoty = re.findall(r'REG_DWORD\s+0x([0-9a-fA-F]+)', r.stdout.decode('utf-8', 'replace'))
         self.assertEqual([int(h, 16) for h in hodnoty], [7 * 2**24 + 5 * 2**16])
 
+    def test_ikona_kamery_ve_stavovem_radku_po_ok(self):
+        # A stored icon number beyond the program's images: the status bar's message part shows no icon.
+        self.spustit(video=False, ikona=200)
+        def ikona_stavu():
+            return t.pomocnik('zprava-prvku', OKNO_KAMERY, '-', ID_STAVOVEHO_RADKU, SB_GETICON, 0, 0, 5000)[1]
+        self.assertEqual(ikona_stavu(), '0')
+        self.otevrit()
+        # The fourth image chosen on the page "Kamera" (its first value): after OK the part shows it.
+        self.assertEqual(t.pomocnik('zprava-prvku', DIALOG, TITULEK, 2000 + 4 * 0 + 1, CB_SETCURSEL, 3, 0, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDOK, 10000)[0], 0)
+        self.assertTrue(self.zavreno())
+        self.assertEqual(dword('', 'indexIkony'), 3)
+        self.assertTrue(t.pockat_na(lambda: ikona_stavu() not in ('0', ''), 10), ikona_stavu())
+
     def test_nove_zarizeni_a_interval_plati_hned(self):
-        self.assertEqual(t.wine('regsvr32', '/s', '/n', '/i:2', t.windows_cesta(KNIHOVNA_KAMERY)).returncode, 0)
+        self.assertEqual(t.zaregistrovat_zarizeni(2), '')
         self.dve = True
         self.spustit(interval=3600000)
         # The video runs and the automatic snapshots wait an hour.
