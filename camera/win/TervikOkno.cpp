@@ -206,11 +206,16 @@ void TervikOkno::Vytvorit() {
     if (oznamovane_) ::PostMessageW(oznamovane_, Aplikace::kZpravaObnovit, 0, 0);
 }
 
-void TervikOkno::NacistIkonu() {
+int TervikOkno::ObrazekKamery() const {
     HIMAGELIST obrazky = Aplikace::Instance().SeznamObrazku(0);
-    const int index = static_cast<int>(Parametry().indexIkony);
-    HICON ikona = obrazky && index < ::ImageList_GetImageCount(obrazky) ? ::ImageList_GetIcon(obrazky, index, ILD_NORMAL)
-                                                                         : nullptr;
+    const std::uint32_t index = Parametry().indexIkony;
+    return obrazky && index < static_cast<std::uint32_t>(::ImageList_GetImageCount(obrazky)) ? static_cast<int>(index)
+                                                                                            : -1;
+}
+
+void TervikOkno::NacistIkonu() {
+    const int index = ObrazekKamery();
+    HICON ikona = index >= 0 ? ::ImageList_GetIcon(Aplikace::Instance().SeznamObrazku(0), index, ILD_NORMAL) : nullptr;
     ikona_.Nastavit(ikona ? ikona : ::CopyIcon(Aplikace::Instance().MalaIkona()));
     velkaIkona_.Nastavit(::CopyIcon(Aplikace::Instance().VelkaIkona()));
 }
@@ -394,10 +399,8 @@ void TervikOkno::ObnovitPrikazy() {
     panel_.NastavitPopis(P::kVideo, video ? kTipVypnout : kTipZapnout);
 
     HIMAGELIST obrazky = Aplikace::Instance().SeznamObrazku(0);
-    // The message part carries the camera's own icon, as the title bar does; none for an index the list lacks.
-    const std::uint32_t indexIkony = Parametry().indexIkony;
-    const int ikona = obrazky && indexIkony < static_cast<std::uint32_t>(::ImageList_GetImageCount(obrazky))
-                          ? static_cast<int>(indexIkony) : -1;
+    // The message part carries the camera's own icon, as the title bar does.
+    const int ikona = ObrazekKamery();
     if (stavovyRadek_.IndexIkony(kCastZpravy) != ikona) stavovyRadek_.NastavitIkonu(kCastZpravy, obrazky, ikona);
     const auto& z = video_.Zachytavani();
     stavovyRadek_.NastavitText(kCastVidea, video ? Formatovat(L"Video: %d x %d", z.Sirka(), z.Vyska())

@@ -69,6 +69,8 @@ private:
     void NastavitTitulek(std::uint32_t rezim);
     void PouzitPrepinaceOkna();
     void NacistIkonu();
+    // The camera's image in the program's images by "indexIkony"; -1 when the list lacks it.
+    int ObrazekKamery() const;
     void ObnovitIkonuOblasti();
     void Skryt();
     void ZobrazitObnovit();
