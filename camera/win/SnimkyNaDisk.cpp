@@ -45,7 +45,9 @@ std::wstring SnimkyNaDisk::Ulozit(Holvent::DirectShow::ZachytavaniVidea& zachyta
     return cesta.cesta;
 }
 
-LRESULT SnimkyNaDisk::ZpracovatSnimek(LPARAM bitmapa) const noexcept {
+LRESULT SnimkyNaDisk::ZpracovatSnimek(const Holvent::DirectShow::ZachytavaniVidea& zachytavani,
+                                      LPARAM bitmapa) const noexcept {
+    if (!zachytavani.JeOznamovanaBitmapa(bitmapa)) return 0;
     const int druh = DruhKeZpracovani(stav_.CekajiciDruh());
     if (druh == kSnimekZadny) return 0;
     return ZpracovaniSnimku::ZpracovatZpravu(bitmapa, BlokDruhu(parametry_, druh), druh, stav_.Automaticky(druh),

@@ -34,7 +34,9 @@ public:
     std::wstring Ulozit(Holvent::DirectShow::ZachytavaniVidea& zachytavani, bool automaticky);
 
     // The frame-ready handler: the pending kind's processing of the bitmap, its HRESULT as result.
-    LRESULT ZpracovatSnimek(LPARAM bitmapa) const noexcept;
+    // Only the capture object's own bitmap of a snapshot in progress is processed; any other
+    // message (another process may send the number too) is answered 0 and its lParam not touched.
+    LRESULT ZpracovatSnimek(const Holvent::DirectShow::ZachytavaniVidea& zachytavani, LPARAM bitmapa) const noexcept;
 
     // Full paths of this camera's numbered snapshots with the current extension; E_INVALIDARG
     // for a missing folder or an empty name.

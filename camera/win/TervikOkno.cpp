@@ -175,9 +175,9 @@ void TervikOkno::Vytvorit() {
     // Every preview frame passes the motion detector on the streaming thread.
     casyAkci_.Resetovat();
     cilHlaseni_ = Hwnd();
-    if (!prijemce_)
-        prijemce_ = Holvent::DirectShow::PrijemceSnimku::Vytvorit(
-            [this](double, const std::uint8_t* data, long delka) { NaSnimku(data, delka); });
+    // A fresh receiver for every window: the last window's one was disconnected for good when it closed.
+    prijemce_ = Holvent::DirectShow::PrijemceSnimku::Vytvorit(
+        [this](double, const std::uint8_t* data, long delka) { NaSnimku(data, delka); });
     zachytavani.NastavitPrijemceSnimku(prijemce_.get());
     const InfoZarizeni& zarizeni = Parametry().zarizeni.video;
     // An empty stored device keeps the first one found.
@@ -805,6 +805,8 @@ void TervikOkno::ZobrazitVlastnosti(bool format) {
     } catch (const Chyba& chyba) {
         Zprava(3, app.PopisChybyCom(chyba));
     }
+    // The pages' loop may have closed this window meanwhile (it was told to by a posted message).
+    if (!Hwnd()) return;
     ZmenaVelikostiVidea();
     video_.Rozvrhnout();
     if (detekce) SpustitDetekci();
@@ -1089,7 +1091,7 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         if (ukoncitAplikaci_) ::PostQuitMessage(0);
         return 0;
     case kZpravaPoSpusteniKamery: PoSpusteni(); return 0;
-    case kZpravaSnimek: return snimky_ ? snimky_->ZpracovatSnimek(lp) : 0;
+    case kZpravaSnimek: return snimky_ ? snimky_->ZpracovatSnimek(video_.Zachytavani(), lp) : 0;
     case kZpravaPohyb: HlaseniPohybu(); return 0;
     case kZpravaStartGrafu:
     case kZpravaVysledekGrafu: return 0;

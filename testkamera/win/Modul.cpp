@@ -37,11 +37,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD duvod, LPVOID) {
 extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** ppv) {
     if (!ppv) return E_POINTER;
     *ppv = nullptr;
-    bool sObrazem;
-    if (clsid == kClsidKamery) sObrazem = true;
-    else if (clsid == kClsidKameryBezObrazu) sObrazem = false;
-    else return CLASS_E_CLASSNOTAVAILABLE;
-    auto* tovarna = new (std::nothrow) TovarnaKamery(sObrazem);
+    if (clsid != kClsidKamery && clsid != kClsidKameryBezObrazu && clsid != kClsidStrankyFormatu)
+        return CLASS_E_CLASSNOTAVAILABLE;
+    auto* tovarna = new (std::nothrow) TovarnaKamery(clsid);
     if (!tovarna) return E_OUTOFMEMORY;
     const HRESULT hr = tovarna->QueryInterface(iid, ppv);
     tovarna->Release();

@@ -63,6 +63,8 @@ HRESULT PinKamery::QueryInterface(REFIID iid, void** ppv) {
         *ppv = static_cast<IAMStreamConfig*>(this);
     } else if (iid == IID_IKsPropertySet) {
         *ppv = static_cast<IKsPropertySet*>(this);
+    } else if (iid == IID_ISpecifyPropertyPages) {
+        *ppv = static_cast<ISpecifyPropertyPages*>(this);
     } else {
         *ppv = nullptr;
         return E_NOINTERFACE;
@@ -72,6 +74,18 @@ HRESULT PinKamery::QueryInterface(REFIID iid, void** ppv) {
 }
 
 ULONG PinKamery::AddRef() { return filtr_.AddRef(); }
+
+HRESULT PinKamery::GetPages(CAUUID* stranky) {
+    if (!stranky) return E_POINTER;
+    stranky->pElems = static_cast<GUID*>(::CoTaskMemAlloc(sizeof(GUID)));
+    if (!stranky->pElems) {
+        stranky->cElems = 0;
+        return E_OUTOFMEMORY;
+    }
+    stranky->cElems = 1;
+    stranky->pElems[0] = kClsidStrankyFormatu;
+    return S_OK;
+}
 ULONG PinKamery::Release() { return filtr_.Release(); }
 
 HRESULT PinKamery::Connect(IPin* prijemce, const AM_MEDIA_TYPE* typ) {

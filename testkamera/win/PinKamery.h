@@ -14,10 +14,11 @@ namespace TestovaciKamera {
 
 class FiltrKamery;
 
-// The capture output pin: format negotiation (IAMStreamConfig), the capture category
-// (IKsPropertySet) and the streaming thread that pushes frames into the peer's IMemInputPin.
+// The capture output pin: format negotiation (IAMStreamConfig) with its property page, the
+// capture category (IKsPropertySet) and the streaming thread that pushes frames into the peer's
+// IMemInputPin.
 // Lives inside the filter and shares its reference count.
-class PinKamery final : public IPin, public IAMStreamConfig, public IKsPropertySet {
+class PinKamery final : public IPin, public IAMStreamConfig, public IKsPropertySet, public ISpecifyPropertyPages {
 public:
     explicit PinKamery(FiltrKamery& filtr);
     ~PinKamery();
@@ -54,6 +55,8 @@ public:
     HRESULT STDMETHODCALLTYPE Get(REFGUID sada, DWORD id, void* instance, DWORD velikostInstance, void* data,
                                   DWORD velikost, DWORD* vraceno) override;
     HRESULT STDMETHODCALLTYPE QuerySupported(REFGUID sada, DWORD id, DWORD* podpora) override;
+
+    HRESULT STDMETHODCALLTYPE GetPages(CAUUID* stranky) override;
 
     // State changes of the filter, called under its lock.
     HRESULT Pripravit();   // stopped → paused: commits the allocator

@@ -92,6 +92,7 @@ HRESULT RegistraceKamery::SmazatInstanci(const std::wstring& instance) {
 
 HRESULT RegistraceKamery::Zaregistrovat() const {
     HRESULT hr = ZapsatTridu(kClsidKamery, kNazevZarizeni);
+    if (SUCCEEDED(hr)) hr = ZapsatTridu(kClsidStrankyFormatu, kNazevStrankyFormatu);
     if (SUCCEEDED(hr)) hr = ZapsatTridu(kClsidKameryBezObrazu, kNazevZarizeniBezObrazu);
     if (SUCCEEDED(hr)) hr = ZapsatZarizeni(JmenoInstance(1), kClsidKamery, kNazevZarizeni, CestaZarizeni(1));
     return hr;
@@ -99,6 +100,7 @@ HRESULT RegistraceKamery::Zaregistrovat() const {
 
 HRESULT RegistraceKamery::ZaregistrovatZarizeni(int pocet) const {
     HRESULT hr = ZapsatTridu(kClsidKamery, kNazevZarizeni);
+    if (SUCCEEDED(hr)) hr = ZapsatTridu(kClsidStrankyFormatu, kNazevStrankyFormatu);
     for (int i = 1; SUCCEEDED(hr) && i <= kNejvicZarizeni; ++i) {
         hr = i <= pocet ? ZapsatZarizeni(JmenoInstance(i), kClsidKamery, kNazevZarizeni, CestaZarizeni(i))
                         : SmazatInstanci(JmenoInstance(i));
@@ -144,7 +146,7 @@ HRESULT RegistraceKamery::OdregistrovatVse() const {
         const HRESULT hr = SmazatInstanci(jmeno);
         if (FAILED(hr)) vysledek = hr;
     }
-    for (const CLSID* clsid : {&kClsidKamery, &kClsidKameryBezObrazu}) {
+    for (const CLSID* clsid : {&kClsidKamery, &kClsidKameryBezObrazu, &kClsidStrankyFormatu}) {
         const HRESULT hr = SmazatStrom(L"CLSID\\" + TextGuid(*clsid));
         if (FAILED(hr)) vysledek = hr;
     }

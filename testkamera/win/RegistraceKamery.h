@@ -11,7 +11,7 @@ class RegistraceKamery {
 public:
     explicit RegistraceKamery(std::wstring cestaDll) : cestaDll_(std::move(cestaDll)) {}
 
-    // Both classes and device 1 (DllRegisterServer).
+    // The classes and device 1 (DllRegisterServer).
     HRESULT Zaregistrovat() const;
     // Devices 1..pocet of the same name; those beyond pocet are removed.
     HRESULT ZaregistrovatZarizeni(int pocet) const;

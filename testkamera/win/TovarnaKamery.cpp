@@ -1,11 +1,13 @@
 #include "testkamera/win/TovarnaKamery.h"
 
 #include "testkamera/win/FiltrKamery.h"
+#include "testkamera/win/IdentifikaceKamery.h"
 #include "testkamera/win/ModulKamery.h"
+#include "testkamera/win/StrankaFormatu.h"
 
 namespace TestovaciKamera {
 
-TovarnaKamery::TovarnaKamery(bool sObrazem) : sObrazem_(sObrazem) { ModulKamery::PridatObjekt(); }
+TovarnaKamery::TovarnaKamery(const CLSID& trida) : trida_(trida) { ModulKamery::PridatObjekt(); }
 TovarnaKamery::~TovarnaKamery() { ModulKamery::OdebratObjekt(); }
 
 HRESULT TovarnaKamery::QueryInterface(REFIID iid, void** ppv) {
@@ -31,7 +33,8 @@ HRESULT TovarnaKamery::CreateInstance(IUnknown* vnejsi, REFIID iid, void** ppv) 
     if (!ppv) return E_POINTER;
     *ppv = nullptr;
     if (vnejsi) return CLASS_E_NOAGGREGATION;
-    return FiltrKamery::Vytvorit(sObrazem_, iid, ppv);
+    if (trida_ == kClsidStrankyFormatu) return StrankaFormatu::Vytvorit(iid, ppv);
+    return FiltrKamery::Vytvorit(trida_ == kClsidKamery, iid, ppv);
 }
 
 HRESULT TovarnaKamery::LockServer(BOOL zamknout) {

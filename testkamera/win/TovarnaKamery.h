@@ -7,10 +7,10 @@
 
 namespace TestovaciKamera {
 
-// The class factory of the camera filter (with or without image properties).
+// The class factory of the camera filter (with or without image properties) and of its format page.
 class TovarnaKamery final : public IClassFactory {
 public:
-    explicit TovarnaKamery(bool sObrazem);
+    explicit TovarnaKamery(const CLSID& trida);
     ~TovarnaKamery();
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppv) override;
@@ -21,7 +21,7 @@ public:
 
 private:
     std::atomic<ULONG> reference_{1};
-    const bool sObrazem_;
+    const CLSID trida_;
 };
 
 }  // namespace TestovaciKamera

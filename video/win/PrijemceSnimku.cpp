@@ -48,6 +48,7 @@ ULONG PrijemceSnimku::Release() {
 HRESULT PrijemceSnimku::SampleCB(double cas, IMediaSample* vzorek) {
     try {
         if (!vzorek) return S_OK;
+        hlidani_.Snimek(::GetTickCount());
         BYTE* data = nullptr;
         if (FAILED(vzorek->GetPointer(&data)) || !data) return S_OK;
         const long delka = vzorek->GetActualDataLength();

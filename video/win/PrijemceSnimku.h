@@ -5,13 +5,15 @@
 #include <functional>
 #include <mutex>
 
+#include "video/HlidaniSnimku.h"
 #include "video/win/HlavickyDirectShow.h"
 #include "video/win/UkazatelCom.h"
 
 namespace Holvent::DirectShow {
 
-// The Sample Grabber's per-frame callback: hands every preview sample to a function on the
-// streaming thread. A COM boundary: nothing the function raises reaches DirectShow.
+// The Sample Grabber's per-frame callback: notes every preview sample (whether the device still
+// delivers) and hands it to a function on the streaming thread. A COM boundary: nothing the
+// function raises reaches DirectShow.
 class PrijemceSnimku final : public ISampleGrabberCB {
 public:
     // Time of the sample, its bytes (a bottom-up 24-bit DIB) and their number.
@@ -25,6 +27,8 @@ public:
     // Calls of the function so far, and of those the ones that raised.
     long PocetSnimku() const { return pocet_.load(); }
     long PocetChyb() const { return chyby_.load(); }
+    // Every sample that arrived, also without a function or after Odpojit; grabs ask it.
+    HlidaniSnimku& Hlidani() { return hlidani_; }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objekt) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
@@ -41,6 +45,7 @@ private:
     Zpracovani zpracovani_;
     std::atomic<long> pocet_{0};
     std::atomic<long> chyby_{0};
+    HlidaniSnimku hlidani_;
 };
 
 }  // namespace Holvent::DirectShow

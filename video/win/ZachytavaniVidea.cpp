@@ -7,11 +7,11 @@
 #include "knihovna/Formatovani.h"
 #include "knihovna/win/UnikatniHandle.h"
 #include "video/KoderyObrazu.h"
-#include "video/PaletaGif.h"
 #include "video/PruhSnimku.h"
 #include "video/RozvrzeniVidea.h"
 #include "video/ZdrojFormatu.h"
 #include "video/win/ChybaGdiPlus.h"
+#include "video/win/OsmibitovaBitmapa.h"
 #include "video/win/HledaniZarizeni.h"
 #include "video/win/VyctiZarizeni.h"
 
@@ -202,8 +202,8 @@ void ZachytavaniVidea::NastavitCil(HWND cil, UINT zpravaSnimek, UINT zpravaStart
     zpravaVysledek_ = zpravaVysledek;
 }
 
-void ZachytavaniVidea::NastavitPrijemceSnimku(ISampleGrabberCB* prijemce) {
-    prijemce_ = UkazatelCom<ISampleGrabberCB>(prijemce);
+void ZachytavaniVidea::NastavitPrijemceSnimku(PrijemceSnimku* prijemce) {
+    prijemce_ = UkazatelCom<PrijemceSnimku>(prijemce);
     if (grabber_) VyhoditPriChybe(grabber_->SetCallback(prijemce, 0));
 }
 
@@ -244,6 +244,7 @@ void ZachytavaniVidea::Zapnout() {
 
 void ZachytavaniVidea::ZapnoutKroky() {
     if (stavitel_) Vyhodit(kE_FAIL);
+    ++generaceGrafu_;
     if (zarizeniVideo_.friendlyName.empty()) VybratPrvniZarizeni();
     if (zarizeniVideo_.friendlyName.empty()) Vyhodit(kE_NOINTERFACE);
 
@@ -309,7 +310,9 @@ void ZachytavaniVidea::PostavitNahled() {
     UvolnitObsahTypu(pripojeny);
     grabber_->SetBufferSamples(TRUE);
     grabber_->SetOneShot(FALSE);
-    if (prijemce_) VyhoditPriChybe(grabber_->SetCallback(prijemce_.get(), 0));
+    // The grabs need to know whether frames still come, with or without the camera's callback.
+    if (!prijemce_) prijemce_ = PrijemceSnimku::Vytvorit({});
+    VyhoditPriChybe(grabber_->SetCallback(prijemce_.get(), 0));
 }
 
 void ZachytavaniVidea::PripojitOknoVidea() {
@@ -406,6 +409,7 @@ void ZachytavaniVidea::NacistVlastnosti() {
 }
 
 void ZachytavaniVidea::Vypnout() {
+    if (stavitel_ || graf_) ++generaceGrafu_;
     if (oknoVidea_) {
         // Hidden before it loses its owner, so it never shows as a window of its own.
         oknoVidea_->put_Visible(OAFALSE);
@@ -592,12 +596,17 @@ void ZachytavaniVidea::ZobrazitVlastnostiFormatu() {
     if (SUCCEEDED(konfigurace.Dotaz(IID_ISpecifyPropertyPages, stranky)) && stranky) {
         CAUUID seznam{};
         if (SUCCEEDED(stranky->GetPages(&seznam))) {
+            const unsigned generace = generaceGrafu_;
             IUnknown* objekt = konfigurace.get();
-            ::OleCreatePropertyFrame(nullptr, 30, 30, nullptr, 1, &objekt, seznam.cElems, seznam.pElems, 0, 0, nullptr);
+            ::OleCreatePropertyFrame(OknoVlastnosti(), 30, 30, nullptr, 1, &objekt, seznam.cElems, seznam.pElems, 0, 0,
+                                     nullptr);
+            ::CoTaskMemFree(seznam.pElems);
+            // The frame's loop dispatches this thread's messages: the camera window may have
+            // closed or switched the video off, and the graph is then gone or another one.
+            if (generace != generaceGrafu_) return;
             AM_MEDIA_TYPE* typ = nullptr;
             konfigurace->GetFormat(&typ);
             UklidTypu uklid{typ};
-            ::CoTaskMemFree(seznam.pElems);
         }
     }
     rizeni_->Run();
@@ -626,11 +635,18 @@ void ZachytavaniVidea::ZobrazitVlastnostiZarizeni() {
     if (SUCCEEDED(filtrVidea_->QueryFilterInfo(&info)) && info.pGraph) info.pGraph->Release();
     CAUUID seznam{};
     VyhoditPriChybe(stranky->GetPages(&seznam));
+    // The filter stays alive for the pages through `stranky`, whatever happens to the graph.
     IUnknown* objekt = filtrVidea_.get();
-    const HRESULT hr = ::OleCreatePropertyFrame(vlastnik_, 0, 0, info.achName, 1, &objekt, seznam.cElems, seznam.pElems,
-                                                0, 0, nullptr);
+    const HRESULT hr = ::OleCreatePropertyFrame(OknoVlastnosti(), 0, 0, info.achName, 1, &objekt, seznam.cElems,
+                                                seznam.pElems, 0, 0, nullptr);
     ::CoTaskMemFree(seznam.pElems);
     VyhoditPriChybe(hr);
+}
+
+HWND ZachytavaniVidea::OknoVlastnosti() const {
+    // Owned by the top-level window, which the modal frame disables: the camera window cannot
+    // be closed or switch its video off by hand while the pages are open.
+    return vlastnik_ ? ::GetAncestor(vlastnik_, GA_ROOT) : nullptr;
 }
 
 void ZachytavaniVidea::NastavitPoziciVidea(int x, int y, int sirka, int vyska) {
@@ -662,6 +678,10 @@ void ZachytavaniVidea::SejmoutSnimek() {
     if (h.biBitCount != 24 || h.biWidth <= 0 || h.biHeight == 0 ||
         static_cast<long long>(BajtuRadku(h)) * std::abs(h.biHeight) != velikost)
         Vyhodit(kE_FAIL);
+    // The grabber hands out its last sample for ever once the device stops (unplugged, driver
+    // abort): the same old frame must not pass for a new snapshot.
+    if (!prijemce_ || !prijemce_->Hlidani().PrijmoutSejmuti(::GetTickCount()))
+        Vyhodit(kE_FAIL, kTextKameraNedodavaObraz);
 }
 
 GdiPlus::BitmapaGdiPlus ZachytavaniVidea::BitmapaZBufferu() const {
@@ -697,41 +717,6 @@ void ZachytavaniVidea::UlozitSnimek(const std::wstring& cesta) { Ulozit(cesta, f
 
 void ZachytavaniVidea::UlozitSnimek(const std::wstring& cesta, std::uint32_t kvalita) { Ulozit(cesta, true, kvalita); }
 
-namespace {
-
-// The GIF encoder writes an empty picture from a 24- or 32-bit bitmap on some systems: the
-// snapshot goes to it as an 8-bit bitmap with a fixed palette.
-GdiPlus::BitmapaGdiPlus NaOsmibitovou(Gdiplus::Bitmap& zdroj) {
-    const int sirka = static_cast<int>(zdroj.GetWidth());
-    const int vyska = static_cast<int>(zdroj.GetHeight());
-    static const GdiPlus::PaletaGif paleta;
-    auto cil = GdiPlus::PrevzitBitmapu(new Gdiplus::Bitmap(sirka, vyska, PixelFormat8bppIndexed));
-    GdiPlus::VyhoditPriChybe(cil->GetLastStatus());
-    std::vector<std::uint8_t> pamet(sizeof(Gdiplus::ColorPalette) + sizeof(Gdiplus::ARGB) * GdiPlus::PaletaGif::kPocetBarev);
-    auto* barvy = reinterpret_cast<Gdiplus::ColorPalette*>(pamet.data());
-    barvy->Flags = 0;
-    barvy->Count = GdiPlus::PaletaGif::kPocetBarev;
-    std::memcpy(barvy->Entries, paleta.Barvy().data(), sizeof(Gdiplus::ARGB) * GdiPlus::PaletaGif::kPocetBarev);
-    GdiPlus::VyhoditPriChybe(cil->SetPalette(barvy));
-
-    Gdiplus::Rect oblast(0, 0, sirka, vyska);
-    Gdiplus::BitmapData vstup{}, vystup{};
-    GdiPlus::VyhoditPriChybe(zdroj.LockBits(&oblast, Gdiplus::ImageLockModeRead, PixelFormat24bppRGB, &vstup));
-    const Gdiplus::Status stav = cil->LockBits(&oblast, Gdiplus::ImageLockModeWrite, PixelFormat8bppIndexed, &vystup);
-    if (stav != Gdiplus::Ok) {
-        zdroj.UnlockBits(&vstup);
-        GdiPlus::VyhoditPriChybe(stav);
-    }
-    for (int y = 0; y < vyska; ++y) {
-        paleta.PrevestRadek(static_cast<const std::uint8_t*>(vstup.Scan0) + static_cast<ptrdiff_t>(y) * vstup.Stride, 3,
-                            static_cast<std::uint8_t*>(vystup.Scan0) + static_cast<ptrdiff_t>(y) * vystup.Stride, sirka);
-    }
-    zdroj.UnlockBits(&vstup);
-    GdiPlus::VyhoditPriChybe(cil->UnlockBits(&vystup));
-    return cil;
-}
-
-}  // namespace
 
 void ZachytavaniVidea::Ulozit(const std::wstring& cesta, bool sKvalitou, std::uint32_t kvalita) {
     SejmoutSnimek();
@@ -766,7 +751,7 @@ void ZachytavaniVidea::Ulozit(const std::wstring& cesta, bool sKvalitou, std::ui
     GdiPlus::BitmapaGdiPlus osmibitova;
     Gdiplus::Bitmap* ukladana = bitmapa_.get();
     if (vybranyKoder_ == kKoderGif) {
-        osmibitova = NaOsmibitovou(*bitmapa_);
+        osmibitova = GdiPlus::NaOsmibitovou(*bitmapa_);
         ukladana = osmibitova.get();
     }
     GdiPlus::VyhoditPriChybe(ukladana->Save(cesta.c_str(), &koder.clsid, predatKvalitu ? &parametry : nullptr));
@@ -774,6 +759,11 @@ void ZachytavaniVidea::Ulozit(const std::wstring& cesta, bool sKvalitou, std::ui
 
 void ZachytavaniVidea::OznamitSnimek() {
     if (!cil_ || !zpravaSnimek_) return;
+    struct Oznamovani {
+        bool& priznak;
+        explicit Oznamovani(bool& p) : priznak(p) { priznak = true; }
+        ~Oznamovani() { priznak = false; }
+    } oznamovani(oznamuje_);
     const LRESULT vysledek = ::SendMessageW(cil_, zpravaSnimek_, 0, reinterpret_cast<LPARAM>(bitmapa_.get()));
     // The handler cannot raise through the window manager: a failed HRESULT as its result ends
     // the snapshot the same way.

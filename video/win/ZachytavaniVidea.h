@@ -12,6 +12,7 @@
 #include "video/VlastnostZarizeni.h"
 #include "video/win/BitmapaGdiPlus.h"
 #include "video/win/HlavickyDirectShow.h"
+#include "video/win/PrijemceSnimku.h"
 #include "video/win/UkazatelCom.h"
 
 namespace Holvent::DirectShow {
@@ -54,10 +55,15 @@ public:
     // 0 when the list was read, 1 when the device offers none in the expected form.
     int NacistFormaty();
     void SeraditFormaty();
+    // The device's or the stream's property pages, modal and owned by the owner's top-level
+    // window. Whatever closes the window or switches the video off meanwhile, the graph it
+    // leaves behind is not touched afterwards.
     void ZobrazitVlastnostiZarizeni();
     void ZobrazitVlastnostiFormatu();
 
-    // Copies the grabber's last frame into the frame buffer and its header.
+    // Copies the grabber's last frame into the frame buffer and its header. A frame the previous
+    // grab already had, older than 2 s (the device stopped delivering), is refused with
+    // kTextKameraNedodavaObraz.
     void SejmoutSnimek();
     // A new bitmap of the last frame (the caller owns it); empty when no graph exists.
     GdiPlus::BitmapaGdiPlus VytvoritBitmapu();
@@ -78,8 +84,9 @@ public:
     void NastavitCil(HWND cil, UINT zpravaSnimek, UINT zpravaStart, UINT zpravaVysledek);
     // The window the renderer lives in (and that receives its mouse messages).
     void NastavitVlastnika(HWND vlastnik) { vlastnik_ = vlastnik; }
-    // A per-frame callback the grabber keeps, also across the rebuild of a size change.
-    void NastavitPrijemceSnimku(ISampleGrabberCB* prijemce);
+    // A per-frame callback the grabber keeps, also across the rebuild of a size change (without
+    // one the object keeps its own, which only counts the frames).
+    void NastavitPrijemceSnimku(PrijemceSnimku* prijemce);
     // Strip position code (0 none, 11 below, 12 above, 13 left, 14 right) and its font.
     void NastavitPruh(int kod, const LOGFONTW& pismo);
     void NastavitBarvuTextu(std::uint8_t r, std::uint8_t g, std::uint8_t b);
@@ -104,6 +111,11 @@ public:
 
     // The current bitmap of a snapshot in progress (owned here; null outside a save).
     Gdiplus::Bitmap* AktualniBitmapa() const { return bitmapa_.get(); }
+    // Whether a frame-ready message's lParam is this object's bitmap while it is being handed
+    // out; anything else (another sender, a stale pointer) must not be touched.
+    bool JeOznamovanaBitmapa(LPARAM lp) const {
+        return oznamuje_ && bitmapa_ && lp == reinterpret_cast<LPARAM>(bitmapa_.get());
+    }
     const VIDEOINFOHEADER& HlavickaSnimku() const { return hlavicka_; }
     const std::vector<std::uint8_t>& DataSnimku() const { return buffer_; }
 
@@ -132,13 +144,17 @@ private:
     void OdstranitZaFiltrem(IBaseFilter* filtr) noexcept;
     void ZastavitVsechnyFiltry() noexcept;
     void Oznamit(UINT zprava, LPARAM lp);
+    HWND OknoVlastnosti() const;
     void NacistKodery();
     void Ulozit(const std::wstring& cesta, bool sKvalitou, std::uint32_t kvalita);
     GdiPlus::BitmapaGdiPlus BitmapaZBufferu() const;
 
     UkazatelCom<ISampleGrabber> grabber_;
     UkazatelCom<IBaseFilter> filtrGrabberu_;
-    UkazatelCom<ISampleGrabberCB> prijemce_;
+    UkazatelCom<PrijemceSnimku> prijemce_;
+    // Raised by every build and teardown of the graph: a modal loop compares it afterwards.
+    unsigned generaceGrafu_ = 0;
+    bool oznamuje_ = false;  // frame-ready is being sent
     std::array<Koder, 5> kodery_{};
     int vybranyKoder_ = 0;
     VlastnostiObrazu obraz_;

@@ -53,7 +53,7 @@ protected:
         snimky_ = std::make_unique<SnimkyNaDisk>(kamera_->Parametry(), stav_, registr_, CestaKamery(kKorenRegistru, kJmeno),
                                                  hodiny_);
         zaznam_.obsluha = [this](UINT zprava, WPARAM, LPARAM lp) -> LRESULT {
-            return zprava == kSnimekHotov ? snimky_->ZpracovatSnimek(lp) : 0;
+            return zprava == kSnimekHotov ? snimky_->ZpracovatSnimek(zachytavani_, lp) : 0;
         };
         if (zachytavani_.GrafExistuje()) return;
         zachytavani_.NastavitVlastnika(vlastnik_);
@@ -210,6 +210,65 @@ TEST_F(SnimkyNaDiskTest, ChybaZpracovaniNeboSlozkyNezapiseNic) {
     kamera_->Parametry().snimkyDisk.slozka = chybi;
     EXPECT_TRUE(Knihovna::Selhalo(Chyba([&] { snimky_->Ulozit(zachytavani_, false); })));
     EXPECT_FALSE(Existuje(chybi));
+}
+
+TEST_F(SnimkyNaDiskTest, ZamrzlyObrazSeNeuloziACisloNeposune) {
+    EXPECT_EQ(snimky_->Ulozit(zachytavani_, false), slozka_ + L"\\Dvůr_1.jpg");
+    // The device stops delivering; the grabber keeps handing out its last frame.
+    ASSERT_TRUE(SUCCEEDED(zachytavani_.RizeniGrafu()->Stop()));
+    std::wstring text;
+    EXPECT_TRUE(Cekat([&] {
+        try {
+            zachytavani_.SejmoutSnimek();
+            return false;
+        } catch (const Knihovna::Chyba& e) {
+            text = e.Text();
+            return true;
+        }
+    }));
+    EXPECT_EQ(text, Holvent::DirectShow::kTextKameraNedodavaObraz);
+    const std::uint32_t cislo = stav_.Citac();
+    try {
+        snimky_->Ulozit(zachytavani_, false);
+        ADD_FAILURE() << "a frozen frame was saved";
+    } catch (const Knihovna::Chyba& e) {
+        EXPECT_EQ(e.Text(), Holvent::DirectShow::kTextKameraNedodavaObraz);
+    }
+    EXPECT_EQ(stav_.Citac(), cislo);
+    EXPECT_FALSE(Existuje(slozka_ + L"\\Dvůr_" + std::to_wstring(cislo) + L".jpg"));
+    // Frames again: snapshots again, numbered on.
+    ASSERT_TRUE(SUCCEEDED(zachytavani_.RizeniGrafu()->Run()));
+    EXPECT_TRUE(Cekat([&] {
+        try {
+            return !snimky_->Ulozit(zachytavani_, false).empty();
+        } catch (const Knihovna::Chyba&) {
+            return false;
+        }
+    }));
+    EXPECT_TRUE(Existuje(slozka_ + L"\\Dvůr_" + std::to_wstring(cislo) + L".jpg"));
+}
+
+TEST_F(SnimkyNaDiskTest, CiziZpravaSnimkuSeBitmapyNedotkne) {
+    Upravy().stupneSede = true;
+    stav_.Zahajit(kSnimekDisk, false);  // even with a kind pending from an earlier snapshot
+    Gdiplus::Bitmap cizi(8, 8, PixelFormat24bppRGB);
+    {
+        Gdiplus::Graphics g(&cizi);
+        g.Clear(Gdiplus::Color(255, 255, 0, 0));
+    }
+    EXPECT_EQ(::SendMessageW(zaznam_.Hwnd(), kSnimekHotov, 0, reinterpret_cast<LPARAM>(&cizi)), 0);
+    Gdiplus::Color c;
+    cizi.GetPixel(3, 3, &c);
+    EXPECT_EQ(c.GetValue(), 0xFFFF0000u);
+    // The capture object's own bitmap outside a save (it stays after a save with quality) neither.
+    snimky_->Ulozit(zachytavani_, false);
+    zachytavani_.UlozitSnimek(DocasnaSlozka() + L"\\kvalita.jpg", 90);
+    Gdiplus::Bitmap* zbyla = zachytavani_.AktualniBitmapa();
+    ASSERT_NE(zbyla, nullptr);
+    zbyla->SetPixel(1, 1, Gdiplus::Color(255, 0, 0, 255));
+    ::SendMessageW(zaznam_.Hwnd(), kSnimekHotov, 0, reinterpret_cast<LPARAM>(zbyla));
+    zbyla->GetPixel(1, 1, &c);
+    EXPECT_EQ(c.GetValue(), 0xFF0000FFu);
 }
 
 TEST_F(SnimkyNaDiskTest, SmazaniNechaCiziSoubory) {

@@ -1,5 +1,6 @@
 """Motion detection in the real Tervik.exe under Wine with the virtual test camera: its moving scene
-triggers disk snapshots no more often than the least interval allows, its still scene none."""
+triggers disk snapshots no more often than the least interval allows, its still scene none, and a
+camera switched off and on again from the main window detects again."""
 import os
 import re
 import time
@@ -8,6 +9,7 @@ import unittest
 import tervik_proces as t
 
 OKNO_KAMERY = 'Tervik4Tervik'
+HLAVNI = 'RTervik4'
 KLIC_TESTOVACI_KAMERY = r'Testovaci kamera'
 
 
@@ -42,6 +44,10 @@ def kamera_s_detekci(jmeno, interval_ms, min_interval_s):
     t.zapsat_hodnotu(r'Kamery\%s\Detekce pohybu\Disk' % jmeno, 'minInterval', 'REG_DWORD', min_interval_s)
 
 
+def okno_kamery_otevreno():
+    return any(r.startswith(OKNO_KAMERY + '|') for r in t.pomocnik('okna')[1].split('\n'))
+
+
 def scena(cislo):
     t.zapsat_hodnotu(KLIC_TESTOVACI_KAMERY, 'scena', 'REG_DWORD', cislo)
 
@@ -56,6 +62,7 @@ class DetekcePohybu(unittest.TestCase):
     def tearDown(self):
         if self.proces and self.proces.poll() is None:
             t.pomocnik('zavrit-okno', OKNO_KAMERY, '-', 2000)
+            t.pomocnik('zavrit-okno', '?' + HLAVNI, '-', 2000)
         if self.proces:
             t.pockat(self.proces, 30)
         t.smazat_nastaveni()
@@ -112,6 +119,23 @@ class DetekcePohybu(unittest.TestCase):
         self.assertEqual(t.pomocnik('prikaz', OKNO_KAMERY, '-', 40043, 5000)[0], 0)
         self.assertTrue(t.pockat_na(lambda: len(snimky('Sklep')) >= 1, 30))
         self.zavrit('Sklep')
+
+    def test_kamera_vypnuta_a_zapnuta_z_hlavniho_okna_detekuje_znovu(self):
+        scena(1)
+        kamera_s_detekci('Vrata', 1000, 1)
+        # The whole application: the camera starts with it, the main window switches it off and on
+        # (40011 toggles the selected camera), and it is the same camera object each time.
+        self.proces = t.na_pozadi(t.TERVIK)
+        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Vrata - Připraven', 30000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: len(snimky('Vrata')) >= 1, 60), snimky('Vrata'))
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40011, 10000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: not okno_kamery_otevreno(), 30))
+        pred = len(snimky('Vrata'))
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40011, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Vrata - Připraven', 30000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: len(snimky('Vrata')) > pred, 60), snimky('Vrata'))
+        self.assertEqual(t.pomocnik('zavrit-okno', HLAVNI, '-', 10000)[0], 0)
+        self.assertEqual(t.pockat(self.proces), 0, getattr(self.proces, 'chyby', b'')[-2000:])
 
 
 if __name__ == '__main__':

@@ -1,5 +1,6 @@
 """The camera window in the real Tervik.exe under Wine with the virtual test camera: automatic disk
-snapshots, the stored capture size, what closing stores, and two cameras side by side."""
+snapshots, the stored capture size, what closing stores, the format pages outliving the video and
+the window, and two cameras side by side."""
 import os
 import re
 import struct
@@ -15,6 +16,11 @@ NAHLED_IKONY = 'Tervik4NahledIkony'
 IKONA_KAMERY = 0x87D1  # the notification icon's callback message
 WM_MOUSEMOVE = 0x200
 KNIHOVNA_KAMERY = t.KNIHOVNA_KAMERY
+HLAVNI = 'RTervik4'
+RAMEC_VLASTNOSTI = '#32770'  # the property frame of "Nastavení videa" (the test camera's format page)
+NASTAVENI_VIDEA = 40031
+VIDEO = 40022
+SNIMEK = 40046
 
 
 def slozka_snimku():
@@ -59,6 +65,10 @@ def hodnota_dword(podklic, jmeno):
     r = t.wine('reg', 'query', KAMERY + '\\' + podklic, '/v', jmeno)
     m = re.search(r'REG_DWORD\s+0x([0-9a-fA-F]+)', r.stdout.decode('utf-8', 'replace'))
     return int(m.group(1), 16) if m else None
+
+
+def ramec_vlastnosti_otevren():
+    return any(r.startswith(RAMEC_VLASTNOSTI + '|') and r.endswith('|1') for r in t.pomocnik('okna')[1].split('\n'))
 
 
 def ulozit_kameru(jmeno, interval, zarizeni=1, video=True):
@@ -168,6 +178,43 @@ class OknoKamery(unittest.TestCase):
         self.assertEqual(t.pomocnik('kurzor', 50, 700)[0], 0)
         self.assertTrue(t.pockat_na(lambda: t.pomocnik('viditelne', NAHLED_IKONY, '-', 0) == (0, '0'), 10))
         self.zavrit_kameru(p, 'Věž - Připraven')
+
+    def snimek_pribude(self, jmeno):
+        """Whether a snapshot by hand saves a new file (the camera lives and its video runs)."""
+        pred = len(snimky(jmeno))
+        return t.pockat_na(lambda: t.pomocnik('prikaz', OKNO_KAMERY, '-', SNIMEK, 5000)[0] == 0 and
+                           len(snimky(jmeno)) > pred, 60)
+
+    def test_nastaveni_videa_prezije_vypnuti_videa_i_zavreni_okna(self):
+        ulozit_kameru('Vrata', 3600000)
+        t.zapsat_hodnotu(r'Kamery\Vrata\Po spusteni', 'snimkyDisk', 'REG_DWORD', 0)
+        # The whole application: the camera starts with it and can be started again from the main window.
+        p = self.spustit()
+        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Vrata - Připraven', 30000)[0], 0)
+        self.assertTrue(self.snimek_pribude('Vrata'))
+
+        # The video goes off (a posted command: the window itself is disabled by the pages) while the
+        # pages are open; closing them afterwards must not touch the graph that is gone.
+        self.assertEqual(t.pomocnik('prikaz', OKNO_KAMERY, '-', NASTAVENI_VIDEA, 5000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', RAMEC_VLASTNOSTI, '-', 30000)[0], 0)
+        self.assertEqual(t.pomocnik('prikaz', OKNO_KAMERY, '-', VIDEO, 5000)[0], 0)
+        self.assertEqual(t.pomocnik('zavrit-okno', RAMEC_VLASTNOSTI, '-', 5000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: not ramec_vlastnosti_otevren(), 30))
+        self.assertEqual(t.pomocnik('prikaz', OKNO_KAMERY, '-', VIDEO, 5000)[0], 0)
+        self.assertTrue(self.snimek_pribude('Vrata'))
+
+        # The camera window closes while the pages are open: they go with it, the application lives
+        # on and the camera starts again with a working video.
+        self.assertEqual(t.pomocnik('prikaz', OKNO_KAMERY, '-', NASTAVENI_VIDEA, 5000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', RAMEC_VLASTNOSTI, '-', 30000)[0], 0)
+        self.assertEqual(t.pomocnik('zavrit-okno', OKNO_KAMERY, '-', 5000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: not ramec_vlastnosti_otevren(), 30))
+        self.assertIsNone(p.poll())
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40011, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Vrata - Připraven', 30000)[0], 0)
+        self.assertTrue(self.snimek_pribude('Vrata'))
+        self.assertEqual(t.pomocnik('zavrit-okno', HLAVNI, '-', 10000)[0], 0)
+        self.assertEqual(t.pockat(p), 0, getattr(p, 'chyby', b'')[-2000:])
 
 
 @unittest.skipUnless(t.je_testovaci_kamera() and os.path.exists(KNIHOVNA_KAMERY), 'testovací kamera chybí')
