@@ -31,7 +31,10 @@ std::wstring SnimkyNaDisk::Ulozit(Holvent::DirectShow::ZachytavaniVidea& zachyta
     const auto* koder = Holvent::DirectShow::KoderFormatu(disk.snimek.format);
     // A scheme without a path or an empty folder would write somewhere nobody chose.
     if (!koder || disk.slozka.empty()) Knihovna::Vyhodit(Knihovna::kE_INVALIDARG, kTextChybaCestySnimku);
-    const CestaSnimku cesta = VytvoritCestuSnimku(disk.soubor, stav_.Citac(), disk.slozka, koder->pripona, hodiny_.Ted());
+    // The counter moves on only with a written file: a failed grab or save (a device that stopped
+    // delivering) leaves no gap in the numbering.
+    std::uint32_t citac = stav_.Citac();
+    const CestaSnimku cesta = VytvoritCestuSnimku(disk.soubor, citac, disk.slozka, koder->pripona, hodiny_.Ted());
     if (cesta.hr != Knihovna::kS_OK || cesta.cesta.empty())
         Knihovna::Vyhodit(Knihovna::Selhalo(cesta.hr) ? cesta.hr : Knihovna::kE_INVALIDARG, kTextChybaCestySnimku);
 
@@ -41,6 +44,7 @@ std::wstring SnimkyNaDisk::Ulozit(Holvent::DirectShow::ZachytavaniVidea& zachyta
         zachytavani.UlozitSnimek(cesta.cesta, p.kvalita);
     else
         zachytavani.UlozitSnimek(cesta.cesta);
+    stav_.Citac() = citac;
     stav_.UlozitCitac(parametry_, registr_, cestaKamery_);
     return cesta.cesta;
 }

@@ -29,8 +29,9 @@ public:
     static PozadavekSnimku PripravitZachytavani(Holvent::DirectShow::ZachytavaniVidea& zachytavani, int druh,
                                                 const ParametrySnimku& blok);
 
-    // Path, pending kind, capture settings, save, counter stored; the written path. A path that
-    // cannot be made raises with kTextChybaCestySnimku and saves nothing.
+    // Path, pending kind, capture settings, save, counter advanced and stored; the written path. A
+    // path that cannot be made raises with kTextChybaCestySnimku and saves nothing; a failed save
+    // leaves the counter as it was.
     std::wstring Ulozit(Holvent::DirectShow::ZachytavaniVidea& zachytavani, bool automaticky);
 
     // The frame-ready handler: the pending kind's processing of the bitmap, its HRESULT as result.
