@@ -645,7 +645,8 @@ void ZachytavaniVidea::ZobrazitVlastnostiZarizeni() {
 
 HWND ZachytavaniVidea::OknoVlastnosti() const {
     // Owned by the top-level window, which the modal frame disables: the camera window cannot
-    // be closed or switch its video off by hand while the pages are open.
+    // be closed or switch its video off by hand while the pages are open. (Wine's frame takes no
+    // owner; there only the graph check after the frame's loop protects the graph.)
     return vlastnik_ ? ::GetAncestor(vlastnik_, GA_ROOT) : nullptr;
 }
 

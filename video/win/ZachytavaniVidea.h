@@ -61,9 +61,9 @@ public:
     void ZobrazitVlastnostiZarizeni();
     void ZobrazitVlastnostiFormatu();
 
-    // Copies the grabber's last frame into the frame buffer and its header. A frame the previous
-    // grab already had, older than 2 s (the device stopped delivering), is refused with
-    // kTextKameraNedodavaObraz.
+    // Copies the grabber's last frame into the frame buffer and its header. When no frame came
+    // since the previous grab and the last one is older than 2 s (the device stopped delivering),
+    // it fails with kTextKameraNedodavaObraz.
     void SejmoutSnimek();
     // A new bitmap of the last frame (the caller owns it); empty when no graph exists.
     GdiPlus::BitmapaGdiPlus VytvoritBitmapu();
