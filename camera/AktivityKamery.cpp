@@ -1,7 +1,5 @@
 #include "camera/AktivityKamery.h"
 
-#include "knihovna/Formatovani.h"
-
 namespace {
 
 const TextyAktivity kTextyDisk{
@@ -83,10 +81,4 @@ std::wstring ChybaStartuEmail(const ParametryKamery& parametry, const Holvent::E
 bool VelikostVideaPouzitelna(std::int32_t sirka, std::int32_t vyska) {
     auto uvnitr = [](std::int32_t hodnota) { return hodnota > 10 && hodnota < 10000; };
     return uvnitr(sirka) && uvnitr(vyska);
-}
-
-std::wstring TitulekOkna(std::uint32_t rezimTitulku, const std::wstring& jmenoKamery) {
-    // The narrow caption differs only in the window style, which the window sets itself.
-    if (rezimTitulku > 1) return {};
-    return Knihovna::Formatovat(L"%s - Připraven", jmenoKamery.c_str());
 }

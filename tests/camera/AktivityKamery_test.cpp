@@ -82,10 +82,6 @@ TEST(AktivityKamery, TextyAktivitANazevOkna) {
     EXPECT_EQ(TextyAktivityKamery(AktivitaKamery::SnimkyEmail).udalostStart, nullptr);
     EXPECT_EQ(std::wstring(TextyAktivityKamery(AktivitaKamery::SnimkyFtp).logStop),
               L"Bylo ukončeno automatické odesílání snímků na FTP server");
-
-    EXPECT_EQ(TitulekOkna(0, L"Dvůr"), L"Dvůr - Připraven");
-    EXPECT_EQ(TitulekOkna(1, L"Dvůr"), L"Dvůr - Připraven");
-    EXPECT_EQ(TitulekOkna(2, L"Dvůr"), L"");
 }
 
 }  // namespace
