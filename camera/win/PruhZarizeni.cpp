@@ -10,6 +10,8 @@ void PruhZarizeni::Vytvorit(HWND okno, HINSTANCE instance, UINT idCombo, const I
     HWND combo = ::CreateWindowExW(0, WC_COMBOBOXW, L"", WS_CHILD | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST, 0, 0,
                                    300, 240, okno, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(idCombo)), instance,
                                    nullptr);
+    // A new child goes below its older siblings: the box is lifted above the strip, or the strip covers it.
+    ::SetWindowPos(combo, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ::SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     combo_.Pripojit(combo);
     combo_.Naplnit(vybrane);

@@ -12,6 +12,7 @@
 //   PomocnikTestu viditelne TRIDA|- TITULEK|- MS         prints 1 when the window exists and is visible, else 0
 //   PomocnikTestu obdelnik TRIDA|- TITULEK|- MS [ID]     prints "x y w h" of the window (or of its control ID)
 //   PomocnikTestu ikona-oblasti TRIDA|- TITULEK|- ID MS  prints 1 when the window has its notification icon ID, else 0
+//   PomocnikTestu okno-v-bode X Y                        prints the class of the window a click at the screen point reaches
 //   PomocnikTestu plocha                                 makes Wine start its desktop process now (with
 //                                                        this program's stdio), then ends
 //   PomocnikTestu kamera JMENO INTERVAL_MS [N [VIDEO]]   stores a camera on the N-th video device (default 1)
@@ -218,6 +219,13 @@ int wmain(int argc, wchar_t** argv) {
         data.hWnd = h;
         data.uID = std::wcstoul(argv[4], nullptr, 10);
         Vypsat(::Shell_NotifyIconW(NIM_MODIFY, &data) ? L"1" : L"0");
+        return 0;
+    }
+    if (prikaz == L"okno-v-bode" && argc >= 4) {
+        HWND h = ::WindowFromPoint(POINT{std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10)});
+        wchar_t trida[256] = {};
+        if (h) ::GetClassNameW(h, trida, 256);
+        Vypsat(trida);
         return 0;
     }
     if (prikaz == L"text-zpravy" && argc >= 4) {

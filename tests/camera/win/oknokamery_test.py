@@ -193,9 +193,11 @@ class OknoKamery(unittest.TestCase):
         obdelnik = lambda id_prvku: [int(c) for c in t.pomocnik('obdelnik', OKNO_KAMERY, 'Sklad - Připraven', 10000,
                                                                  id_prvku)[1].split()]
         _, panel_y, _, panel_vyska = obdelnik(ID_PANELU)
-        _, combo_y, combo_sirka, _ = obdelnik(ID_COMBA_ZARIZENI)
+        combo_x, combo_y, combo_sirka, combo_vyska = obdelnik(ID_COMBA_ZARIZENI)
         self.assertGreaterEqual(combo_y, panel_y + panel_vyska)
         self.assertGreater(combo_sirka, 100)
+        # The box lies above the bar's strip: a click on it reaches the box.
+        self.assertEqual(t.pomocnik('okno-v-bode', combo_x + combo_sirka // 2, combo_y + combo_vyska // 2)[1], 'ComboBox')
         if os.environ.get('DISPLAY') and subprocess.run(['which', 'import'], capture_output=True).returncode == 0:
             subprocess.run(['import', '-window', 'root', os.path.join(t.BUILD, 'okno-kamery-panel-zarizeni.png')],
                            capture_output=True, timeout=30)
