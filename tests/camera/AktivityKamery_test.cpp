@@ -58,7 +58,7 @@ TEST(AktivityKamery, PouzitelnaVelikostVidea) {
     EXPECT_FALSE(VelikostVideaPouzitelna(640, -1));
 }
 
-TEST(AktivityKamery, TextyAktivitANazevOkna) {
+TEST(AktivityKamery, TextyAktivit) {
     // Every activity logs its start and end behind its own switches; the event texts name the camera.
     const AktivitaKamery aktivity[] = {AktivitaKamery::SnimkyDisk, AktivitaKamery::SnimkyFtp, AktivitaKamery::SnimkyEmail};
     const bool UdalostiKamery::* starty[] = {&UdalostiKamery::spusteniSnimkovaniDisk,
