@@ -82,3 +82,9 @@ bool VelikostVideaPouzitelna(std::int32_t sirka, std::int32_t vyska) {
     auto uvnitr = [](std::int32_t hodnota) { return hodnota > 10 && hodnota < 10000; };
     return uvnitr(sirka) && uvnitr(vyska);
 }
+
+IkonaKamery IkonaKameryPodleVolby(std::uint32_t oznamovaciIkona, bool oknoViditelne) {
+    if (oznamovaciIkona == 2 || (oznamovaciIkona == 1 && !oknoViditelne)) return IkonaKamery::Zobrazit;
+    // A hidden window keeps an icon it has whatever the choice: the icon is the only way back to it.
+    return oknoViditelne ? IkonaKamery::Odebrat : IkonaKamery::Ponechat;
+}

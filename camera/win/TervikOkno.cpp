@@ -402,17 +402,18 @@ void TervikOkno::ObnovitPrikazy() {
 
 void TervikOkno::ObnovitIkonuOblasti() {
     ikonaOblasti_.Nastavit(Hwnd(), kIdIkonyOblasti, kZpravaIkony);
-    const std::uint32_t rezim = Parametry().oznamovaciIkona;
-    const bool chtit = rezim == 2 || (rezim == 1 && !::IsWindowVisible(Hwnd()));
-    if (chtit) {
+    switch (IkonaKameryPodleVolby(Parametry().oznamovaciIkona, ::IsWindowVisible(Hwnd()) != FALSE)) {
+    case IkonaKamery::Zobrazit:
         if (!ikonaOblasti_.Zobrazit(ikona_.get(), Jmeno())) {
             // Without a shell there is no icon; the window stays reachable through the taskbar.
             stavovyRadek_.NastavitText(kCastZpravy, Aplikace::Instance().Text(IdZdroju::kTextIkonaNevytvorena));
         }
         docasnaIkona_ = false;
-    } else if (!docasnaIkona_ && ::IsWindowVisible(Hwnd())) {
-        // A hidden window keeps its icon whatever the choice: it is the only way back to it.
-        ikonaOblasti_.Odebrat();
+        break;
+    case IkonaKamery::Odebrat:
+        if (!docasnaIkona_) ikonaOblasti_.Odebrat();
+        break;
+    case IkonaKamery::Ponechat: break;
     }
 }
 

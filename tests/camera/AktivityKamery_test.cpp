@@ -58,6 +58,16 @@ TEST(AktivityKamery, PouzitelnaVelikostVidea) {
     EXPECT_FALSE(VelikostVideaPouzitelna(640, -1));
 }
 
+TEST(AktivityKamery, IkonaSkryteKameryZustavaIPriNezobrazovat) {
+    EXPECT_EQ(IkonaKameryPodleVolby(2, true), IkonaKamery::Zobrazit);
+    EXPECT_EQ(IkonaKameryPodleVolby(2, false), IkonaKamery::Zobrazit);
+    EXPECT_EQ(IkonaKameryPodleVolby(1, false), IkonaKamery::Zobrazit);
+    EXPECT_EQ(IkonaKameryPodleVolby(1, true), IkonaKamery::Odebrat);
+    EXPECT_EQ(IkonaKameryPodleVolby(0, true), IkonaKamery::Odebrat);
+    // "Nezobrazovat" chosen while the window is hidden: the icon stays until the window is shown.
+    EXPECT_EQ(IkonaKameryPodleVolby(0, false), IkonaKamery::Ponechat);
+}
+
 TEST(AktivityKamery, TextyAktivit) {
     // Every activity logs its start and end behind its own switches; the event texts name the camera.
     const AktivitaKamery aktivity[] = {AktivitaKamery::SnimkyDisk, AktivitaKamery::SnimkyFtp, AktivitaKamery::SnimkyEmail};
