@@ -1,7 +1,5 @@
 #include "camera/AktivityKamery.h"
 
-#include "knihovna/Formatovani.h"
-
 namespace {
 
 const TextyAktivity kTextyDisk{
@@ -85,8 +83,8 @@ bool VelikostVideaPouzitelna(std::int32_t sirka, std::int32_t vyska) {
     return uvnitr(sirka) && uvnitr(vyska);
 }
 
-std::wstring TitulekOkna(std::uint32_t rezimTitulku, const std::wstring& jmenoKamery) {
-    // The narrow caption differs only in the window style, which the window sets itself.
-    if (rezimTitulku > 1) return {};
-    return Knihovna::Formatovat(L"%s - Připraven", jmenoKamery.c_str());
+IkonaKamery IkonaKameryPodleVolby(std::uint32_t oznamovaciIkona, bool oknoViditelne) {
+    if (oznamovaciIkona == 2 || (oznamovaciIkona == 1 && !oknoViditelne)) return IkonaKamery::Zobrazit;
+    // A hidden window keeps an icon it has whatever the choice: the icon is the only way back to it.
+    return oknoViditelne ? IkonaKamery::Odebrat : IkonaKamery::Ponechat;
 }

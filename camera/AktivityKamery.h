@@ -122,5 +122,7 @@ std::wstring ChybaStartuEmail(const ParametryKamery& parametry, const Holvent::E
 // The stored capture size is used only when both lie strictly between 10 and 10000.
 bool VelikostVideaPouzitelna(std::int32_t sirka, std::int32_t vyska);
 
-// The window title by title mode: 0 and 1 "%s - Připraven" with the camera name, 2 (or anything else) empty.
-std::wstring TitulekOkna(std::uint32_t rezimTitulku, const std::wstring& jmenoKamery);
+// What becomes of the camera's notification icon by "oznamovaciIkona" (2 always, 1 only while the
+// window is hidden, 0 none) when the window is shown, hidden or its settings change.
+enum class IkonaKamery { Zobrazit, Odebrat, Ponechat };
+IkonaKamery IkonaKameryPodleVolby(std::uint32_t oznamovaciIkona, bool oknoViditelne);

@@ -1,7 +1,5 @@
 #include "camera/UpravySnimku.h"
 
-#include <algorithm>
-
 namespace {
 
 template <class F>
@@ -48,21 +46,6 @@ void PripravitPrekryv(const PohledPixelu& prekryv, std::uint32_t alfa, std::uint
     if (pruhlednaBarva != 0xFFFFFFFFu) VymazatBarvu(prekryv, pruhlednaBarva);
 }
 
-void SlozitPrekryv(const PohledPixelu& obraz, const PohledPixelu& prekryv, int x, int y) {
-    const int x0 = std::max(0, x), y0 = std::max(0, y);
-    const int x1 = std::min(obraz.sirka, x + prekryv.sirka), y1 = std::min(obraz.vyska, y + prekryv.vyska);
-    for (int yy = y0; yy < y1; ++yy) {
-        std::uint8_t* c = obraz.Pixel(x0, yy);
-        const std::uint8_t* z = prekryv.Pixel(x0 - x, yy - y);
-        for (int xx = x0; xx < x1; ++xx, c += obraz.bajtyNaPixel, z += prekryv.bajtyNaPixel) {
-            const unsigned a = prekryv.bajtyNaPixel >= 4 ? z[3] : 255u;
-            if (a == 0) continue;
-            for (int k = 0; k < 3; ++k) c[k] = static_cast<std::uint8_t>((z[k] * a + c[k] * (255u - a) + 127u) / 255u);
-            if (obraz.bajtyNaPixel >= 4) c[3] = static_cast<std::uint8_t>(a + (c[3] * (255u - a) + 127u) / 255u);
-        }
-    }
-}
-
 int TypOtoceni(std::uint32_t otoceni) {
     switch (otoceni) {
     case 90: return kOtoceni90;
@@ -70,25 +53,4 @@ int TypOtoceni(std::uint32_t otoceni) {
     case 270: return kOtoceni270;
     default: return kBezOtoceni;
     }
-}
-
-ObrazPixelu OtocitAPreklopit(const ObrazPixelu& obraz, int typ) {
-    const int otoceni = typ & 3;
-    const bool preklopit = (typ & 4) != 0;
-    const int w = obraz.sirka, h = obraz.vyska;
-    const bool nalezato = otoceni == 1 || otoceni == 3;
-    ObrazPixelu vysledek(nalezato ? h : w, nalezato ? w : h, obraz.bajtyNaPixel);
-    for (int yv = 0; yv < vysledek.vyska; ++yv)
-        for (int xv = 0; xv < vysledek.sirka; ++xv) {
-            // The mirror comes after the rotation: find the rotated picture's point first.
-            const int xr = preklopit ? vysledek.sirka - 1 - xv : xv;
-            int xs = xr, ys = yv;
-            switch (otoceni) {
-            case 1: xs = yv; ys = h - 1 - xr; break;
-            case 2: xs = w - 1 - xr; ys = h - 1 - yv; break;
-            case 3: xs = w - 1 - yv; ys = xr; break;
-            }
-            std::copy_n(obraz.Pixel(xs, ys), obraz.bajtyNaPixel, vysledek.Pixel(xv, yv));
-        }
-    return vysledek;
 }

@@ -17,19 +17,12 @@ void VymazatBarvu(const PohledPixelu& obraz, std::uint32_t barva);
 // The overlay's opacity and colour key: opacity below 255 sets every alpha, a key other than
 // 0xFFFFFFFF clears the alpha of its colour.
 void PripravitPrekryv(const PohledPixelu& prekryv, std::uint32_t alfa, std::uint32_t pruhlednaBarva);
-// Blends the overlay (4 bytes a pixel, by its alpha) onto the picture at (x, y), clipped to it.
-void SlozitPrekryv(const PohledPixelu& obraz, const PohledPixelu& prekryv, int x, int y);
 
 // The platform's RotateFlipType values the pipeline uses.
 inline constexpr int kBezOtoceni = 0;
 inline constexpr int kOtoceni90 = 1;
 inline constexpr int kOtoceni180 = 2;
 inline constexpr int kOtoceni270 = 3;
-inline constexpr int kPreklopitX = 4;  // mirror left to right
-inline constexpr int kPreklopitY = 6;  // upside down
 
 // The type for the block's "otoceni" in degrees: 90, 180 and 270 rotate, anything else does not.
 int TypOtoceni(std::uint32_t otoceni);
-// A new picture rotated clockwise by the type's quarter turns (bits 0 and 1) and then, with bit 2,
-// mirrored left to right: the platform's meaning of the eight RotateFlipType values.
-ObrazPixelu OtocitAPreklopit(const ObrazPixelu& obraz, int typ);

@@ -8,6 +8,7 @@
 #include "camera/win/PismoSystemu.h"
 #include "camera/win/ZpracovaniSnimku.h"
 #include "knihovna/Chyba.h"
+#include "knihovna/ChybyOperaceSouboru.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/win/ChybyWin.h"
 #include "video/KoderyObrazu.h"
@@ -94,7 +95,11 @@ void SnimkyNaDisk::SmazatSnimky() {
         operace.pFrom = seznam.c_str();
         operace.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
         const int vysledek = ::SHFileOperationW(&operace);
-        if (vysledek != 0) Knihovna::Vyhodit(Knihovna::HresultZWin32(static_cast<std::uint32_t>(vysledek)));
+        if (vysledek != 0) {
+            // The shell's own codes are no system codes: their text comes from here.
+            const auto kod = static_cast<std::uint32_t>(vysledek);
+            Knihovna::Vyhodit(Knihovna::HresultZWin32(kod), Knihovna::TextChybyOperaceSouboru(kod));
+        }
         if (operace.fAnyOperationsAborted) Knihovna::Vyhodit(Knihovna::kE_ABORT);
     }
     ResetovatCislovani();

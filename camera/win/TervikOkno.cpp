@@ -16,7 +16,6 @@
 #include "knihovna/win/ChybyWin.h"
 #include "resources/IdZdroju.h"
 #include "ui/win/DlgNastaveniKamery.h"
-#include "video/win/ComboBoxZarizeni.h"
 
 using namespace Knihovna;
 using namespace Knihovna::WinApi;
@@ -28,7 +27,6 @@ constexpr UINT kIdPanelu = 1;
 constexpr UINT kIdStavovehoRadku = 2;
 constexpr UINT kIdComboZarizeni = 3;
 constexpr UINT kIdIkonyOblasti = 1;
-constexpr int kVyskaPruhuZarizeni = 30;
 
 // Images of the program's strip used by the window.
 constexpr int kObrVideo = 9;
@@ -289,16 +287,8 @@ void TervikOkno::VytvoritOvladace() {
                      {P::kVypnout, kObrVypnout, BTNS_BUTTON, L"Vypnout tuto kameru"}});
     stavovyRadek_.Vytvorit(Hwnd(), kIdStavovehoRadku);
 
-    pruhZarizeni_ = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_CLIPSIBLINGS | SS_NOTIFY, 0, 0, 10,
-                                      kVyskaPruhuZarizeni, Hwnd(), nullptr, Aplikace::Instance().Instance_(), nullptr);
-    // The combo box is a child of the camera window, so its notifications come here.
-    comboZarizeni_ = ::CreateWindowExW(0, WC_COMBOBOXW, L"", WS_CHILD | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST, 0, 0,
-                                       300, 240, Hwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kIdComboZarizeni)),
-                                       Aplikace::Instance().Instance_(), nullptr);
-    ::SendMessageW(comboZarizeni_, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    ComboBoxZarizeniVideo combo(Aplikace::Instance().ZarizeniVideo());
-    combo.Pripojit(comboZarizeni_);
-    combo.Naplnit(Parametry().zarizeni.video);
+    pruhZarizeni_.emplace(Aplikace::Instance().ZarizeniVideo());
+    pruhZarizeni_->Vytvorit(Hwnd(), Aplikace::Instance().Instance_(), kIdComboZarizeni, Parametry().zarizeni.video);
 
     video_.Vytvorit(Hwnd());
     video_.NastavitCilKliknuti(Hwnd());
@@ -314,8 +304,7 @@ void TervikOkno::PouzitPrepinaceOkna() {
     }
     panel_.Zobrazit(o.toolBarHlavni);
     stavovyRadek_.Zobrazit(o.statusBar);
-    ::ShowWindow(pruhZarizeni_, o.zarizeniVideo ? SW_SHOW : SW_HIDE);
-    ::ShowWindow(comboZarizeni_, o.zarizeniVideo ? SW_SHOW : SW_HIDE);
+    pruhZarizeni_->Zobrazit(o.zarizeniVideo);
     ::SetWindowPos(Hwnd(), o.navrchu ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     LONG_PTR rozsireny = ::GetWindowLongPtrW(Hwnd(), GWL_EXSTYLE);
     if (o.pruhledne) {
@@ -359,11 +348,7 @@ void TervikOkno::Rozmistit() {
     stavovyRadek_.NastavitCasti({std::max(60, sirka - aktivity - 170), std::max(80, sirka - aktivity), sirka - 96,
                                  sirka - 72, sirka - 48, sirka - 24, -1});
     int horni = panel_.Vyska();
-    if (::IsWindowVisible(pruhZarizeni_)) {
-        ::MoveWindow(pruhZarizeni_, 0, horni, sirka, kVyskaPruhuZarizeni, TRUE);
-        ::MoveWindow(comboZarizeni_, 4, horni + 4, std::min(sirka - 8, 360), 240, TRUE);
-        horni += kVyskaPruhuZarizeni;
-    }
+    if (pruhZarizeni_) horni += pruhZarizeni_->Rozmistit(horni, sirka);
     const int dolni = r.bottom - stavovyRadek_.Vyska();
     if (video_.Hwnd()) ::MoveWindow(video_.Hwnd(), 0, horni, sirka, std::max(0, dolni - horni), TRUE);
 }
@@ -417,16 +402,18 @@ void TervikOkno::ObnovitPrikazy() {
 
 void TervikOkno::ObnovitIkonuOblasti() {
     ikonaOblasti_.Nastavit(Hwnd(), kIdIkonyOblasti, kZpravaIkony);
-    const std::uint32_t rezim = Parametry().oznamovaciIkona;
-    const bool chtit = rezim == 2 || (rezim == 1 && !::IsWindowVisible(Hwnd()));
-    if (chtit) {
+    switch (IkonaKameryPodleVolby(Parametry().oznamovaciIkona, ::IsWindowVisible(Hwnd()) != FALSE)) {
+    case IkonaKamery::Zobrazit:
         if (!ikonaOblasti_.Zobrazit(ikona_.get(), Jmeno())) {
             // Without a shell there is no icon; the window stays reachable through the taskbar.
             stavovyRadek_.NastavitText(kCastZpravy, Aplikace::Instance().Text(IdZdroju::kTextIkonaNevytvorena));
         }
         docasnaIkona_ = false;
-    } else if (!docasnaIkona_) {
-        ikonaOblasti_.Odebrat();
+        break;
+    case IkonaKamery::Odebrat:
+        if (!docasnaIkona_) ikonaOblasti_.Odebrat();
+        break;
+    case IkonaKamery::Ponechat: break;
     }
 }
 
@@ -576,9 +563,7 @@ void TervikOkno::VypnoutVideo() {
 }
 
 void TervikOkno::ZmenaZarizeni() {
-    ComboBoxZarizeniVideo combo(Aplikace::Instance().ZarizeniVideo());
-    combo.Pripojit(comboZarizeni_);
-    const auto vybrane = combo.Precist();
+    const auto vybrane = pruhZarizeni_->Vybrane();
     if (!vybrane || *vybrane == video_.Zachytavani().ZarizeniVideo()) return;
     if (PrepnoutZarizeni(*vybrane)) Parametry().zarizeni.video = *vybrane;
 }
@@ -637,9 +622,7 @@ void TervikOkno::PouzitNastaveni() {
     if (!p.zarizeni.video.devicePath.empty() &&
         ::lstrcmpiW(p.zarizeni.video.devicePath.c_str(), zachytavani.ZarizeniVideo().devicePath.c_str()) != 0) {
         PrepnoutZarizeni(p.zarizeni.video);
-        ComboBoxZarizeniVideo combo(app.ZarizeniVideo());
-        combo.Pripojit(comboZarizeni_);
-        combo.Naplnit(zachytavani.ZarizeniVideo());
+        pruhZarizeni_->Naplnit(zachytavani.ZarizeniVideo());
     }
     if (!p.zarizeni.zvuk.friendlyName.empty() &&
         ::lstrcmpiW(p.zarizeni.zvuk.friendlyName.c_str(), zachytavani.ZarizeniZvuk().friendlyName.c_str()) != 0) {
@@ -848,39 +831,15 @@ void TervikOkno::ObnovitNahled() {
     }
 }
 
-// ---- folder commands
+// ---- the folder commands' questions and messages
 
-void TervikOkno::OtevritSlozkuSnimku(bool prozkoumat) {
-    const std::wstring& slozka = Parametry().snimkyDisk.slozka;
-    const auto h = reinterpret_cast<INT_PTR>(
-        ::ShellExecuteW(Hwnd(), prozkoumat ? L"explore" : L"open", slozka.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    if (h <= 32)
-        Zprava(3, TextyZprav::Chyba(Formatovat(L"Složku \"%s\" nelze otevřít", slozka.c_str()),
-                                    SystemovyPopis(HRESULT_FROM_WIN32(::GetLastError()))));
+bool TervikOkno::ZeptatSe(const std::wstring& otazka, bool anoVychozi, bool varovani) {
+    return Aplikace::Instance().ZeptatSeAnoNe(otazka, anoVychozi, varovani);
 }
-
-void TervikOkno::SmazatSnimky() {
-    auto& app = Aplikace::Instance();
-    if (Parametry().snimkyDisk.soubor.jmeno.empty()) {
-        Zprava(3, L"Název souborů snímků není nastaven; snímky nelze smazat.");
-        return;
-    }
-    if (!app.ZeptatSeAnoNe(snimky_->OtazkaSmazani(Jmeno()), false, true)) return;
-    try {
-        snimky_->SmazatSnimky();
-    } catch (const Chyba& chyba) {
-        Zprava(3, TextyZprav::Chyba(L"Snímky nelze smazat", app.PopisChybyCom(chyba)));
-    }
-}
-
-void TervikOkno::ResetovatCislovani() {
-    auto& app = Aplikace::Instance();
-    if (!app.ZeptatSeAnoNe(snimky_->OtazkaResetu(), false, false)) return;
-    try {
-        snimky_->ResetovatCislovani();
-    } catch (const Chyba& chyba) {
-        Zprava(3, TextyZprav::Chyba(L"Číslování snímků nelze nastavit", app.PopisChybyCom(chyba)));
-    }
+void TervikOkno::HlasitChybu(const std::wstring& text) { Zprava(3, text); }
+bool TervikOkno::OtevritSlozku(const std::wstring& sloveso, const std::wstring& slozka) {
+    return reinterpret_cast<INT_PTR>(
+               ::ShellExecuteW(Hwnd(), sloveso.c_str(), slozka.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }
 
 void TervikOkno::RozbalitTlacitko(int prikaz, POINT bod) {
@@ -932,7 +891,7 @@ void TervikOkno::Zavrit() {
     Parametry().okno.menu = ::GetMenu(Hwnd()) != nullptr;
     Parametry().okno.toolBarHlavni = panel_.Viditelny();
     Parametry().okno.statusBar = stavovyRadek_.Viditelny();
-    Parametry().okno.zarizeniVideo = ::IsWindowVisible(pruhZarizeni_) != FALSE;
+    if (pruhZarizeni_) Parametry().okno.zarizeniVideo = pruhZarizeni_->Zapnuty();
     Parametry().okno.titulek = rezimTitulku_;
     VypnoutVideo();
     ikonaOblasti_.Odebrat();
@@ -1017,9 +976,9 @@ bool TervikOkno::ProvestPrikaz(UINT prikaz, LPARAM lp, HWND odesilatel) {
         }
         return true;
     }
-    case P::kSlozkaSnimku: OtevritSlozkuSnimku((::GetKeyState(VK_CONTROL) & 0x8000) != 0); return true;
-    case P::kSmazatSnimky: SmazatSnimky(); return true;
-    case P::kResetCislovani: ResetovatCislovani(); return true;
+    case P::kSlozkaSnimku: Slozka().OtevritSlozku((::GetKeyState(VK_CONTROL) & 0x8000) != 0); return true;
+    case P::kSmazatSnimky: Slozka().SmazatSnimky(); return true;
+    case P::kResetCislovani: Slozka().ResetovatCislovani(); return true;
     case P::kTlacitkoDisk: {
         const UINT zvoleny = Parametry().snimkyDisk.toolBarCommand;
         ::PostMessageW(Hwnd(), WM_COMMAND, zvoleny == P::kSnimkyDisk ? P::kSnimkyDisk : P::kSnimek, 0);

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/SouborLog.h"
@@ -14,6 +15,8 @@
 #include "camera/StavSnimku.h"
 #include "camera/Tervik.h"
 #include "camera/win/NahledIkony.h"
+#include "camera/win/PrikazySlozkySnimku.h"
+#include "camera/win/PruhZarizeni.h"
 #include "camera/win/SnimkyNaDisk.h"
 #include "knihovna/win/IkonaOznamovaciOblasti.h"
 #include "knihovna/win/Okno.h"
@@ -26,7 +29,10 @@
 // A running camera: the camera object with its own top-level window, menus, toolbar, status bar,
 // notification icon, live video and the activities that run in the window (automatic and
 // scheduled snapshots). Everything runs on the window's UI thread.
-class TervikOkno final : public Tervik, public Knihovna::WinApi::Okno, private HlaseniSnimku {
+class TervikOkno final : public Tervik,
+                         public Knihovna::WinApi::Okno,
+                         private HlaseniSnimku,
+                         private PrikazySlozkySnimku::Rozhrani {
 public:
     static constexpr const wchar_t* kTrida = L"Tervik4Tervik";
     static constexpr UINT kZpravaIkony = 0x87D1;
@@ -60,6 +66,10 @@ private:
     void ZobrazitChybu(const std::wstring& text) override;
     void PrehratZvuk() override;
     void Otevrit(const std::wstring& sloveso, const std::wstring& cesta, int jak) override;
+    // PrikazySlozkySnimku::Rozhrani of the folder commands.
+    bool ZeptatSe(const std::wstring& otazka, bool anoVychozi, bool varovani) override;
+    void HlasitChybu(const std::wstring& text) override;
+    bool OtevritSlozku(const std::wstring& sloveso, const std::wstring& slozka) override;
 
     void Vytvorit();
     void VytvoritOvladace();
@@ -87,9 +97,7 @@ private:
     void PoSpusteni();
     void Zavrit();
     void UlozitVse();
-    void OtevritSlozkuSnimku(bool prozkoumat);
-    void SmazatSnimky();
-    void ResetovatCislovani();
+    PrikazySlozkySnimku Slozka() { return PrikazySlozkySnimku(*snimky_, Parametry(), Jmeno(), *this); }
     void RozbalitTlacitko(int prikaz, POINT bod);
     void ZmenaZarizeni();
     // Moves the capture to another video device (the graph rebuilt while the video is on); false when refused.
@@ -128,8 +136,7 @@ private:
     Knihovna::WinApi::IkonaOznamovaciOblasti ikonaOblasti_;
     NahledIkony nahled_;
     POINT bodNahledu_{};
-    HWND pruhZarizeni_ = nullptr;
-    HWND comboZarizeni_ = nullptr;
+    std::optional<PruhZarizeni> pruhZarizeni_;
     Knihovna::WinApi::UnikatniIkona ikona_;
     Knihovna::WinApi::UnikatniIkona velkaIkona_;
     std::unique_ptr<SouborLog> log_;

@@ -9,6 +9,7 @@
 #include "camera/UpravySnimku.h"
 #include "camera/win/PismoSystemu.h"
 #include "knihovna/Chyba.h"
+#include "knihovna/win/ChybyWin.h"
 #include "knihovna/win/UnikatniHandle.h"
 #include "video/win/ChybaGdiPlus.h"
 
@@ -44,22 +45,24 @@ bool SouborExistuje(const std::wstring& soubor) {
     return !soubor.empty() && atributy != INVALID_FILE_ATTRIBUTES && !(atributy & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool PismoJePouzitelne(const Gdiplus::Font& pismo) {
-    if (pismo.GetLastStatus() != Gdiplus::Ok) return false;
+// Ok, or the status that makes the font unusable (a family the system lacks shows only when asked).
+Gdiplus::Status StavPisma(const Gdiplus::Font& pismo) {
+    if (pismo.GetLastStatus() != Gdiplus::Ok) return pismo.GetLastStatus();
     Gdiplus::FontFamily rodina;
-    return pismo.GetFamily(&rodina) == Gdiplus::Ok;
+    return pismo.GetFamily(&rodina);
 }
 
-// The block's font, or its size and style in the default GUI font's family.
+// The block's font, or its size and style in the default GUI font's family; raises the status of
+// the stand-in when neither can be used.
 std::unique_ptr<Gdiplus::Font> VytvoritPismo(HDC dc, const PopisPisma& popis) {
     LOGFONTW logfont = LogfontZPopisu(popis);
     auto pismo = std::make_unique<Gdiplus::Font>(dc, &logfont);
-    if (PismoJePouzitelne(*pismo)) return pismo;
+    if (StavPisma(*pismo) == Gdiplus::Ok) return pismo;
     const LOGFONTW nahradni = LogfontZPopisu(VychoziPismoGui());
     std::memcpy(logfont.lfFaceName, nahradni.lfFaceName, sizeof logfont.lfFaceName);
     pismo = std::make_unique<Gdiplus::Font>(dc, &logfont);
-    if (PismoJePouzitelne(*pismo)) return pismo;
-    return nullptr;
+    VyhoditPriChybe(StavPisma(*pismo));
+    return pismo;
 }
 
 }  // namespace
@@ -101,32 +104,33 @@ void ZpracovaniSnimku::PrekrytObrazkem(Gdiplus::Bitmap& bitmapa, const std::wstr
 
 void ZpracovaniSnimku::NakreslitText(Gdiplus::Bitmap& bitmapa, const std::wstring& text,
                                      const ParametrySnimku::Text& blok) {
+    // The time stamp is the picture's evidence: a snapshot whose text cannot be drawn fails.
     Knihovna::WinApi::DcOkna obrazovka(nullptr);
-    if (!obrazovka.Dc()) return;
+    if (!obrazovka.Dc()) Knihovna::WinApi::VyhoditPosledniChybu();
     const auto pismo = VytvoritPismo(obrazovka.Dc(), blok.logfont);
-    if (!pismo) return;
     const std::uint32_t barva = blok.barvaPisma;
     Gdiplus::SolidBrush stetec(Gdiplus::Color(255, static_cast<BYTE>(barva), static_cast<BYTE>(barva >> 8),
                                               static_cast<BYTE>(barva >> 16)));
+    VyhoditPriChybe(stetec.GetLastStatus());
     const RozvrzeniTextu r =
         RozvrhnoutText(blok.kde, static_cast<int>(bitmapa.GetWidth()), static_cast<int>(bitmapa.GetHeight()));
     Gdiplus::StringFormat format;
-    format.SetAlignment(static_cast<Gdiplus::StringAlignment>(r.zarovnani));
-    format.SetLineAlignment(static_cast<Gdiplus::StringAlignment>(r.zarovnaniRadku));
+    VyhoditPriChybe(format.SetAlignment(static_cast<Gdiplus::StringAlignment>(r.zarovnani)));
+    VyhoditPriChybe(format.SetLineAlignment(static_cast<Gdiplus::StringAlignment>(r.zarovnaniRadku)));
     Gdiplus::Graphics g(&bitmapa);
-    if (g.GetLastStatus() != Gdiplus::Ok) return;
+    VyhoditPriChybe(g.GetLastStatus());
     if (r.svisle) {
         // Wine ignores the vertical direction flag; a quarter turn of the transform draws the same
         // downward text on both systems. The turned line lies left of its origin, so the origin
         // moves one line height right: the text starts at the point, as vertical text does.
         const Gdiplus::REAL radek = pismo->GetHeight(&g);
-        g.TranslateTransform(static_cast<Gdiplus::REAL>(r.x) + radek, static_cast<Gdiplus::REAL>(r.y));
-        g.RotateTransform(90);
-        g.DrawString(text.c_str(), -1, pismo.get(), Gdiplus::PointF(0, 0), &format, &stetec);
+        VyhoditPriChybe(g.TranslateTransform(static_cast<Gdiplus::REAL>(r.x) + radek, static_cast<Gdiplus::REAL>(r.y)));
+        VyhoditPriChybe(g.RotateTransform(90));
+        VyhoditPriChybe(g.DrawString(text.c_str(), -1, pismo.get(), Gdiplus::PointF(0, 0), &format, &stetec));
         return;
     }
     const Gdiplus::RectF rozvrzeni(0, 0, static_cast<Gdiplus::REAL>(r.sirka), static_cast<Gdiplus::REAL>(r.vyska));
-    g.DrawString(text.c_str(), -1, pismo.get(), rozvrzeni, &format, &stetec);
+    VyhoditPriChybe(g.DrawString(text.c_str(), -1, pismo.get(), rozvrzeni, &format, &stetec));
 }
 
 void ZpracovaniSnimku::Zpracovat(Gdiplus::Bitmap& bitmapa, const ParametrySnimku& blok, int druh, bool automaticky,

@@ -25,6 +25,6 @@ public:
     static void PrekrytObrazkem(Gdiplus::Bitmap& bitmapa, const std::wstring& soubor, std::uint32_t kde,
                                 std::uint32_t pruhlednaBarva, std::uint32_t alfa);
     // Draws without a background; a font the system lacks falls back to the default GUI font's
-    // family, and a text that cannot be drawn at all is left out rather than failing the snapshot.
+    // family. A text that cannot be drawn raises (the GDI+ status), so the snapshot fails.
     static void NakreslitText(Gdiplus::Bitmap& bitmapa, const std::wstring& text, const ParametrySnimku::Text& blok);
 };

@@ -58,7 +58,17 @@ TEST(AktivityKamery, PouzitelnaVelikostVidea) {
     EXPECT_FALSE(VelikostVideaPouzitelna(640, -1));
 }
 
-TEST(AktivityKamery, TextyAktivitANazevOkna) {
+TEST(AktivityKamery, IkonaSkryteKameryZustavaIPriNezobrazovat) {
+    EXPECT_EQ(IkonaKameryPodleVolby(2, true), IkonaKamery::Zobrazit);
+    EXPECT_EQ(IkonaKameryPodleVolby(2, false), IkonaKamery::Zobrazit);
+    EXPECT_EQ(IkonaKameryPodleVolby(1, false), IkonaKamery::Zobrazit);
+    EXPECT_EQ(IkonaKameryPodleVolby(1, true), IkonaKamery::Odebrat);
+    EXPECT_EQ(IkonaKameryPodleVolby(0, true), IkonaKamery::Odebrat);
+    // "Nezobrazovat" chosen while the window is hidden: the icon stays until the window is shown.
+    EXPECT_EQ(IkonaKameryPodleVolby(0, false), IkonaKamery::Ponechat);
+}
+
+TEST(AktivityKamery, TextyAktivit) {
     // Every activity logs its start and end behind its own switches; the event texts name the camera.
     const AktivitaKamery aktivity[] = {AktivitaKamery::SnimkyDisk, AktivitaKamery::SnimkyFtp, AktivitaKamery::SnimkyEmail};
     const bool UdalostiKamery::* starty[] = {&UdalostiKamery::spusteniSnimkovaniDisk,
@@ -82,10 +92,6 @@ TEST(AktivityKamery, TextyAktivitANazevOkna) {
     EXPECT_EQ(TextyAktivityKamery(AktivitaKamery::SnimkyEmail).udalostStart, nullptr);
     EXPECT_EQ(std::wstring(TextyAktivityKamery(AktivitaKamery::SnimkyFtp).logStop),
               L"Bylo ukončeno automatické odesílání snímků na FTP server");
-
-    EXPECT_EQ(TitulekOkna(0, L"Dvůr"), L"Dvůr - Připraven");
-    EXPECT_EQ(TitulekOkna(1, L"Dvůr"), L"Dvůr - Připraven");
-    EXPECT_EQ(TitulekOkna(2, L"Dvůr"), L"");
 }
 
 }  // namespace

@@ -81,69 +81,11 @@ TEST(UpravySnimku, PruhlednostAKlicBarvy) {
     EXPECT_EQ(p.data, o.data);
 }
 
-TEST(UpravySnimku, SlozeniPrekryvuPodleAlfyOrezane) {
-    ObrazPixelu obraz(4, 3, 3);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x) NastavitPixel(obraz, x, y, 0, 0, 0, 0);
-    ObrazPixelu prekryv(2, 2, 4);
-    NastavitPixel(prekryv, 0, 0, 200, 100, 50, 255);
-    NastavitPixel(prekryv, 1, 0, 200, 100, 50, 0);
-    NastavitPixel(prekryv, 0, 1, 255, 255, 255, 51);
-    NastavitPixel(prekryv, 1, 1, 255, 255, 255, 255);
-    SlozitPrekryv(obraz.Pohled(), prekryv.Pohled(), 3, 2);  // only its top-left pixel lands inside
-    EXPECT_EQ(obraz.Pixel(3, 2)[0], 200);
-    EXPECT_EQ(obraz.Pixel(3, 2)[1], 100);
-    EXPECT_EQ(obraz.Pixel(3, 2)[2], 50);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x)
-            if (x != 3 || y != 2) EXPECT_EQ(obraz.Pixel(x, y)[0], 0) << x << "," << y;
-
-    SlozitPrekryv(obraz.Pohled(), prekryv.Pohled(), 0, -1);  // its bottom row at the top
-    EXPECT_EQ(obraz.Pixel(0, 0)[0], 51);  // 255 at a fifth of full opacity over black
-    EXPECT_EQ(obraz.Pixel(1, 0)[0], 255);
-}
-
 TEST(UpravySnimku, TypOtoceniZeStupnu) {
     EXPECT_EQ(TypOtoceni(90), kOtoceni90);
     EXPECT_EQ(TypOtoceni(180), kOtoceni180);
     EXPECT_EQ(TypOtoceni(270), kOtoceni270);
     for (std::uint32_t s : {0u, 45u, 360u, 91u}) EXPECT_EQ(TypOtoceni(s), kBezOtoceni) << s;
-}
-
-TEST(UpravySnimku, OtoceniAPreklopeni) {
-    // Pixel (x, y) carries x in blue and y in green, so each result says where it came from.
-    ObrazPixelu o(3, 2, 3);
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x) NastavitPixel(o, x, y, static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 0, 0);
-    auto zdroj = [](const ObrazPixelu& v, int x, int y) { return std::pair<int, int>{v.Pixel(x, y)[0], v.Pixel(x, y)[1]}; };
-
-    auto r = OtocitAPreklopit(o, kOtoceni90);  // clockwise: the left column becomes the top row
-    ASSERT_EQ(r.sirka, 2);
-    ASSERT_EQ(r.vyska, 3);
-    EXPECT_EQ(zdroj(r, 1, 0), (std::pair{0, 0}));
-    EXPECT_EQ(zdroj(r, 0, 0), (std::pair{0, 1}));
-    EXPECT_EQ(zdroj(r, 0, 2), (std::pair{2, 1}));
-
-    r = OtocitAPreklopit(o, kOtoceni270);
-    EXPECT_EQ(zdroj(r, 0, 2), (std::pair{0, 0}));
-    EXPECT_EQ(zdroj(r, 1, 0), (std::pair{2, 1}));
-
-    r = OtocitAPreklopit(o, kOtoceni180);
-    EXPECT_EQ(zdroj(r, 0, 0), (std::pair{2, 1}));
-
-    r = OtocitAPreklopit(o, kPreklopitX);
-    EXPECT_EQ(zdroj(r, 0, 0), (std::pair{2, 0}));
-    EXPECT_EQ(zdroj(r, 0, 1), (std::pair{2, 1}));
-
-    r = OtocitAPreklopit(o, kPreklopitY);
-    EXPECT_EQ(zdroj(r, 0, 0), (std::pair{0, 1}));
-    EXPECT_EQ(zdroj(r, 2, 0), (std::pair{2, 1}));
-
-    // Four quarter turns and two mirrors give the picture back.
-    auto t = o;
-    for (int i = 0; i < 4; ++i) t = OtocitAPreklopit(t, kOtoceni90);
-    EXPECT_EQ(t.data, o.data);
-    EXPECT_EQ(OtocitAPreklopit(OtocitAPreklopit(o, kPreklopitY), kPreklopitY).data, o.data);
 }
 
 }  // namespace

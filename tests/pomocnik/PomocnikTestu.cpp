@@ -10,7 +10,9 @@
 //   PomocnikTestu zprava TRIDA|- TITULEK|- ZPRAVA WP LP MS   posts the message (numbers decimal or 0x hex)
 //   PomocnikTestu kurzor X Y                             moves the mouse cursor to the screen point
 //   PomocnikTestu viditelne TRIDA|- TITULEK|- MS         prints 1 when the window exists and is visible, else 0
-//   PomocnikTestu obdelnik TRIDA|- TITULEK|- MS          prints "x y w h" of the window
+//   PomocnikTestu obdelnik TRIDA|- TITULEK|- MS [ID]     prints "x y w h" of the window (or of its control ID)
+//   PomocnikTestu ikona-oblasti TRIDA|- TITULEK|- ID MS  prints 1 when the window has its notification icon ID, else 0
+//   PomocnikTestu okno-v-bode X Y                        prints the class of the window a click at the screen point reaches
 //   PomocnikTestu plocha                                 makes Wine start its desktop process now (with
 //                                                        this program's stdio), then ends
 //   PomocnikTestu kamera JMENO INTERVAL_MS [N [VIDEO]]   stores a camera on the N-th video device (default 1)
@@ -31,6 +33,7 @@
 //                                                        exits 1; then keeps it until its stdin ends or MS pass
 #include <windows.h>
 #include <objbase.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <cstdio>
@@ -198,12 +201,31 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (prikaz == L"obdelnik" && argc >= 5) {
         HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[4], nullptr, 10));
+        if (h && argc >= 6) h = ::GetDlgItem(h, static_cast<int>(std::wcstoul(argv[5], nullptr, 10)));
         if (!h) return 1;
         RECT r{};
         ::GetWindowRect(h, &r);
         wchar_t buf[64];
         std::swprintf(buf, 64, L"%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
         Vypsat(buf);
+        return 0;
+    }
+    if (prikaz == L"ikona-oblasti" && argc >= 6) {
+        // The shell refuses to change an icon it does not have; a change of nothing alters no icon.
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[5], nullptr, 10));
+        if (!h) return 1;
+        NOTIFYICONDATAW data{};
+        data.cbSize = sizeof data;
+        data.hWnd = h;
+        data.uID = std::wcstoul(argv[4], nullptr, 10);
+        Vypsat(::Shell_NotifyIconW(NIM_MODIFY, &data) ? L"1" : L"0");
+        return 0;
+    }
+    if (prikaz == L"okno-v-bode" && argc >= 4) {
+        HWND h = ::WindowFromPoint(POINT{std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10)});
+        wchar_t trida[256] = {};
+        if (h) ::GetClassNameW(h, trida, 256);
+        Vypsat(trida);
         return 0;
     }
     if (prikaz == L"text-zpravy" && argc >= 4) {

@@ -11,6 +11,7 @@
 #include "app/NastaveniAplikace.h"
 #include "camera/Tervik.h"
 #include "camera/win/PismoSystemu.h"
+#include "camera/win/PrikazySlozkySnimku.h"
 #include "knihovna/RegistrVPameti.h"
 #include "video/KoderyObrazu.h"
 #include "video/win/ProstrediKamery.h"
@@ -368,6 +369,55 @@ TEST_F(SnimkyNaDiskTest, SlovesoAOtazky) {
               L"Opravdu chcete smazat všechny snímky kamery\n\"Dvůr\"\nz následující složky?\n" + slozka_);
     snimky_->ResetovatCislovani();
     EXPECT_EQ(stav_.Citac(), 1u);
+}
+
+class ZaznamOkna final : public PrikazySlozkySnimku::Rozhrani {
+public:
+    bool ZeptatSe(const std::wstring& otazka, bool anoVychozi, bool varovani) override {
+        otazky.push_back(otazka);
+        // Both questions are warnings with No as the default.
+        EXPECT_FALSE(anoVychozi) << otazka;
+        EXPECT_TRUE(varovani) << otazka;
+        return odpoved;
+    }
+    void HlasitChybu(const std::wstring& text) override { chyby.push_back(text); }
+    bool OtevritSlozku(const std::wstring& sloveso, const std::wstring& slozka) override {
+        otevreno.push_back(sloveso + L" " + slozka);
+        return true;
+    }
+    bool odpoved = false;
+    std::vector<std::wstring> otazky, chyby, otevreno;
+};
+
+TEST_F(SnimkyNaDiskTest, PrikazySlozkyJenPoAnoAChybejiciSlozkaNic) {
+    ZaznamOkna okno;
+    PrikazySlozkySnimku prikazy(*snimky_, kamera_->Parametry(), kJmeno, okno);
+    prikazy.OtevritSlozku(false);
+    prikazy.OtevritSlozku(true);
+    EXPECT_EQ(okno.otevreno, (std::vector<std::wstring>{L"open " + slozka_, L"explore " + slozka_}));
+    // A folder that does not exist is neither opened nor reported.
+    auto& disk = kamera_->Parametry().snimkyDisk;
+    disk.slozka = slozka_ + L"\\neni";
+    prikazy.OtevritSlozku(false);
+    EXPECT_EQ(okno.otevreno.size(), 2u);
+    EXPECT_TRUE(okno.chyby.empty());
+    disk.slozka = slozka_;
+
+    snimky_->Ulozit(zachytavani_, false);
+    const std::wstring reset = snimky_->OtazkaResetu(), smazani = snimky_->OtazkaSmazani(kJmeno);
+    // No changes nothing.
+    prikazy.ResetovatCislovani();
+    prikazy.SmazatSnimky();
+    EXPECT_EQ(stav_.Citac(), 2u);
+    EXPECT_TRUE(Existuje(slozka_ + L"\\Dvůr_1.jpg"));
+    okno.odpoved = true;
+    prikazy.ResetovatCislovani();
+    EXPECT_EQ(stav_.Citac(), 1u);
+    snimky_->Ulozit(zachytavani_, false);
+    prikazy.SmazatSnimky();
+    EXPECT_FALSE(Existuje(slozka_ + L"\\Dvůr_1.jpg"));
+    EXPECT_EQ(okno.otazky, (std::vector<std::wstring>{reset, smazani, reset, smazani}));
+    EXPECT_TRUE(okno.chyby.empty());
 }
 
 TEST_F(SnimkyNaDiskTest, UkazkaSDatemVPruhuAObrazkem) {

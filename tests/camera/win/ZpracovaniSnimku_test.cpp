@@ -159,6 +159,22 @@ TEST_F(ZpracovaniSnimkuTest, PrekryvKteryNelzeUmistitSnimekZastavi) {
     EXPECT_EQ(static_cast<HRESULT>(ZpracovaniSnimku::ZpracovatZpravu(0, blok_, kSnimekDisk, false, cas_)), E_INVALIDARG);
 }
 
+TEST_F(ZpracovaniSnimkuTest, TextKteryNelzeNakreslitSnimekZastavi) {
+    // A bitmap GDI+ cannot draw on (its file never loaded): the date cannot be written on it.
+    Gdiplus::Bitmap b((slozka_ + L"\\neni.png").c_str());
+    ASSERT_NE(b.GetLastStatus(), Gdiplus::Ok);
+    blok_.text.kdy = 3;
+    blok_.text.co = 0;
+    EXPECT_EQ(Chyba([&] { ZpracovaniSnimku::Zpracovat(b, blok_, kSnimekDisk, false, cas_); }), Knihovna::kS_OK);
+    // With the date to write, the snapshot fails with the status instead of going out without it.
+    blok_.text.co = 1;
+    const Knihovna::Hresult hr = Holvent::GdiPlus::HresultStavu(Gdiplus::InvalidParameter);
+    EXPECT_EQ(Chyba([&] { ZpracovaniSnimku::Zpracovat(b, blok_, kSnimekDisk, false, cas_); }), hr);
+    EXPECT_EQ(static_cast<HRESULT>(ZpracovaniSnimku::ZpracovatZpravu(reinterpret_cast<LPARAM>(&b), blok_, kSnimekDisk,
+                                                                      false, cas_)),
+              static_cast<HRESULT>(hr));
+}
+
 TEST_F(ZpracovaniSnimkuTest, TextDoleANaBoku) {
     // Black frames; the yellow date text must show up where its position puts it and nowhere else.
     auto radkySTextem = [](Gdiplus::Bitmap& b, bool sloupce) {

@@ -1,6 +1,6 @@
 """The camera window in the real Tervik.exe under Wine with the virtual test camera: automatic disk
 snapshots, the stored capture size, what closing stores, the format pages outliving the video and
-the window, and two cameras side by side."""
+the window, the notification icon of a hidden window, the device bar, and two cameras side by side."""
 import os
 import re
 import struct
@@ -15,6 +15,10 @@ OKNO_KAMERY = 'Tervik4Tervik'
 NAHLED_IKONY = 'Tervik4NahledIkony'
 IKONA_KAMERY = 0x87D1  # the notification icon's callback message
 WM_MOUSEMOVE = 0x200
+WM_LBUTTONUP = 0x202
+SKRYT_OKNO, PREDVOLBY = 40023, 40030
+DIALOG, IDOK, CB_SETCURSEL = '#32770', 1, 0x014E
+ID_PANELU, ID_COMBA_ZARIZENI = 1, 3  # the toolbar and the device box of the camera window
 KNIHOVNA_KAMERY = t.KNIHOVNA_KAMERY
 HLAVNI = 'RTervik4'
 RAMEC_VLASTNOSTI = '#32770'  # the property frame of "Nastavení videa" (the test camera's format page)
@@ -157,6 +161,60 @@ class OknoKamery(unittest.TestCase):
         self.assertIsNone(p.poll())
         self.zavrit_kameru(p, 'Brána - Připraven')
         self.assertEqual(hodnota_dword(r'Brána\Snimky disk\Soubor', 'posledniCisloSnimku'), 1)
+
+    def ikona(self, jmeno):
+        return t.pomocnik('ikona-oblasti', '?' + OKNO_KAMERY, jmeno + ' - Připraven', 1, 10000)[1]
+
+    def skryt(self, jmeno):
+        """Minimised to the notification icon (40023), as from its menu or the title bar."""
+        self.assertEqual(t.pomocnik('prikaz', OKNO_KAMERY, jmeno + ' - Připraven', SKRYT_OKNO, 10000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: t.pomocnik('stav-okna', '?' + OKNO_KAMERY, jmeno + ' - Připraven',
+                                                       5000)[1].startswith('viditelne=0'), 30))
+
+    def test_nezobrazovat_ikonu_u_skryteho_okna_ikonu_necha_do_zobrazeni(self):
+        ulozit_kameru('Sklad', 3600000, video=False)
+        p = self.spustit('-ka', 'Sklad')
+        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Sklad - Připraven', 30000)[0], 0)
+        self.assertEqual(self.ikona('Sklad'), '1')  # "Zobrazovat vždy", the default
+        self.skryt('Sklad')
+        # The settings from the icon's menu while the window is hidden: "Nezobrazovat" (the third choice) and OK.
+        self.assertEqual(t.pomocnik('prikaz', '?' + OKNO_KAMERY, 'Sklad - Připraven', PREDVOLBY, 10000)[0], 0)
+        titulek = 'Předvolby kamery Sklad'
+        self.assertEqual(t.pomocnik('zprava-prvku', DIALOG, titulek, 2000 + 4 * 1 + 1, CB_SETCURSEL, 2, 0, 30000)[1], '2')
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, titulek, IDOK, 10000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: hodnota_dword('Sklad', 'oznamovaciIkona') == 0, 30))
+        self.assertTrue(t.pockat_na(lambda: t.pomocnik('viditelne', DIALOG, titulek, 0)[1] == '0', 30))
+        # The hidden window keeps its icon, the only way back to it; a click on it shows the window and
+        # only then the icon goes.
+        self.assertEqual(self.ikona('Sklad'), '1')
+        self.assertEqual(t.pomocnik('zprava', '?' + OKNO_KAMERY, 'Sklad - Připraven', IKONA_KAMERY, 1, WM_LBUTTONUP,
+                                    10000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Sklad - Připraven', 30000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: self.ikona('Sklad') == '0', 30))
+        self.zavrit_kameru(p, 'Sklad - Připraven')
+
+    def test_panel_zarizeni_rozvrzeny_od_startu_a_ulozeny_i_ze_skryteho_okna(self):
+        ulozit_kameru('Sklad', 3600000, video=False)
+        t.zapsat_hodnotu(r'Kamery\Sklad\Okno', 'zarizeniVideo', 'REG_DWORD', 1)
+        p = self.spustit('-ka', 'Sklad')
+        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Sklad - Připraven', 30000)[0], 0)
+        # Laid out from the start: the device box lies below the toolbar, not over it.
+        obdelnik = lambda id_prvku: [int(c) for c in t.pomocnik('obdelnik', OKNO_KAMERY, 'Sklad - Připraven', 10000,
+                                                                 id_prvku)[1].split()]
+        _, panel_y, _, panel_vyska = obdelnik(ID_PANELU)
+        combo_x, combo_y, combo_sirka, combo_vyska = obdelnik(ID_COMBA_ZARIZENI)
+        self.assertGreaterEqual(combo_y, panel_y + panel_vyska)
+        self.assertGreater(combo_sirka, 100)
+        # The box lies above the bar's strip: a click on it reaches the box.
+        self.assertEqual(t.pomocnik('okno-v-bode', combo_x + combo_sirka // 2, combo_y + combo_vyska // 2)[1], 'ComboBox')
+        if os.environ.get('DISPLAY') and subprocess.run(['which', 'import'], capture_output=True).returncode == 0:
+            subprocess.run(['import', '-window', 'root', os.path.join(t.BUILD, 'okno-kamery-panel-zarizeni.png')],
+                           capture_output=True, timeout=30)
+        # Closed while hidden (from the icon's menu): the bar's switch is stored as it is, on.
+        self.skryt('Sklad')
+        self.assertEqual(t.pomocnik('zavrit-okno', '?' + OKNO_KAMERY, 'Sklad - Připraven', 10000)[0], 0)
+        self.assertEqual(t.pockat(p), 0, getattr(p, 'chyby', b'')[-2000:])
+        self.assertEqual(hodnota_dword(r'Sklad\Okno', 'zarizeniVideo'), 1)
 
     def test_nahled_u_ikony_ukazuje_zivy_obraz_a_zmizi_s_mysi(self):
         ulozit_kameru('Věž', 2000)
