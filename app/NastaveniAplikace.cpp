@@ -1,6 +1,7 @@
 #include "app/NastaveniAplikace.h"
 
 #include "knihovna/RegistrKlic.h"
+#include "ui/StrankyNastaveniAplikace.h"
 
 using namespace Knihovna;
 
@@ -71,13 +72,25 @@ void NastaveniAplikace::NastavitVychozi(const std::wstring& slozkaDokumentu, std
 
 namespace {
 
-void CistPolozku(RegistrKlic& klic, NastaveniAplikace& n, const NastaveniAplikace::Polozka& p) {
+void CistPolozku(RegistrKlic& klic, NastaveniAplikace& n, const NastaveniAplikace::Polozka& p,
+                 std::vector<std::wstring>* upozorneni) {
     std::visit(
         [&](auto pole) {
             using T = std::remove_reference_t<decltype(n.*pole)>;
-            if constexpr (std::is_same_v<T, bool>) klic.CistPriznak(p.jmeno, n.*pole);
-            else if constexpr (std::is_same_v<T, std::uint32_t>) klic.CistCislo(p.jmeno, n.*pole);
-            else klic.CistText(p.jmeno, n.*pole);
+            if constexpr (std::is_same_v<T, bool>) {
+                klic.CistPriznak(p.jmeno, n.*pole);
+            } else if constexpr (std::is_same_v<T, std::uint32_t>) {
+                // A number no dialog could have stored (a priority SetPriorityClass refuses, a port of 0) keeps
+                // the default, which stands even where the dialog would not offer it.
+                std::uint32_t ulozena = n.*pole;
+                if (klic.CistCislo(p.jmeno, ulozena) != 0) return;
+                if (ulozena == n.*pole || StrankyNastaveniAplikace::HodnotaPripustna(p.klic, p.jmeno, ulozena))
+                    n.*pole = ulozena;
+                else if (upozorneni)
+                    upozorneni->push_back(TextMimoRozsah(klic.CestaOtevreneho(), p.jmeno, ulozena, n.*pole));
+            } else {
+                klic.CistText(p.jmeno, n.*pole);
+            }
         },
         p.pole);
 }
@@ -95,7 +108,8 @@ void ZapsatPolozku(RegistrKlic& klic, const NastaveniAplikace& n, const Nastaven
 
 }  // namespace
 
-std::vector<Chyba> NastaveniAplikace::Nacist(Registr& registr, const std::wstring& koren) {
+std::vector<Chyba> NastaveniAplikace::Nacist(Registr& registr, const std::wstring& koren,
+                                             std::vector<std::wstring>* upozorneni) {
     std::lock_guard<std::mutex> z(zamek_);
     std::vector<Chyba> chyby;
     RegistrKlic klic(registr, koren);
@@ -120,7 +134,7 @@ std::vector<Chyba> NastaveniAplikace::Nacist(Registr& registr, const std::wstrin
         }
         if (!klicExistuje) continue;
         try {
-            CistPolozku(klic, *this, p);
+            CistPolozku(klic, *this, p, upozorneni);
         } catch (const Chyba& c) {
             chyby.push_back(c);
         }

@@ -83,8 +83,10 @@ public:
 
     // Reads what is stored. A missing root or subkey keeps the defaults silently. A value that
     // cannot be read (wrong type or size, a failed call) keeps its default and the rest are still
-    // read; the failures are returned, the caller reports them once (text 20004).
-    std::vector<Knihovna::Chyba> Nacist(Knihovna::Registr& registr, const std::wstring& koren = kKorenRegistru);
+    // read; the failures are returned, the caller reports them once (text 20004). A number the
+    // settings dialog would not allow keeps its default, with a log line in upozorneni.
+    std::vector<Knihovna::Chyba> Nacist(Knihovna::Registr& registr, const std::wstring& koren = kKorenRegistru,
+                                        std::vector<std::wstring>* upozorneni = nullptr);
     // Writes every value and the hotkey table; a failure raises (the caller reports 20005).
     void Ulozit(Knihovna::Registr& registr, const std::wstring& koren = kKorenRegistru);
 
@@ -111,7 +113,7 @@ inline constexpr std::array<PrioritaProcesu, 6> kPriorityProcesu{{
     {L"Reálný čas - není doporučeno!", 0x100},
 }};
 
-// Ranges the settings dialog enforces.
+// Ranges the settings dialog enforces (and loading, through the dialog's page tables).
 struct RozsahHodnoty {
     std::uint32_t min;
     std::uint32_t max;

@@ -24,4 +24,6 @@ public:
     virtual bool ZeptatSe(const std::wstring& text, bool anoVychozi, bool varovani) = 0;
     // Starts the program's own executable again with these parameters; reports its own failure.
     virtual void SpustitSebe(const std::wstring& parametry) = 0;
+    // One line in the application log.
+    virtual void ZapsatLog(const std::wstring& text) = 0;
 };

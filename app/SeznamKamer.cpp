@@ -95,7 +95,9 @@ void SeznamKamer::Nacist() {
         if (!nastaveni_.vychoziTervik.empty() && StejneBezVelikosti(jmeno, nastaveni_.vychoziTervik))
             OznacitVychozi(kamera.get());
         kamera->NastavitVychozi(kontext_);
-        OhlasitNacteni(*kamera, kamera->NacistParametry(registr_, koren_));
+        std::vector<std::wstring> upozorneni;
+        OhlasitNacteni(*kamera, kamera->NacistParametry(registr_, koren_, &upozorneni));
+        for (const auto& radek : upozorneni) rozhrani_.ZapsatLog(radek);
         kamery_.push_back(std::move(kamera));
     }
     Seradit();

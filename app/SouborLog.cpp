@@ -1,5 +1,6 @@
 #include "app/SouborLog.h"
 
+#include "camera/ParametryKamery.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/KodovaniUtf16.h"
 
@@ -20,14 +21,26 @@ int SouborLog::ZapsatRadek(const std::wstring& text) {
     return 0;
 }
 
+std::optional<Chyba> SouborLog::ZapsatRadekHlasitJednou(const std::wstring& text) {
+    try {
+        ZapsatRadek(text);
+        chybaOhlasena_ = false;
+        return std::nullopt;
+    } catch (const Chyba& chyba) {
+        if (chybaOhlasena_) return std::nullopt;
+        chybaOhlasena_ = true;
+        return chyba;
+    }
+}
+
 std::wstring SouborLog::FormatovatRadek(const MistniCas& c, const std::wstring& text) {
     return Formatovat(L"%d.%d.%d %d:%.2d:%.2d - %s\r\n", c.den, c.mesic, c.rok, c.hodina, c.minuta, c.sekunda,
                       text.c_str());
 }
 
 std::wstring SouborLog::CestaLoguKamery(const std::wstring& slozkaDat, const std::wstring& jmenoKamery) {
+    // The camera's own rule for file names: a "/" left in would point into a folder that does not exist.
     std::wstring jmeno = jmenoKamery;
-    for (wchar_t& z : jmeno)
-        if (std::wstring_view(L"\\+?*:;!<>|'\"").find(z) != std::wstring_view::npos) z = L'_';
+    NahraditZnaky(jmeno, L'_');
     return slozkaDat + L"\\" + jmeno + L".log";
 }

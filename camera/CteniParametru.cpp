@@ -2,10 +2,12 @@
 
 using namespace Knihovna;
 
-CteniParametru::CteniParametru(Registr& registr, const std::wstring& koren, std::vector<Chyba>& chyby)
-    : klic_(registr, koren), chyby_(chyby) {}
+CteniParametru::CteniParametru(Registr& registr, const std::wstring& koren, std::vector<Chyba>& chyby,
+                               std::vector<std::wstring>* upozorneni, Overeni overeni)
+    : klic_(registr, koren), chyby_(chyby), upozorneni_(upozorneni), overeni_(std::move(overeni)) {}
 
 void CteniParametru::Klic(const wchar_t* podklic) {
+    podklic_ = podklic ? podklic : L"";
     try {
         otevreno_ = podklic ? klic_.ZkusitOtevritCteni(podklic) : klic_.ZkusitOtevritCteni();
     } catch (const Chyba& c) {
@@ -28,7 +30,16 @@ void CteniParametru::Hodnota(const wchar_t* jmeno, bool& hodnota) {
     Cist([&] { klic_.CistPriznak(jmeno, hodnota); });
 }
 void CteniParametru::Hodnota(const wchar_t* jmeno, std::uint32_t& hodnota) {
-    Cist([&] { klic_.CistCislo(jmeno, hodnota); });
+    Cist([&] {
+        std::uint32_t ulozena = hodnota;
+        if (klic_.CistCislo(jmeno, ulozena) != 0) return;
+        // The default itself always stands, also where it lies outside what the dialog offers ("pocetMistCisla" 0).
+        if (ulozena == hodnota || !overeni_ || overeni_(podklic_, jmeno, ulozena)) {
+            hodnota = ulozena;
+            return;
+        }
+        if (upozorneni_) upozorneni_->push_back(TextMimoRozsah(klic_.CestaOtevreneho(), jmeno, ulozena, hodnota));
+    });
 }
 void CteniParametru::Hodnota(const wchar_t* jmeno, std::int32_t& hodnota) {
     Cist([&] { klic_.CistCislo(jmeno, hodnota); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,10 +11,15 @@
 
 // Reads a settings record value by value, in the order its description gives: a missing key or
 // value keeps the default; a value that cannot be read keeps its default, its failure is kept and
-// the rest is still read.
+// the rest is still read. A number the settings do not allow keeps its default too, with a line
+// for the log in upozorneni.
 class CteniParametru {
 public:
-    CteniParametru(Knihovna::Registr& registr, const std::wstring& koren, std::vector<Knihovna::Chyba>& chyby);
+    // Whether a number may be taken: its key (relative to the root), its name and the stored number.
+    using Overeni = std::function<bool(const std::wstring& klic, const std::wstring& jmeno, std::uint32_t hodnota)>;
+
+    CteniParametru(Knihovna::Registr& registr, const std::wstring& koren, std::vector<Knihovna::Chyba>& chyby,
+                   std::vector<std::wstring>* upozorneni = nullptr, Overeni overeni = {});
 
     // The key the following values live in: nullptr for the root itself, else a subkey path.
     void Klic(const wchar_t* podklic);
@@ -34,5 +40,8 @@ private:
 
     Knihovna::RegistrKlic klic_;
     std::vector<Knihovna::Chyba>& chyby_;
+    std::vector<std::wstring>* upozorneni_;
+    Overeni overeni_;
+    std::wstring podklic_;
     bool otevreno_ = false;
 };

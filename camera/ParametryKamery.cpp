@@ -8,6 +8,7 @@
 #include "camera/ZapisParametru.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/RegistrKlic.h"
+#include "ui/StrankyNastaveniKamery.h"
 
 using namespace Knihovna;
 
@@ -41,18 +42,19 @@ void ParametryKamery::NastavitVychozi(const std::wstring& jmenoKamery, const Kon
     if (kontext.zarizeniZvuk && !kontext.zarizeniZvuk->empty()) zarizeni.zvuk = kontext.zarizeniZvuk->front();
 }
 
-std::vector<Chyba> ParametryKamery::Nacist(Registr& registr, const std::wstring& cestaKamery) {
+std::vector<Chyba> ParametryKamery::Nacist(Registr& registr, const std::wstring& cestaKamery,
+                                           std::vector<std::wstring>* upozorneni) {
     std::vector<Chyba> chyby;
     try {
-        NacistPlanovaneSnimky(planovaneSnimky, registr, cestaKamery);
+        NacistPlanovaneSnimky(planovaneSnimky, registr, cestaKamery, upozorneni);
         std::sort(planovaneSnimky.begin(), planovaneSnimky.end());
     } catch (const Chyba& c) {
         chyby.push_back(c);
     }
     {
-        CteniParametru cteni(registr, cestaKamery, chyby);
+        CteniParametru cteni(registr, cestaKamery, chyby, upozorneni, StrankyNastaveniKamery::HodnotaPripustna);
         PopsatKameru(cteni, *this, [&](const wchar_t* vlastnik, ParametrySnimku& b) {
-            NacistBlokSnimku(b, registr, cestaKamery + L"\\" + vlastnik, chyby);
+            NacistBlokSnimku(b, registr, cestaKamery + L"\\" + vlastnik, chyby, upozorneni);
         });
     }
     dalsiPrijemci = RozdelitDalsiEmaily(snimkyEmail.dalsiEmaily);
@@ -81,12 +83,6 @@ void NahraditZnaky(std::wstring& text, wchar_t nahrada) {
     static constexpr wchar_t kZnaky[] = L"/\\+?*:;!<>|'\"";
     for (wchar_t& z : text)
         if (std::wcschr(kZnaky, z) && z != L'\0') z = nahrada;
-}
-
-std::wstring CestaLoguKamery(const std::wstring& slozkaDat, const std::wstring& jmenoKamery) {
-    std::wstring jmeno = jmenoKamery;
-    NahraditZnaky(jmeno, L'_');
-    return slozkaDat + L"\\" + jmeno + L".log";
 }
 
 std::vector<std::wstring> RozdelitDalsiEmaily(const std::wstring& text) {
@@ -143,16 +139,25 @@ bool PridatPlanovanySnimek(std::vector<std::uint32_t>& planovane, std::uint32_t 
     return true;
 }
 
-int NacistPlanovaneSnimky(std::vector<std::uint32_t>& planovane, Registr& registr, const std::wstring& cestaKamery) {
+int NacistPlanovaneSnimky(std::vector<std::uint32_t>& planovane, Registr& registr, const std::wstring& cestaKamery,
+                          std::vector<std::wstring>* upozorneni) {
     planovane.clear();
     RegistrKlic klic(registr, cestaKamery);
     if (!klic.ZkusitOtevritCteni(kKlicPlanovanych)) return 1;
     for (const auto& jmeno : klic.JmenaHodnot()) {
         if (jmeno.empty() || jmeno.size() > 50) continue;
-        // Only names that are whole decimal numbers are entries; the data is not read.
+        // Only names that are whole decimal numbers of a time of day are entries; the data is not read. Anything
+        // else (a hand-edited value, a negative name) would fire never or at a wrong time, and is left out.
         wchar_t* konec = nullptr;
         const long long cislo = std::wcstoll(jmeno.c_str(), &konec, 10);
-        if (!konec || *konec != L'\0' || cislo < 0 || cislo > 0xFFFFFFFFll) continue;
+        if (!konec || *konec != L'\0' || cislo < 0 || cislo > 0xFFFFFFFFll ||
+            !PlatnyCas(static_cast<std::uint32_t>(cislo))) {
+            if (upozorneni)
+                upozorneni->push_back(Formatovat(
+                    L"Hodnota \"%s\" v klíči registru \"%s\" není platný čas plánovaného snímku, vynechána.",
+                    jmeno.c_str(), klic.CestaOtevreneho().c_str()));
+            continue;
+        }
         const auto cas = static_cast<std::uint32_t>(cislo);
         if (std::find(planovane.begin(), planovane.end(), cas) == planovane.end()) planovane.push_back(cas);
     }
@@ -169,7 +174,9 @@ int UlozitPlanovaneSnimky(const std::vector<std::uint32_t>& planovane, Registr& 
     } catch (const Chyba&) {
         return 1;
     }
-    for (std::uint32_t cas : planovane) klic.ZapsatCislo(Formatovat(L"%d", static_cast<int>(cas)), cas);
+    // Only times of day: their names are never negative, and load takes back exactly what is written.
+    for (std::uint32_t cas : planovane)
+        if (PlatnyCas(cas)) klic.ZapsatCislo(Formatovat(L"%d", static_cast<int>(cas)), cas);
     klic.Zavrit();
     return 0;
 }

@@ -245,8 +245,10 @@ struct ParametryKamery {
     void NastavitVychozi(const std::wstring& jmenoKamery, const KontextKamery& kontext);
     // Reads everything under cestaKamery in the fixed order. A missing key or value keeps its
     // default; a value that cannot be read keeps its default too and the rest is still read. The
-    // failures are returned (the caller reports them once).
-    std::vector<Knihovna::Chyba> Nacist(Knihovna::Registr& registr, const std::wstring& cestaKamery);
+    // failures are returned (the caller reports them once). A number the settings do not allow and
+    // a scheduled time that is no time of day are left out, each with a log line in upozorneni.
+    std::vector<Knihovna::Chyba> Nacist(Knihovna::Registr& registr, const std::wstring& cestaKamery,
+                                        std::vector<std::wstring>* upozorneni = nullptr);
     // Writes everything in the same order, creating missing keys; a failure raises.
     void Ulozit(Knihovna::Registr& registr, const std::wstring& cestaKamery) const;
 };
@@ -257,8 +259,6 @@ inline constexpr const wchar_t* kKlicKamer = L"Kamery";
 
 // Replaces each of / \ + ? * : ; ! < > | ' " by the replacement; an empty text is an invalid argument.
 void NahraditZnaky(std::wstring& text, wchar_t nahrada);
-// The camera's log file: slozkaDat\<name with the 13 characters replaced by "_">.log.
-std::wstring CestaLoguKamery(const std::wstring& slozkaDat, const std::wstring& jmenoKamery);
 
 // dalsiEmaily cut at line feeds, carriage returns and ";"; empty pieces skipped; a text shorter
 // than 6 characters gives no addresses.
@@ -271,6 +271,10 @@ constexpr std::uint32_t ZabalitCas(std::uint32_t hodina, std::uint32_t minuta, s
 constexpr std::uint32_t HodinaCasu(std::uint32_t cas) { return cas >> 24; }
 constexpr std::uint32_t MinutaCasu(std::uint32_t cas) { return (cas >> 16) & 0xFF; }
 constexpr std::uint32_t SekundaCasu(std::uint32_t cas) { return (cas >> 8) & 0xFF; }
+// A packed time of day 0:00:00 to 23:59:59 with the low byte zero.
+constexpr bool PlatnyCas(std::uint32_t cas) {
+    return HodinaCasu(cas) <= 23 && MinutaCasu(cas) <= 59 && SekundaCasu(cas) <= 59 && (cas & 0xFF) == 0;
+}
 // How a scheduled time is listed: hour, minute, second.
 inline constexpr const wchar_t* kTextCasu = L"Čas: %d:%.2d:%.2d";
 std::wstring TextCasu(std::uint32_t cas);
@@ -281,11 +285,12 @@ std::optional<std::uint32_t> CasZTextu(std::wstring_view text);
 bool PridatPlanovanySnimek(std::vector<std::uint32_t>& planovane, std::uint32_t cas);
 
 // Fills the list from cestaKamery\"planovane_snimky" (value names are the numbers, in registry
-// order, duplicates dropped): 0 = read, 1 = the key does not exist (the list is then empty).
+// order, duplicates dropped; a name that is no PlatnyCas is left out with a line in upozorneni):
+// 0 = read, 1 = the key does not exist (the list is then empty).
 int NacistPlanovaneSnimky(std::vector<std::uint32_t>& planovane, Knihovna::Registr& registr,
-                          const std::wstring& cestaKamery);
-// Deletes the key and writes it again, one DWORD per entry named by its "%d": 0 = written,
-// 1 = the key could not be created.
+                          const std::wstring& cestaKamery, std::vector<std::wstring>* upozorneni = nullptr);
+// Deletes the key and writes it again, one DWORD per entry named by its "%d", entries that are no
+// PlatnyCas left out: 0 = written, 1 = the key could not be created.
 int UlozitPlanovaneSnimky(const std::vector<std::uint32_t>& planovane, Knihovna::Registr& registr,
                           const std::wstring& cestaKamery);
 
@@ -306,7 +311,8 @@ bool UlozitPoziciOkna(const Knihovna::Obdelnik& okno, int sirkaObrazovky, int vy
 bool PoziceOknaLzeUlozit(const Knihovna::Obdelnik& okno, int sirkaObrazovky, int vyskaObrazovky);
 
 // A range the settings dialogs enforce: the key (relative to the camera key; "Snimek" for any
-// snapshot block) and the value it belongs to. Values read from the registry are used as stored.
+// snapshot block) and the value it belongs to. A value read from the registry outside it keeps its default
+// (Nacist, through the settings pages' tables that take these ranges).
 struct RozsahParametru {
     const wchar_t* klic;
     const wchar_t* jmeno;

@@ -3,6 +3,7 @@
 #include "camera/CteniParametru.h"
 #include "camera/PopisSnimku.h"
 #include "camera/ZapisParametru.h"
+#include "ui/StrankyNastaveniKamery.h"
 
 using namespace Knihovna;
 
@@ -13,8 +14,8 @@ ParametrySnimku ParametrySnimku::Vychozi(const PopisPisma& pismo) {
 }
 
 void NacistBlokSnimku(ParametrySnimku& blok, Registr& registr, const std::wstring& cestaVlastnika,
-                      std::vector<Chyba>& chyby) {
-    CteniParametru cteni(registr, cestaVlastnika, chyby);
+                      std::vector<Chyba>& chyby, std::vector<std::wstring>* upozorneni) {
+    CteniParametru cteni(registr, cestaVlastnika, chyby, upozorneni, StrankyNastaveniKamery::HodnotaPripustna);
     PopsatBlokSnimku(cteni, blok);
 }
 

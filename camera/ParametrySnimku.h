@@ -57,8 +57,9 @@ struct ParametrySnimku {
 
 // Reads the block under cestaVlastnika\"Snimek"; a missing key or value keeps its default. A value
 // that cannot be read keeps its default too; the failure is appended to chyby and the rest is read.
+// A number outside what the settings allow keeps its default, with a log line in upozorneni.
 void NacistBlokSnimku(ParametrySnimku& blok, Knihovna::Registr& registr, const std::wstring& cestaVlastnika,
-                      std::vector<Knihovna::Chyba>& chyby);
+                      std::vector<Knihovna::Chyba>& chyby, std::vector<std::wstring>* upozorneni = nullptr);
 // Writes the block, creating missing keys; a failure raises with kTextChybaZapisuSnimku.
 void UlozitBlokSnimku(const ParametrySnimku& blok, Knihovna::Registr& registr, const std::wstring& cestaVlastnika);
 

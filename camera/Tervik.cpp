@@ -11,9 +11,10 @@ void Tervik::NastavitVychozi(const KontextKamery& kontext) {
     parametry_.NastavitVychozi(jmeno_, kontext);
 }
 
-std::vector<Chyba> Tervik::NacistParametry(Registr& registr, const std::wstring& koren) {
+std::vector<Chyba> Tervik::NacistParametry(Registr& registr, const std::wstring& koren,
+                                           std::vector<std::wstring>* upozorneni) {
     std::lock_guard<std::mutex> z(zamek_);
-    return parametry_.Nacist(registr, CestaKamery(koren, jmeno_));
+    return parametry_.Nacist(registr, CestaKamery(koren, jmeno_), upozorneni);
 }
 
 void Tervik::UlozitParametry(Registr& registr, const std::wstring& koren) {

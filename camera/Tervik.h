@@ -33,7 +33,9 @@ public:
     void NastavitVychozi(const KontextKamery& kontext);
     // Everything below koren\"Kamery"\name; the failures are returned (each value that failed kept
     // its default), for the caller to report once with kTextChybaNacteniKamery.
-    std::vector<Knihovna::Chyba> NacistParametry(Knihovna::Registr& registr, const std::wstring& koren);
+    // Numbers the settings do not allow keep their defaults, with log lines in upozorneni.
+    std::vector<Knihovna::Chyba> NacistParametry(Knihovna::Registr& registr, const std::wstring& koren,
+                                                 std::vector<std::wstring>* upozorneni = nullptr);
     // Raises; the caller reports with kTextChybaZapisuKamery.
     void UlozitParametry(Knihovna::Registr& registr, const std::wstring& koren);
 

@@ -223,4 +223,10 @@ void RegistrKlic::SmazatPodklic(const std::wstring& podklic) {
         throw Chyba(HresultZWin32(kod), Formatovat(L"Klíč registru \"%s\" nelze smazat.", cesta.c_str()));
 }
 
+std::wstring TextMimoRozsah(const std::wstring& cestaKlice, const std::wstring& jmeno, std::uint32_t ulozena,
+                            std::uint32_t vychozi) {
+    return Formatovat(L"Hodnota \"%s\" v klíči registru \"%s\" (%u) je mimo povolený rozsah, použita výchozí hodnota %u.",
+                      jmeno.c_str(), cestaKlice.c_str(), ulozena, vychozi);
+}
+
 }  // namespace Knihovna

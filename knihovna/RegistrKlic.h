@@ -71,4 +71,8 @@ private:
     std::unique_ptr<OtevrenyKlic> klic_;
 };
 
+// The log line of a stored number that the settings do not allow and that was replaced by the default.
+std::wstring TextMimoRozsah(const std::wstring& cestaKlice, const std::wstring& jmeno, std::uint32_t ulozena,
+                            std::uint32_t vychozi);
+
 }  // namespace Knihovna

@@ -37,6 +37,18 @@ std::optional<std::wstring> Overit(const Hodnota& h, std::int64_t zobrazena) {
     }
 }
 
+bool Pripustna(const Hodnota& h, std::uint32_t ulozena) {
+    switch (h.ovladac) {
+    case Ovladac::Cislo:
+    case Ovladac::KvalitaJpeg:
+    case Ovladac::Vyber:
+    case Ovladac::Ikona:
+        return !Overit(h, Zobrazena(h, ulozena));
+    default:
+        return true;
+    }
+}
+
 std::wstring Vysvetlivka(const Hodnota& h, std::uint32_t zobrazena) {
     if (!h.vysvetlivka) return {};
     if (h.delitelVysvetlivky == 0) return Knihovna::Formatovat(h.vysvetlivka, zobrazena);

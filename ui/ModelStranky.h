@@ -61,6 +61,10 @@ std::wstring ZpravaRozsahu(std::uint32_t min, std::uint32_t max);
 // ("Zadejte hodnotu v rozsahu %u - %u" for a number, the missing option for a choice).
 std::optional<std::wstring> Overit(const Hodnota& h, std::int64_t zobrazena);
 
+// Whether a number read from the registry is one the control could have stored: a number within its range, one
+// of the options, one of the images. Check boxes, colours and texts take whatever is stored.
+bool Pripustna(const Hodnota& h, std::uint32_t ulozena);
+
 // The text beside a shown number ("tj. 0.700 procent" for 700 with "tj. %d.%.3d procent" and 1000); empty
 // when the value has none.
 std::wstring Vysvetlivka(const Hodnota& h, std::uint32_t zobrazena);

@@ -95,4 +95,9 @@ std::span<const Stranka> Stranky() { return kStranky; }
 
 const Hodnota* Najit(const std::wstring& klic, const std::wstring& jmeno) { return ModelStranky::Najit(kStranky, klic, jmeno); }
 
+bool HodnotaPripustna(const std::wstring& klic, const std::wstring& jmeno, std::uint32_t hodnota) {
+    const Hodnota* h = Najit(klic, jmeno);
+    return !h || ModelStranky::Pripustna(*h, hodnota);
+}
+
 }  // namespace StrankyNastaveniAplikace

@@ -20,6 +20,10 @@ std::span<const Stranka> Stranky();
 // The value by its key and name; null when no page edits it.
 const Hodnota* Najit(const std::wstring& klic, const std::wstring& jmeno);
 
+// Whether a number read from the application's key is one its settings allow (ModelStranky::Pripustna);
+// values no page edits take anything.
+bool HodnotaPripustna(const std::wstring& klic, const std::wstring& jmeno, std::uint32_t hodnota);
+
 // The page of the log switches, which also carries the log file's actions.
 inline constexpr const wchar_t* kStrankaZaznamu = L"Záznam událostí";
 

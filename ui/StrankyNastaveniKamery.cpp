@@ -292,4 +292,12 @@ const Hodnota* Najit(const std::wstring& klic, const std::wstring& jmeno) {
     return ModelStranky::Najit(Stranky(), klic, jmeno);
 }
 
+bool HodnotaPripustna(const std::wstring& klic, const std::wstring& jmeno, std::uint32_t hodnota) {
+    // Every block has the same values under every owner; the disk block's page has them all.
+    const bool blok = klic == L"Snimek" || klic.starts_with(L"Snimek\\");
+    if (const Hodnota* h = Najit(blok ? L"Snimky disk\\" + klic : klic, jmeno)) return ModelStranky::Pripustna(*h, hodnota);
+    if (const RozsahParametru* r = NajitRozsah(klic, jmeno)) return hodnota >= r->min && hodnota <= r->max;
+    return true;
+}
+
 }  // namespace StrankyNastaveniKamery

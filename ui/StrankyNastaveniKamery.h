@@ -24,6 +24,11 @@ std::span<const Stranka> Stranky();
 // The value by its key and name (of a number edited bit by bit, its first check box); null when no page edits it.
 const Hodnota* Najit(const std::wstring& klic, const std::wstring& jmeno);
 
+// Whether a number read from the camera's key is one its settings allow (ModelStranky::Pripustna). klic is relative
+// to the camera's key, or to a block's owner for a block's values ("Snimek\Soubor"): a block is checked by the
+// disk block's page. Values no page edits yet keep the record's ranges (RozsahyParametruKamery); others take anything.
+bool HodnotaPripustna(const std::wstring& klic, const std::wstring& jmeno, std::uint32_t hodnota);
+
 // Pages the dialog adds its own controls to: the scheduled times to the one of their targets, the log file's
 // actions to the one of its switches.
 inline constexpr const wchar_t* kStrankaPlanovani = L"Plánované snímkování";

@@ -1,6 +1,7 @@
 #include "video/InfoZarizeni.h"
 
 #include <algorithm>
+#include <set>
 
 #include "knihovna/Formatovani.h"
 #include "knihovna/Text.h"
@@ -27,13 +28,20 @@ void SeraditAOcislovat(SeznamZarizeni& zarizeni, const PorovnaniNazvu& porovnani
         return c != 0 ? c < 0 : a.friendlyName < b.friendlyName;
     });
     if (zarizeni.empty()) return;
+    // Every shown name must be unique (an audio device is identified by it), also when a device's own name
+    // already looks numbered: "USB Camera", "USB Camera", "USB Camera #2" number the second one " #3".
+    std::set<std::wstring> obsazena;
+    for (const auto& z : zarizeni) obsazena.insert(z.friendlyName);
     std::wstring jmenoRady = zarizeni.front().friendlyName;
     int pocitadlo = 1;
     for (size_t i = 1; i < zarizeni.size(); ++i) {
         // Exact equality only: "camera" and "Camera" are two runs.
         if (zarizeni[i].friendlyName == jmenoRady) {
-            ++pocitadlo;
-            zarizeni[i].friendlyName += Formatovat(L" #%d", pocitadlo);
+            std::wstring cislovane;
+            do cislovane = jmenoRady + Formatovat(L" #%d", ++pocitadlo);
+            while (obsazena.count(cislovane));
+            obsazena.insert(cislovane);
+            zarizeni[i].friendlyName = std::move(cislovane);
         } else {
             jmenoRady = zarizeni[i].friendlyName;
             pocitadlo = 1;

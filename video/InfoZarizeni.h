@@ -22,7 +22,8 @@ using PorovnaniNazvu = std::function<int(const std::wstring&, const std::wstring
 // The program's own case-insensitive order (the locale's one is used on Windows).
 int PorovnatBezVelikosti(const std::wstring& a, const std::wstring& b);
 
-// Sorts by friendly name and numbers exact duplicates " #2", " #3", ... in sorted order.
+// Sorts by friendly name and numbers exact duplicates " #2", " #3", ... in sorted order, skipping a number
+// whose name another device already has, so that no two names are equal.
 void SeraditAOcislovat(SeznamZarizeni& zarizeni, const PorovnaniNazvu& porovnani = PorovnatBezVelikosti);
 
 enum class DruhZarizeni { Video, Zvuk };

@@ -34,25 +34,29 @@ PaletaGif::PaletaGif() {
         const int v = (k + 1) * 255 / (kPocetBarev - kPocetKrychle + 1);
         barvy_[static_cast<size_t>(kPocetKrychle + k)] = Argb(v, v, v);
     }
-    for (int v = 0; v < 256; ++v) {
+    for (int v = 0; v < 256; ++v)
         urovenKrychle_[static_cast<size_t>(v)] = static_cast<std::uint8_t>((v + kKrokUrovne / 2) / kKrokUrovne);
+    // The distance of a pixel to the grey (v, v, v) is 3 (v - m)^2 plus a constant, m being the pixel's mean
+    // (r + g + b) / 3: the nearest grey is the one nearest to the exact mean. Comparing |3v - sum| keeps the
+    // thirds that an integer mean would drop ((128, 128, 126) lies nearer to 130 than to 124).
+    for (int soucet = 0; soucet <= 3 * 255; ++soucet) {
         int nejlepsi = 0, nejmensi = 1 << 30;
         for (int i = 0; i < kPocetBarev; ++i) {
             const std::uint32_t c = barvy_[static_cast<size_t>(i)];
             if (Kanal(c, 16) != Kanal(c, 8) || Kanal(c, 8) != Kanal(c, 0)) continue;
-            const int d = std::abs(Kanal(c, 0) - v);
+            const int d = std::abs(3 * Kanal(c, 0) - soucet);
             if (d < nejmensi) {
                 nejmensi = d;
                 nejlepsi = i;
             }
         }
-        sedaPodleJasu_[static_cast<size_t>(v)] = static_cast<std::uint8_t>(nejlepsi);
+        sedaPodleSouctu_[static_cast<size_t>(soucet)] = static_cast<std::uint8_t>(nejlepsi);
     }
 }
 
 std::uint8_t PaletaGif::Index(std::uint8_t r, std::uint8_t g, std::uint8_t b) const {
     const int krychle = urovenKrychle_[r] * 36 + urovenKrychle_[g] * 6 + urovenKrychle_[b];
-    const int seda = sedaPodleJasu_[static_cast<size_t>((r + g + b) / 3)];
+    const int seda = sedaPodleSouctu_[static_cast<size_t>(r + g + b)];
     const int dKrychle = Vzdalenost(barvy_[static_cast<size_t>(krychle)], r, g, b);
     const int dSeda = Vzdalenost(barvy_[static_cast<size_t>(seda)], r, g, b);
     return static_cast<std::uint8_t>(dSeda < dKrychle ? seda : krychle);

@@ -22,7 +22,7 @@ public:
 
 private:
     std::array<std::uint32_t, kPocetBarev> barvy_{};
-    std::array<std::uint8_t, 256> sedaPodleJasu_{};  // the nearest grey entry of each brightness
+    std::array<std::uint8_t, 3 * 255 + 1> sedaPodleSouctu_{};  // the nearest grey entry of each r + g + b
     std::array<std::uint8_t, 256> urovenKrychle_{};  // the nearest cube level of each channel value
 };
 

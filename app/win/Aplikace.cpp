@@ -250,7 +250,9 @@ void Aplikace::ZjistitJmenaAAdresu() {
 
 void Aplikace::NacistNastaveni() {
     nastaveni_.NastavitVychozi(SlozkaShellu(CSIDL_PERSONAL), verzeWindows_);
-    std::vector<Chyba> chyby = nastaveni_.Nacist(registr_);
+    std::vector<std::wstring> upozorneni;
+    std::vector<Chyba> chyby = nastaveni_.Nacist(registr_, kKorenRegistru, &upozorneni);
+    for (const auto& radek : upozorneni) ZapsatLog(radek);
     nastaveniEditoru_ = NastaveniEditoruObrazku{};
     for (auto& c : nastaveniEditoru_.Nacist(registr_, kKorenRegistru)) chyby.push_back(std::move(c));
     nastaveniFtp_.NastavitVychozi(::GetSysColor(COLOR_APPWORKSPACE));
@@ -292,11 +294,8 @@ void Aplikace::NacistUloziste() {
 }
 
 int Aplikace::SpustitKameru() {
-    Tervik* kamera = kameraProcesu_;
-    if (rezimSpusteni_ == RezimSpusteni::VychoziKamera) {
-        kamery_->Nacist();
-        kamera = kamery_->VychoziKamera();
-    }
+    // The list was loaded at start-up; loading it again would report each camera's load failures twice.
+    Tervik* kamera = rezimSpusteni_ == RezimSpusteni::VychoziKamera ? kamery_->VychoziKamera() : kameraProcesu_;
     kameraProcesu_ = nullptr;
     auto* okno = dynamic_cast<TervikOkno*>(kamera);
     if (!okno) return 1;
@@ -360,7 +359,6 @@ int Aplikace::SpustitRoli(const ParametryPrikazovehoRadku& parametry) {
             ZobrazitZpravu(Formatovat(Text(IdZdroju::kTextJizSpustena).c_str(), produkt_.c_str()));
             return 1;
         }
-        kamery_->Nacist();
         hlavniOkno_ = std::make_unique<OknoHlavni>();
         hlavniOkno_->Vytvorit();
         rozhraniKamer_->NastavitVlastnika(hlavniOkno_->Hwnd());

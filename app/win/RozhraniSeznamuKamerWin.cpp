@@ -57,3 +57,5 @@ void RozhraniSeznamuKamerWin::SpustitSebe(const std::wstring& parametry) {
                        Chyba(HresultZWin32(kod ? kod : static_cast<DWORD>(r)), {}));
     }
 }
+
+void RozhraniSeznamuKamerWin::ZapsatLog(const std::wstring& text) { aplikace_.ZapsatLog(text); }

@@ -22,6 +22,7 @@ public:
     [[noreturn]] void HlasitFatalniChybu(const std::wstring& text, const Knihovna::Chyba& chyba) override;
     bool ZeptatSe(const std::wstring& text, bool anoVychozi, bool varovani) override;
     void SpustitSebe(const std::wstring& parametry) override;
+    void ZapsatLog(const std::wstring& text) override;
 
 private:
     int Zprava(const std::wstring& text, UINT styl);

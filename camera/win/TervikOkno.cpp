@@ -467,11 +467,10 @@ void TervikOkno::Otevrit(const std::wstring& sloveso, const std::wstring& cesta,
 
 void TervikOkno::ZapsatLogKamery(const std::wstring& text) {
     if (!log_) return;
-    try {
-        log_->ZapsatRadek(text);
-    } catch (const Chyba&) {
-        // A log that cannot be written must not stop the camera.
-    }
+    // A log that cannot be written must not stop the camera, but the user learns it (once, not per event).
+    if (const auto chyba = log_->ZapsatRadekHlasitJednou(text))
+        Zprava(3, TextyZprav::Chyba(Formatovat(kTextChybaZapisuLogu, log_->Cesta().c_str()),
+                                    Aplikace::Instance().PopisChybyCom(*chyba)));
 }
 
 void TervikOkno::ZapsatUdalostKamery(const wchar_t* vzor) {

@@ -109,6 +109,42 @@ TEST(NastaveniAplikace, HodnotaSpatnehoTypuSeHlasiAOstatniSeNactou) {
     EXPECT_EQ(reg.PocetOtevrenych(), 0);
 }
 
+TEST(NastaveniAplikace, HodnotaMimoRozsahZustaneVychoziSRadkemLogu) {
+    RegistrVPameti reg;
+    {
+        RegistrKlic k(reg, kKorenRegistru);
+        k.OtevritZapis();
+        k.ZapsatCislo(L"processPriority", 0x1234);  // no priority class: SetPriorityClass would refuse it
+        k.ZapsatCislo(L"oznamovaciIkona", 1);
+        k.OtevritZapis(L"Dalkove ovladani");
+        k.ZapsatCislo(L"portPrijem", 80);
+        k.OtevritZapis(L"Promitani obrazku");
+        k.ZapsatCislo(L"interval", 7500);  // 7 whole seconds as the page shows it: allowed
+        k.OtevritZapis(L"Sitovy ovladac");
+        k.ZapsatCislo(L"port", 9999);
+        k.OtevritZapis(L"Logovani\\Soubor");
+        k.ZapsatCislo(L"maxVelikost", 60000000);
+        k.Zavrit();
+    }
+    NastaveniAplikace n;
+    Vychozi(n);
+    std::vector<std::wstring> log;
+    EXPECT_TRUE(n.Nacist(reg, kKorenRegistru, &log).empty());  // no registry-load message
+    EXPECT_EQ(n.processPriority, 0x20u);
+    EXPECT_EQ(n.portPrijem, 8124u);
+    EXPECT_EQ(n.maxVelikost, 2000000u);
+    EXPECT_EQ(n.oznamovaciIkona, 1u);
+    EXPECT_EQ(n.interval, 7500u);
+    EXPECT_EQ(n.port, 9999u);
+    // One line per replaced value, naming the value and its key.
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log[0], L"Hodnota \"processPriority\" v klíči registru \"" + std::wstring(kKorenRegistru) +
+                          L"\" (4660) je mimo povolený rozsah, použita výchozí hodnota 32.");
+    EXPECT_NE(log[1].find(L"\"portPrijem\" v klíči registru \"" + std::wstring(kKorenRegistru) + L"\\Dalkove ovladani\""),
+              std::wstring::npos);
+    EXPECT_NE(log[2].find(L"\"maxVelikost\""), std::wstring::npos);
+}
+
 TEST(NastaveniAplikace, PromitaniVSekundach) {
     EXPECT_EQ(NastaveniAplikace::SekundyZMilisekund(5000), 5u);
     EXPECT_EQ(NastaveniAplikace::MilisekundyZeSekund(7), 7000u);

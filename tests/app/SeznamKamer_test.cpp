@@ -25,6 +25,7 @@ public:
     std::vector<std::wstring> chyby;
     std::vector<std::wstring> otazky;
     std::vector<std::wstring> spusteno;
+    std::vector<std::wstring> log;
 
     std::wstring Text(std::uint32_t id) override {
         if (id == IdZdroju::kTextNazevDlouhy) return L"20064 %d";
@@ -56,6 +57,7 @@ public:
         return o;
     }
     void SpustitSebe(const std::wstring& parametry) override { spusteno.push_back(parametry); }
+    void ZapsatLog(const std::wstring& text) override { log.push_back(text); }
 };
 
 // A camera that can be switched on, and counts how often it was stopped.
@@ -144,12 +146,20 @@ TEST_F(SeznamKamerTest, KameraSChybnouHodnotouSeOhlasiJednouANacteSe) {
     k.OtevritZapis(L"Okno");
     k.ZapsatText(L"titulek", L"úzký");
     k.ZapsatText(L"menu", L"ne");
+    // Out of its range: the default with a line in the application log, no message of its own.
+    k.OtevritZapis(L"Detekce pohybu");
+    k.ZapsatCislo(L"rozdilJasu", 999);
     k.Zavrit();
     seznam->Nacist();
     ASSERT_EQ(seznam->Pocet(), 1);
     EXPECT_EQ(ui.chyby, (std::vector<std::wstring>{L"Došlo k chybě při načítání konfigurace kamery Dvůr."}));
     EXPECT_EQ(seznam->Kamera(0)->Parametry().indexIkony, 40u);
     EXPECT_EQ(seznam->Kamera(0)->Parametry().okno.titulek, 0u);
+    EXPECT_EQ(seznam->Kamera(0)->Parametry().detekcePohybu.rozdilJasu, 100u);
+    ASSERT_EQ(ui.log.size(), 1u);
+    EXPECT_NE(ui.log[0].find(L"\"rozdilJasu\" v klíči registru \"" + CestaKamery(kKorenRegistru, L"Dvůr") +
+                             L"\\Detekce pohybu\""),
+              std::wstring::npos);
 }
 
 TEST_F(SeznamKamerTest, PridaniZeptaSeNaJmenoAUlozi) {

@@ -45,6 +45,8 @@ TEST(SouborLogRadek, FormatBezNulNaZacatku) {
 TEST(SouborLogRadek, JmenoLoguKamery) {
     EXPECT_EQ(SouborLog::CestaLoguKamery(L"C:\\Data", L"Dvůr: vchod?"), L"C:\\Data\\Dvůr_ vchod_.log");
     EXPECT_EQ(SouborLog::CestaLoguKamery(L"C:\\D", L"a\\b+c?d*e:f;g!h<i>j|k'l\"m"), L"C:\\D\\a_b_c_d_e_f_g_h_i_j_k_l_m.log");
+    // The slash as well: "a/b.log" would lie in a folder "a" that does not exist.
+    EXPECT_EQ(SouborLog::CestaLoguKamery(L"C:\\D", L"Brána/dvůr"), L"C:\\D\\Brána_dvůr.log");
 }
 
 TEST_F(SouborLogTest, RadkySePripojujiVUtf16BezBom) {
@@ -72,4 +74,21 @@ TEST_F(SouborLogTest, PlnySouborNebereDalsiRadkyANeniZmenen) {
 TEST_F(SouborLogTest, NeexistujiciSlozkaJeChyba) {
     SouborLog log((slozka_ / "neni" / "x.log").wstring(), 1000, 0, soubory_, hodiny_);
     EXPECT_THROW(log.ZapsatRadek(L"x"), Chyba);
+}
+
+TEST_F(SouborLogTest, ChybaZapisuSeHlasiJednouAzDoDalsihoZapsanehoRadku) {
+    const auto slozka = slozka_ / "kamera";
+    SouborLog log((slozka / "x.log").wstring(), 1000, 0, soubory_, hodiny_);
+    // The first failure is told; the ones after it, at every further event, are not.
+    const auto prvni = log.ZapsatRadekHlasitJednou(L"a");
+    ASSERT_TRUE(prvni.has_value());
+    EXPECT_NE(prvni->Hr(), 0);
+    EXPECT_FALSE(log.ZapsatRadekHlasitJednou(L"b").has_value());
+    EXPECT_FALSE(log.ZapsatRadekHlasitJednou(L"c").has_value());
+    // Once the log can be written again, a later failure is news again.
+    std::filesystem::create_directories(slozka);
+    EXPECT_FALSE(log.ZapsatRadekHlasitJednou(L"d").has_value());
+    EXPECT_EQ(Obsah(slozka / "x.log"), KodovatUtf16LE(L"5.12.2026 7:03:09 - d\r\n"));
+    std::filesystem::remove_all(slozka);
+    EXPECT_TRUE(log.ZapsatRadekHlasitJednou(L"e").has_value());
 }

@@ -183,15 +183,47 @@ TEST(ParametryKamery, PrepinacUlozenyJakoDvaJePravdaAZapiseSeJedna) {
     EXPECT_EQ(ulozeno, 1u);
 }
 
-TEST(ParametryKamery, HodnotyMimoRozsahSePouzijiJakJsouUlozeny) {
+TEST(ParametryKamery, HodnotyMimoRozsahZustanouVychoziSRadkemLogu) {
     RegistrVPameti reg;
+    const ParametryKamery zmenena = ZmenenaKamera();
+    zmenena.Ulozit(reg, kCesta);
     RegistrKlic klic(reg, kCesta);
     klic.OtevritZapis(L"Detekce pohybu");
     klic.ZapsatCislo(L"rozdilJasu", 999);
+    klic.OtevritZapis(L"Snimky disk");
+    klic.ZapsatCislo(L"otviratSnimekCim", 5);  // not one of the options 0, 1, 11
+    klic.OtevritZapis(L"Snimky disk\\Soubor");
+    klic.ZapsatCislo(L"pocetMistCisla", 0);  // the default itself, below what the dialog offers: no line
+    klic.OtevritZapis(L"Snimky email");
+    klic.ZapsatCislo(L"interval", 0);  // no page yet: the record's range
+    // The blocks of owners without a page are checked as the disk block is.
+    klic.OtevritZapis(L"Snimky FTP\\Snimek");
+    klic.ZapsatCislo(L"kvalitaJpeg", 101);
+    klic.OtevritZapis(L"HTTP server\\Snimek\\Upravy");
+    klic.ZapsatCislo(L"otoceni", 45);
     klic.Zavrit();
+
     ParametryKamery k = Vychozi();
-    EXPECT_TRUE(k.Nacist(reg, kCesta).empty());
-    EXPECT_EQ(k.detekcePohybu.rozdilJasu, 999u);
+    std::vector<std::wstring> log;
+    EXPECT_TRUE(k.Nacist(reg, kCesta, &log).empty());
+    const ParametryKamery vychozi = Vychozi();
+    ParametryKamery ocekavana = zmenena;
+    ocekavana.detekcePohybu.rozdilJasu = vychozi.detekcePohybu.rozdilJasu;
+    ocekavana.snimkyDisk.otviratSnimekCim = vychozi.snimkyDisk.otviratSnimekCim;
+    ocekavana.snimkyDisk.soubor.pocetMistCisla = 0;
+    ocekavana.snimkyEmail.interval = vychozi.snimkyEmail.interval;
+    ocekavana.snimkyFtp.snimek.kvalitaJpeg = vychozi.snimkyFtp.snimek.kvalitaJpeg;
+    ocekavana.httpServer.snimek.upravy.otoceni = 0;
+    EXPECT_EQ(k, ocekavana);
+    ASSERT_EQ(log.size(), 5u);
+    EXPECT_EQ(log[0], L"Hodnota \"rozdilJasu\" v klíči registru \"" + kCesta +
+                          L"\\Detekce pohybu\" (999) je mimo povolený rozsah, použita výchozí hodnota 100.");
+    for (const wchar_t* klicAJmeno : {L"\\HTTP server\\Snimek\\Upravy\"", L"\\Snimky disk\"", L"\\Snimky email\"",
+                                      L"\\Snimky FTP\\Snimek\""}) {
+        EXPECT_EQ(std::count_if(log.begin(), log.end(), [&](const std::wstring& r) { return r.find(klicAJmeno) != r.npos; }), 1)
+            << klicAJmeno;
+    }
+
     const RozsahParametru* r = NajitRozsah(L"Detekce pohybu", L"rozdilJasu");
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(r->min, 1u);
@@ -235,6 +267,37 @@ TEST(ParametryKamery, PlanovaneSnimkySerazeneBezDuplicit) {
     std::vector<std::uint32_t> seznam{1, 2};
     EXPECT_EQ(NacistPlanovaneSnimky(seznam, reg, CestaKamery(kKorenRegistru, L"jina")), 1);
     EXPECT_TRUE(seznam.empty());
+}
+
+TEST(ParametryKamery, PlanovanyCasKteryNeniCasemDneSeVynechaSRadkemLogu) {
+    RegistrVPameti reg;
+    const std::uint32_t rano = ZabalitCas(9, 30, 0);
+    const std::uint32_t velky = ZabalitCas(200, 0, 0);  // 2^31 and more: a hand-edited value
+    RegistrKlic klic(reg, kCesta);
+    klic.OtevritZapis(L"planovane_snimky");
+    klic.ZapsatCislo(std::to_wstring(rano), rano);
+    klic.ZapsatCislo(std::to_wstring(velky), velky);
+    klic.ZapsatCislo(std::to_wstring(static_cast<std::int32_t>(velky)), velky);  // as "%d" wrote it: negative
+    klic.ZapsatCislo(std::to_wstring(ZabalitCas(23, 60, 0)), 0);
+    klic.ZapsatCislo(std::to_wstring(rano + 1), 0);  // the low byte is not zero
+    klic.Zavrit();
+
+    ParametryKamery k = Vychozi();
+    std::vector<std::wstring> log;
+    EXPECT_TRUE(k.Nacist(reg, kCesta, &log).empty());
+    EXPECT_EQ(k.planovaneSnimky, (std::vector<std::uint32_t>{rano}));
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(log[0], L"Hodnota \"" + std::to_wstring(velky) + L"\" v klíči registru \"" + kCesta +
+                          L"\\planovane_snimky\" není platný čas plánovaného snímku, vynechána.");
+
+    // Only times of day are stored, so that every stored name loads back.
+    k.planovaneSnimky = {rano, velky};
+    k.Ulozit(reg, kCesta);
+    klic.OtevritCteni(L"planovane_snimky");
+    EXPECT_EQ(klic.JmenaHodnot(), (std::vector<std::wstring>{std::to_wstring(rano)}));
+    klic.Zavrit();
+    EXPECT_FALSE(PlatnyCas(velky));
+    EXPECT_TRUE(PlatnyCas(ZabalitCas(23, 59, 59)));
 }
 
 // A scheduled time typed in the dialog, also in the form the list shows it, and back.
@@ -293,9 +356,6 @@ TEST(ParametryKamery, NahradaZnakuVNazvechSouboru) {
     } catch (const Chyba& c) {
         EXPECT_EQ(c.Hr(), kE_INVALIDARG);
     }
-    EXPECT_EQ(CestaLoguKamery(L"C:\\data", L"Dvůr: vchod?"), L"C:\\data\\Dvůr_ vchod_.log");
-    // The slash as well, so the log of "a/b" can be written.
-    EXPECT_EQ(CestaLoguKamery(L"C:\\data", L"a/b"), L"C:\\data\\a_b.log");
 }
 
 TEST(ParametryKamery, DalsiEmailyRozdeleneNaAdresy) {

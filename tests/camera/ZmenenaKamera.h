@@ -27,7 +27,7 @@ inline KontextKamery TestovaciKontext() {
 }
 
 inline void ZmenitBlok(ParametrySnimku& b, std::uint32_t n) {
-    b.format = 1 + n;
+    b.format = 1 + n % 4;  // one of the five formats, never the default 0
     b.kvalitaJpeg = 50 + n;
     b.velikost = 640 + static_cast<std::int32_t>(n);
     b.upravy = {true, 90, true, true, true};

@@ -25,6 +25,17 @@ TEST(InfoZarizeni, StejnaJmenaSeCislujiPoSerazeni) {
     EXPECT_EQ(z[3].devicePath, L"\\\\?\\usb#3");
 }
 
+TEST(InfoZarizeni, CislovaneJmenoSeNeshodujeSeJmenemJinehoZarizeni) {
+    // A device whose own name already carries " #2" keeps it; the duplicate takes the next free number.
+    SeznamZarizeni z{{L"USB Camera", L"", L"1"}, {L"USB Camera #2", L"", L"2"}, {L"USB Camera", L"", L"3"},
+                     {L"USB Camera", L"", L"4"}, {L"USB Camera #2", L"", L"5"}};
+    SeraditAOcislovat(z);
+    EXPECT_EQ(Jmena(z), (std::vector<std::wstring>{L"USB Camera", L"USB Camera #3", L"USB Camera #4",
+                                                   L"USB Camera #2", L"USB Camera #2 #2"}));
+    EXPECT_EQ(z[1].devicePath, L"3");
+    EXPECT_EQ(z[3].devicePath, L"2");
+}
+
 TEST(InfoZarizeni, JmenaLisiciSeVelikostiPismenNejsouCislovana) {
     SeznamZarizeni z{{L"camera", L"", L"a"}, {L"Zeta", L"", L"z"}, {L"Camera", L"", L"b"}, {L"alfa", L"", L"c"}};
     SeraditAOcislovat(z);

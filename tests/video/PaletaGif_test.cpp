@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "video/KoderyObrazu.h"
@@ -40,6 +41,33 @@ TEST(PaletaGif, NejblizsiBarvaAOdstinySede) {
         EXPECT_EQ(R(c), G(c));
         EXPECT_EQ(G(c), B(c));
         EXPECT_LE(std::abs(R(c) - v), 4) << v;
+    }
+}
+
+TEST(PaletaGif, VzdyNejblizsiZeVsechBarev) {
+    const PaletaGif p;
+    auto vzdalenost = [](std::uint32_t c, int r, int g, int b) {
+        return (R(c) - r) * (R(c) - r) + (G(c) - g) * (G(c) - g) + (B(c) - b) * (B(c) - b);
+    };
+    auto overit = [&](int r, int g, int b) {
+        int nejmensi = 1 << 30;
+        for (std::uint32_t c : p.Barvy()) nejmensi = std::min(nejmensi, vzdalenost(c, r, g, b));
+        const std::uint32_t vybrana =
+            p.Barvy()[p.Index(static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(b))];
+        EXPECT_EQ(vzdalenost(vybrana, r, g, b), nejmensi) << r << "," << g << "," << b;
+    };
+    // A near grey whose mean is not whole: 130 is nearer than 124, which the truncated mean 127 would tie.
+    overit(128, 128, 126);
+    EXPECT_EQ(p.Barvy()[p.Index(128, 128, 126)], 0xFF828282u);
+    // Against every entry for a spread of colours (a fixed pseudo-random sequence, so a failure repeats).
+    std::uint32_t x = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        x = x * 1103515245u + 12345u;
+        const int g = static_cast<int>((x >> 16) & 0xFF);
+        // Every other one near a grey, where the cube and the greys compete.
+        const int r = (i % 2) ? static_cast<int>((x >> 8) & 0xFF) : std::clamp(g + static_cast<int>((x >> 4) % 5) - 2, 0, 255);
+        const int b = (i % 2) ? static_cast<int>((x >> 24) & 0xFF) : std::clamp(g + static_cast<int>((x >> 9) % 7) - 3, 0, 255);
+        overit(r, g, b);
     }
 }
 

@@ -93,6 +93,18 @@ class SeznamKamer(unittest.TestCase):
         self.assertEqual(t.pomocnik('zavrit-okno', RAMEC_KAMERY, '-', 10000)[0], 0)
         self.assertEqual(t.pockat(p), 0)
 
+    def test_chyba_nacteni_kamery_se_pri_spusteni_ohlasi_jednou(self):
+        pridat_kameru('Dvůr')
+        assert t.reg('add', KAMERY + r'\Dvůr\Okno', '/v', 'titulek', '/t', 'REG_SZ', '/d', 'úzký', '/f') == 0
+        p = self.spustit()
+        rc, text = t.pomocnik('text-zpravy', 'Tervik', 30000)
+        self.assertEqual(rc, 0)
+        self.assertTrue(text.startswith('Došlo k chybě při načítání konfigurace kamery Dvůr.'), text)
+        # The list is loaded once: the main window follows, with no second box holding it back.
+        self.assertEqual(t.pomocnik('cekat-okno', 'RTervik4', '-', 30000)[0], 0)
+        self.assertEqual(t.pomocnik('zavrit-okno', 'RTervik4', '-', 10000)[0], 0)
+        self.assertEqual(t.pockat(p), 0)
+
 
 if __name__ == '__main__':
     unittest.main()

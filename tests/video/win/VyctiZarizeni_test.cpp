@@ -73,6 +73,7 @@ public:
     }
     bool ZeptatSe(const std::wstring&, bool, bool) override { return true; }
     void SpustitSebe(const std::wstring&) override {}
+    void ZapsatLog(const std::wstring&) override {}
 };
 
 }  // namespace

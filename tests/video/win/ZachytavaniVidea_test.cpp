@@ -93,6 +93,7 @@ public:
     [[noreturn]] void HlasitFatalniChybu(const std::wstring&, const Knihovna::Chyba& chyba) override { throw chyba; }
     bool ZeptatSe(const std::wstring&, bool, bool) override { return true; }
     void SpustitSebe(const std::wstring&) override {}
+    void ZapsatLog(const std::wstring&) override {}
 };
 
 }  // namespace
