@@ -9,6 +9,9 @@
 //   PomocnikTestu spustit MS PROGRAM [ARG...]             runs, waits, prints "kod=0x%08X"; exit 0, 1 on time-out
 //   PomocnikTestu zprava TRIDA|- TITULEK|- ZPRAVA WP LP MS   posts the message (numbers decimal or 0x hex)
 //   PomocnikTestu kurzor X Y                             moves the mouse cursor to the screen point
+//   PomocnikTestu kliknout-panel TRIDA|- TITULEK|- ID MS   clicks the window's toolbar button ID with the mouse
+//                                                        (SendInput near its left edge, off a drop-down arrow);
+//                                                        exit 1 without the window or button, 3 when disabled
 //   PomocnikTestu viditelne TRIDA|- TITULEK|- MS         prints 1 when the window exists and is visible, else 0
 //   PomocnikTestu obdelnik TRIDA|- TITULEK|- MS          prints "x y w h" of the window
 //   PomocnikTestu plocha                                 makes Wine start its desktop process now (with
@@ -32,6 +35,7 @@
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -182,6 +186,37 @@ int wmain(int argc, wchar_t** argv) {
         ::PostMessageW(h, std::wcstoul(argv[4], nullptr, 0), std::wcstoull(argv[5], nullptr, 0),
                        static_cast<LPARAM>(std::wcstoll(argv[6], nullptr, 0)));
         return 0;
+    }
+    if (prikaz == L"kliknout-panel" && argc >= 6) {
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[5], nullptr, 10));
+        HWND panel = h ? ::FindWindowExW(h, nullptr, L"ToolbarWindow32", nullptr) : nullptr;
+        if (!panel) return 1;
+        const WPARAM id = std::wcstoul(argv[4], nullptr, 10);
+        const LRESULT index = ::SendMessageW(panel, TB_COMMANDTOINDEX, id, 0);
+        if (index < 0) return 1;
+        if (!::SendMessageW(panel, TB_ISBUTTONENABLED, id, 0)) return 3;
+        // The rectangle comes back through the other process's memory.
+        DWORD proces = 0;
+        ::GetWindowThreadProcessId(panel, &proces);
+        HANDLE hp = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, proces);
+        if (!hp) return 1;
+        void* cizi = ::VirtualAllocEx(hp, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+        RECT r{};
+        SIZE_T precteno = 0;
+        const bool ok = cizi && ::SendMessageW(panel, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(cizi)) &&
+                        ::ReadProcessMemory(hp, cizi, &r, sizeof r, &precteno) && precteno == sizeof r;
+        if (cizi) ::VirtualFreeEx(hp, cizi, 0, MEM_RELEASE);
+        ::CloseHandle(hp);
+        if (!ok) return 1;
+        POINT bod{r.left + 6, (r.top + r.bottom) / 2};
+        ::ClientToScreen(panel, &bod);
+        ::SetForegroundWindow(h);
+        if (!::SetCursorPos(bod.x, bod.y)) return 1;
+        INPUT vstupy[2]{};
+        vstupy[0].type = vstupy[1].type = INPUT_MOUSE;
+        vstupy[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        vstupy[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        return ::SendInput(2, vstupy, sizeof(INPUT)) == 2 ? 0 : 1;
     }
     if (prikaz == L"kurzor" && argc >= 4) {
         return ::SetCursorPos(std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10)) ? 0 : 1;

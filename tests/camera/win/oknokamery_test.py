@@ -169,6 +169,23 @@ class OknoKamery(unittest.TestCase):
         self.assertTrue(t.pockat_na(lambda: t.pomocnik('viditelne', NAHLED_IKONY, '-', 0) == (0, '0'), 10))
         self.zavrit_kameru(p, 'Věž - Připraven')
 
+    def test_tlacitka_panelu_kamery_provedou_sve_prikazy(self):
+        ulozit_kameru('Dvůr', 3600000)
+        t.zapsat_hodnotu(r'Kamery\Dvůr\Po spusteni', 'snimkyDisk', 'REG_DWORD', 0)
+        p = self.spustit('-ka', 'Dvůr')
+        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Dvůr - Připraven', 30000)[0], 0)
+        kliknout = lambda prikaz: t.pomocnik('kliknout-panel', OKNO_KAMERY, '-', prikaz, 10000)[0]
+        # Real mouse clicks: "Předvolby" opens the camera's settings.
+        self.assertEqual(kliknout(40030), 0)
+        self.assertEqual(t.pomocnik('zavrit-okno', '#32770', 'Předvolby kamery Dvůr', 30000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: t.pomocnik('viditelne', '#32770', 'Předvolby kamery Dvůr', 0)[1] == '0',
+                                    30))
+        # The main part of the disk button takes a snapshot (once the video runs).
+        self.assertTrue(t.pockat_na(lambda: kliknout(40049) == 0 and len(snimky('Dvůr')) >= 1, 60))
+        # "Vypnout" ends the camera's process.
+        self.assertEqual(kliknout(40024), 0)
+        self.assertEqual(t.pockat(p), 0)
+
 
 @unittest.skipUnless(t.je_testovaci_kamera() and os.path.exists(KNIHOVNA_KAMERY), 'testovací kamera chybí')
 class DveKamery(unittest.TestCase):
