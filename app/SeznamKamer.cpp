@@ -262,12 +262,12 @@ std::wstring SeznamKamer::NazevZarizeni(const InfoZarizeni& zarizeni) const {
 }
 
 bool SeznamKamer::VytvoritVychoziSeznam(bool zeptatSe) {
+    if (!PovolitZastaveniVsech()) return false;
     const SeznamZarizeni* zarizeni = kontext_.zarizeniVideo;
     if (!zarizeni || zarizeni->empty()) {
         rozhrani_.HlasitChybu(kTextZadneZarizeni);
         return false;
     }
-    if (!PovolitZastaveniVsech()) return false;
     if (zeptatSe) {
         const bool ano = kamery_.empty()
                              ? rozhrani_.ZeptatSe(rozhrani_.Text(IdZdroju::kTextVytvoritVychoziSeznam), true, false)

@@ -246,7 +246,7 @@ class HlavniOkno(unittest.TestCase):
         self.assertTrue(pockat_na(lambda: not menu()))
         kliknout(40006)  # "O aplikaci"
         self.assertIn('Verze', odpovedet('O aplikaci'))
-        self.assertEqual(seznam(), ['*Dvůr', 'Nová tervik'])
+        self.assertEqual(seznam(), ['Dvůr', '*Nová tervik'])
         kliknout(40001)  # "Konec"
         self.assertEqual(t.pockat(p), 0)
 
