@@ -14,6 +14,7 @@
 //                                                        exit 1 without the window or button, 3 when disabled
 //   PomocnikTestu viditelne TRIDA|- TITULEK|- MS         prints 1 when the window exists and is visible, else 0
 //   PomocnikTestu obdelnik TRIDA|- TITULEK|- MS          prints "x y w h" of the window
+//   PomocnikTestu deti TRIDA|- TITULEK|- MS              prints how many visible child windows the window has
 //   PomocnikTestu plocha                                 makes Wine start its desktop process now (with
 //                                                        this program's stdio), then ends
 //   PomocnikTestu kamera JMENO INTERVAL_MS [N [VIDEO]]   stores a camera on the N-th video device (default 1)
@@ -230,6 +231,20 @@ int wmain(int argc, wchar_t** argv) {
         HWND h = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
         if (h) ::DestroyWindow(h);
         return ::GetDesktopWindow() ? 0 : 1;
+    }
+    if (prikaz == L"deti" && argc >= 5) {
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[4], nullptr, 10));
+        if (!h) return 1;
+        int pocet = 0;
+        ::EnumChildWindows(
+            h,
+            [](HWND w, LPARAM lp) -> BOOL {
+                if (::IsWindowVisible(w)) ++*reinterpret_cast<int*>(lp);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&pocet));
+        Vypsat(std::to_wstring(pocet));
+        return 0;
     }
     if (prikaz == L"obdelnik" && argc >= 5) {
         HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[4], nullptr, 10));
