@@ -55,9 +55,14 @@ bool IkonaPriMinimalizaci(std::uint32_t oznamovaciIkona, bool skrytyRezim) {
     return oznamovaciIkona != 0 && !skrytyRezim;
 }
 
-bool SkrytPriMinimalizaci(std::uint32_t oznamovaciIkona, bool skrytyRezim) {
-    // In hidden mode the key for "Zobrazit okno" is the way back.
-    return skrytyRezim || oznamovaciIkona != 0;
+bool SkrytPriMinimalizaci(std::uint32_t oznamovaciIkona, bool skrytyRezim, bool ikonaExistuje) {
+    // In hidden mode the key for "Zobrazit okno" is the way back; otherwise only an icon that really exists.
+    return skrytyRezim || (oznamovaciIkona != 0 && ikonaExistuje);
+}
+
+bool IkonaPoStartuShellu(std::uint32_t oznamovaciIkona, bool skrytyRezim, bool oknoSkryteNeboMinimalizovane) {
+    if (skrytyRezim) return false;
+    return oznamovaciIkona == 2 || (oznamovaciIkona == 1 && oknoSkryteNeboMinimalizovane);
 }
 
 ZmenaIkony IkonaPoNastaveni(std::uint32_t oznamovaciIkona, bool skrytyRezim, bool oknoViditelne, bool ikonaExistuje) {

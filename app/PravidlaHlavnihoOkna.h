@@ -27,8 +27,12 @@ bool SkrytyRezim(bool skryteZpravy, bool skrytyRezimNastaven, bool klavesaZobraz
 bool IkonaPriVytvoreni(std::uint32_t oznamovaciIkona, bool skrytyRezim);
 bool IkonaPriMinimalizaci(std::uint32_t oznamovaciIkona, bool skrytyRezim);
 // Whether minimising hides the window. Without any icon a hidden window could only come back through a
-// hotkey that by default is not assigned: with 0 the window stays minimised on the taskbar.
-bool SkrytPriMinimalizaci(std::uint32_t oznamovaciIkona, bool skrytyRezim);
+// hotkey that by default is not assigned: with 0, or when the icon could not be added (no shell yet), the
+// window stays minimised on the taskbar.
+bool SkrytPriMinimalizaci(std::uint32_t oznamovaciIkona, bool skrytyRezim, bool ikonaExistuje);
+// After "TaskbarCreated" (a shell that started or restarted): whether the window should have its icon.
+// 2 always, 1 while the window is hidden or minimised; never in hidden mode.
+bool IkonaPoStartuShellu(std::uint32_t oznamovaciIkona, bool skrytyRezim, bool oknoSkryteNeboMinimalizovane);
 
 enum class ZmenaIkony { Ponechat, Vytvorit, Odebrat };
 // After the settings dialog: 2 creates a missing icon; 0 removes it while the window is visible (a hidden

@@ -13,6 +13,8 @@ using namespace Knihovna;
 namespace {
 
 constexpr const wchar_t* kNazevNoveKamery = L"Nová tervik";
+constexpr const wchar_t* kTextOtevrenyDialog =
+    L"Tervik \"%s\" má otevřené dialogové okno.\nNejprve je zavřete a potom akci opakujte.";
 constexpr const wchar_t* kTextZadneZarizeni =
     L"Nebylo nalezeno žádné videozařízení. Seznam kamer zůstává beze změny.";
 
@@ -157,9 +159,14 @@ bool SeznamKamer::Odebrat(int index) {
     Tervik* kamera = Kamera(index);
     if (!kamera) return false;
     const std::wstring jmeno = kamera->Jmeno();
+    if (!PovolitZastaveni(*kamera)) return false;
     if (!rozhrani_.ZeptatSe(Formatovat(rozhrani_.Text(IdZdroju::kTextOdebratKameru).c_str(), jmeno.c_str()), false,
                             true))
         return false;
+    // The question ran a message loop of its own: the camera may have opened a dialog meanwhile.
+    index = Najit(jmeno);
+    kamera = Kamera(index);
+    if (!kamera || !PovolitZastaveni(*kamera)) return false;
     std::unique_ptr<Tervik> vyjmuta = std::move(kamery_[static_cast<size_t>(index)]);
     kamery_.erase(kamery_.begin() + index);
     // The setting "vychoziTervik" keeps the name; only the pointer must not outlive the camera.
@@ -257,6 +264,7 @@ std::wstring SeznamKamer::NazevZarizeni(const InfoZarizeni& zarizeni) const {
 }
 
 bool SeznamKamer::VytvoritVychoziSeznam(bool zeptatSe) {
+    if (!PovolitZastaveniVsech()) return false;
     const SeznamZarizeni* zarizeni = kontext_.zarizeniVideo;
     if (!zarizeni || zarizeni->empty()) {
         rozhrani_.HlasitChybu(kTextZadneZarizeni);
@@ -266,7 +274,7 @@ bool SeznamKamer::VytvoritVychoziSeznam(bool zeptatSe) {
         const bool ano = kamery_.empty()
                              ? rozhrani_.ZeptatSe(rozhrani_.Text(IdZdroju::kTextVytvoritVychoziSeznam), true, false)
                              : rozhrani_.ZeptatSe(rozhrani_.Text(IdZdroju::kTextNahraditKamery), false, true);
-        if (!ano) return false;
+        if (!ano || !PovolitZastaveniVsech()) return false;
     }
     try {
         for (const auto& k : kamery_) k->Zastavit();
@@ -303,6 +311,25 @@ void SeznamKamer::SpustitVeVlastnimProcesu(int index) {
     const Tervik* kamera = Kamera(index);
     if (!kamera) return;
     rozhrani_.SpustitSebe(ParametryProcesu(kamera->Jmeno()));
+}
+
+bool SeznamKamer::PovolitZastaveni(const Tervik& kamera) {
+    // Its handler is still on the stack below this one: stopping or freeing the camera now would pull the
+    // window and the object from under it.
+    if (!kamera.VeVlastnimDialogu()) return true;
+    rozhrani_.HlasitChybu(Formatovat(kTextOtevrenyDialog, kamera.Jmeno().c_str()));
+    return false;
+}
+
+bool SeznamKamer::PovolitZastaveni(int index) {
+    const Tervik* kamera = Kamera(index);
+    return !kamera || PovolitZastaveni(*kamera);
+}
+
+bool SeznamKamer::PovolitZastaveniVsech() {
+    for (const auto& k : kamery_)
+        if (!PovolitZastaveni(*k)) return false;
+    return true;
 }
 
 void SeznamKamer::UvolnitVse() {

@@ -57,6 +57,12 @@ public:
     // Stops and frees every camera.
     void UvolnitVse();
 
+    // Whether the camera at the index may be stopped or freed now; when its window waits in a dialog of
+    // its own the user is told which camera's dialog to close first, and the answer is false.
+    bool PovolitZastaveni(int index);
+    // The same for every camera (before the application ends or the list is rebuilt).
+    bool PovolitZastaveniVsech();
+
     Tervik* VychoziKamera() const { return vychozi_; }
     // The default camera's position in the sorted list, -1 when there is none.
     int IndexVychoziKamery() const;
@@ -74,6 +80,7 @@ private:
     bool Ulozit(Tervik& kamera);
     void OznacitVychozi(Tervik* kamera);
     std::wstring NazevZarizeni(const InfoZarizeni& zarizeni) const;
+    bool PovolitZastaveni(const Tervik& kamera);
 
     Knihovna::Registr& registr_;
     NastaveniAplikace& nastaveni_;

@@ -26,6 +26,7 @@ public:
 
     const std::wstring& Cesta() const { return cesta_; }
     std::uint32_t MaxVelikost() const { return maxVelikost_; }
+    void NastavitMaxVelikost(std::uint32_t maxVelikost) { maxVelikost_ = maxVelikost; }
     std::uint32_t PriNaplneni() const { return priNaplneni_; }
 
     // "d.m.yyyy h:mm:ss - text\r\n"

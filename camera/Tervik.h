@@ -47,6 +47,10 @@ public:
     virtual void Spustit() {}
     // Stops the window, the capture and the worker threads; nothing when it is not running.
     virtual void Zastavit() {}
+    // Whether the camera's window waits for the user inside one of its own handlers (its settings, the
+    // video pages, a file dialog, a question): its handler is still running below, so the camera must not
+    // be stopped or freed until that dialog is closed.
+    virtual bool VeVlastnimDialogu() const { return false; }
 
 private:
     std::wstring jmeno_;

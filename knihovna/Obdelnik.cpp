@@ -12,4 +12,9 @@ Obdelnik PritahnoutDoOblasti(const Obdelnik& okno, const Obdelnik& oblast) {
     return Obdelnik{x, y, x + sirka, y + vyska};
 }
 
+Obdelnik ZPracovniPlochyNaObrazovku(const Obdelnik& r, const Obdelnik& monitor, const Obdelnik& pracovniPlocha) {
+    const int dx = pracovniPlocha.left - monitor.left, dy = pracovniPlocha.top - monitor.top;
+    return Obdelnik{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
+
 }  // namespace Knihovna

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 #include <wininet.h>
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -124,6 +125,7 @@ int Aplikace::Start(const std::vector<std::wstring>& argumenty) {
         if (!internet_) VyhoditPosledniChybu(L"Nelze inicializovat knihovnu WinInet.");
         // 15, 16
         NacistNastaveni();
+        PouzitVelikostLogu();
         // 17, 18
         NacistZarizeniAKamery();
         // 19
@@ -259,6 +261,12 @@ void Aplikace::NacistNastaveni() {
     for (auto& c : nastaveniFtp_.Nacist(registr_, kKorenRegistru)) chyby.push_back(std::move(c));
     // Reported once: the first failure names the value; the others kept their defaults as well.
     if (!chyby.empty()) HlasitChybuCom(IdZdroju::kTextChybaNacteniKonfigurace, chyby.front());
+}
+
+void Aplikace::PouzitVelikostLogu() {
+    // The log exists from step 5, before the settings are read: it starts with the default maximum.
+    if (log_)
+        log_->NastavitMaxVelikost(std::clamp(nastaveni_.maxVelikost, kRozsahVelikostiLogu.min, kRozsahVelikostiLogu.max));
 }
 
 void Aplikace::NacistZarizeniAKamery() {
@@ -479,6 +487,8 @@ void Aplikace::ZobrazitZpravu(const std::wstring& text) {
         break;
     case RezimZprav::Automaticky:
         // A balloon at the main window's tray icon, when the window and its icon exist.
+        if (hlavniOkno_ && hlavniOkno_->Hwnd())
+            if (IkonaOznamovaciOblasti* ikona = hlavniOkno_->Ikona()) ikona->Bublina(1, produkt_, text);
         break;
     case RezimZprav::Skryty:
         ZapsatUdalostInfo(text);

@@ -53,6 +53,8 @@ public:
     int Ukoncit();
     // The after-start steps, run from the main window's 0x8005.
     void PoSpusteni(HWND hlavniOkno);
+    // The application log takes the maximum size of the setting "maxVelikost" (kept within its range).
+    void PouzitVelikostLogu();
 
     // Reporting.
     void ZobrazitZpravu(const std::wstring& text);

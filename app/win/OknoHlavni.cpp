@@ -68,6 +68,15 @@ HWND OtevrenyDialog(HWND okno) {
     return h.nalezeno;
 }
 
+// Counts a handler that is running (and may wait for the user) for as long as it runs.
+struct Pocitadlo {
+    int& n;
+    explicit Pocitadlo(int& pocet) : n(pocet) { ++n; }
+    ~Pocitadlo() { --n; }
+    Pocitadlo(const Pocitadlo&) = delete;
+    Pocitadlo& operator=(const Pocitadlo&) = delete;
+};
+
 }  // namespace
 
 // ------------------------------------------------------------------------------------------ creation
@@ -194,8 +203,10 @@ int OknoHlavni::VybranaKamera() const {
 }
 
 void OknoHlavni::PrepnoutKameru(int index) {
-    Tervik* kamera = Aplikace::Instance().Kamery().Kamera(index);
+    auto& kamery = Aplikace::Instance().Kamery();
+    Tervik* kamera = kamery.Kamera(index);
     if (!kamera) return;
+    if (kamera->Bezi() && !kamery.PovolitZastaveni(index)) return;
     if (kamera->Bezi()) kamera->Zastavit();
     else kamera->Spustit();
     if (seznamKamer_) ::InvalidateRect(seznamKamer_, nullptr, TRUE);
@@ -302,6 +313,19 @@ void OknoHlavni::ZobrazitMenu(UINT idMenu, POINT bod) {
     ::PostMessageW(Hwnd(), WM_NULL, 0, 0);
 }
 
+POINT OknoHlavni::BodPodTlacitkem(UINT prikaz) const {
+    RECT r{};
+    const LRESULT index = ::SendMessageW(panel_.Hwnd(), TB_COMMANDTOINDEX, prikaz, 0);
+    POINT bod{};
+    if (index >= 0 && ::SendMessageW(panel_.Hwnd(), TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r))) {
+        bod = {r.left, r.bottom};
+        ::ClientToScreen(panel_.Hwnd(), &bod);
+    } else {
+        ::GetCursorPos(&bod);
+    }
+    return bod;
+}
+
 void OknoHlavni::PopisPrikazu(UINT prikaz) {
     auto& app = Aplikace::Instance();
     std::wstring text = prikaz ? app.Text(prikaz) : std::wstring();
@@ -320,6 +344,8 @@ void OknoHlavni::SpustitProces(const wchar_t* prepinac) {
 }
 
 bool OknoHlavni::ProvestPrikaz(UINT prikaz) {
+    // A command may wait for the user (a dialog, a question): closing must not run below it.
+    const Pocitadlo prikazBezi(prikazyNaZasobniku_);
     auto& app = Aplikace::Instance();
     auto& kamery = app.Kamery();
     const int vybrana = VybranaKamera();
@@ -379,8 +405,11 @@ bool OknoHlavni::ProvestPrikaz(UINT prikaz) {
         return true;
     case IdZdroju::kPrikazZobrazitOkno:
     case IdZdroju::kPrikazSkrytOkno:
-        if (!::IsWindowVisible(Hwnd())) ZobrazitOkno();
-        else Minimalizovat();
+        // A window minimised on the taskbar (no icon to hide to) counts as hidden for "Zobrazit okno".
+        if (!::IsWindowVisible(Hwnd()) || (prikaz == IdZdroju::kPrikazZobrazitOkno && ::IsIconic(Hwnd())))
+            ZobrazitOkno();
+        else
+            Minimalizovat();
         return true;
     case IdZdroju::kPrikazEmailoveUcty:
     case IdZdroju::kPrikazFtpMista:
@@ -424,6 +453,10 @@ bool OknoHlavni::ProvestPrikaz(UINT prikaz) {
             throw Knihovna::Chyba(E_FAIL, Formatovat(L"Adresu \"%s\" se nepodařilo otevřít.", adresa));
         return true;
     }
+    case kNastroje:
+        // The main part of the toolbar's "Nástroje" button opens the same menu as its arrow.
+        ZobrazitMenu(Polozky::kMenuNastroje, BodPodTlacitkem(kNastroje));
+        return true;
     case kProcesEditor: SpustitProces(L"-eo"); return true;
     case kProcesPrehravac: SpustitProces(L"-pv"); return true;
     case kProcesFtp: SpustitProces(L"-fp"); return true;
@@ -488,6 +521,7 @@ void OknoHlavni::PoNastaveniAplikace() {
     app.Nastaveni().horkeKlavesy.Nacist(app.Registr(), kKorenRegistru, chyby);
     if (!chyby.empty()) app.HlasitChybuCom(IdZdroju::kTextChybaNacteniKonfigurace, chyby.front());
     RegistrovatKlavesy();
+    app.PouzitVelikostLogu();
     if (!::SetPriorityClass(::GetCurrentProcess(), app.Nastaveni().processPriority))
         app.HlasitChybuCom(IdZdroju::kTextChybaNacteniKonfigurace,
                            Knihovna::Chyba(HRESULT_FROM_WIN32(::GetLastError()),
@@ -507,11 +541,18 @@ void OknoHlavni::PoNastaveniAplikace() {
 void OknoHlavni::Zavrit(bool konecRelace) {
     auto& app = Aplikace::Instance();
     if (zavira_) return;
-    if (!konecRelace && otevrenDialog_) {
-        // A modal dialog of this window runs its loop below us: it is closed first.
+    if (!konecRelace && (otevrenDialog_ || prikazyNaZasobniku_ > 0 || odmitaZavreni_)) {
+        // A command of this window waits below us in a dialog or a question: it is closed first.
         ::MessageBeep(MB_ICONEXCLAMATION);
         if (HWND dialog = OtevrenyDialog(Hwnd())) ::SetForegroundWindow(dialog);
         return;
+    }
+    if (!konecRelace) {
+        // So does a camera whose window waits in a dialog of its own; the user is told which one.
+        odmitaZavreni_ = true;
+        const bool lze = app.Kamery().PovolitZastaveniVsech();
+        odmitaZavreni_ = false;
+        if (!lze) return;
     }
     zavira_ = true;
     ZastavitModulyPredKamerami();
@@ -545,8 +586,11 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
             else if (HIWORD(wp) == LBN_SELCHANGE) ObnovitPrikazy();
             return 0;
         }
-        // Menus, accelerators, the thumbnail buttons (THBN_CLICKED) and posted commands.
-        if ((lp == 0 || HIWORD(wp) == THBN_CLICKED) && ProvestPrikaz(LOWORD(wp))) return 0;
+        // Menus, accelerators, the thumbnail buttons (THBN_CLICKED), the toolbar (its own handle) and posted
+        // commands.
+        if ((lp == 0 || HIWORD(wp) == THBN_CLICKED || reinterpret_cast<HWND>(lp) == panel_.Hwnd()) &&
+            ProvestPrikaz(LOWORD(wp)))
+            return 0;
         break;
     case WM_VKEYTOITEM:
         if (reinterpret_cast<HWND>(lp) != seznamKamer_) return -1;
@@ -616,7 +660,8 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
             if (PravidlaHlavnihoOkna::IkonaPriMinimalizaci(volba, skryty) && !ikona_.Existuje()) VytvoritIkonu();
             ::DefWindowProcW(Hwnd(), zprava, wp, lp);
             // Without any icon a hidden window could not come back: it stays minimised on the taskbar.
-            if (PravidlaHlavnihoOkna::SkrytPriMinimalizaci(volba, skryty)) ::ShowWindow(Hwnd(), SW_HIDE);
+            if (PravidlaHlavnihoOkna::SkrytPriMinimalizaci(volba, skryty, ikona_.Existuje()))
+                ::ShowWindow(Hwnd(), SW_HIDE);
             return 0;
         }
         break;
@@ -644,10 +689,12 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
         Zavrit(false);
         return 0;
-    case Aplikace::kZpravaPoSpusteni:
+    case Aplikace::kZpravaPoSpusteni: {
+        const Pocitadlo bezi(prikazyNaZasobniku_);  // it may ask for a default camera list
         app.PoSpusteni(Hwnd());
         ObnovitPrikazy();
         return 0;
+    }
     case Aplikace::kZpravaObnovit:
     case Aplikace::kZpravaStavModulu:
         if (zprava == Aplikace::kZpravaStavModulu) UkliditModuly();  // a module that ended is reaped
@@ -667,7 +714,13 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         return 0;
     }
     if (zprava != 0 && zprava == zpravaRestartuShellu_) {
-        ikona_.ObnovitPoRestartuShellu();
+        // A shell that started after us (autostart) or restarted: the icon the setting wants is added,
+        // also one that could not be added before.
+        const bool skryte = !::IsWindowVisible(Hwnd()) || ::IsIconic(Hwnd());
+        if (PravidlaHlavnihoOkna::IkonaPoStartuShellu(app.Nastaveni().oznamovaciIkona, SkrytyRezim(), skryte)) {
+            if (ikona_.Existuje()) ikona_.ObnovitPoRestartuShellu();
+            else VytvoritIkonu();
+        }
         return 0;
     }
     return OknoAplikace::ZpracovatZpravu(zprava, wp, lp);

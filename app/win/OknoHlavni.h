@@ -57,6 +57,8 @@ private:
     bool PrikazPovolen(UINT prikaz) const;
     void ZobrazitMenu(UINT idMenu, POINT bod);
     void PopisPrikazu(UINT prikaz);
+    // The bottom left corner of a toolbar button in screen coordinates (the cursor when there is none).
+    POINT BodPodTlacitkem(UINT prikaz) const;
 
     // Tray icon and hiding.
     bool SkrytyRezim() const;
@@ -92,4 +94,6 @@ private:
     UINT zpravaRestartuShellu_ = 0;
     bool zavira_ = false;
     bool otevrenDialog_ = false;  // one of the modal dialogs (accounts, places, about) is open
+    int prikazyNaZasobniku_ = 0;  // commands running (one may wait in a dialog or a question)
+    bool odmitaZavreni_ = false;  // a refusal to close is being shown
 };

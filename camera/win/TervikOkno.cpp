@@ -874,12 +874,9 @@ void TervikOkno::Zavrit() {
     auto& app = Aplikace::Instance();
     ::KillTimer(Hwnd(), kCasovacTooltip);
     try {
-        WINDOWPLACEMENT umisteni{};
-        umisteni.length = sizeof umisteni;
-        ::GetWindowPlacement(Hwnd(), &umisteni);
-        const RECT& r = umisteni.rcNormalPosition;
-        UlozitPoziciOkna(Obdelnik{r.left, r.top, r.right, r.bottom}, ::GetSystemMetrics(SM_CXSCREEN),
-                         ::GetSystemMetrics(SM_CYSCREEN), app.Registr(), cestaKamery_);
+        // Stored in screen coordinates, as MoveWindow restores it.
+        UlozitPoziciOkna(NormalniObdelnik(), ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+                         app.Registr(), cestaKamery_);
     } catch (const Chyba& chyba) {
         app.ZobrazitChybu(TextyZprav::Chyba(kTextChybaUlozeniPolohy, app.PopisChybyCom(chyba)));
     }
@@ -1058,6 +1055,14 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         case WM_MOUSEMOVE: PohybNadIkonou(); return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN: nahled_.Skryt(); return 0;
+        case NIN_BALLOONTIMEOUT:
+        case NIN_BALLOONUSERCLICK:
+            // The icon made only to carry a balloon goes with the balloon.
+            if (docasnaIkona_) {
+                ikonaOblasti_.Odebrat();
+                docasnaIkona_ = false;
+            }
+            return 0;
         case WM_LBUTTONUP:
             if (::IsWindowVisible(Hwnd()) && !::IsIconic(Hwnd())) Skryt();
             else ZobrazitObnovit();

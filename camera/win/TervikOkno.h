@@ -48,6 +48,7 @@ public:
     void Spustit() override;
     // The closing sequence and the window's end; nothing when it is not running.
     void Zastavit() override;
+    bool VeVlastnimDialogu() const override { return ZpracovavaZpravu(); }
 
     // For tests and the status of the lists.
     bool VideoZapnuto() { return video_.Zachytavani().GrafExistuje(); }

@@ -129,7 +129,7 @@ bool Okno::NacistUmisteni(Registr& registr, const std::wstring& koren, bool jenP
     const bool ma = klic.CistCislo(L"Poloha", poloha) == 0 && klic.CistCislo(L"Velikost", velikost) == 0;
     klic.Zavrit();
     if (!ma || !hwnd_ || !::IsWindow(hwnd_)) return false;
-    const int x = DolniPolovina(poloha), y = HorniPolovina(poloha);
+    const int x = DolniPolovinaSeZnamenkem(poloha), y = HorniPolovinaSeZnamenkem(poloha);
     const UINT priznaky = SWP_NOZORDER | SWP_NOACTIVATE | (jenPoloha ? SWP_NOSIZE : 0);
     ::SetWindowPos(hwnd_, nullptr, x, y, DolniPolovina(velikost), HorniPolovina(velikost), priznaky);
     RECT r{};
@@ -150,6 +150,20 @@ void Okno::UlozitUmisteni(Registr& registr, const std::wstring& koren) {
     klic.ZapsatCislo(L"Poloha", SlozitDvojici(r.left, r.top));
     klic.ZapsatCislo(L"Velikost", SlozitDvojici(r.right - r.left, r.bottom - r.top));
     klic.Zavrit();
+}
+
+Obdelnik Okno::NormalniObdelnik() const {
+    WINDOWPLACEMENT umisteni{};
+    umisteni.length = sizeof umisteni;
+    if (!hwnd_ || !::GetWindowPlacement(hwnd_, &umisteni)) return {};
+    const Obdelnik r = ZRect(umisteni.rcNormalPosition);
+    // A tool window's placement is in screen coordinates already; every other one in workspace coordinates.
+    if (::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return r;
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    HMONITOR m = ::MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST);
+    if (!m || !::GetMonitorInfoW(m, &mi)) return r;
+    return ZPracovniPlochyNaObrazovku(r, ZRect(mi.rcMonitor), ZRect(mi.rcWork));
 }
 
 void Okno::Vycentrovat() {

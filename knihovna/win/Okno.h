@@ -5,6 +5,7 @@
 #include <string>
 
 #include "knihovna/Chyba.h"
+#include "knihovna/Obdelnik.h"
 #include "knihovna/Registr.h"
 
 namespace Knihovna::WinApi {
@@ -19,6 +20,9 @@ public:
     Okno& operator=(const Okno&) = delete;
 
     HWND Hwnd() const { return hwnd_; }
+    // True while one of this window's messages is being handled; seen from another window of the thread
+    // it means the handler waits in a nested message loop (a dialog, a message box, a menu).
+    bool ZpracovavaZpravu() const { return hloubka_ > 0; }
 
     // Registers the class (once per process; PripravitTridu fills it) and creates the window.
     // Raises the last Win32 error when either fails.
@@ -37,6 +41,8 @@ public:
     virtual std::wstring JmenoUmisteni() const;
     // Centres the window on its owner, else on the monitor's work area.
     void Vycentrovat();
+    // The window's restored (not minimised, not maximised) rectangle in screen coordinates, as MoveWindow takes it.
+    Obdelnik NormalniObdelnik() const;
 
     // The window object of a handle created by this class (nullptr for foreign windows).
     static Okno* ZHandle(HWND hwnd);

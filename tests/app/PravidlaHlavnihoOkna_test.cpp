@@ -49,10 +49,22 @@ TEST(PravidlaHlavnihoOkna, IkonaAMinimalizacePodleNastaveni) {
     EXPECT_FALSE(IkonaPriMinimalizaci(1, true));
 
     // With "Nezobrazovat" the window stays minimised on the taskbar; with an icon or the hidden-mode key it hides.
-    EXPECT_FALSE(SkrytPriMinimalizaci(0, false));
-    EXPECT_TRUE(SkrytPriMinimalizaci(0, true));
-    EXPECT_TRUE(SkrytPriMinimalizaci(1, false));
-    EXPECT_TRUE(SkrytPriMinimalizaci(2, false));
+    EXPECT_FALSE(SkrytPriMinimalizaci(0, false, false));
+    EXPECT_TRUE(SkrytPriMinimalizaci(0, true, false));
+    EXPECT_TRUE(SkrytPriMinimalizaci(1, false, true));
+    EXPECT_TRUE(SkrytPriMinimalizaci(2, false, true));
+    // An icon the shell refused (no taskbar yet at autostart) is no way back: the window stays on the taskbar.
+    EXPECT_FALSE(SkrytPriMinimalizaci(1, false, false));
+    EXPECT_FALSE(SkrytPriMinimalizaci(2, false, false));
+}
+
+TEST(PravidlaHlavnihoOkna, IkonaPoStartuShelluKdyzJiNastaveniChce) {
+    EXPECT_TRUE(IkonaPoStartuShellu(2, false, false));
+    EXPECT_TRUE(IkonaPoStartuShellu(2, false, true));
+    EXPECT_TRUE(IkonaPoStartuShellu(1, false, true));
+    EXPECT_FALSE(IkonaPoStartuShellu(1, false, false));
+    EXPECT_FALSE(IkonaPoStartuShellu(0, false, true));
+    EXPECT_FALSE(IkonaPoStartuShellu(2, true, true));
 }
 
 TEST(PravidlaHlavnihoOkna, IkonaPoZmeneNastaveni) {

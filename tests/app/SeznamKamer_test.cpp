@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <stdexcept>
 
 #include "../camera/ZmenenaKamera.h"
@@ -26,6 +27,7 @@ public:
     std::vector<std::wstring> otazky;
     std::vector<std::wstring> spusteno;
     std::vector<std::wstring> log;
+    std::function<void()> priOtazce;  // what happens while a question waits for the user
 
     std::wstring Text(std::uint32_t id) override {
         if (id == IdZdroju::kTextNazevDlouhy) return L"20064 %d";
@@ -51,6 +53,7 @@ public:
     }
     bool ZeptatSe(const std::wstring& text, bool anoVychozi, bool varovani) override {
         otazky.push_back(Formatovat(L"%s %d %d", text.c_str(), anoVychozi ? 1 : 0, varovani ? 1 : 0));
+        if (priOtazce) priOtazce();
         if (odpovediNaOtazky.empty()) throw std::logic_error("unexpected question");
         const bool o = odpovediNaOtazky.front();
         odpovediNaOtazky.pop_front();
@@ -60,13 +63,15 @@ public:
     void ZapsatLog(const std::wstring& text) override { log.push_back(text); }
 };
 
-// A camera that can be switched on, and counts how often it was stopped.
+// A camera that can be switched on, and counts how often it was stopped; its window may wait in a dialog.
 class BeziciKamera final : public Tervik {
 public:
     using Tervik::Tervik;
     bool bezi = false;
+    bool vDialogu = false;
     int* zastaveni = nullptr;
     bool Bezi() const override { return bezi; }
+    bool VeVlastnimDialogu() const override { return vDialogu; }
     void Zastavit() override {
         if (bezi && zastaveni) ++*zastaveni;
         bezi = false;
@@ -267,6 +272,51 @@ TEST_F(SeznamKamerTest, OdebraniZastaviBeziciKameru) {
     ui.odpovediNaOtazky = {true};
     EXPECT_TRUE(seznam->Odebrat(0));
     EXPECT_EQ(zastaveni, 1);
+}
+
+TEST_F(SeznamKamerTest, KameraVeVlastnimDialoguSeNezastaviAniNeuvolni) {
+    int zastaveni = 0;
+    Pridat(L"Brána");
+    Pridat(L"Dvůr");
+    auto* k = static_cast<BeziciKamera*>(seznam->Kamera(1));
+    k->bezi = true;
+    k->vDialogu = true;
+    k->zastaveni = &zastaveni;
+    // Removal, a rebuilt list, stopping and the application's end are refused before any question, naming
+    // the camera whose dialog is to be closed; the camera keeps running and stays in the list.
+    EXPECT_FALSE(seznam->Odebrat(1));
+    EXPECT_FALSE(seznam->VytvoritVychoziSeznam());
+    EXPECT_FALSE(seznam->PovolitZastaveni(1));
+    EXPECT_FALSE(seznam->PovolitZastaveniVsech());
+    EXPECT_TRUE(seznam->PovolitZastaveni(0));
+    EXPECT_TRUE(ui.otazky.empty());
+    ASSERT_EQ(ui.chyby.size(), 4u);
+    for (const auto& chyba : ui.chyby) EXPECT_NE(chyba.find(L"\"Dvůr\" má otevřené dialogové okno"), std::wstring::npos);
+    EXPECT_EQ(zastaveni, 0);
+    EXPECT_EQ(Jmena(), (std::vector<std::wstring>{L"Brána", L"Dvůr"}));
+    EXPECT_EQ(Podklice(), Jmena());
+
+    // Once the dialog is closed the same removal goes through.
+    k->vDialogu = false;
+    ui.odpovediNaOtazky = {true};
+    EXPECT_TRUE(seznam->Odebrat(1));
+    EXPECT_EQ(zastaveni, 1);
+    EXPECT_EQ(Jmena(), (std::vector<std::wstring>{L"Brána"}));
+}
+
+TEST_F(SeznamKamerTest, DialogOtevrenyBehemOtazkyZastaviOdebrani) {
+    Pridat(L"Dvůr");
+    auto* k = static_cast<BeziciKamera*>(seznam->Kamera(0));
+    k->bezi = true;
+    // The question runs a message loop of its own: the camera opens its settings meanwhile.
+    ui.priOtazce = [k] { k->vDialogu = true; };
+    ui.odpovediNaOtazky = {true, true};
+    EXPECT_FALSE(seznam->Odebrat(0));
+    EXPECT_FALSE(seznam->VytvoritVychoziSeznam());
+    EXPECT_EQ(ui.otazky.size(), 1u);  // the rebuild was refused before its question
+    EXPECT_EQ(ui.chyby.size(), 2u);
+    EXPECT_TRUE(k->bezi);
+    EXPECT_EQ(Jmena(), (std::vector<std::wstring>{L"Dvůr"}));
 }
 
 TEST_F(SeznamKamerTest, VychoziSeznamZeZarizeni) {

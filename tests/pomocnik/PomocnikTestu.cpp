@@ -9,10 +9,14 @@
 //   PomocnikTestu spustit MS PROGRAM [ARG...]             runs, waits, prints "kod=0x%08X"; exit 0, 1 on time-out
 //   PomocnikTestu zprava TRIDA|- TITULEK|- ZPRAVA WP LP MS   posts the message (numbers decimal or 0x hex)
 //   PomocnikTestu kurzor X Y                             moves the mouse cursor to the screen point
+//   PomocnikTestu kliknout-panel TRIDA|- TITULEK|- ID MS   clicks the window's toolbar button ID with the mouse
+//                                                        (SendInput near its left edge, off a drop-down arrow);
+//                                                        exit 1 without the window or button, 3 when disabled
 //   PomocnikTestu viditelne TRIDA|- TITULEK|- MS         prints 1 when the window exists and is visible, else 0
 //   PomocnikTestu obdelnik TRIDA|- TITULEK|- MS [ID]     prints "x y w h" of the window (or of its control ID)
 //   PomocnikTestu ikona-oblasti TRIDA|- TITULEK|- ID MS  prints 1 when the window has its notification icon ID, else 0
 //   PomocnikTestu okno-v-bode X Y                        prints the class of the window a click at the screen point reaches
+//   PomocnikTestu deti TRIDA|- TITULEK|- MS              prints how many visible child windows the window has
 //   PomocnikTestu plocha                                 makes Wine start its desktop process now (with
 //                                                        this program's stdio), then ends
 //   PomocnikTestu kamera JMENO INTERVAL_MS [N [VIDEO]]   stores a camera on the N-th video device (default 1)
@@ -35,6 +39,7 @@
 #include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -186,6 +191,37 @@ int wmain(int argc, wchar_t** argv) {
                        static_cast<LPARAM>(std::wcstoll(argv[6], nullptr, 0)));
         return 0;
     }
+    if (prikaz == L"kliknout-panel" && argc >= 6) {
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[5], nullptr, 10));
+        HWND panel = h ? ::FindWindowExW(h, nullptr, L"ToolbarWindow32", nullptr) : nullptr;
+        if (!panel) return 1;
+        const WPARAM id = std::wcstoul(argv[4], nullptr, 10);
+        const LRESULT index = ::SendMessageW(panel, TB_COMMANDTOINDEX, id, 0);
+        if (index < 0) return 1;
+        if (!::SendMessageW(panel, TB_ISBUTTONENABLED, id, 0)) return 3;
+        // The rectangle comes back through the other process's memory.
+        DWORD proces = 0;
+        ::GetWindowThreadProcessId(panel, &proces);
+        HANDLE hp = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, proces);
+        if (!hp) return 1;
+        void* cizi = ::VirtualAllocEx(hp, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+        RECT r{};
+        SIZE_T precteno = 0;
+        const bool ok = cizi && ::SendMessageW(panel, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(cizi)) &&
+                        ::ReadProcessMemory(hp, cizi, &r, sizeof r, &precteno) && precteno == sizeof r;
+        if (cizi) ::VirtualFreeEx(hp, cizi, 0, MEM_RELEASE);
+        ::CloseHandle(hp);
+        if (!ok) return 1;
+        POINT bod{r.left + 6, (r.top + r.bottom) / 2};
+        ::ClientToScreen(panel, &bod);
+        ::SetForegroundWindow(h);
+        if (!::SetCursorPos(bod.x, bod.y)) return 1;
+        INPUT vstupy[2]{};
+        vstupy[0].type = vstupy[1].type = INPUT_MOUSE;
+        vstupy[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        vstupy[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        return ::SendInput(2, vstupy, sizeof(INPUT)) == 2 ? 0 : 1;
+    }
     if (prikaz == L"kurzor" && argc >= 4) {
         return ::SetCursorPos(std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10)) ? 0 : 1;
     }
@@ -198,6 +234,20 @@ int wmain(int argc, wchar_t** argv) {
         HWND h = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
         if (h) ::DestroyWindow(h);
         return ::GetDesktopWindow() ? 0 : 1;
+    }
+    if (prikaz == L"deti" && argc >= 5) {
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[4], nullptr, 10));
+        if (!h) return 1;
+        int pocet = 0;
+        ::EnumChildWindows(
+            h,
+            [](HWND w, LPARAM lp) -> BOOL {
+                if (::IsWindowVisible(w)) ++*reinterpret_cast<int*>(lp);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&pocet));
+        Vypsat(std::to_wstring(pocet));
+        return 0;
     }
     if (prikaz == L"obdelnik" && argc >= 5) {
         HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[4], nullptr, 10));

@@ -34,6 +34,19 @@ def okna_kamer():
     return sorted(r.split('|')[1] for r in vystup.split('\n') if r.startswith(RAMEC_KAMERY + '|') and r.endswith('|1'))
 
 
+def zprava_zavrena(titulek):
+    return t.pomocnik('viditelne', '#32770', titulek, 0)[1] == '0'
+
+
+def odpovedet(titulek, tlacitko=None):
+    """The text of the message box with that title, answered (by default with its first button); waits for
+    it to go."""
+    rc, text = t.pomocnik('text-zpravy', titulek, 30000, *([tlacitko] if tlacitko else []))
+    assert rc == 0, 'žádná zpráva "%s"' % titulek
+    assert pockat_na(lambda: zprava_zavrena(titulek)), text
+    return text
+
+
 def stav_hlavniho():
     rc, vystup = t.pomocnik('stav-okna', '?' + HLAVNI, '-', 30000)
     return vystup if rc == 0 else ''
@@ -118,6 +131,11 @@ class HlavniOkno(unittest.TestCase):
         # Restored again (the taskbar button's SC_RESTORE).
         self.assertEqual(t.pomocnik('zprava', HLAVNI, '-', 0x0112, 0xF120, 0, 10000)[0], 0)
         self.assertEqual(pockat_na(lambda: stav_hlavniho() == 'viditelne=1 minimalizovane=0'), True)
+        # 40017 (its hotkey is the way back) restores a window minimised on the taskbar as well.
+        self.assertEqual(t.pomocnik('zprava', HLAVNI, '-', 0x0112, 0xF020, 0, 10000)[0], 0)
+        self.assertEqual(pockat_na(lambda: stav_hlavniho() == 'viditelne=1 minimalizovane=1'), True)
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40017, 10000)[0], 0)
+        self.assertEqual(pockat_na(lambda: stav_hlavniho() == 'viditelne=1 minimalizovane=0'), True)
         self.zavrit(p)
 
     def test_minimalizace_s_ikonou_skryje_okno_a_ikona_ho_vrati(self):
@@ -196,6 +214,86 @@ class HlavniOkno(unittest.TestCase):
         finally:
             drzitel.kill()
             drzitel.communicate(timeout=30)
+
+    def test_tlacitka_panelu_provedou_sve_prikazy(self):
+        ulozit_kameru('Dvůr')
+        t.zapsat_hodnotu('', 'oznamovaciIkona', 'REG_DWORD', 1)
+        p = self.spustit()
+        self.assertEqual(pockat_na(seznam), ['*Dvůr'])
+
+        def kliknout(prikaz):
+            # A real mouse click on the toolbar button (the toolbar sends WM_COMMAND with its own handle).
+            self.assertEqual(t.pomocnik('kliknout-panel', HLAVNI, '-', prikaz, 10000)[0], 0, prikaz)
+
+        kliknout(40011)  # "Zapnout/vypnout"
+        self.assertEqual(pockat_na(okna_kamer), ['Dvůr - Připraven'])
+        kliknout(40011)
+        self.assertEqual(pockat_na(lambda: okna_kamer() == []), True)
+        kliknout(40012)  # "Přidat" asks for the name; OK takes the offered one
+        odpovedet('Tervik')
+        self.assertEqual(pockat_na(lambda: len(seznam()) == 2), True)
+        kliknout(40013)  # "Odebrat" asks about the selected camera; No keeps it
+        self.assertIn('trvale odebrat ze seznamu?', odpovedet('Tervik', 7))
+        kliknout(40002)  # "Předvolby", the button's main part
+        self.assertEqual(t.pomocnik('zavrit-okno', '#32770', 'Předvolby aplikace', 30000)[0], 0)
+        self.assertTrue(pockat_na(lambda: zprava_zavrena('Předvolby aplikace')))
+        kliknout(40103)  # "Nástroje", the button's main part: the tools menu
+
+        def menu():
+            return any(r.startswith('#32768|') and r.endswith('|1') for r in t.pomocnik('okna')[1].split('\n'))
+        self.assertTrue(pockat_na(menu))
+        self.assertEqual(t.pomocnik('stisknout', HLAVNI, '-', 0, 0x1B, 10000)[0], 0)  # Escape
+        self.assertTrue(pockat_na(lambda: not menu()))
+        kliknout(40006)  # "O aplikaci"
+        self.assertIn('Verze', odpovedet('O aplikaci'))
+        self.assertEqual(seznam(), ['Dvůr', '*Nová tervik'])
+        kliknout(40001)  # "Konec"
+        self.assertEqual(t.pockat(p), 0)
+
+    def test_kamera_s_otevrenymi_predvolbami_se_neodebere_nezastavi_a_aplikace_neskonci(self):
+        slozka = ulozit_kameru('Dvůr')
+        p = self.spustit()
+        self.assertEqual(pockat_na(seznam), ['*Dvůr'])
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40011, 10000)[0], 0)
+        self.assertEqual(pockat_na(okna_kamer), ['Dvůr - Připraven'])
+        self.assertEqual(t.pomocnik('prikaz', RAMEC_KAMERY, '-', 40030, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', '#32770', 'Předvolby kamery Dvůr', 30000)[0], 0)
+        # Removing, stopping, switching off, rebuilding the list and ending the application are each refused
+        # with the name of the camera whose dialog is open.
+        for zprava in ((0x0111, 40013), (0x0111, 40021), (0x0111, 40011), (0x0111, 40016), (0x0010, 0)):
+            self.assertEqual(t.pomocnik('zprava', HLAVNI, '-', zprava[0], zprava[1], 0, 10000)[0], 0)
+            self.assertIn('Tervik "Dvůr" má otevřené dialogové okno.', odpovedet('Tervik'), zprava)
+        self.assertEqual(pockat_na(seznam), ['*Dvůr'])
+        # The camera lives on after its dialog closes: a snapshot through the default camera's command.
+        self.assertEqual(t.pomocnik('zavrit-okno', '#32770', 'Předvolby kamery Dvůr', 10000)[0], 0)
+        self.assertTrue(pockat_na(lambda: zprava_zavrena('Předvolby kamery Dvůr')))
+        self.assertEqual(okna_kamer(), ['Dvůr - Připraven'])
+        pred = snimky(slozka)
+        self.assertTrue(pockat_na(lambda: t.pomocnik('prikaz', HLAVNI, '-', 40117, 10000)[0] == 0 and
+                                  len(snimky(slozka)) > len(pred), 60))
+        self.zavrit(p)
+        self.assertEqual(okna_kamer(), [])
+
+    def test_log_aplikace_ma_velikost_z_nastaveni(self):
+        ulozit_kameru('Dvůr')
+        t.zapsat_hodnotu('Logovani', 'spusteni', 'REG_DWORD', 1)
+        t.zapsat_hodnotu('Logovani', 'ukonceni', 'REG_DWORD', 1)
+        t.zapsat_hodnotu('Logovani\\Soubor', 'maxVelikost', 'REG_DWORD', 10000)
+        log = os.path.join(t.slozka_dat(), 'Tervik.log')
+        os.makedirs(os.path.dirname(log), exist_ok=True)
+        plny = 'x'.encode('utf-16-le') * 5000  # exactly the 10000 bytes the setting allows
+        with open(log, 'wb') as f:
+            f.write(plny)
+        try:
+            p = self.spustit()
+            self.assertEqual(pockat_na(seznam), ['*Dvůr'])
+            self.zavrit(p)
+            # Neither the start nor the end found room in the full file.
+            with open(log, 'rb') as f:
+                self.assertEqual(f.read(), plny)
+        finally:
+            os.remove(log)
+
 
 if __name__ == '__main__':
     unittest.main()

@@ -279,6 +279,42 @@ class OknoKamery(unittest.TestCase):
         self.assertEqual(t.pomocnik('zavrit-okno', HLAVNI, '-', 10000)[0], 0)
         self.assertEqual(t.pockat(p), 0, getattr(p, 'chyby', b'')[-2000:])
 
+    def test_tlacitka_panelu_kamery_provedou_sve_prikazy(self):
+        ulozit_kameru('Dvůr', 3600000)
+        t.zapsat_hodnotu(r'Kamery\Dvůr\Po spusteni', 'snimkyDisk', 'REG_DWORD', 0)
+        p = self.spustit('-ka', 'Dvůr')
+        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Dvůr - Připraven', 30000)[0], 0)
+        kliknout = lambda prikaz: t.pomocnik('kliknout-panel', OKNO_KAMERY, '-', prikaz, 10000)[0]
+        # Real mouse clicks: "Předvolby" opens the camera's settings.
+        self.assertEqual(kliknout(40030), 0)
+        self.assertEqual(t.pomocnik('zavrit-okno', '#32770', 'Předvolby kamery Dvůr', 30000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: t.pomocnik('viditelne', '#32770', 'Předvolby kamery Dvůr', 0)[1] == '0',
+                                    30))
+        # The main part of the disk button takes a snapshot (once the video runs).
+        self.assertTrue(t.pockat_na(lambda: kliknout(40049) == 0 and len(snimky('Dvůr')) >= 1, 60))
+        # "Vypnout" ends the camera's process.
+        self.assertEqual(kliknout(40024), 0)
+        self.assertEqual(t.pockat(p), 0)
+
+    def test_docasna_ikona_bubliny_zmizi_s_bublinou(self):
+        ulozit_kameru('Dvůr', 3600000, video=False)
+        t.zapsat_hodnotu(r'Kamery\Dvůr', 'oznamovaciIkona', 'REG_DWORD', 0)
+        p = self.spustit('-ka', 'Dvůr')
+        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Dvůr - Připraven', 30000)[0], 0)
+
+        def ikony():
+            # Wine's own notification area shows each icon as a window of its own.
+            rc, pocet = t.pomocnik('deti', '?__winex11_standalone_tray', '-', 0)
+            return int(pocet) if rc == 0 else 0
+        pred = ikony()
+        # With the video off the video settings answer by a balloon, which needs a temporary icon.
+        self.assertEqual(t.pomocnik('prikaz', OKNO_KAMERY, '-', 40031, 10000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: ikony() == pred + 1, 30), (pred, ikony()))
+        # The shell reports that the balloon timed out: the icon goes with it.
+        self.assertEqual(t.pomocnik('zprava', OKNO_KAMERY, '-', IKONA_KAMERY, 1, 0x404, 10000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: ikony() == pred, 30), (pred, ikony()))
+        self.zavrit_kameru(p, 'Dvůr - Připraven')
+
 
 @unittest.skipUnless(t.je_testovaci_kamera() and os.path.exists(KNIHOVNA_KAMERY), 'testovací kamera chybí')
 class DveKamery(unittest.TestCase):
