@@ -50,7 +50,9 @@ bool UlozisteZaznamu<Zaznam>::Nacist() {
         // Saving would drop whatever could not be read.
         if (ctenar.ZbyvaNeprectenyText(popis_.znackaZaznamu))
             Knihovna::Vyhodit(Knihovna::HresultZWin32(Knihovna::kChybaNeplatnaData),
-                              Knihovna::Formatovat(L"Soubor \"%s\" je poškozený: obsahuje neúplný nebo neznámý záznam.",
+                              Knihovna::Formatovat(L"Soubor \"%s\" je poškozený: obsahuje neúplný nebo neznámý záznam. Aby se "
+                                                   L"neztratily ostatní záznamy, aplikace jej nepřepíše, dokud jej "
+                                                   L"neopravíte nebo neodstraníte.",
                                                    cesta.c_str()));
     } catch (const Knihovna::Chyba& chyba) {
         {

@@ -295,6 +295,7 @@ TEST_F(UlozisteTest, SouborOtevrenyZapisovacemJeUzamcenyNikoliNenalezeny) {
     } catch (const Knihovna::Chyba& chyba) {
         EXPECT_EQ(chyba.Hr(), Knihovna::HresultZWin32(Knihovna::kChybaSdileni));
     }
+    zapis.EndRecord();
     zapis.Close();
     ctenar.Load(cesta);
     EXPECT_EQ(ctenar.NextRecord(L"r"), 0);
