@@ -148,13 +148,13 @@ TEST_F(DlgUctyTest, HodnotuKterouNelzeUlozitOkNepustiADialogZustane) {
             // Back in the same dialog, with what was typed.
             d = CekatNaDialog(L"a@b.cz - emailový účet");
             if (!d || TextPrvku(d, DlgEmailUcet::kIdJmeno) != L"Kamera</ucet>") return;
-            SetDlgItemTextW(d, DlgEmailUcet::kIdJmeno, L"Kamera <ucet>");
+            SetDlgItemTextW(d, DlgEmailUcet::kIdJmeno, L"Kamera <jmeno>");
             Stisknout(d, IDOK);
         });
         EXPECT_TRUE(ucet.Zobrazit(nullptr));
     }
     EXPECT_EQ(chybaUctu, L"Hodnota pole \"jmeno\" nesmí obsahovat text \"</ucet>\".");
-    EXPECT_EQ(ucet.Ucet().jmeno, L"Kamera <ucet>");
+    EXPECT_EQ(ucet.Ucet().jmeno, L"Kamera <jmeno>");
 
     // An edited FTP place keeps to the server-name rule and to what its file can hold.
     DlgFtpMisto misto(FtpMisto{L"h", true, L"ftp.cz", L"", L"u"}, kTitulek);
