@@ -134,13 +134,17 @@ bool Zalozit(std::wstring& hlavicka, std::size_t zacatekHodnoty) {
     for (bool prvni = true;; prvni = false) {
         const std::size_t konec = hlavicka.find(L"\r\n", od);
         std::wstring radek = hlavicka.substr(od, konec == std::wstring::npos ? std::wstring::npos : konec - od);
-        const std::size_t nejdrive = prvni ? zacatekHodnoty : 1;
         while (radek.size() > kDoporucenaDelkaRadku) {
+            // Each piece keeps some text before the fold: the name's value on the first line.
+            const std::size_t text = radek.find_first_not_of(L" \t");
+            const std::size_t nejdrive = std::max(prvni ? zacatekHodnoty : 1, text + 1);
             std::size_t misto = radek.find_last_of(L" \t", kDoporucenaDelkaRadku);
             if (misto == std::wstring::npos || misto < nejdrive) misto = radek.find_first_of(L" \t", nejdrive);
             if (misto == std::wstring::npos || radek.find_first_not_of(L" \t", misto) == std::wstring::npos) break;
+            if (misto > kMaxDelkaRadku) vejdeSe = false;
             vysledek += radek.substr(0, misto) + L"\r\n";
             radek.erase(0, misto);
+            prvni = false;
         }
         if (radek.size() > kMaxDelkaRadku) vejdeSe = false;
         vysledek += radek;
