@@ -53,16 +53,22 @@ EncodingKind ChooseEncoding(const std::uint8_t* bajty, std::size_t delka) {
     if (delka == 0) return EncodingKind::Base64;
     std::size_t tisknutelnych = 0;
     bool dlouhyRadek = false;
-    std::size_t zacatekRadku = 0;
+    bool nula = false;
+    // Every line counts, whichever break ends it (CR, LF or none at the end): one longer
+    // than 76 would be broken by WrapLines, which changes the content.
+    std::size_t delkaRadku = 0;
     for (std::size_t i = 0; i < delka; ++i) {
         const std::uint8_t b = bajty[i];
         if ((b >= 32 && b < 127) || b == '\t' || b == '\r' || b == '\n') ++tisknutelnych;
-        if (b == '\r') {
-            if (i - zacatekRadku > kSirka + 1) dlouhyRadek = true;
-            zacatekRadku = i + 1;
+        if (b == 0) nula = true;
+        if (b == '\r' || b == '\n') {
+            delkaRadku = 0;
+        } else if (++delkaRadku > kSirka) {
+            dlouhyRadek = true;
         }
     }
-    if (tisknutelnych * 100 / delka < 90) return EncodingKind::Base64;
+    // RFC 2045 allows no NUL in 7bit or 8bit data.
+    if (nula || tisknutelnych * 100 / delka < 90) return EncodingKind::Base64;
     if (dlouhyRadek) return EncodingKind::QuotedPrintable;
     if (tisknutelnych != delka) return EncodingKind::Bit8;
     return EncodingKind::Bit7;
@@ -173,8 +179,8 @@ std::string ZakodovatText(std::wstring_view text, std::wstring& charset) {
     return Knihovna::NaUtf8(text);
 }
 
-std::wstring ZakodovatHlavicku(std::wstring_view text) {
-    if (JenAscii(text)) return std::wstring(text);
+std::wstring ZakodovatHlavicku(std::wstring_view text, bool vzdy) {
+    if (text.empty() || (!vzdy && JenAscii(text))) return std::wstring(text);
     // Encoded words of at most 75 characters: 45 bytes of UTF-8 give 60 Base64 characters;
     // a multi-byte character is never split between two words.
     const std::string utf8 = Knihovna::NaUtf8(text);

@@ -39,8 +39,8 @@ std::string ZdvojitTeckyNaZacatkuRadku(std::string text);
 std::string ZakodovatText(std::wstring_view text, std::wstring& charset);
 
 // An RFC 2047 encoded word sequence (UTF-8, B) for a header text with non-ASCII
-// characters; ASCII text comes back unchanged.
-std::wstring ZakodovatHlavicku(std::wstring_view text);
+// characters; ASCII text comes back unchanged unless vzdy is set.
+std::wstring ZakodovatHlavicku(std::wstring_view text, bool vzdy = false);
 
 bool JenAscii(std::wstring_view text);
 

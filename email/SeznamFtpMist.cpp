@@ -28,6 +28,8 @@ void ZapsatMisto(RecordWriter& zapis, const FtpMisto& misto) {
 const UlozisteZaznamu<FtpMisto>::Popis kPopisMist{SeznamFtpMist::kNazevSouboru, SeznamFtpMist::kZaznam,
                                                   L"seznam FTP míst", &FtpMisto::server, NacistMisto, ZapsatMisto};
 
+constexpr std::size_t kMinDelkaServeru = 4;
+
 }  // namespace
 
 SeznamFtpMist::SeznamFtpMist(std::wstring slozkaDat, HlaseniChybyUloziste hlaseni)
@@ -44,8 +46,13 @@ bool SeznamFtpMist::KopieMista(const std::wstring& server, FtpMisto& misto) cons
 }
 std::vector<FtpMisto> SeznamFtpMist::Mista() const { return Zaznamy(); }
 
+std::wstring SeznamFtpMist::ProblemMista(const FtpMisto& misto) {
+    if (misto.server.size() < kMinDelkaServeru) return L"Není zadán platný název FTP serveru";
+    return ProblemZaznamu(kPopisMist, misto);
+}
+
 std::wstring SeznamFtpMist::ProblemNovehoServeru(const std::wstring& server) const {
-    if (server.size() < 4) return L"Není zadán platný název FTP serveru";
+    if (server.size() < kMinDelkaServeru) return L"Není zadán platný název FTP serveru";
     if (FindPlace(server) >= 0) return L"Zadaný FTP server již v seznamu existuje";
     return {};
 }

@@ -41,6 +41,8 @@ bool SeznamUctu::RemoveAccount(int index) { return Odebrat(index); }
 bool SeznamUctu::KopieUctu(const std::wstring& email, EmailovyUcet& ucet) const { return Kopie(email, ucet); }
 std::vector<EmailovyUcet> SeznamUctu::Ucty() const { return Zaznamy(); }
 
+std::wstring SeznamUctu::ProblemUctu(const EmailovyUcet& ucet) { return ProblemZaznamu(kPopisUctu, ucet); }
+
 std::wstring SeznamUctu::ProblemNoveAdresy(const std::wstring& email) const {
     if (FindAccount(email) >= 0) return L"Zadaná emailová adresa již existuje";
     return {};

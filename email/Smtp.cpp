@@ -73,8 +73,19 @@ int Smtp::Prenos(const std::string* bajty) {
     if (bajty) {
         // Stale input (the rest of an earlier reply) must not be taken for this reply. Only
         // before a command: when only reading, what is pending is the reply (the greeting).
+        // A peer that never stops sending is no SMTP server: the drain is bounded by bytes
+        // and by the reply time-out, and running into either is no reply.
+        const auto zacatekVyprazdneni = std::chrono::steady_clock::now();
+        std::size_t vyprazdneno = 0;
         while (soket_->CekatNaCteni(0) == 1) {
-            if (soket_->Prijmout(buffer, kVelikostBloku) <= 0) break;
+            const int n = soket_->Prijmout(buffer, kVelikostBloku);
+            if (n <= 0) break;
+            vyprazdneno += static_cast<std::size_t>(n);
+            if (vyprazdneno > kMaxDelkaOdpovedi ||
+                std::chrono::steady_clock::now() - zacatekVyprazdneni >= std::chrono::milliseconds(LimitOdpovediMs())) {
+                lastReply_.clear();
+                return -1;
+            }
         }
 
         const std::size_t celkem = bajty->size();
@@ -89,7 +100,7 @@ int Smtp::Prenos(const std::string* bajty) {
     }
     if (!soket_->CekatNaZapis()) return -1;
 
-    const std::uint32_t limitMs = casovyLimitOdpovediMs ? casovyLimitOdpovediMs : timeoutSeconds * 1000u;
+    const std::uint32_t limitMs = LimitOdpovediMs();
     const auto zacatek = std::chrono::steady_clock::now();
     std::string prijato;
     std::size_t konec = std::string::npos;
@@ -116,11 +127,18 @@ int Smtp::Prenos(const std::string* bajty) {
     prijato.resize(konec);
     if (!prijato.empty() && prijato.back() == '\r') prijato.pop_back();
     lastReply_ = ZWindows1250(prijato);
-    if (prijato.size() < 3 || !JeCislice(prijato[0]) || !JeCislice(prijato[1]) || !JeCislice(prijato[2]))
+    // Reply codes begin with 2 to 5 (RFC 5321, 4.2.1); anything else, "000" above all, must
+    // not pass for the success value 0 or for a code a caller would take as accepted.
+    if (prijato.size() < 3 || prijato[0] < '2' || prijato[0] > '5' || !JeCislice(prijato[1]) ||
+        !JeCislice(prijato[2]))
         return -1;
     const int kod = (prijato[0] - '0') * 100 + (prijato[1] - '0') * 10 + (prijato[2] - '0');
     OnReply(bajty, kod, lastReply_);
     return kod;
+}
+
+std::uint32_t Smtp::LimitOdpovediMs() const {
+    return casovyLimitOdpovediMs ? casovyLimitOdpovediMs : timeoutSeconds * 1000u;
 }
 
 int Smtp::SelhaniKrok(int kod) {
@@ -259,11 +277,12 @@ int Smtp::SendMail(Zprava& zprava) {
 }
 
 int Smtp::Data(Zprava& zprava) {
-    int kod = Command(L"DATA\r\n");
-    if (kod != 354) return SelhaniKrok(kod);
+    // A message that cannot be composed raises before the server is told that one comes.
     std::string text;
     vynechanePrilohy_ = zprava.Compose(text);
     text += "\r\n.\r\n";
+    int kod = Command(L"DATA\r\n");
+    if (kod != 354) return SelhaniKrok(kod);
     kod = OdeslatBajty(text);
     if (kod != 250) return SelhaniKrok(kod);
     return 0;

@@ -65,6 +65,7 @@ public:
 private:
     int Prenos(const std::string* bajty);
     int SelhaniKrok(int kod);
+    std::uint32_t LimitOdpovediMs() const;
 
     std::unique_ptr<Soket> soket_;
     std::wstring lastReply_;

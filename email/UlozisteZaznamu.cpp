@@ -24,6 +24,7 @@ template <class Zaznam>
 bool UlozisteZaznamu<Zaznam>::Nacist() {
     const std::wstring cesta = Cesta();
     std::vector<Zaznam> nactene;
+    std::vector<std::wstring> vynechane;
     try {
         std::error_code chyba;
         if (!std::filesystem::exists(std::filesystem::path(cesta), chyba)) {
@@ -37,12 +38,21 @@ bool UlozisteZaznamu<Zaznam>::Nacist() {
         while (ctenar.NextRecord(popis_.znackaZaznamu) == 0) {
             Zaznam zaznam;
             popis_.nacist(ctenar, zaznam);
-            nactene.push_back(std::move(zaznam));
+            // The key is unique in any letter case: the first record of a key stands.
+            bool duplicita = false;
+            for (const Zaznam& z : nactene)
+                if (Knihovna::StejneBezVelikosti(z.*popis_.klic, zaznam.*popis_.klic)) duplicita = true;
+            if (duplicita)
+                vynechane.push_back(zaznam.*popis_.klic);
+            else
+                nactene.push_back(std::move(zaznam));
         }
         // Saving would drop whatever could not be read.
         if (ctenar.ZbyvaNeprectenyText(popis_.znackaZaznamu))
             Knihovna::Vyhodit(Knihovna::HresultZWin32(Knihovna::kChybaNeplatnaData),
-                              Knihovna::Formatovat(L"Soubor \"%s\" je poškozený: obsahuje neúplný nebo neznámý záznam.",
+                              Knihovna::Formatovat(L"Soubor \"%s\" je poškozený: obsahuje neúplný nebo neznámý záznam. Aby se "
+                                                   L"neztratily ostatní záznamy, aplikace jej nepřepíše, dokud jej "
+                                                   L"neopravíte nebo neodstraníte.",
                                                    cesta.c_str()));
     } catch (const Knihovna::Chyba& chyba) {
         {
@@ -56,10 +66,34 @@ bool UlozisteZaznamu<Zaznam>::Nacist() {
                      chyba);
         return false;
     }
-    std::lock_guard zamek(zamek_);
-    zaznamy_ = std::move(nactene);
-    lzeZapisovat_ = true;
+    {
+        std::lock_guard zamek(zamek_);
+        zaznamy_ = std::move(nactene);
+        lzeZapisovat_ = true;
+    }
+    if (!vynechane.empty() && hlaseni_) {
+        std::wstring seznam;
+        for (const std::wstring& klic : vynechane) seznam += (seznam.empty() ? L"" : L", ") + klic;
+        hlaseni_(Knihovna::Formatovat(L"Soubor \"%s\" obsahuje více záznamů se stejným klíčem; platí jen první z nich, "
+                                      L"ostatní se při příští změně seznamu ze souboru odstraní",
+                                      cesta.c_str()),
+                 Knihovna::Chyba(Knihovna::kE_INVALIDARG,
+                                 Knihovna::Formatovat(L"Vynechané záznamy: %s.", seznam.c_str())));
+    }
     return true;
+}
+
+template <class Zaznam>
+std::wstring UlozisteZaznamu<Zaznam>::ProblemZaznamu(const Popis& popis, const Zaznam& zaznam) {
+    try {
+        RecordWriter zapis;
+        zapis.OtevritJenProKontrolu();
+        zapis.BeginRecord(popis.znackaZaznamu);
+        popis.zapsat(zapis, zaznam);
+    } catch (const Knihovna::Chyba& chyba) {
+        return chyba.Text();
+    }
+    return {};
 }
 
 template <class Zaznam>

@@ -33,7 +33,8 @@ public:
 
     UlozisteZaznamu(const Popis& popis, std::wstring slozkaDat, HlaseniChybyUloziste hlaseni);
 
-    // False when the file exists but could not be read (reported; the list is empty).
+    // False when the file exists but could not be read (reported; the list is empty, and
+    // the file is kept: no save replaces it). Records repeating a key are left out and reported.
     bool Nacist();
     bool Ulozit();
     // Index of the record with the key (any letter case), or -1.
@@ -46,6 +47,10 @@ public:
     bool Odebrat(int index);
     // Copies the record with the key for a worker thread; false when there is none.
     bool Kopie(const std::wstring& klic, Zaznam& zaznam) const;
+
+    // Why the record cannot be stored (a value holding a tag that would end its field or
+    // record), or empty.
+    static std::wstring ProblemZaznamu(const Popis& popis, const Zaznam& zaznam);
 
     std::vector<Zaznam> Zaznamy() const;
     std::wstring Cesta() const;

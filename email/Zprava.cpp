@@ -1,10 +1,12 @@
 #include "email/Zprava.h"
 
+#include <algorithm>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "knihovna/Chyba.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/KodovaniUtf16.h"
 #include "knihovna/Text.h"
@@ -18,6 +20,8 @@ constexpr const wchar_t* kMesice[] = {L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"
                                       L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec"};
 constexpr const wchar_t* kPreambule = L"This is a multipart message in MIME format";
 constexpr const wchar_t* kMailer = L"Tervik 4.8 (Dunmar Holvent, www.dunmarholvent.cz)";
+constexpr std::size_t kDoporucenaDelkaRadku = 78;
+constexpr std::size_t kMaxDelkaRadku = 998;
 
 bool ZacinaText(const std::wstring& typ) {
     return typ.size() >= 5 && Knihovna::StejneBezVelikosti(std::wstring_view(typ).substr(0, 5), L"text/");
@@ -43,7 +47,13 @@ std::wstring BezZalomeni(std::wstring text) {
 // A display name before an address: quoted ASCII, or encoded words (which must not be quoted).
 std::wstring ZobrazeneJmeno(const std::wstring& jmeno) {
     const std::wstring cisty = BezZalomeni(jmeno);
-    if (!JenAscii(cisty)) return ZakodovatHlavicku(cisty) + L" ";
+    // A name without white space to fold at, too long for one line, goes as encoded words.
+    std::size_t beh = 0, nejdelsiBeh = 0;
+    for (wchar_t z : cisty) {
+        beh = (z == L' ' || z == L'\t') ? 0 : beh + 1;
+        nejdelsiBeh = std::max(nejdelsiBeh, beh);
+    }
+    if (!JenAscii(cisty) || nejdelsiBeh > kMaxDelkaRadku / 2) return ZakodovatHlavicku(cisty, true) + L" ";
     std::wstring vysledek = L"\"";
     for (wchar_t z : cisty) {
         if (z == L'"' || z == L'\\') vysledek.push_back(L'\\');
@@ -52,22 +62,98 @@ std::wstring ZobrazeneJmeno(const std::wstring& jmeno) {
     return vysledek + L"\" ";
 }
 
-// A file name parameter: quoted ASCII, or RFC 2231 UTF-8 with percent escapes.
+// A file name parameter: quoted ASCII, or RFC 2231 UTF-8 with percent escapes. A name
+// that would make a long line is cut into numbered RFC 2231 continuations, never inside
+// an escape.
 std::wstring ParametrJmena(const wchar_t* parametr, const std::wstring& jmeno) {
-    if (JenAscii(jmeno)) return Knihovna::Formatovat(L"%s=\"%s\"", parametr, BezZalomeni(jmeno).c_str());
-    static constexpr wchar_t kHex[] = L"0123456789ABCDEF";
-    std::wstring vysledek = std::wstring(parametr) + L"*=utf-8''";
-    for (unsigned char b : Knihovna::NaUtf8(jmeno)) {
-        if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '.' ||
-            b == '-' || b == '_') {
-            vysledek.push_back(static_cast<wchar_t>(b));
-        } else {
-            vysledek.push_back(L'%');
-            vysledek.push_back(kHex[b >> 4]);
-            vysledek.push_back(kHex[b & 0x0F]);
+    constexpr std::size_t kDelkaKusu = 60;
+    const std::wstring cisty = BezZalomeni(jmeno);
+    std::vector<std::wstring> kusy(1);
+    const bool ascii = JenAscii(cisty);
+    auto pridat = [&](const std::wstring& jednotka) {
+        if (kusy.back().size() + jednotka.size() > kDelkaKusu) kusy.emplace_back();
+        kusy.back() += jednotka;
+    };
+    if (ascii) {
+        for (wchar_t z : cisty)
+            pridat(z == L'"' || z == L'\\' ? std::wstring{L'\\', z} : std::wstring(1, z));
+    } else {
+        static constexpr wchar_t kHex[] = L"0123456789ABCDEF";
+        for (unsigned char b : Knihovna::NaUtf8(cisty)) {
+            if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '.' ||
+                b == '-' || b == '_')
+                pridat(std::wstring(1, static_cast<wchar_t>(b)));
+            else
+                pridat({L'%', kHex[b >> 4], kHex[b & 0x0F]});
         }
     }
+    if (kusy.size() == 1)
+        return ascii ? Knihovna::Formatovat(L"%s=\"%s\"", parametr, kusy[0].c_str())
+                     : Knihovna::Formatovat(L"%s*=utf-8''%s", parametr, kusy[0].c_str());
+    std::wstring vysledek;
+    for (std::size_t i = 0; i < kusy.size(); ++i) {
+        if (i > 0) vysledek += L";\r\n\t";
+        if (ascii)
+            vysledek += Knihovna::Formatovat(L"%s*%d=\"%s\"", parametr, static_cast<int>(i), kusy[i].c_str());
+        else
+            vysledek += Knihovna::Formatovat(L"%s*%d*=%s%s", parametr, static_cast<int>(i),
+                                             i == 0 ? L"utf-8''" : L"", kusy[i].c_str());
+    }
     return vysledek;
+}
+
+// A header name is printable ASCII without a colon (RFC 5322, 2.2).
+bool PlatnyNazevHlavicky(const std::wstring& nazev) {
+    if (nazev.empty()) return false;
+    for (wchar_t z : nazev)
+        if (z < 33 || z > 126 || z == L':') return false;
+    return true;
+}
+
+// CR and LF may stand in a header value only as a fold: CR LF, then white space, then text.
+bool JenPlatnaZalomeni(const std::wstring& hodnota) {
+    for (std::size_t i = 0; i < hodnota.size(); ++i) {
+        if (hodnota[i] == L'\n') return false;
+        if (hodnota[i] != L'\r') continue;
+        if (i + 2 >= hodnota.size() || hodnota[i + 1] != L'\n' || (hodnota[i + 2] != L' ' && hodnota[i + 2] != L'\t'))
+            return false;
+        const std::size_t text = hodnota.find_first_not_of(L" \t", i + 2);
+        if (text == std::wstring::npos || hodnota[text] == L'\r' || hodnota[text] == L'\n') return false;
+        ++i;
+    }
+    return true;
+}
+
+// Folds each line of a header longer than 78 characters before white space (RFC 5322,
+// 2.2.3), never right after the name and never leaving a line of white space only.
+// Returns false when a line stays longer than 998 characters for want of white space.
+bool Zalozit(std::wstring& hlavicka, std::size_t zacatekHodnoty) {
+    std::wstring vysledek;
+    bool vejdeSe = true;
+    std::size_t od = 0;
+    for (bool prvni = true;; prvni = false) {
+        const std::size_t konec = hlavicka.find(L"\r\n", od);
+        std::wstring radek = hlavicka.substr(od, konec == std::wstring::npos ? std::wstring::npos : konec - od);
+        while (radek.size() > kDoporucenaDelkaRadku) {
+            // Each piece keeps some text before the fold: the name's value on the first line.
+            const std::size_t text = radek.find_first_not_of(L" \t");
+            const std::size_t nejdrive = std::max(prvni ? zacatekHodnoty : 1, text + 1);
+            std::size_t misto = radek.find_last_of(L" \t", kDoporucenaDelkaRadku);
+            if (misto == std::wstring::npos || misto < nejdrive) misto = radek.find_first_of(L" \t", nejdrive);
+            if (misto == std::wstring::npos || radek.find_first_not_of(L" \t", misto) == std::wstring::npos) break;
+            if (misto > kMaxDelkaRadku) vejdeSe = false;
+            vysledek += radek.substr(0, misto) + L"\r\n";
+            radek.erase(0, misto);
+            prvni = false;
+        }
+        if (radek.size() > kMaxDelkaRadku) vejdeSe = false;
+        vysledek += radek;
+        if (konec == std::wstring::npos) break;
+        vysledek += L"\r\n";
+        od = konec + 2;
+    }
+    hlavicka = std::move(vysledek);
+    return vejdeSe;
 }
 
 bool NacistSoubor(const std::wstring& cesta, std::string& obsah) {
@@ -236,14 +322,73 @@ std::vector<std::wstring> Zprava::Compose(std::string& vystup) {
     using Knihovna::Formatovat;
     std::vector<std::wstring> vynechane;
     vystup.clear();
-    const std::size_t n = attachments.size() + bodyParts.size();
     OdebratHlavicku(L"Content-Type");
+    const std::uint32_t tiky = hodiny_->Tiky();
 
+    // The parts are made first: the boundary must be a text that none of them holds.
+    std::vector<std::string> textoveCasti;
+    for (CastZpravy& cast : bodyParts) {
+        // The bytes decide the charset that is declared, so they are made first.
+        std::wstring charset = cast.charset;
+        const std::string bajty = ZakodovatText(cast.text, charset);
+        std::wstring kodovani;
+        const std::string telo = EncodeBody(cast.encoding, bajty, kodovani);
+        std::string text;
+        Pripsat(text, L"Content-Type: " + BezZalomeni(cast.contentType));
+        if (ZacinaText(cast.contentType)) Pripsat(text, L";\r\n\tcharset=\"" + charset + L"\"");
+        Pripsat(text, L"\r\nContent-Transfer-Encoding: " + kodovani);
+        if (!cast.contentId.empty()) Pripsat(text, L"\r\nContent-ID: <" + BezZalomeni(cast.contentId) + L">");
+        text += "\r\n\r\n";
+        text += telo;
+        textoveCasti.push_back(std::move(text));
+    }
+    std::vector<std::string> prilohy;
+    for (const Priloha& priloha : attachments) {
+        std::string obsah;
+        if (!NacistSoubor(priloha.path, obsah)) {
+            vynechane.push_back(priloha.path);
+            continue;
+        }
+        std::wstring jmeno = priloha.fileName;
+        if (jmeno.empty()) {
+            const std::size_t lomitko = priloha.path.find_last_of(L"\\/");
+            jmeno = lomitko == std::wstring::npos ? priloha.path : priloha.path.substr(lomitko + 1);
+        }
+        std::wstring typ = TypObsahu(jmeno);
+        if (!priloha.contentType.empty()) typ = priloha.contentType;
+        std::string text;
+        Pripsat(text, L"Content-Type: " + BezZalomeni(typ));
+        if (ZacinaText(typ)) Pripsat(text, L";\r\n\tcharset=\"" + BezZalomeni(priloha.charset) + L"\"");
+        Pripsat(text, L";\r\n\t" + ParametrJmena(L"name", jmeno) + L"\r\n");
+        std::wstring kodovani;
+        const std::string data = EncodeBody(priloha.encoding, obsah, kodovani);
+        Pripsat(text, L"Content-Transfer-Encoding: " + kodovani + L"\r\nContent-Disposition: ");
+        Pripsat(text, priloha.inlinePriloha ? L"inline" : L"attachment");
+        Pripsat(text, L";\r\n\t" + ParametrJmena(L"filename", jmeno));
+        if (!priloha.contentId.empty())
+            Pripsat(text, L"\r\nContent-ID: <" + BezZalomeni(priloha.contentId) + L">");
+        text += "\r\n\r\n";
+        text += data;
+        prilohy.push_back(std::move(text));
+    }
+
+    const std::size_t n = attachments.size() + bodyParts.size();
+    const bool vnitrniCast = !attachments.empty() && bodyParts.size() >= 2 && n >= 2;
     std::wstring vnejsi;
     std::wstring vnitrni;
-    const std::uint32_t tiky = hodiny_->Tiky();
     if (n >= 2) {
-        vnejsi = Formatovat(L"CSmtpMsgPart123X456_000_%8.8X", tiky);
+        // The tick count names the boundary; the next counts serve when a part holds it.
+        for (std::uint32_t t = tiky;; ++t) {
+            vnejsi = Formatovat(L"CSmtpMsgPart123X456_000_%8.8X", t);
+            vnitrni = vnitrniCast ? Formatovat(L"CSmtpMsgPart123X456_001_%8.8X", t) : std::wstring();
+            const std::string v8(vnejsi.begin(), vnejsi.end()), i8(vnitrni.begin(), vnitrni.end());
+            bool obsazena = false;
+            for (const auto* casti : {&textoveCasti, &prilohy})
+                for (const std::string& c : *casti)
+                    if (c.find(v8) != std::string::npos || (!i8.empty() && c.find(i8) != std::string::npos))
+                        obsazena = true;
+            if (!obsazena) break;
+        }
         if (multipartKind == MultipartKind::Automaticky)
             multipartKind = attachments.empty() ? MultipartKind::Alternative : MultipartKind::Mixed;
         const wchar_t* druh = multipartKind == MultipartKind::Mixed         ? L"mixed"
@@ -263,64 +408,40 @@ std::vector<std::wstring> Zprava::Compose(std::string& vystup) {
     for (std::size_t i = headerNames.size(); i-- > 0;) {
         const std::wstring& nazev = headerNames[i];
         const std::wstring& hodnota = headerValues[i];
+        // A line break of the caller's would end the header and start another.
+        if (!PlatnyNazevHlavicky(nazev))
+            Knihovna::Vyhodit(Knihovna::kE_INVALIDARG,
+                              Formatovat(L"Hlavičku \"%s\" nelze zapsat: název smí obsahovat jen viditelné znaky "
+                                         L"ASCII bez dvojtečky.",
+                                         BezZalomeni(nazev).c_str()));
+        if (!JenPlatnaZalomeni(hodnota))
+            Knihovna::Vyhodit(Knihovna::kE_INVALIDARG,
+                              Formatovat(L"Hlavičku \"%s\" nelze zapsat: hodnota obsahuje konec řádku.", nazev.c_str()));
         // Addresses are written as they are; other non-ASCII values become encoded words.
-        const bool adresy = nazev == L"To" || nazev == L"From" || nazev == L"Cc";
-        Pripsat(vystup, nazev);
-        vystup += ": ";
-        Pripsat(vystup, adresy ? hodnota : ZakodovatHlavicku(hodnota));
+        const bool strukturovana = nazev == L"To" || nazev == L"From" || nazev == L"Cc" ||
+                                   nazev == L"Content-Type" || nazev == L"Message-ID";
+        std::wstring radek = nazev + L": " + (strukturovana ? hodnota : ZakodovatHlavicku(hodnota));
+        // Text without white space to fold at goes as encoded words, which fold.
+        if (!Zalozit(radek, nazev.size() + 2) && !strukturovana) {
+            radek = nazev + L": " + ZakodovatHlavicku(hodnota, true);
+            Zalozit(radek, nazev.size() + 2);
+        }
+        Pripsat(vystup, radek);
         vystup += "\r\n";
     }
 
     if (!vnejsi.empty()) Pripsat(vystup, Formatovat(L"\r\n%s\r\n", kPreambule));
-    if (!attachments.empty() && bodyParts.size() >= 2 && !vnejsi.empty()) {
-        vnitrni = Formatovat(L"CSmtpMsgPart123X456_001_%8.8X", tiky);
+    if (!vnitrni.empty())
         Pripsat(vystup, Formatovat(L"\r\n--%s\r\nContent-Type: multipart/alternative;\r\n\tboundary=\"%s\"\r\n",
                                    vnejsi.c_str(), vnitrni.c_str()));
-    }
-
-    for (CastZpravy& cast : bodyParts) {
-        if (!vnejsi.empty() || !vnitrni.empty())
-            Pripsat(vystup, L"\r\n--" + (vnitrni.empty() ? vnejsi : vnitrni) + L"\r\n");
-        // The bytes decide the charset that is declared, so they are made first.
-        std::wstring charset = cast.charset;
-        const std::string bajty = ZakodovatText(cast.text, charset);
-        std::wstring kodovani;
-        const std::string telo = EncodeBody(cast.encoding, bajty, kodovani);
-        Pripsat(vystup, L"Content-Type: " + BezZalomeni(cast.contentType));
-        if (ZacinaText(cast.contentType)) Pripsat(vystup, L";\r\n\tcharset=\"" + charset + L"\"");
-        Pripsat(vystup, L"\r\nContent-Transfer-Encoding: " + kodovani);
-        if (!cast.contentId.empty()) Pripsat(vystup, L"\r\nContent-ID: <" + BezZalomeni(cast.contentId) + L">");
-        vystup += "\r\n\r\n";
-        vystup += telo;
+    for (const std::string& cast : textoveCasti) {
+        if (!vnejsi.empty()) Pripsat(vystup, L"\r\n--" + (vnitrni.empty() ? vnejsi : vnitrni) + L"\r\n");
+        vystup += cast;
     }
     if (!vnitrni.empty()) Pripsat(vystup, Formatovat(L"\r\n--%s--\r\n", vnitrni.c_str()));
-
-    for (const Priloha& priloha : attachments) {
-        std::string obsah;
-        if (!NacistSoubor(priloha.path, obsah)) {
-            vynechane.push_back(priloha.path);
-            continue;
-        }
+    for (const std::string& priloha : prilohy) {
         if (!vnejsi.empty()) Pripsat(vystup, Formatovat(L"\r\n--%s\r\n", vnejsi.c_str()));
-        std::wstring jmeno = priloha.fileName;
-        if (jmeno.empty()) {
-            const std::size_t lomitko = priloha.path.find_last_of(L"\\/");
-            jmeno = lomitko == std::wstring::npos ? priloha.path : priloha.path.substr(lomitko + 1);
-        }
-        std::wstring typ = TypObsahu(jmeno);
-        if (!priloha.contentType.empty()) typ = priloha.contentType;
-        Pripsat(vystup, L"Content-Type: " + BezZalomeni(typ));
-        if (ZacinaText(typ)) Pripsat(vystup, L";\r\n\tcharset=\"" + BezZalomeni(priloha.charset) + L"\"");
-        Pripsat(vystup, L";\r\n\t" + ParametrJmena(L"name", jmeno) + L"\r\n");
-        std::wstring kodovani;
-        const std::string data = EncodeBody(priloha.encoding, obsah, kodovani);
-        Pripsat(vystup, L"Content-Transfer-Encoding: " + kodovani + L"\r\nContent-Disposition: ");
-        Pripsat(vystup, priloha.inlinePriloha ? L"inline" : L"attachment");
-        Pripsat(vystup, L";\r\n\t" + ParametrJmena(L"filename", jmeno));
-        if (!priloha.contentId.empty())
-            Pripsat(vystup, L"\r\nContent-ID: <" + BezZalomeni(priloha.contentId) + L">");
-        vystup += "\r\n\r\n";
-        vystup += data;
+        vystup += priloha;
     }
     if (!vnejsi.empty()) Pripsat(vystup, Formatovat(L"\r\n--%s--\r\n", vnejsi.c_str()));
     return vynechane;

@@ -60,7 +60,8 @@ public:
     void AddStandardHeaders();
 
     // The whole message as wire bytes, without the terminating "\r\n.\r\n". Returns the
-    // paths of the attachments that could not be read and were left out.
+    // paths of the attachments that could not be read and were left out. A header whose
+    // name or value holds a line break of its own raises Knihovna::Chyba (E_INVALIDARG).
     std::vector<std::wstring> Compose(std::string& vystup);
 
     // Encodes raw content by kind (automatic: ChooseEncoding), with SMTP transparency;

@@ -109,26 +109,46 @@ std::string NaUtf8(std::wstring_view text) {
 }
 
 std::wstring ZUtf8(std::string_view text) {
+    // Only well-formed sequences (Unicode Table 3-7) are decoded: no overlong forms, no
+    // surrogates, nothing above U+10FFFF. Each maximal ill-formed subpart becomes one U+FFFD,
+    // and decoding resumes at the first byte that did not fit.
     std::wstring vysledek;
-    for (size_t i = 0; i < text.size();) {
+    vysledek.reserve(text.size());
+    const size_t n = text.size();
+    for (size_t i = 0; i < n;) {
         const unsigned char b = static_cast<unsigned char>(text[i]);
-        std::uint32_t c;
-        size_t delka;
-        if (b < 0x80) { c = b; delka = 1; }
-        else if ((b & 0xE0) == 0xC0) { c = b & 0x1F; delka = 2; }
-        else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; delka = 3; }
-        else if ((b & 0xF8) == 0xF0) { c = b & 0x07; delka = 4; }
-        else { c = 0xFFFD; delka = 1; }
-        if (i + delka > text.size()) { c = 0xFFFD; delka = text.size() - i; }
-        else {
-            for (size_t k = 1; k < delka; ++k) {
-                const unsigned char d = static_cast<unsigned char>(text[i + k]);
-                if ((d & 0xC0) != 0x80) { c = 0xFFFD; delka = k; break; }
-                c = (c << 6) | (d & 0x3F);
-            }
+        if (b < 0x80) {
+            vysledek += static_cast<wchar_t>(b);
+            ++i;
+            continue;
         }
-        PridatZnakWide(vysledek, c);
-        i += delka;
+        size_t delka = 0;
+        std::uint32_t c = 0;
+        unsigned char od = 0x80, po = 0xBF;  // the range of the second byte
+        if (b >= 0xC2 && b <= 0xDF) { delka = 2; c = b & 0x1F; }
+        else if (b >= 0xE0 && b <= 0xEF) {
+            delka = 3; c = b & 0x0F;
+            if (b == 0xE0) od = 0xA0;
+            if (b == 0xED) po = 0x9F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            delka = 4; c = b & 0x07;
+            if (b == 0xF0) od = 0x90;
+            if (b == 0xF4) po = 0x8F;
+        }
+        if (delka == 0) {
+            vysledek += static_cast<wchar_t>(0xFFFD);
+            ++i;
+            continue;
+        }
+        size_t k = 1;
+        for (; k < delka && i + k < n; ++k) {
+            const unsigned char d = static_cast<unsigned char>(text[i + k]);
+            const unsigned char dolni = k == 1 ? od : 0x80, horni = k == 1 ? po : 0xBF;
+            if (d < dolni || d > horni) break;
+            c = (c << 6) | (d & 0x3F);
+        }
+        PridatZnakWide(vysledek, k == delka ? c : 0xFFFD);
+        i += k;
     }
     return vysledek;
 }

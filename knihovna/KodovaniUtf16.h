@@ -14,6 +14,7 @@ std::string KodovatUtf16LE(std::wstring_view text);
 std::wstring DekodovatUtf16LE(std::string_view bajty);
 
 // UTF-8 <-> wide, for the few places that meet UTF-8 (command lines of tools, test output).
+// Reading UTF-8, each ill-formed sequence becomes one U+FFFD.
 std::string NaUtf8(std::wstring_view text);
 std::wstring ZUtf8(std::string_view text);
 

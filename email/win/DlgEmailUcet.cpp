@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "email/SeznamUctu.h"
+
 namespace Holvent::Email {
 
 namespace {
@@ -23,10 +25,12 @@ const U::Popis kPopis{L"%s - emailový účet",
                       std::size(kPole),
                       DlgEmailUcet::kIdHeslo,
                       DlgEmailUcet::kIdZobrazitHeslo,
-                      97};
+                      97,
+                      SeznamUctu::ProblemUctu};
 
 }  // namespace
 
-DlgEmailUcet::DlgEmailUcet(EmailovyUcet ucet) : DlgUpravyZaznamu(kPopis, std::move(ucet)) {}
+DlgEmailUcet::DlgEmailUcet(EmailovyUcet ucet, std::wstring titulek)
+    : DlgUpravyZaznamu(kPopis, std::move(ucet), std::move(titulek)) {}
 
 }  // namespace Holvent::Email

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "email/EmailovyUcet.h"
 #include "email/win/DlgUpravyZaznamu.h"
 
@@ -17,7 +19,8 @@ public:
     static constexpr int kIdHeslo = 105;
     static constexpr int kIdZobrazitHeslo = 106;
 
-    explicit DlgEmailUcet(EmailovyUcet ucet);
+    // titulek: the caption of its message boxes (the product name).
+    explicit DlgEmailUcet(EmailovyUcet ucet, std::wstring titulek = {});
 
     // After Zobrazit returned true, the five fields as entered.
     const EmailovyUcet& Ucet() const { return zaznam_; }

@@ -28,7 +28,7 @@ std::wstring DlgEmailUcty::ProblemNovehoKlice(const std::wstring& email) const {
 }
 
 bool DlgEmailUcty::UpravitZaznam(HWND vlastnik, EmailovyUcet& ucet) const {
-    DlgEmailUcet dlg(ucet);
+    DlgEmailUcet dlg(ucet, titulek_);
     if (!dlg.Zobrazit(vlastnik)) return false;
     ucet = dlg.Ucet();
     return true;

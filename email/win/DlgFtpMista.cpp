@@ -27,7 +27,7 @@ std::wstring DlgFtpMista::ProblemNovehoKlice(const std::wstring& server) const {
 }
 
 bool DlgFtpMista::UpravitZaznam(HWND vlastnik, FtpMisto& misto) const {
-    DlgFtpMisto dlg(misto);
+    DlgFtpMisto dlg(misto, titulek_);
     if (!dlg.Zobrazit(vlastnik)) return false;
     misto = dlg.Misto();
     return true;

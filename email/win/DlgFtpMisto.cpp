@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "email/SeznamFtpMist.h"
 #include "email/win/SablonaDialogu.h"
 
 namespace Holvent::Email {
@@ -25,11 +26,13 @@ const U::Popis kPopis{L"%s - FTP místo",
                       std::size(kPole),
                       DlgFtpMisto::kIdHeslo,
                       DlgFtpMisto::kIdZobrazitHeslo,
-                      61};
+                      61,
+                      SeznamFtpMist::ProblemMista};
 
 }  // namespace
 
-DlgFtpMisto::DlgFtpMisto(FtpMisto misto) : DlgUpravyZaznamu(kPopis, std::move(misto)) {}
+DlgFtpMisto::DlgFtpMisto(FtpMisto misto, std::wstring titulek)
+    : DlgUpravyZaznamu(kPopis, std::move(misto), std::move(titulek)) {}
 
 void DlgFtpMisto::PridatOvladace(SablonaDialogu& s) const {
     s.Polozka(BS_AUTOCHECKBOX | WS_TABSTOP, 90, 97, 163, 10, kIdPasivni, SablonaDialogu::kTlacitko,

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "email/FtpMisto.h"
 #include "email/win/DlgUpravyZaznamu.h"
 
@@ -17,7 +19,8 @@ public:
     static constexpr int kIdZobrazitHeslo = 105;
     static constexpr int kIdPasivni = 106;
 
-    explicit DlgFtpMisto(FtpMisto misto);
+    // titulek: the caption of its message boxes (the product name).
+    explicit DlgFtpMisto(FtpMisto misto, std::wstring titulek = {});
 
     // After Zobrazit returned true, the fields as entered.
     const FtpMisto& Misto() const { return zaznam_; }

@@ -61,10 +61,7 @@ INT_PTR DlgUpravyZaznamu<Zaznam>::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM
         }
         switch (LOWORD(wp)) {
         case IDOK:
-            for (std::size_t i = 0; i < popis_.pocetPoli; ++i)
-                zaznam_.*popis_.pole[i].hodnota = TextPrvku(okno, popis_.pole[i].id);
-            PrecistOstatni(okno);
-            EndDialog(okno, IDOK);
+            if (Prevzit(okno)) EndDialog(okno, IDOK);
             return TRUE;
         case IDCANCEL:
             EndDialog(okno, IDCANCEL);
@@ -73,6 +70,26 @@ INT_PTR DlgUpravyZaznamu<Zaznam>::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM
         break;
     }
     return FALSE;
+}
+
+template <class Zaznam>
+bool DlgUpravyZaznamu<Zaznam>::Prevzit(HWND okno) {
+    const Zaznam puvodni = zaznam_;
+    for (std::size_t i = 0; i < popis_.pocetPoli; ++i)
+        zaznam_.*popis_.pole[i].hodnota = TextPrvku(okno, popis_.pole[i].id);
+    PrecistOstatni(okno);
+    const std::wstring problem = popis_.problem ? popis_.problem(zaznam_) : std::wstring();
+    if (problem.empty()) return true;
+    // Nothing typed is lost: the dialog stays open with the fields as they are.
+    zaznam_ = puvodni;
+    std::wstring titulek = titulek_;
+    if (titulek.empty()) {
+        wchar_t nadpis[256] = {};
+        GetWindowTextW(okno, nadpis, 256);
+        titulek = nadpis;
+    }
+    MessageBoxW(okno, Knihovna::STeckouNaKonci(problem).c_str(), titulek.c_str(), MB_OK | MB_ICONERROR);
+    return false;
 }
 
 // The record types with an edit dialog; a new one is added here.

@@ -40,10 +40,16 @@ public:
         int idHesla;
         int idZobrazitHeslo;
         short yZobrazitHeslo;
+        // Why the record as entered cannot be kept, or empty: OK then says so and the
+        // dialog stays open.
+        std::wstring (*problem)(const Zaznam& zaznam);
     };
 
 protected:
-    DlgUpravyZaznamu(const Popis& popis, Zaznam zaznam) : zaznam_(std::move(zaznam)), popis_(popis) {}
+    // titulek: the caption of the dialog's message boxes (the product name); empty takes
+    // the dialog's own caption.
+    DlgUpravyZaznamu(const Popis& popis, Zaznam zaznam, std::wstring titulek)
+        : zaznam_(std::move(zaznam)), popis_(popis), titulek_(std::move(titulek)) {}
 
     // The record's controls that are not text fields: added after "Zobrazit heslo",
     // filled at the start and read back on OK.
@@ -55,8 +61,10 @@ protected:
 
 private:
     INT_PTR ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wp, LPARAM lp) override;
+    bool Prevzit(HWND okno);
 
     const Popis& popis_;
+    std::wstring titulek_;
 };
 
 // Cue text of an edit box and its masking, shared by the e-mail and FTP dialogs.

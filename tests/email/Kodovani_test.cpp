@@ -76,11 +76,18 @@ TEST(ChooseEncoding, Prahy) {
     // 9 printable of 10 is 90 %: not yet binary; one high byte makes it 8bit.
     EXPECT_EQ(Vyber(std::string("abcdefghi") + '\xE9'), EncodingKind::Bit8);
     EXPECT_EQ(Vyber(std::string("abcdefgh") + "\xE9\xE9"), EncodingKind::Base64);
-    // A line is long above 76 characters before its CR (the first counts one more).
-    EXPECT_EQ(Vyber(std::string(77, 'a') + "\r\n"), EncodingKind::Bit7);
-    EXPECT_EQ(Vyber(std::string(78, 'a') + "\r\n"), EncodingKind::QuotedPrintable);
+    // A line is long above 76 characters, wherever it stands and whatever ends it: lines
+    // that WrapLines would break must go quoted-printable, or the content changes.
+    EXPECT_EQ(Vyber(std::string(76, 'a') + "\r\n"), EncodingKind::Bit7);
+    EXPECT_EQ(Vyber(std::string(77, 'a') + "\r\n"), EncodingKind::QuotedPrintable);
     EXPECT_EQ(Vyber("x\r\n" + std::string(77, 'a') + "\r\n"), EncodingKind::QuotedPrintable);
     EXPECT_EQ(Vyber("x\r\n" + std::string(76, 'a') + "\r\n"), EncodingKind::Bit7);
+    const std::string url = "https://example.com/" + std::string(70, 'u');
+    EXPECT_EQ(Vyber("Odkaz:\r\n" + url), EncodingKind::QuotedPrintable);
+    EXPECT_EQ(Vyber("a\n" + url + "\nb\n"), EncodingKind::QuotedPrintable);
+    EXPECT_EQ(Vyber("a\n" + std::string(76, 'b') + "\nc"), EncodingKind::Bit7);
+    // No NUL in 7bit or 8bit data, however little of it there is.
+    EXPECT_EQ(Vyber(std::string(50, 'a') + '\0' + std::string(50, 'a')), EncodingKind::Base64);
     // A long line outweighs high bytes.
     EXPECT_EQ(Vyber(std::string(100, 'a') + "\xE9\r\n"), EncodingKind::QuotedPrintable);
 }

@@ -28,7 +28,8 @@ public:
     std::vector<std::string>* prikazy = nullptr;  // every complete command the client sent
     std::string* odeslano = nullptr;              // every byte the client sent
     bool lzePrelozit = true;
-    bool kapat = false;  // after the script, a byte at a time without ever ending a line
+    bool kapat = false;     // after the script, a byte at a time without ever ending a line
+    bool zaplavit = false;  // after the script, a full buffer whenever asked, without end
 
     bool PrelozitAdresu(const std::string&, std::uint32_t& adresa) override {
         adresa = 0x0100007F;
@@ -42,6 +43,10 @@ public:
     }
     int CekatNaCteni(int) override {
         if (!fronta_.empty()) return 1;
+        if (zaplavit && krok_ >= skript_.size()) {
+            fronta_.push_back(std::string(4096, 'x'));
+            return 1;
+        }
         if (kapat && krok_ >= skript_.size()) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
             fronta_.push_back("x");
@@ -209,6 +214,48 @@ TEST_F(SmtpTest, StaraDataOdstraniVyprazdneniPredPrikazem) {
     ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
     EXPECT_EQ(klient.MailFrom(L"kamera@example.com"), 0);
     EXPECT_EQ(klient.LastReply(), L"250 OK");
+}
+
+TEST_F(SmtpTest, VyprazdneniPredPrikazemJeOmezenoBajtyICasem) {
+    for (const bool zaplava : {true, false}) {
+        auto& klient = Klient({kPozdrav, {"EHLO", {"250 OK\r\n"}}});
+        ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
+        // The peer keeps sending: fast (bounded by bytes) or slowly (bounded by the time-out).
+        soket_->zaplavit = zaplava;
+        soket_->kapat = !zaplava;
+        EXPECT_EQ(klient.MailFrom(L"x@example.com"), -1);
+        EXPECT_FALSE(klient.Greeted());
+        EXPECT_EQ(klient.chyby, std::vector<int>{-1});
+        EXPECT_EQ(odeslano_.find("MAIL FROM"), std::string::npos);
+    }
+}
+
+TEST_F(SmtpTest, KodNezacinajiciDvaAzPetNeniOdpoved) {
+    const std::vector<Krok> zacatek{kPozdrav, {"EHLO", {"250 OK\r\n"}}, {"MAIL FROM", {"250 OK\r\n"}}};
+    {
+        auto skript = zacatek;
+        skript.push_back({"RCPT TO", {"250 OK\r\n"}});
+        skript.push_back({"DATA", {"354 go\r\n"}});
+        skript.push_back({"", {"000 not really\r\n"}});
+        auto& klient = Klient(skript);
+        Zprava1();
+        ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
+        EXPECT_EQ(klient.SendMail(zprava_), -1);
+        EXPECT_EQ(klient.chyby, std::vector<int>{-1});
+    }
+    {
+        auto skript = zacatek;
+        skript.push_back({"RCPT TO", {"099 hm\r\n"}});
+        auto& klient = Klient(skript);
+        ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
+        EXPECT_EQ(klient.SendMail(zprava_), -1);
+        for (const auto& p : prikazy_) EXPECT_FALSE(p.starts_with("DATA"));
+    }
+    for (const char* kod : {"000", "199", "600"}) {
+        auto& klient = Klient({kPozdrav, {"EHLO", {std::string(kod) + " x\r\n"}}, {"HELO", {std::string(kod) + " x\r\n"}}});
+        EXPECT_FALSE(klient.Connect(L"127.0.0.1")) << kod;
+        EXPECT_EQ(klient.chyby, std::vector<int>{-1}) << kod;
+    }
 }
 
 TEST_F(SmtpTest, BezRozsireniNeboPoOdmitnutiEhloJenHeloBezPrihlaseni) {

@@ -85,21 +85,78 @@ TEST_F(UlozisteTest, CteniNezavisleNaPoradiARadcich) {
     EXPECT_FALSE(ctenar.ZbyvaNeprectenyText(L"ucet"));
 }
 
-TEST_F(UlozisteTest, HodnotySeZapisujiDoslovaAVlastniUzaviraciZnackaJeUrizne) {
+TEST_F(UlozisteTest, PoleSeCtouPoPoradeAHodnotaMuzeNestZnackyJinychPoli) {
+    SeznamFtpMist mista(Slozka(), Hlaseni());
+    ASSERT_TRUE(mista.LoadPlaces());
+    // A password that looks like the fields after it.
+    ASSERT_EQ(mista.AddPlace({L"<server>x</server><slozka>", true, L"ftp.example.com", L"/snimky", L"u"}), 0);
+    SeznamFtpMist znovu(Slozka(), Hlaseni());
+    ASSERT_TRUE(znovu.LoadPlaces());
+    ASSERT_EQ(znovu.Mista().size(), 1u);
+    EXPECT_EQ(znovu.Mista()[0].heslo, L"<server>x</server><slozka>");
+    EXPECT_EQ(znovu.Mista()[0].server, L"ftp.example.com");
+    EXPECT_EQ(znovu.Mista()[0].slozka, L"/snimky");
+    // A file of an earlier version whose value holds its own closing tag reads as it did:
+    // the value cut at it, the other fields whole.
+    Zapsat(L"EmailoveUcty.rxml", Knihovna::KodovatUtf16LE(L"<ucet>\r\n <email>a@b.cz</email>\r\n"
+                                                          L" <jmeno>pred</jmeno>po</jmeno>\r\n"
+                                                          L" <server>smtp.b.cz</server>\r\n</ucet>\r\n"));
     SeznamUctu ucty(Slozka(), Hlaseni());
     ASSERT_TRUE(ucty.LoadAccounts());
-    ASSERT_GE(ucty.AddAccount(Ucet(L"prvni@example.com")), 0);
-    EmailovyUcet druhy = Ucet(L"druhy@example.com");
-    druhy.jmeno = L"pred</jmeno>po";
-    ASSERT_GE(ucty.AddAccount(druhy), 0);
-    SeznamUctu znovu(Slozka(), Hlaseni());
-    ASSERT_TRUE(znovu.LoadAccounts());
-    const auto nactene = znovu.Ucty();
+    ASSERT_EQ(ucty.Ucty().size(), 1u);
+    EXPECT_EQ(ucty.Ucty()[0].jmeno, L"pred");
+    EXPECT_EQ(ucty.Ucty()[0].server, L"smtp.b.cz");
+    EXPECT_TRUE(hlaseni_.empty());
+}
+
+TEST_F(UlozisteTest, HodnotaSeZnackouKonceSeOdmitneAStarySouborZustane) {
+    SeznamUctu ucty(Slozka(), Hlaseni());
+    ASSERT_TRUE(ucty.LoadAccounts());
+    ASSERT_EQ(ucty.AddAccount(Ucet(L"prvni@example.com")), 0);
+    const std::string puvodni = Obsah(L"EmailoveUcty.rxml");
+    for (const std::wstring& jmeno : {L"pred</jmeno>po", L"x</ucet>", L"<ucet>y"}) {
+        EmailovyUcet spatny = Ucet(L"druhy@example.com");
+        spatny.jmeno = jmeno;
+        EXPECT_FALSE(SeznamUctu::ProblemUctu(spatny).empty()) << jmeno;
+        EXPECT_EQ(ucty.AddAccount(spatny), -1);
+        EXPECT_FALSE(ucty.ZmenitUcet(0, spatny));
+    }
+    ASSERT_EQ(hlaseni_.size(), 6u);
+    EXPECT_NE(hlaseni_[0].find(L"Nepodařilo se uložit seznam emailových účtů"), std::wstring::npos);
+    EXPECT_NE(hlaseni_[0].find(L"\"</jmeno>\""), std::wstring::npos);
+    EXPECT_EQ(Obsah(L"EmailoveUcty.rxml"), puvodni);
+    EXPECT_EQ(ucty.Ucty().size(), 1u);
+    // The same for an FTP place, whose password may not end the record; a short server is refused.
+    FtpMisto misto{L"</ftp>", true, L"ftp.example.com", L"", L""};
+    EXPECT_NE(SeznamFtpMist::ProblemMista(misto).find(L"</ftp>"), std::wstring::npos);
+    misto.heslo = L"<ucet></heslo2>";
+    EXPECT_TRUE(SeznamFtpMist::ProblemMista(misto).empty());
+    misto.server = L"ftp";
+    EXPECT_EQ(SeznamFtpMist::ProblemMista(misto), L"Není zadán platný název FTP serveru");
+    SeznamFtpMist mista(Slozka(), Hlaseni());
+    ASSERT_TRUE(mista.LoadPlaces());
+    EXPECT_EQ(mista.AddPlace({L"a</ftp>", false, L"ftp.example.com", L"", L""}), -1);
+    EXPECT_FALSE(std::filesystem::exists(slozka_ / L"FtpMista.rxml"));
+    // What the writer accepts, the reader gives back whole.
+    ASSERT_EQ(mista.AddPlace({L"a</ftpx><ucet></slozka>&", false, L"ftp.example.com", L"", L""}), 0);
+    SeznamFtpMist znovu(Slozka(), Hlaseni());
+    ASSERT_TRUE(znovu.LoadPlaces());
+    EXPECT_EQ(znovu.Mista().at(0).heslo, L"a</ftpx><ucet></slozka>&");
+}
+
+TEST_F(UlozisteTest, ShodneKliceVeSouboruPlatiPrvniAOstatniSeHlasi) {
+    Zapsat(L"EmailoveUcty.rxml",
+           Knihovna::KodovatUtf16LE(L"<ucet><email>a@b.cz</email><jmeno>prvni</jmeno></ucet>\r\n"
+                                    L"<ucet><email>A@B.CZ</email><jmeno>druhy</jmeno></ucet>\r\n"
+                                    L"<ucet><email>c@d.cz</email></ucet>\r\n"));
+    SeznamUctu ucty(Slozka(), Hlaseni());
+    EXPECT_TRUE(ucty.LoadAccounts());
+    const auto nactene = ucty.Ucty();
     ASSERT_EQ(nactene.size(), 2u);
-    EXPECT_EQ(nactene[0].heslo, L"he<s>lo&");
-    EXPECT_EQ(nactene[0].jmeno, L"Jméno účtu");
-    EXPECT_EQ(nactene[1].jmeno, L"pred");
-    EXPECT_EQ(nactene[1].server, L"smtp.example.com");
+    EXPECT_EQ(nactene[0].jmeno, L"prvni");
+    EXPECT_EQ(nactene[1].email, L"c@d.cz");
+    ASSERT_EQ(hlaseni_.size(), 1u);
+    EXPECT_NE(hlaseni_[0].find(L"A@B.CZ"), std::wstring::npos);
 }
 
 TEST_F(UlozisteTest, DuplicitniAdresaBezOhleduNaVelikostPismen) {
@@ -153,9 +210,16 @@ TEST_F(UlozisteTest, SmazaniPoslednihoUctuNechaPrazdnySoubor) {
 }
 
 TEST_F(UlozisteTest, PoskozenySouborSeHlasiANikdyNeprepise) {
-    const std::string useknuty = Knihovna::KodovatUtf16LE(L"<ucet><email>a@b.cz</email></ucet>").substr(0, 61);
-    const std::string neuplny = Knihovna::KodovatUtf16LE(L"<ucet><email>a@b.cz</email></ucet>\r\n<ucet><email>c@d");
-    for (const std::string& obsah : {useknuty, neuplny, std::string("email=a@b.cz\n")}) {
+    const std::wstring dobry = L"<ucet><email>a@b.cz</email></ucet>\r\n";
+    const std::string useknuty = Knihovna::KodovatUtf16LE(dobry).substr(0, 61);
+    const std::string neuplny = Knihovna::KodovatUtf16LE(dobry + L"<ucet><email>c@d");
+    // Damage before or between good records, which loading would pass over.
+    const std::string bezKonceZaznamu = Knihovna::KodovatUtf16LE(L"<ucet><email>x@y.cz</email>\r\n" + dobry);
+    const std::string bezKoncePole = Knihovna::KodovatUtf16LE(dobry + L"<ucet><email>x@y.cz</ucet>\r\n" + dobry);
+    const std::string useknutyUprostred = Knihovna::KodovatUtf16LE(L"<ucet><email>x@y.cz</em" + dobry);
+    const std::string poskozenaZnacka = Knihovna::KodovatUtf16LE(dobry + L"<uce><email>x@y.cz</email></ucet>\r\n" + dobry);
+    for (const std::string& obsah : {useknuty, neuplny, std::string("email=a@b.cz\n"), bezKonceZaznamu, bezKoncePole,
+                                     useknutyUprostred, poskozenaZnacka}) {
         hlaseni_.clear();
         Zapsat(L"EmailoveUcty.rxml", obsah);
         SeznamUctu ucty(Slozka(), Hlaseni());
@@ -201,4 +265,39 @@ TEST_F(UlozisteTest, ZapisovacBezOtevrenehoSouboruNeboZaznamu) {
     zapis.Close();
     EXPECT_EQ(Obsah(L"x.rxml"), Knihovna::KodovatUtf16LE(L"<r>\r\n <a>-5</a>\r\n</r>\r\n<r>\r\n"));
     EXPECT_THROW(zapis.Open((slozka_ / L"neni" / L"x.rxml").wstring()), Knihovna::Chyba);
+}
+
+TEST_F(UlozisteTest, SouborOtevrenyZapisovacemJeUzamcenyNikoliNenalezeny) {
+    const std::wstring cesta = (slozka_ / L"x.rxml").wstring();
+    RecordReader ctenar;
+    try {
+        ctenar.Load(cesta);
+        FAIL();
+    } catch (const Knihovna::Chyba& chyba) {
+        EXPECT_EQ(chyba.Hr(), Knihovna::HresultZWin32(Knihovna::kChybaSouborNenalezen));
+    }
+#ifdef _WIN32
+    // Only Windows locks a file against other openers.
+    RecordWriter zapis;
+    zapis.Open(cesta);
+    zapis.BeginRecord(L"r");
+    try {
+        ctenar.Load(cesta);
+        FAIL();
+    } catch (const Knihovna::Chyba& chyba) {
+        EXPECT_EQ(chyba.Hr(), Knihovna::HresultZWin32(Knihovna::kChybaSdileni));
+        EXPECT_NE(chyba.Text().find(L"uzamčen"), std::wstring::npos);
+    }
+    RecordWriter druhy;
+    try {
+        druhy.Open(cesta);
+        FAIL();
+    } catch (const Knihovna::Chyba& chyba) {
+        EXPECT_EQ(chyba.Hr(), Knihovna::HresultZWin32(Knihovna::kChybaSdileni));
+    }
+    zapis.EndRecord();
+    zapis.Close();
+    ctenar.Load(cesta);
+    EXPECT_EQ(ctenar.NextRecord(L"r"), 0);
+#endif
 }

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "PevneHodiny.h"
+#include "knihovna/Chyba.h"
 #include "knihovna/KodovaniUtf16.h"
 
 using namespace Holvent::Email;
@@ -227,6 +229,92 @@ TEST_F(ZpravaTest, HlavickyDatumZonaAJmenaMimoAscii) {
     EXPECT_NE(Slozit().find(" -0530\r\n"), std::string::npos);
     zprava_.zoneOffset = 530;
     EXPECT_NE(Slozit().find(" +0530\r\n"), std::string::npos);
+}
+
+TEST_F(ZpravaTest, HlavickaSeZalomenimRadkuNeboSpatnymNazvemSeOdmitne) {
+    PridatText(L"text/plain", L"A");
+    zprava_.NastavitHlavicku(L"X-Kamera", L"1\r\nBcc: vetrelec@example.com");
+    EXPECT_THROW(Slozit(), Knihovna::Chyba);
+    zprava_.NastavitHlavicku(L"X-Kamera", L"1\nBcc: vetrelec@example.com");
+    EXPECT_THROW(Slozit(), Knihovna::Chyba);
+    zprava_.NastavitHlavicku(L"X-Kamera", L"1\r\n \r\n\r\ntelo");
+    EXPECT_THROW(Slozit(), Knihovna::Chyba);
+    zprava_.OdebratHlavicku(L"X-Kamera");
+    zprava_.NastavitHlavicku(L"Bcc: x\r\nX-Kamera", L"1");
+    EXPECT_THROW(Slozit(), Knihovna::Chyba);
+    zprava_.OdebratHlavicku(L"Bcc: x\r\nX-Kamera");
+    // A proper fold stays.
+    zprava_.NastavitHlavicku(L"X-Kamera", L"1;\r\n\tdruha=2");
+    EXPECT_NE(Slozit().find("\r\nX-Kamera: 1;\r\n\tdruha=2\r\n"), std::string::npos);
+}
+
+TEST_F(ZpravaTest, DlouheHlavickyAJmenaPrilohSeSkladaji) {
+    std::wstring predmet;
+    for (int i = 0; i < 150; ++i) predmet += L"slovo" + std::to_wstring(i) + L" ";
+    predmet += L"konec";
+    zprava_.subject = predmet;
+    zprava_.senderName = std::wstring(1200, L'k');
+    zprava_.NastavitHlavicku(L"X-Dlouha", std::wstring(2000, L'x'));
+    PridatText(L"text/plain", L"A");
+    std::wstring dlouheJmeno;
+    for (int i = 0; i < 120; ++i) dlouheJmeno += L"sn\u00EDmek ";
+    Priloha p;
+    p.path = Soubor("snimek.jpg", "obsah");
+    p.fileName = dlouheJmeno + L".jpg";
+    zprava_.attachments.push_back(p);
+    p.path = Soubor("jiny.txt", "obsah");
+    p.fileName = L"\"" + std::wstring(300, L'a') + L"\".txt";
+    zprava_.attachments.push_back(p);
+    const std::string text = Slozit();
+    std::size_t od = 0, nejdelsi = 0;
+    for (std::size_t lf; (lf = text.find("\r\n", od)) != std::string::npos; od = lf + 2)
+        nejdelsi = std::max(nejdelsi, lf - od);
+    EXPECT_LE(nejdelsi, 998u);
+    // Text with white space folds before it, at 78 characters.
+    const std::size_t predmetOd = text.find("Subject: ");
+    ASSERT_NE(predmetOd, std::string::npos);
+    const std::size_t predmetDo = text.find("\r\n", text.find("konec", predmetOd));
+    for (std::size_t i = predmetOd, lf; i < predmetDo; i = lf + 2) {
+        lf = text.find("\r\n", i);
+        EXPECT_LE(lf - i, 78u);
+    }
+#ifndef _WIN32
+    const auto soubor = slozka_ / "zprava.eml";
+    std::ofstream(soubor, std::ios::binary) << text;
+    const std::string rozbor = RozebratPythonem(soubor);
+    EXPECT_NE(rozbor.find("subject=" + Knihovna::NaUtf8(predmet) + "\n"), std::string::npos) << rozbor;
+    // The long name went as encoded words (the parser puts a space between them).
+    const std::size_t odesilatel = rozbor.find("from=");
+    ASSERT_NE(odesilatel, std::string::npos);
+    std::string radekOd = rozbor.substr(odesilatel, rozbor.find('\n', odesilatel) - odesilatel);
+    std::erase(radekOd, ' ');
+    EXPECT_EQ(radekOd, "from=" + std::string(1200, 'k') + "<kamera@example.com>");
+    EXPECT_NE(rozbor.find("part image/jpeg name=" + Knihovna::NaUtf8(dlouheJmeno) + ".jpg bytes=5"),
+              std::string::npos) << rozbor;
+    EXPECT_NE(rozbor.find("name=\"" + std::string(300, 'a') + "\".txt bytes=5"), std::string::npos) << rozbor;
+    EXPECT_NE(rozbor.find("defects=0\n"), std::string::npos) << rozbor;
+#endif
+}
+
+TEST_F(ZpravaTest, HraniceNeniVZadneCasti) {
+    const std::string obvykla = "CSmtpMsgPart123X456_000_00ABCDEF";
+    PridatText(L"text/plain", L"--CSmtpMsgPart123X456_000_00ABCDEF\r\nX");
+    PridatText(L"text/plain", L"CSmtpMsgPart123X456_001_00ABCDF0");
+    Priloha p;
+    p.path = Soubor("a.txt", "B");
+    zprava_.attachments.push_back(p);
+    const std::string text = Slozit();
+    EXPECT_NE(text.find("boundary=\"CSmtpMsgPart123X456_000_00ABCDF1\""), std::string::npos) << text;
+    EXPECT_NE(text.find("boundary=\"CSmtpMsgPart123X456_001_00ABCDF1\""), std::string::npos);
+    EXPECT_NE(text.find("\r\n\r\n--" + obvykla + "\r\nX"), std::string::npos);
+#ifndef _WIN32
+    const auto soubor = slozka_ / "zprava.eml";
+    std::ofstream(soubor, std::ios::binary) << text;
+    const std::string rozbor = RozebratPythonem(soubor);
+    EXPECT_NE(rozbor.find("part text/plain name= text=--" + obvykla + "\r\nX\n"), std::string::npos) << rozbor;
+    EXPECT_NE(rozbor.find("part text/plain name=a.txt"), std::string::npos) << rozbor;
+    EXPECT_NE(rozbor.find("defects=0"), std::string::npos) << rozbor;
+#endif
 }
 
 TEST_F(ZpravaTest, LadiciVystupHlasiDobuKodovani) {

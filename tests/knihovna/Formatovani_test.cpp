@@ -34,6 +34,28 @@ TEST(KodovaniUtf16, DvaBajtyNaJednotkuBezBom) {
     EXPECT_EQ(NaUtf8(L"Žluťoučký"), "\xC5\xBDlu\xC5\xA5ou\xC4\x8Dk\xC3\xBD");
 }
 
+TEST(KodovaniUtf16, NespravneUtf8JeNahradniZnak) {
+    const std::wstring n(1, static_cast<wchar_t>(0xFFFD));
+    // Overlong forms, surrogates, values above U+10FFFF and bytes that never start a character.
+    EXPECT_EQ(ZUtf8("\xC0\xAF"), n + n);
+    EXPECT_EQ(ZUtf8("\xE0\x80\xAF"), n + n + n);
+    EXPECT_EQ(ZUtf8("\xED\xA0\x80"), n + n + n);
+    EXPECT_EQ(ZUtf8("\xF4\x90\x80\x80"), n + n + n + n);
+    EXPECT_EQ(ZUtf8("\xF7\xBF\xBF\xBF"), n + n + n + n);
+    EXPECT_EQ(ZUtf8("\xF5\x80x"), n + n + L"x");
+    // A cut sequence is one replacement, and the next character is not swallowed.
+    EXPECT_EQ(ZUtf8("\xE2\x82x"), n + L"x");
+    EXPECT_EQ(ZUtf8("\xF0\x9F\x98"), n);
+    EXPECT_EQ(ZUtf8("a\xF1\x80\x80\xE1\x80\xC2" "b\x80" "c\x80\xBF" "d"), L"a" + n + n + n + L"b" + n + L"c" + n + n + L"d");
+    // The edges of the well-formed ranges still decode.
+    for (const std::string dobre : {"\xC2\x80", "\xE0\xA0\x80", "\xED\x9F\xBF", "\xEF\xBF\xBF", "\xF0\x90\x80\x80",
+                                    "\xF4\x8F\xBF\xBF"}) {
+        const std::wstring z = ZUtf8(dobre);
+        EXPECT_EQ(z.find(static_cast<wchar_t>(0xFFFD)), std::wstring::npos);
+        EXPECT_EQ(NaUtf8(z), dobre);
+    }
+}
+
 TEST(Chyba, HresultZWin32AVyjimky) {
     EXPECT_EQ(HresultZWin32(0), 0);
     EXPECT_EQ(static_cast<std::uint32_t>(HresultZWin32(5)), 0x80070005u);

@@ -132,6 +132,55 @@ TEST_F(DlgUctyTest, FtpMistoPasivniRezimAStornoNicNemeni) {
     }
 }
 
+TEST_F(DlgUctyTest, HodnotuKterouNelzeUlozitOkNepustiADialogZustane) {
+    DlgEmailUcet ucet(EmailovyUcet{L"a@b.cz", L"h", L"", L"Kamera", L"smtp.b.cz"}, kTitulek);
+    std::wstring chybaUctu;
+    {
+        Ovladac o([&] {
+            HWND d = CekatNaDialog(L"a@b.cz - emailový účet");
+            if (!d) return;
+            SetDlgItemTextW(d, DlgEmailUcet::kIdJmeno, L"Kamera</ucet>");
+            Stisknout(d, IDOK);
+            HWND zprava = CekatNaDialog(kTitulek);
+            if (!zprava) return;
+            chybaUctu = TextPrvku(zprava, kIdTextuZpravy);
+            Stisknout(zprava, IDOK);
+            // Back in the same dialog, with what was typed.
+            d = CekatNaDialog(L"a@b.cz - emailový účet");
+            if (!d || TextPrvku(d, DlgEmailUcet::kIdJmeno) != L"Kamera</ucet>") return;
+            SetDlgItemTextW(d, DlgEmailUcet::kIdJmeno, L"Kamera <jmeno>");
+            Stisknout(d, IDOK);
+        });
+        EXPECT_TRUE(ucet.Zobrazit(nullptr));
+    }
+    EXPECT_EQ(chybaUctu, L"Hodnota pole \"jmeno\" nesmí obsahovat text \"</ucet>\".");
+    EXPECT_EQ(ucet.Ucet().jmeno, L"Kamera <jmeno>");
+
+    // An edited FTP place keeps to the server-name rule and to what its file can hold.
+    DlgFtpMisto misto(FtpMisto{L"h", true, L"ftp.cz", L"", L"u"}, kTitulek);
+    std::vector<std::wstring> chybyMista;
+    {
+        Ovladac o([&] {
+            HWND zprava = nullptr;
+            for (const auto& [server, heslo] : {std::pair{L"ftp", L"h"}, std::pair{L"ftp.cz", L"x</ftp>"}}) {
+                HWND d = CekatNaDialog(L"ftp.cz - FTP místo", zprava);
+                if (!d) return;
+                SetDlgItemTextW(d, DlgFtpMisto::kIdServer, server);
+                SetDlgItemTextW(d, DlgFtpMisto::kIdHeslo, heslo);
+                Stisknout(d, IDOK);
+                zprava = CekatNaDialog(kTitulek);
+                if (!zprava) return;
+                chybyMista.push_back(TextPrvku(zprava, kIdTextuZpravy));
+                Stisknout(zprava, IDOK);
+            }
+            if (HWND d = CekatNaDialog(L"ftp.cz - FTP místo", zprava)) Stisknout(d, IDCANCEL);
+        });
+        EXPECT_FALSE(misto.Zobrazit(nullptr));
+    }
+    EXPECT_EQ(chybyMista, (std::vector<std::wstring>{L"Není zadán platný název FTP serveru.",
+                                                      L"Hodnota pole \"heslo\" nesmí obsahovat text \"</ftp>\"."}));
+}
+
 TEST_F(DlgUctyTest, SeznamUctuPridaniDuplicityPridaniAOdebrani) {
     std::vector<std::wstring> hlaseni;
     SeznamUctu ucty(slozka_.wstring(), [&](const std::wstring& t, const Knihovna::Chyba&) { hlaseni.push_back(t); });
