@@ -192,16 +192,19 @@ std::optional<PoziceOkna> NacistPoziciOkna(Registr& registr, const std::wstring&
     return p;
 }
 
-bool PoziceOknaLzeUlozit(const Obdelnik& okno, int sirkaObrazovky, int vyskaObrazovky) {
+bool PoziceOknaLzeUlozit(const Obdelnik& okno, const Obdelnik& obrazovka) {
+    // A monitor left of or above the primary one has negative coordinates: they are stored as the
+    // two's complement in the DWORD and read back signed.
     const long long sirka = okno.Sirka();
     const long long vyska = okno.Vyska();
-    return okno.left >= 0 && okno.left <= sirkaObrazovky && okno.top >= 0 && okno.top <= vyskaObrazovky &&
-           sirka >= 4 && sirka <= 2ll * sirkaObrazovky && vyska >= 4 && vyska <= 2ll * vyskaObrazovky;
+    return okno.left >= obrazovka.left && okno.left <= obrazovka.right && okno.top >= obrazovka.top &&
+           okno.top <= obrazovka.bottom && sirka >= 4 && sirka <= 2ll * obrazovka.Sirka() && vyska >= 4 &&
+           vyska <= 2ll * obrazovka.Vyska();
 }
 
-bool UlozitPoziciOkna(const Obdelnik& okno, int sirkaObrazovky, int vyskaObrazovky, Registr& registr,
+bool UlozitPoziciOkna(const Obdelnik& okno, const Obdelnik& obrazovka, Registr& registr,
                       const std::wstring& cestaKamery) {
-    if (!PoziceOknaLzeUlozit(okno, sirkaObrazovky, vyskaObrazovky)) return false;
+    if (!PoziceOknaLzeUlozit(okno, obrazovka)) return false;
     RegistrKlic klic(registr, cestaKamery);
     klic.OtevritZapis(kKlicPozice);
     klic.ZapsatCislo(L"x", static_cast<std::uint32_t>(okno.left));

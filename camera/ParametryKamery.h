@@ -304,11 +304,12 @@ struct PoziceOkna {
 };
 // nullopt unless all four values are stored; an unreadable value raises.
 std::optional<PoziceOkna> NacistPoziciOkna(Knihovna::Registr& registr, const std::wstring& cestaKamery);
-// Stores the rectangle when it is plausible for the primary screen (PoziceOknaLzeUlozit); true when stored.
-bool UlozitPoziciOkna(const Knihovna::Obdelnik& okno, int sirkaObrazovky, int vyskaObrazovky,
+// Stores the rectangle when it is plausible for the screen (PoziceOknaLzeUlozit); true when stored.
+bool UlozitPoziciOkna(const Knihovna::Obdelnik& okno, const Knihovna::Obdelnik& obrazovka,
                       Knihovna::Registr& registr, const std::wstring& cestaKamery);
-// 0 <= left <= screen width, 0 <= top <= screen height, 4 <= width <= 2 x screen width, same for height.
-bool PoziceOknaLzeUlozit(const Knihovna::Obdelnik& okno, int sirkaObrazovky, int vyskaObrazovky);
+// The screen is the rectangle of all monitors (the primary one alone starts at 0, 0): its left <= left <= its
+// right, the same for top, 4 <= width <= 2 x its width, the same for height.
+bool PoziceOknaLzeUlozit(const Knihovna::Obdelnik& okno, const Knihovna::Obdelnik& obrazovka);
 
 // A range the settings dialogs enforce: the key (relative to the camera key; "Snimek" for any
 // snapshot block) and the value it belongs to. A value read from the registry outside it keeps its default

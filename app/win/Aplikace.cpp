@@ -486,9 +486,14 @@ void Aplikace::ZobrazitZpravu(const std::wstring& text) {
         ZpravaOkno(text, kZakladZpravy | MB_ICONINFORMATION);  // 0x12040
         break;
     case RezimZprav::Automaticky:
-        // A balloon at the main window's tray icon, when the window and its icon exist.
+        // A balloon at the main window's tray icon, when the window and its icon exist; without them
+        // (a second instance, a camera process) the information still reaches the log.
         if (hlavniOkno_ && hlavniOkno_->Hwnd())
-            if (IkonaOznamovaciOblasti* ikona = hlavniOkno_->Ikona()) ikona->Bublina(1, produkt_, text);
+            if (IkonaOznamovaciOblasti* ikona = hlavniOkno_->Ikona()) {
+                ikona->Bublina(1, produkt_, text);
+                break;
+            }
+        ZapsatLog(text);
         break;
     case RezimZprav::Skryty:
         ZapsatUdalostInfo(text);

@@ -195,9 +195,10 @@ void TervikOkno::Vytvorit() {
     PouzitPrepinaceOkna();
     Rozmistit();
     ObnovitPrikazy();
-    ObnovitIkonuOblasti();
     ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
     ::UpdateWindow(Hwnd());
+    // After showing: the rule asks whether the window is visible ("only while hidden" makes no icon now).
+    ObnovitIkonuOblasti();
     zpravaTlacitkaUlohy_ = ::RegisterWindowMessageW(L"TaskbarButtonCreated");
     zpravaRestartuShellu_ = ::RegisterWindowMessageW(L"TaskbarCreated");
     ::PostMessageW(Hwnd(), kZpravaPoSpusteniKamery, 0, 0);
@@ -875,8 +876,10 @@ void TervikOkno::Zavrit() {
     ::KillTimer(Hwnd(), kCasovacTooltip);
     try {
         // Stored in screen coordinates, as MoveWindow restores it.
-        UlozitPoziciOkna(NormalniObdelnik(), ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
-                         app.Registr(), cestaKamery_);
+        const int x = ::GetSystemMetrics(SM_XVIRTUALSCREEN), y = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+        const Obdelnik obrazovka{x, y, x + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                                 y + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+        UlozitPoziciOkna(NormalniObdelnik(), obrazovka, app.Registr(), cestaKamery_);
     } catch (const Chyba& chyba) {
         app.ZobrazitChybu(TextyZprav::Chyba(kTextChybaUlozeniPolohy, app.PopisChybyCom(chyba)));
     }

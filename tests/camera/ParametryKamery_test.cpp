@@ -315,16 +315,22 @@ TEST(ParametryKamery, CasZTextuAZpet) {
 
 TEST(ParametryKamery, PoziceOknaSeUkladaJenKdyzDavaSmysl) {
     RegistrVPameti reg;
+    const Obdelnik obrazovka{0, 0, 1280, 800};
     EXPECT_EQ(NacistPoziciOkna(reg, kCesta), std::nullopt);
-    EXPECT_TRUE(UlozitPoziciOkna({10, 20, 330, 260}, 1280, 800, reg, kCesta));
+    EXPECT_TRUE(UlozitPoziciOkna({10, 20, 330, 260}, obrazovka, reg, kCesta));
     EXPECT_EQ(NacistPoziciOkna(reg, kCesta), (PoziceOkna{10, 20, 320, 240}));
     // Three pixels wide, left edge beyond the screen, taller than twice the screen: kept as it was.
-    EXPECT_FALSE(UlozitPoziciOkna({10, 20, 13, 260}, 1280, 800, reg, kCesta));
-    EXPECT_FALSE(UlozitPoziciOkna({1281, 20, 1600, 260}, 1280, 800, reg, kCesta));
-    EXPECT_FALSE(UlozitPoziciOkna({-1, 0, 300, 200}, 1280, 800, reg, kCesta));
-    EXPECT_FALSE(UlozitPoziciOkna({0, 0, 300, 1601}, 1280, 800, reg, kCesta));
+    EXPECT_FALSE(UlozitPoziciOkna({10, 20, 13, 260}, obrazovka, reg, kCesta));
+    EXPECT_FALSE(UlozitPoziciOkna({1281, 20, 1600, 260}, obrazovka, reg, kCesta));
+    EXPECT_FALSE(UlozitPoziciOkna({-1, 0, 300, 200}, obrazovka, reg, kCesta));
+    EXPECT_FALSE(UlozitPoziciOkna({0, 0, 300, 1601}, obrazovka, reg, kCesta));
     EXPECT_EQ(NacistPoziciOkna(reg, kCesta), (PoziceOkna{10, 20, 320, 240}));
-    EXPECT_TRUE(PoziceOknaLzeUlozit({1280, 800, 1284, 804}, 1280, 800));
+    EXPECT_TRUE(PoziceOknaLzeUlozit({1280, 800, 1284, 804}, obrazovka));
+    // A second monitor left of and above the primary one: negative positions are stored and read back.
+    const Obdelnik dvaMonitory{-1920, -200, 1280, 1080};
+    EXPECT_TRUE(UlozitPoziciOkna({-1500, -100, -1180, 140}, dvaMonitory, reg, kCesta));
+    EXPECT_EQ(NacistPoziciOkna(reg, kCesta), (PoziceOkna{-1500, -100, 320, 240}));
+    EXPECT_FALSE(PoziceOknaLzeUlozit({-1921, 0, -1600, 240}, dvaMonitory));
 }
 
 TEST(ParametryKamery, ZapisBlokuKteryNelzeVytvoritKonciZapisSeZpravouBloku) {

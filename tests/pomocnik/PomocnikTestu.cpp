@@ -123,8 +123,9 @@ int UlozitKameru(const std::wstring& jmeno, std::uint32_t interval, std::size_t 
     p.snimkyDisk.interval = interval;
     p.Ulozit(registr, CestaKamery(kKorenRegistru, jmeno));
     // Beside the main window, when the screen is wide enough.
-    UlozitPoziciOkna(Knihovna::Obdelnik{500, 40, 1164, 640}, ::GetSystemMetrics(SM_CXSCREEN),
-                     ::GetSystemMetrics(SM_CYSCREEN), registr, CestaKamery(kKorenRegistru, jmeno));
+    UlozitPoziciOkna(Knihovna::Obdelnik{500, 40, 1164, 640},
+                     Knihovna::Obdelnik{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)},
+                     registr, CestaKamery(kKorenRegistru, jmeno));
     nastaveni.vychoziTervik = jmeno;
     nastaveni.Ulozit(registr);
     Vypsat(p.snimkyDisk.slozka);

@@ -70,6 +70,10 @@ class Spusteni(unittest.TestCase):
         r = t.wine(t.TERVIK, '/SKRYT', prostredi={'WINEDEBUG': '-all,+eventlog'})
         self.assertEqual(r.returncode, 1)
         self.assertIn(t.stopa_udalosti(JIZ_SPUSTENA + '.\r\n'), r.stderr.decode('ascii', 'replace'))
+        # Automatic mode: no main window of its own for a balloon, so the text goes to the log.
+        self.assertEqual(t.wine(t.TERVIK, '/automaticky').returncode, 1)
+        with open(os.path.join(t.slozka_dat(), 'Tervik.log'), 'rb') as f:
+            self.assertIn(JIZ_SPUSTENA, f.read().decode('utf-16-le'))
         self.ukoncit_hlavni_okno(prvni)
 
     def test_vychozi_kamera_bez_kamer_skonci_hned(self):

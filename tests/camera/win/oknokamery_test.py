@@ -193,6 +193,17 @@ class OknoKamery(unittest.TestCase):
         self.assertTrue(t.pockat_na(lambda: self.ikona('Sklad') == '0', 30))
         self.zavrit_kameru(p, 'Sklad - Připraven')
 
+    def test_ikona_jen_pri_skryti_nevznikne_se_zobrazenym_oknem(self):
+        ulozit_kameru('Sklad', 3600000, video=False)
+        t.zapsat_hodnotu(r'Kamery\Sklad', 'oznamovaciIkona', 'REG_DWORD', 1)
+        p = self.spustit('-ka', 'Sklad')
+        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Sklad - Připraven', 30000)[0], 0)
+        self.assertEqual(self.ikona('Sklad'), '0')
+        self.skryt('Sklad')
+        self.assertTrue(t.pockat_na(lambda: self.ikona('Sklad') == '1', 30))
+        self.assertEqual(t.pomocnik('zavrit-okno', '?' + OKNO_KAMERY, 'Sklad - Připraven', 10000)[0], 0)
+        self.assertEqual(t.pockat(p), 0, getattr(p, 'chyby', b'')[-2000:])
+
     def test_panel_zarizeni_rozvrzeny_od_startu_a_ulozeny_i_ze_skryteho_okna(self):
         ulozit_kameru('Sklad', 3600000, video=False)
         t.zapsat_hodnotu(r'Kamery\Sklad\Okno', 'zarizeniVideo', 'REG_DWORD', 1)
