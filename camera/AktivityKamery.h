@@ -14,6 +14,9 @@ inline constexpr std::uint32_t kZpravaStartGrafu = 0x800B;
 inline constexpr std::uint32_t kZpravaVysledekGrafu = 0x800C;
 inline constexpr std::uint32_t kZpravaPohyb = 0x800D;
 inline constexpr std::uint32_t kZpravaChybaFtp = 0x8010;
+// A road's worker has ended: wParam the road (PraceKamery), lParam its result, which the window owns from then on
+// (a window that is gone refuses the post and the worker frees the result itself).
+inline constexpr std::uint32_t kZpravaVysledekPrace = 0x8011;
 inline constexpr std::uint32_t kZpravaChybaEmailu = 0x8012;
 
 // The camera window's timers.
@@ -72,6 +75,9 @@ inline constexpr std::uint32_t kPromitani = 40078;
 inline constexpr std::uint32_t kHtml = 40108;
 inline constexpr std::uint32_t kPlanovane = 40125;
 }  // namespace PrikazyKamery
+
+// The roads whose workers report by kZpravaVysledekPrace.
+enum PraceKamery : std::uintptr_t { kPraceEmail = 1, kPraceFtp = 2 };
 
 enum class AktivitaKamery { SnimkyDisk, SnimkyFtp, SnimkyEmail };
 
