@@ -64,6 +64,11 @@ endif()
 
 # Whole-program tests: the real Tervik.exe started under Wine, driven through its windows.
 file(GLOB_RECURSE TESTY_PROCESU CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/win/*_test.py)
+# The tests' servers (pyftpdlib, aiosmtpd) are the system's packages, installed by tools/setup: use the system's
+# interpreter even when another one comes first on the PATH.
+if(EXISTS /usr/bin/python3 AND NOT Python3_EXECUTABLE)
+  set(Python3_EXECUTABLE /usr/bin/python3)
+endif()
 find_package(Python3 COMPONENTS Interpreter REQUIRED)
 foreach(t ${TESTY_PROCESU})
   get_filename_component(jmeno ${t} NAME_WE)

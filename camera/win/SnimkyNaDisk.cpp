@@ -27,6 +27,16 @@ PozadavekSnimku SnimkyNaDisk::PripravitZachytavani(Holvent::DirectShow::Zachytav
     return p;
 }
 
+void SnimkyNaDisk::UlozitSnimekDruhu(Holvent::DirectShow::ZachytavaniVidea& zachytavani, StavSnimku& stav, int druh,
+                                     const ParametrySnimku& blok, bool automaticky, const std::wstring& cesta) {
+    stav.Zahajit(druh, automaticky);
+    const PozadavekSnimku p = PripravitZachytavani(zachytavani, druh, blok);
+    if (p.sKvalitou)
+        zachytavani.UlozitSnimek(cesta, p.kvalita);
+    else
+        zachytavani.UlozitSnimek(cesta);
+}
+
 std::wstring SnimkyNaDisk::Ulozit(Holvent::DirectShow::ZachytavaniVidea& zachytavani, bool automaticky) {
     const auto& disk = parametry_.snimkyDisk;
     const auto* koder = Holvent::DirectShow::KoderFormatu(disk.snimek.format);
@@ -39,12 +49,7 @@ std::wstring SnimkyNaDisk::Ulozit(Holvent::DirectShow::ZachytavaniVidea& zachyta
     if (cesta.hr != Knihovna::kS_OK || cesta.cesta.empty())
         Knihovna::Vyhodit(Knihovna::Selhalo(cesta.hr) ? cesta.hr : Knihovna::kE_INVALIDARG, kTextChybaCestySnimku);
 
-    stav_.Zahajit(kSnimekDisk, automaticky);
-    const PozadavekSnimku p = PripravitZachytavani(zachytavani, kSnimekDisk, disk.snimek);
-    if (p.sKvalitou)
-        zachytavani.UlozitSnimek(cesta.cesta, p.kvalita);
-    else
-        zachytavani.UlozitSnimek(cesta.cesta);
+    UlozitSnimekDruhu(zachytavani, stav_, kSnimekDisk, disk.snimek, automaticky, cesta.cesta);
     stav_.Citac() = citac;
     stav_.UlozitCitac(parametry_, registr_, cestaKamery_);
     return cesta.cesta;

@@ -29,6 +29,11 @@ public:
     static PozadavekSnimku PripravitZachytavani(Holvent::DirectShow::ZachytavaniVidea& zachytavani, int druh,
                                                 const ParametrySnimku& blok);
 
+    // Saves the current frame processed with the kind's block to cesta (pending kind, capture settings, the
+    // block's JPEG quality where the kind has one): the e-mail and FTP roads save their snapshots by it too.
+    static void UlozitSnimekDruhu(Holvent::DirectShow::ZachytavaniVidea& zachytavani, StavSnimku& stav, int druh,
+                                  const ParametrySnimku& blok, bool automaticky, const std::wstring& cesta);
+
     // Path, pending kind, capture settings, save, counter advanced and stored; the written path. A
     // path that cannot be made raises with kTextChybaCestySnimku and saves nothing; a failed save
     // leaves the counter as it was.

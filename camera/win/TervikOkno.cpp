@@ -464,6 +464,34 @@ void TervikOkno::Otevrit(const std::wstring& sloveso, const std::wstring& cesta,
     SnimkyNaDisk::OtevritVShellu(sloveso, cesta, jak);
 }
 
+// ---- HlaseniCesty
+
+void TervikOkno::PrehratZvukSnimku() {
+    auto& app = Aplikace::Instance();
+    if (app.Nastaveni().zvuk && app.RezimZprav_() != RezimZprav::Skryty) PrehratZvuk();
+}
+
+void TervikOkno::ZpravaCesty(int druh, const std::wstring& text, std::uint32_t zpravaIkona) {
+    auto& app = Aplikace::Instance();
+    if (app.RezimZprav_() == RezimZprav::Skryty) {
+        // Nobody looks at the screen: an error leaves its trace in the event log instead.
+        stavovyRadek_.NastavitText(kCastZpravy, text);
+        if (druh == 3) app.ZapsatUdalostChyba(Formatovat(L"Tervik \"%s\": %s", Jmeno().c_str(), text.c_str()));
+        return;
+    }
+    const bool ukazat = zpravaIkona >= 2 || (zpravaIkona == 1 && druh >= 2);
+    if (ukazat) Zprava(druh, text);
+    else stavovyRadek_.NastavitText(kCastZpravy, text);
+}
+
+void TervikOkno::StavCesty(const std::wstring& text) { stavovyRadek_.NastavitText(kCastZpravy, text); }
+
+void TervikOkno::UdalostKamery(const std::wstring& text, bool chyba) {
+    auto& app = Aplikace::Instance();
+    if (chyba) app.ZapsatUdalostChyba(text);
+    else app.ZapsatUdalostInfo(text);
+}
+
 // ---- logs
 
 void TervikOkno::ZapsatLogKamery(const std::wstring& text) {

@@ -10,6 +10,7 @@
 #include "app/SouborLog.h"
 #include "camera/AktivityKamery.h"
 #include "camera/DetektorPohybu.h"
+#include "camera/HlaseniCesty.h"
 #include "camera/HlaseniSnimku.h"
 #include "camera/PlanovaneSnimkovani.h"
 #include "camera/StavSnimku.h"
@@ -32,6 +33,7 @@
 class TervikOkno final : public Tervik,
                          public Knihovna::WinApi::Okno,
                          private HlaseniSnimku,
+                         private HlaseniCesty,
                          private PrikazySlozkySnimku::Rozhrani {
 public:
     static constexpr const wchar_t* kTrida = L"Tervik4Tervik";
@@ -67,6 +69,13 @@ private:
     void ZobrazitChybu(const std::wstring& text) override;
     void PrehratZvuk() override;
     void Otevrit(const std::wstring& sloveso, const std::wstring& cesta, int jak) override;
+    // HlaseniCesty of the e-mail and FTP roads (Pipnout is shared with HlaseniSnimku).
+    void PrehratZvukSnimku() override;
+    void ZpravaCesty(int druh, const std::wstring& text, std::uint32_t zpravaIkona) override;
+    void StavCesty(const std::wstring& text) override;
+    void LogKamery(const std::wstring& text) override { ZapsatLogKamery(text); }
+    void UdalostKamery(const std::wstring& text, bool chyba) override;
+    void ZmenaAktivit() override { ObnovitPrikazy(); }
     // PrikazySlozkySnimku::Rozhrani of the folder commands.
     bool ZeptatSe(const std::wstring& otazka, bool anoVychozi, bool varovani) override;
     void HlasitChybu(const std::wstring& text) override;

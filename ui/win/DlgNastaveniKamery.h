@@ -29,6 +29,9 @@ public:
         std::function<std::wstring()> cestaLogu;  // the camera's log file
         std::function<void()> ulozit;     // the record holds the confirmed values: save them
         std::function<void()> poPouziti;  // "Použít" committed and saved the values: apply them
+        // The e-mail page's link: send the plain test message with the values the pages show now; the answer
+        // comes as a message box over the dialog (its window is the first argument).
+        std::function<void(HWND dialog, const ParametryKamery& hodnoty)> testovaciEmail;
     };
 
     DlgNastaveniKamery(ParametryKamery& parametry, std::mutex& zamek, Kontext kontext);
