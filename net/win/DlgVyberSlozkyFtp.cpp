@@ -214,10 +214,14 @@ void DlgVyberSlozkyFtp::Ukoncit(INT_PTR vysledek) {
         HTREEITEM vybrana = TreeView_GetSelection(strom_);
         slozka_ = vybrana ? CestaPolozky(vybrana) : std::wstring();
     }
+    EndDialog(okno_, vysledek);
+}
+
+// Every way the dialog ends passes here (also its owner's end): the listing is cut off and a late result dropped.
+void DlgVyberSlozkyFtp::Konec() {
     posta_->Zavrit();
     pracovnik_.Zastavit(kLimitZastaveni);
     PostaOkna::ZahoditNevyzvednute<Vypis>(okno_, kZpravaVypisSlozekFtp);
-    EndDialog(okno_, vysledek);
 }
 
 INT_PTR DlgVyberSlozkyFtp::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wp, LPARAM lp) {
@@ -225,6 +229,9 @@ INT_PTR DlgVyberSlozkyFtp::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wp, LP
     case WM_INITDIALOG:
         Inicializovat(okno);
         return TRUE;
+    case WM_DESTROY:
+        Konec();
+        return FALSE;
     case kZpravaVypisSlozekFtp:
         PrevzitVypis(std::unique_ptr<Vypis>(reinterpret_cast<Vypis*>(lp)));
         return TRUE;

@@ -45,6 +45,7 @@ private:
     void ZmenaVyberu();
     std::wstring CestaPolozky(HTREEITEM polozka) const;
     void Ukoncit(INT_PTR vysledek);
+    void Konec();
 
     Holvent::Email::FtpMisto misto_;
     std::wstring slozka_;
