@@ -1,5 +1,5 @@
 """The HTML page generator of a camera in the real Tervik.exe under Wine: the folder chosen in the FTP folder
-chooser, the page saved through the save dialog (valid XML, the snapshot "Webtervik.jpg", escaped texts) and
+chooser (which opens again at the folder in the field), the page saved through the save dialog (valid XML, the snapshot "Webtervik.jpg", escaped texts) and
 uploaded to a real FTP server, into the chosen folder and into a folder that does not exist yet; closing the
 generator during a slow upload asks and cancels it."""
 import os
@@ -147,6 +147,13 @@ class HtmlStranka(unittest.TestCase):
         self.assertEqual((rc, text), (0, 'Soubor byl úspěšně odeslán na FTP server'))
         self.assertTrue(os.path.isfile(os.path.join(self.domov, 'verejne', 'nova', 'uroven', 'druha.htm')))
         snimek_obrazovky('DlgGenerHtmlStrankyKamery.png')
+
+        # The chooser opens at the folder in the field, level by level: the root, verejne (archiv, kamery, nova),
+        # nova (uroven).
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, GENERATOR, ID_VYBRAT_SLOZKU, MS)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: self.prvek(VYBER_SLOZKY, ID_STROM, TVM_GETCOUNT, 0, 0) == 6, 60))
+        self.assertEqual(t.pomocnik('prikaz', DIALOG, VYBER_SLOZKY, IDCANCEL, MS)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', DIALOG, GENERATOR, MS)[0], 0)
 
         # Closing during a slow upload asks; Yes cancels it, closes the generator and logs the cancel.
         Throttled.read_limit = 20  # the page's few hundred bytes take the server half a minute
