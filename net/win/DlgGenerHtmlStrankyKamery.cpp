@@ -266,16 +266,16 @@ void DlgGenerHtmlStrankyKamery::Zavrit() {
         if (MessageBoxW(okno_, kTextZrusit, Aplikace::Instance().Produkt().c_str(),
                         MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
             return;
-        // The upload may have ended while the question was open.
-        if (odesila_ && kamera_.log)
-            kamera_.log(Knihovna::Formatovat(L"Odesílání HTML stránky \"%s\" na FTP server %s bylo zrušeno.",
-                                             odesilany_.c_str(), serverOdesilani_.c_str()));
     }
     EndDialog(okno_, IDCANCEL);
 }
 
 // Every way the dialog ends passes here (also its owner's end): the worker is cut off and its late result dropped.
 void DlgGenerHtmlStrankyKamery::Konec() {
+    // (The upload may have ended while the question was open.)
+    if (odesila_ && kamera_.log)
+        kamera_.log(Knihovna::Formatovat(L"Odesílání HTML stránky \"%s\" na FTP server %s bylo zrušeno.",
+                                         odesilany_.c_str(), serverOdesilani_.c_str()));
     posta_->Zavrit();
     pracovnik_.Zastavit(kLimitZastaveni);
     PostaOkna::ZahoditNevyzvednute<Vysledek>(okno_, kZpravaOdeslaniStranky);
