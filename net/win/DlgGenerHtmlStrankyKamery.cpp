@@ -65,11 +65,12 @@ DlgGenerHtmlStrankyKamery::~DlgGenerHtmlStrankyKamery() {
     if (posta_) posta_->Zavrit();
 }
 
-void DlgGenerHtmlStrankyKamery::Otevrit(HWND kamera, Kamera udaje) {
+void DlgGenerHtmlStrankyKamery::Otevrit(HWND okno, Tervik& kamera, std::function<void()> ulozit,
+                                        std::function<void(const std::wstring&)> log) {
     struct Hledani {
         HWND vlastnik;
         HWND nalezeno;
-    } h{kamera, nullptr};
+    } h{okno, nullptr};
     ::EnumThreadWindows(
         ::GetCurrentThreadId(),
         [](HWND w, LPARAM lp) -> BOOL {
@@ -87,7 +88,20 @@ void DlgGenerHtmlStrankyKamery::Otevrit(HWND kamera, Kamera udaje) {
         ::SetForegroundWindow(h.nalezeno);
         return;
     }
-    DlgGenerHtmlStrankyKamery(std::move(udaje)).Zobrazit(kamera);
+    // The record is read on the camera's thread (this one) and changed only under its lock.
+    Kamera k{kamera.Parametry().generHtml, kamera.Parametry().snimkyFtp, nullptr, nullptr};
+    k.ulozit = [okno, &kamera, ulozit = std::move(ulozit)](const ParametryKamery::GenerHtml& html) {
+        if (!::IsWindow(okno)) return;
+        {
+            std::lock_guard z(kamera.Zamek());
+            kamera.Parametry().generHtml = html;
+        }
+        ulozit();
+    };
+    k.log = [okno, log = std::move(log)](const std::wstring& text) {
+        if (::IsWindow(okno)) log(text);
+    };
+    DlgGenerHtmlStrankyKamery(std::move(k)).Zobrazit(okno);
 }
 
 void DlgGenerHtmlStrankyKamery::Zobrazit(HWND vlastnik) {

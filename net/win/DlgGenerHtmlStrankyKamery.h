@@ -7,6 +7,7 @@
 #include <string>
 
 #include "camera/ParametryKamery.h"
+#include "camera/Tervik.h"
 #include "email/win/DlgZeSablony.h"
 #include "knihovna/Pracovnik.h"
 #include "ui/win/EditCislo.h"
@@ -38,8 +39,11 @@ public:
     explicit DlgGenerHtmlStrankyKamery(Kamera kamera);
     ~DlgGenerHtmlStrankyKamery() override;
 
-    // Modal; when this camera window already shows the dialog, brings that one to the front instead.
-    static void Otevrit(HWND kamera, Kamera udaje);
+    // Modal over the camera's window, starting from the camera's values, which a written page's values replace
+    // (then ulozit stores them); when the window already shows the dialog, brings that one to the front instead.
+    // ulozit and log are called only while the window exists.
+    static void Otevrit(HWND okno, Tervik& kamera, std::function<void()> ulozit,
+                        std::function<void(const std::wstring&)> log);
     void Zobrazit(HWND vlastnik);
 
 private:
