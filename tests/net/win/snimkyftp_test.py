@@ -48,10 +48,12 @@ class SnimkyNaFtp(unittest.TestCase):
         if self.server:
             self.server.zastavit()
         t.smazat_nastaveni()
-        try:
-            os.remove(os.path.join(t.slozka_dat(), JMENO + '.log'))
-        except FileNotFoundError:
-            pass
+        shutil.rmtree(os.path.join(t.slozka_dokumentu(), 'Tervik 4.8'), ignore_errors=True)
+        for soubor in (JMENO + '.log', JMENO + '_ftp.jpg'):
+            try:
+                os.remove(os.path.join(t.slozka_dat(), soubor))
+            except FileNotFoundError:
+                pass
 
     def kamera(self, heslo=ftp_server.HESLO, omezeni=0, max_souboru=1, slozka=r'kamery\dvur', akce=0):
         """The camera with its video on after start and its FTP place on the test's server."""
@@ -145,7 +147,7 @@ class SnimkyNaFtp(unittest.TestCase):
         self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40124, 10000)[0], 0)
         self.assertTrue(t.pockat_na(lambda: self.uspesne() >= 2, LIMIT), log_kamery())
         if shutil.which('import') and os.environ.get('DISPLAY'):
-            subprocess.run(['import', '-window', 'root', os.path.join(t.BUILD, 'snimkyftp_okno_kamery.png')],
+            subprocess.run(['import', '-window', 'root', os.path.join(t.BUILD, 'okno_kamery_ftp.png')],
                            capture_output=True, timeout=30)
         self.zavrit(HLAVNI)
         self.assertIn('Bylo ukončeno automatické odesílání snímků na FTP server', log_kamery())
