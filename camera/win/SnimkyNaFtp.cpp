@@ -47,8 +47,8 @@ void SnimkyNaFtp::OdeslatSnimekFtp(HWND okno, Holvent::DirectShow::ZachytavaniVi
                                            L"probíhá.",
                                            ftp.server.c_str(), bezici_.c_str());
             if (limitVyprsel_ && *limitVyprsel_)
-                text += L" Spojení bylo po 2 minutách uzavřeno, odesílání skončí nejpozději po 30 sekundách "
-                        L"čekání na server.";
+                text += L" Spojení bylo po 2 minutách uzavřeno; odesílání skončí, až systém přestane čekat "
+                        L"na server.";
             hlaseni_.LogKamery(text);
             hlaseni_.StavCesty(text);
         }
