@@ -6,6 +6,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 
 #include "app/NastaveniAplikace.h"
@@ -53,8 +54,8 @@ constexpr const wchar_t* kTipZapnout = L"Zapnout videozařízení";
 constexpr const wchar_t* kTipVypnout = L"Vypnout videozařízení";
 
 // Commands whose subsystem is not part of the program yet: shown, but greyed.
-constexpr UINT kNedostupne[] = {P::kOvladani,     P::kSnimkyFtp,     P::kSnimkyEmail,
-                                P::kServerHttp,   P::kTlacitkoFtp,   P::kSnimekFtp,
+constexpr UINT kNedostupne[] = {P::kOvladani,     P::kSnimkyEmail,
+                                P::kServerHttp,
                                 P::kSnimekEmail,  P::kTlacitkoEmail,  P::kZaznamStart,   P::kZaznamKonec,
                                 P::kSlozkaZaznamu, P::kSmazatZaznamy, P::kTlacitkoZaznam, P::kResetZaznamu,
                                 P::kPromitani};
@@ -369,6 +370,7 @@ void TervikOkno::ObnovitPrikazy() {
     prikaz(P::kSnimkyDisk, snimkyDiskBezi_);
     prikaz(P::kPlanovane, planovaneBezi_);
     prikaz(P::kDetekce, detektor_.Bezi());
+    prikaz(P::kSnimkyFtp, snimkyFtp_.AutoBezi());
     prikaz(P::kMenu, o.menu);
     prikaz(P::kToolbar, o.toolBarHlavni);
     prikaz(P::kStatusBar, o.statusBar);
@@ -380,7 +382,8 @@ void TervikOkno::ObnovitPrikazy() {
     prikaz(P::kTitulekUzky, rezimTitulku_ == 1);
     prikaz(P::kTitulekZadny, rezimTitulku_ == 2);
     for (UINT id : {P::kSnimek, P::kSlozkaSnimku, P::kSmazatSnimky, P::kResetCislovani, P::kNastaveniVidea,
-                    P::kNastaveniKamery, P::kSkrytOkno, P::kVypnout, P::kTlacitkoDisk})
+                    P::kNastaveniKamery, P::kSkrytOkno, P::kVypnout, P::kTlacitkoDisk, P::kSnimekFtp,
+                    P::kTlacitkoFtp})
         prikaz(id, false);
     for (UINT id : kNedostupne) prikaz(id, false);
     panel_.NastavitPopis(P::kVideo, video ? kTipVypnout : kTipZapnout);
@@ -394,7 +397,7 @@ void TervikOkno::ObnovitPrikazy() {
                                                  : std::wstring(L"Video vypnuto"));
     stavovyRadek_.NastavitIkonu(kCastVidea, obrazky, video ? kObrVideo : -1);
     stavovyRadek_.NastavitIkonu(kCastDisk, obrazky, snimkyDiskBezi_ ? kObrSnimekDisk : -1);
-    stavovyRadek_.NastavitIkonu(kCastFtp, obrazky, -1);
+    stavovyRadek_.NastavitIkonu(kCastFtp, obrazky, snimkyFtp_.AutoBezi() ? kObrSnimekFtp : -1);
     stavovyRadek_.NastavitIkonu(kCastEmail, obrazky, -1);
     stavovyRadek_.NastavitIkonu(kCastPlan, obrazky, planovaneBezi_ ? kObrPlan : -1);
     stavovyRadek_.NastavitIkonu(kCastPohyb, obrazky, detektor_.Bezi() ? kObrPohyb : -1);
@@ -666,6 +669,7 @@ void TervikOkno::PouzitNastaveni() {
     try {
         NastavitCasovac(kCasovacTooltip, p.toolTipIkona.intervalSnimku);
         if (snimkyDiskBezi_) NastavitCasovac(kCasovacDisk, p.snimkyDisk.interval);
+        snimkyFtp_.PouzitNastaveni(Hwnd());
     } catch (const Chyba& chyba) {
         Zprava(3, app.PopisChybyCom(chyba));
     }
@@ -883,6 +887,7 @@ void TervikOkno::RozbalitTlacitko(int prikaz, POINT bod) {
     UnikatniMenu vlastnik(menu);
     NastavitStav(menu, P::kSnimkyDisk, true, snimkyDiskBezi_);
     NastavitStav(menu, P::kPlanovane, true, planovaneBezi_);
+    NastavitStav(menu, P::kSnimkyFtp, true, snimkyFtp_.AutoBezi());
     for (UINT id : kNedostupne) ::EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
     ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, bod.x, bod.y, 0, Hwnd(), nullptr);
 }
@@ -916,6 +921,7 @@ void TervikOkno::Zavrit() {
     ZastavitDetekci();
     ZastavitPlanovane();
     ZastavitSnimkyDisk();
+    snimkyFtp_.Zavrit(Hwnd(), std::chrono::milliseconds(app.Nastaveni().casovyLimitKamery));
     Parametry().okno.menu = ::GetMenu(Hwnd()) != nullptr;
     Parametry().okno.toolBarHlavni = panel_.Viditelny();
     Parametry().okno.statusBar = stavovyRadek_.Viditelny();
@@ -1016,6 +1022,19 @@ bool TervikOkno::ProvestPrikaz(UINT prikaz, LPARAM lp, HWND odesilatel) {
         ::PostMessageW(Hwnd(), WM_COMMAND, zvoleny == P::kSnimkyDisk ? P::kSnimkyDisk : P::kSnimek, 0);
         return true;
     }
+    case P::kSnimekFtp: snimkyFtp_.OdeslatSnimekFtp(Hwnd(), video_.Zachytavani(), parametr); return true;
+    case P::kSnimkyFtp:
+        try {
+            snimkyFtp_.PrepnoutAutoFtp(Hwnd(), parametr == 1);
+        } catch (const Chyba& chyba) {
+            Zprava(3, app.PopisChybyCom(chyba));
+        }
+        return true;
+    case P::kTlacitkoFtp: {
+        const UINT zvoleny = Parametry().snimkyFtp.toolBarCommand;
+        ::PostMessageW(Hwnd(), WM_COMMAND, zvoleny == P::kSnimkyFtp ? P::kSnimkyFtp : P::kSnimekFtp, 0);
+        return true;
+    }
     default: return false;
     }
     ObnovitPrikazy();
@@ -1053,6 +1072,7 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         NastavitStav(menu.get(), P::kVideo, true, video_.Zachytavani().GrafExistuje());
         NastavitStav(menu.get(), P::kSnimkyDisk, true, snimkyDiskBezi_);
         NastavitStav(menu.get(), P::kPlanovane, true, planovaneBezi_);
+        NastavitStav(menu.get(), P::kSnimkyFtp, true, snimkyFtp_.AutoBezi());
         NastavitStav(menu.get(), P::kDetekce, true, detektor_.Bezi());
         NastavitStav(menu.get(), P::kMenu, true, Parametry().okno.menu);
         ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, bod.x, bod.y, 0, Hwnd(), nullptr);
@@ -1064,6 +1084,7 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         case kCasovacPlan: KontrolaPlanu(); return 0;
         case kCasovacTooltip: ObnovitNahled(); return 0;
         case kCasovacPohyb: detektor_.Tik(); return 0;
+        case kCasovacFtp: ::PostMessageW(Hwnd(), WM_COMMAND, P::kSnimekFtp, P::kSnimkyFtp); return 0;
         }
         break;
     case WM_CLOSE: Zavrit(); return 0;
@@ -1072,6 +1093,7 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         ::KillTimer(Hwnd(), kCasovacPlan);
         ::KillTimer(Hwnd(), kCasovacTooltip);
         ::KillTimer(Hwnd(), kCasovacPohyb);
+        ::KillTimer(Hwnd(), kCasovacFtp);
         detektor_.Zastavit();
         cilHlaseni_ = nullptr;
         ikonaOblasti_.Odebrat();
@@ -1084,6 +1106,14 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     case kZpravaPoSpusteniKamery: PoSpusteni(); return 0;
     case kZpravaSnimek: return snimky_ ? snimky_->ZpracovatSnimek(video_.Zachytavani(), lp) : 0;
     case kZpravaPohyb: HlaseniPohybu(); return 0;
+    case kZpravaChybaFtp:
+        snimkyFtp_.UkoncitAutoFtp(Hwnd());
+        return 0;
+    case kZpravaVysledekPrace:
+        switch (wp) {
+        case kPraceFtp: snimkyFtp_.Vysledek(Hwnd(), lp); return 0;
+        }
+        return 0;
     case kZpravaStartGrafu:
     case kZpravaVysledekGrafu: return 0;
     case kZpravaIkony:

@@ -19,6 +19,7 @@
 #include "camera/win/PrikazySlozkySnimku.h"
 #include "camera/win/PruhZarizeni.h"
 #include "camera/win/SnimkyNaDisk.h"
+#include "camera/win/SnimkyNaFtp.h"
 #include "knihovna/win/IkonaOznamovaciOblasti.h"
 #include "knihovna/win/Okno.h"
 #include "knihovna/win/PanelNastroju.h"
@@ -57,6 +58,7 @@ public:
     bool SnimkyDiskBezi() const { return snimkyDiskBezi_; }
     bool PlanovaneBezi() const { return planovaneBezi_; }
     bool DetekceBezi() const { return detektor_.Bezi(); }
+    bool SnimkyFtpBezi() const { return snimkyFtp_.AutoBezi(); }
 
 protected:
     LRESULT ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) override;
@@ -153,6 +155,8 @@ private:
 
     StavSnimku stavSnimku_;
     std::unique_ptr<SnimkyNaDisk> snimky_;
+    // The FTP road lives as long as the camera object: its counter on the server restarts only with it.
+    SnimkyNaFtp snimkyFtp_{Parametry(), stavSnimku_, *this, Jmeno()};
     PlanovaneSnimkovani plan_;
     DetektorPohybu detektor_;
     CasyAkciPohybu casyAkci_;

@@ -106,6 +106,7 @@ void FtpSpojeni::Connect(HINTERNET root) {
     if (!adresa || adresa->hostitel.empty())
         throw Chyba(Knihovna::kE_INVALIDARG, adresa ? L"Není zadán FTP server." : chybaPortu);
     Odpojit();
+    if (zruseno_) throw Chyba(Knihovna::kE_ABORT, L"Přenos na FTP server byl přerušen.");
     const INTERNET_PORT port = adresa->port ? *adresa->port : INTERNET_DEFAULT_FTP_PORT;
     // InternetConnectW connects and logs in at once: the connect time-out of that step is the root handle's.
     HINTERNET spojeni = ::InternetConnectW(static_cast<HINTERNET>(root), adresa->hostitel.c_str(), port,
