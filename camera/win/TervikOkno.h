@@ -19,7 +19,7 @@
 #include "camera/win/PrikazySlozkySnimku.h"
 #include "camera/win/PruhZarizeni.h"
 #include "camera/win/SnimkyNaDisk.h"
-#include "camera/win/SnimkyNaFtp.h"
+#include "net/win/SnimkyNaFtp.h"
 #include "knihovna/win/IkonaOznamovaciOblasti.h"
 #include "knihovna/win/Okno.h"
 #include "knihovna/win/PanelNastroju.h"

@@ -1,4 +1,4 @@
-#include "camera/win/SnimkyNaFtp.h"
+#include "net/win/SnimkyNaFtp.h"
 
 #include <condition_variable>
 #include <mutex>
