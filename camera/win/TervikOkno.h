@@ -19,6 +19,7 @@
 #include "camera/win/PrikazySlozkySnimku.h"
 #include "camera/win/PruhZarizeni.h"
 #include "camera/win/SnimkyNaDisk.h"
+#include "email/win/SnimkyEmailem.h"
 #include "knihovna/win/IkonaOznamovaciOblasti.h"
 #include "knihovna/win/Okno.h"
 #include "knihovna/win/PanelNastroju.h"
@@ -57,6 +58,7 @@ public:
     bool SnimkyDiskBezi() const { return snimkyDiskBezi_; }
     bool PlanovaneBezi() const { return planovaneBezi_; }
     bool DetekceBezi() const { return detektor_.Bezi(); }
+    bool SnimkyEmailBezi() const { return emaily_ && emaily_->AutoBezi(); }
 
 protected:
     LRESULT ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) override;
@@ -153,6 +155,7 @@ private:
 
     StavSnimku stavSnimku_;
     std::unique_ptr<SnimkyNaDisk> snimky_;
+    std::unique_ptr<SnimkyEmailem> emaily_;  // made with the window, which it posts to
     PlanovaneSnimkovani plan_;
     DetektorPohybu detektor_;
     CasyAkciPohybu casyAkci_;

@@ -24,6 +24,7 @@ protected:
         std::filesystem::create_directories(koren_);
         // The names keep the program's backslash; here it is a character of the file name.
         slozka_ = (koren_ / "data").wstring();
+        std::filesystem::create_directories(koren_ / "data");  // the folder on Windows, a name prefix elsewhere
     }
     void TearDown() override { std::filesystem::remove_all(koren_); }
 
