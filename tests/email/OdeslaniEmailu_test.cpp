@@ -8,6 +8,7 @@
 #include "PevneHodiny.h"
 #include "camera/ParametryKamery.h"
 #include "email/SkriptovanySoket.h"
+#include "email/SeznamUctu.h"
 #include "email/Smtp.h"
 #include "email/SouboryEmailu.h"
 
@@ -106,6 +107,10 @@ TEST_F(SnimkyEmailemTest, AdresyRozdelenOrezanyAPodvrzeneOdmitnuty) {
     u = Uloha();
     u.ucet.server = L"smtp.example.cz:70000";
     EXPECT_EQ(ChybaUlohy(u), L"Port serveru musí být číslo v rozsahu 1 - 65535.");
+    // The account dialog refuses it before it is stored; a port in range is kept.
+    EXPECT_EQ(SeznamUctu::ProblemUctu(u.ucet), L"Port serveru musí být číslo v rozsahu 1 - 65535.");
+    u.ucet.server = L"smtp.example.cz:587";
+    EXPECT_EQ(SeznamUctu::ProblemUctu(u.ucet), L"");
 }
 
 TEST_F(SnimkyEmailemTest, RozvrzeniZprav) {
