@@ -138,6 +138,15 @@ TEST_F(SnimkyEmailemTest, RozvrzeniZprav) {
         EXPECT_EQ(zprava.hidden.size(), 1u);
     }
 
+    // The default body names the application, the maker's rights and links the maker's site.
+    ParametryKamery vychozi;
+    KontextKamery kontext;
+    kontext.produkt = L"Tervik 4.8";
+    vychozi.NastavitVychozi(L"Cam", kontext);
+    ASSERT_TRUE(vychozi.snimkyEmail.htmlFormat);
+    for (const wchar_t* cast : {L"<h1>Tervik 4.8</h1>", L"© Dunmar Holvent", L"<a href=\"https://www.dunmarholvent.cz/"})
+        EXPECT_NE(vychozi.snimkyEmail.text.find(cast), std::wstring::npos) << cast;
+
     // The test message: the application's name as subject, plain text, no attachment.
     u.test = true;
     Zprava zprava(hodiny);
