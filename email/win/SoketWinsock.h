@@ -36,7 +36,8 @@ public:
     static std::uint16_t PortSmtp();
 
 private:
-    // select in slices, so that an interruption ends the wait whatever shutdown does to a blocked select.
+    // select in slices, so that an interruption ends the wait: under Wine 8 a shutdown from another thread does not
+    // wake a blocked select (it runs to its time-out).
     // zapis: writable (or the connect's failure); returns 1 ready, 0 time-out, -1 error or interrupted.
     int Cekat(bool zapis, int milisekundy);
 
