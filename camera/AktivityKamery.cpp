@@ -72,7 +72,9 @@ std::wstring ChybaStartuFtp(const ParametryKamery& parametry) {
 }
 
 std::wstring ChybaStartuEmail(const ParametryKamery& parametry, const Holvent::Email::EmailovyUcet* ucet) {
-    if (ucet == nullptr || !DostatecnaAdresa(ucet->server)) return kTextChybiSmtpServer;
+    // An account that is gone has no sender to send from: that message, not the server's (nothing stale is used).
+    if (ucet == nullptr) return kTextNeplatnyOdesilatel;
+    if (!DostatecnaAdresa(ucet->server)) return kTextChybiSmtpServer;
     if (!DostatecnaAdresa(ucet->email)) return kTextNeplatnyOdesilatel;
     if (!DostatecnaAdresa(parametry.snimkyEmail.email)) return kTextNeplatnyPrijemce;
     return {};

@@ -126,7 +126,7 @@ inline constexpr std::size_t kMinDelkaAdresy = 6;
 // FTP: "server" of snimkyFtp at least 6 characters.
 std::wstring ChybaStartuFtp(const ParametryKamery& parametry);
 // E-mail (after the video check, which the window does): ucet is the account named by "emailUcet"
-// (nullptr when not found = its server counts as empty); SMTP server, sender, recipient in this order.
+// (nullptr when not found: the sender's message); SMTP server, sender, recipient in this order.
 std::wstring ChybaStartuEmail(const ParametryKamery& parametry, const Holvent::Email::EmailovyUcet* ucet);
 
 // The stored capture size is used only when both lie strictly between 10 and 10000.

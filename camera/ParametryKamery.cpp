@@ -16,12 +16,15 @@ namespace {
 
 constexpr const wchar_t* kKlicPlanovanych = L"planovane_snimky";
 constexpr const wchar_t* kKlicPozice = L"Pozice okna";
+constexpr const wchar_t* kAdresaVyrobce = L"https://www.dunmarholvent.cz/software/tervik/";
 
 std::wstring VychoziTextEmailu(bool html, const std::wstring& produkt) {
     if (html)
-        return Formatovat(L"<h1>Snímek z webové kamery</h1>\r\n<p>Tento snímek pořídil a odeslal program %s.</p>",
-                          produkt.c_str());
-    return Formatovat(L"Snímek z webové kamery\r\n\r\nTento snímek pořídil a odeslal program %s.", produkt.c_str());
+        return Formatovat(L"<h1>%s</h1>\r\n<p>Tento snímek pořídil a odeslal program %s. © Dunmar Holvent, všechna práva "
+                          L"vyhrazena. <a href=\"%s\">%s</a></p>",
+                          produkt.c_str(), produkt.c_str(), kAdresaVyrobce, kAdresaVyrobce);
+    return Formatovat(L"%s\r\nTento snímek pořídil a odeslal program %s. © Dunmar Holvent, všechna práva vyhrazena.\r\n%s",
+                      produkt.c_str(), produkt.c_str(), kAdresaVyrobce);
 }
 
 }  // namespace
@@ -88,16 +91,24 @@ void NahraditZnaky(std::wstring& text, wchar_t nahrada) {
 std::vector<std::wstring> RozdelitDalsiEmaily(const std::wstring& text) {
     std::vector<std::wstring> adresy;
     if (text.size() < 6) return adresy;
+    // "a@x.cz; b@x.cz" must give "b@x.cz", not " b@x.cz" inside the angle brackets of RCPT TO.
+    const auto pridat = [&](const std::wstring& kus) {
+        const auto mezera = [](wchar_t z) { return z == L' ' || z == L'\t'; };
+        std::size_t od = 0, po = kus.size();
+        while (od < po && mezera(kus[od])) ++od;
+        while (po > od && mezera(kus[po - 1])) --po;
+        if (po > od) adresy.push_back(kus.substr(od, po - od));
+    };
     std::wstring kus;
     for (wchar_t z : text) {
         if (z == L'\n' || z == L'\r' || z == L';') {
-            if (!kus.empty()) adresy.push_back(std::move(kus));
+            pridat(kus);
             kus.clear();
         } else {
             kus += z;
         }
     }
-    if (!kus.empty()) adresy.push_back(std::move(kus));
+    pridat(kus);
     return adresy;
 }
 

@@ -260,7 +260,8 @@ inline constexpr const wchar_t* kKlicKamer = L"Kamery";
 // Replaces each of / \ + ? * : ; ! < > | ' " by the replacement; an empty text is an invalid argument.
 void NahraditZnaky(std::wstring& text, wchar_t nahrada);
 
-// dalsiEmaily cut at line feeds, carriage returns and ";"; empty pieces skipped; a text shorter
+// dalsiEmaily cut at line feeds, carriage returns and ";", each piece without the spaces around it; empty pieces
+// skipped; a text shorter
 // than 6 characters gives no addresses.
 std::vector<std::wstring> RozdelitDalsiEmaily(const std::wstring& text);
 

@@ -94,6 +94,43 @@ std::string WrapLines(std::string_view text) {
     return vysledek;
 }
 
+std::string Base64VRadcich(const std::uint8_t* bajty, std::size_t delka) {
+    static constexpr char kAbeceda[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    constexpr std::size_t kSkupinNaRadek = kSirka / 4;  // 19 groups of 3 bytes make one line of 76
+    const std::size_t znaku = (delka + 2) / 3 * 4;
+    std::string vysledek(znaku + (znaku / kSirka) * 2, '\0');
+    char* v = vysledek.data();
+    std::size_t i = 0, skupin = 0;
+    for (; i + 3 <= delka; i += 3) {
+        if (skupin == kSkupinNaRadek) {
+            *v++ = '\r';
+            *v++ = '\n';
+            skupin = 0;
+        }
+        const std::uint32_t n = (std::uint32_t{bajty[i]} << 16) | (std::uint32_t{bajty[i + 1]} << 8) | bajty[i + 2];
+        v[0] = kAbeceda[n >> 18];
+        v[1] = kAbeceda[(n >> 12) & 0x3F];
+        v[2] = kAbeceda[(n >> 6) & 0x3F];
+        v[3] = kAbeceda[n & 0x3F];
+        v += 4;
+        ++skupin;
+    }
+    if (i < delka) {
+        if (skupin == kSkupinNaRadek) {
+            *v++ = '\r';
+            *v++ = '\n';
+        }
+        const std::uint32_t n = (std::uint32_t{bajty[i]} << 16) | (i + 1 < delka ? std::uint32_t{bajty[i + 1]} << 8 : 0);
+        v[0] = kAbeceda[n >> 18];
+        v[1] = kAbeceda[(n >> 12) & 0x3F];
+        v[2] = i + 1 < delka ? kAbeceda[(n >> 6) & 0x3F] : '=';
+        v[3] = '=';
+        v += 4;
+    }
+    vysledek.resize(static_cast<std::size_t>(v - vysledek.data()));
+    return vysledek;
+}
+
 std::string QuotedPrintable(std::string_view text) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string unikly;

@@ -27,6 +27,10 @@ EncodingKind ChooseEncoding(const std::uint8_t* bajty, std::size_t delka);
 // every line break written as CR LF.
 std::string WrapLines(std::string_view text);
 
+// Base64 of the bytes in lines of 76 characters joined by CRLF, in one pass (a snapshot message carries megabytes of
+// it); the same text as Base64 followed by WrapLines. Base64 holds no ".", so it needs no SMTP transparency.
+std::string Base64VRadcich(const std::uint8_t* bajty, std::size_t delka);
+
 // RFC 2045 quoted-printable of 8-bit text, soft breaks never splitting an "=XX".
 std::string QuotedPrintable(std::string_view text);
 

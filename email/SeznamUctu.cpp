@@ -2,6 +2,7 @@
 
 #include "email/RecordReader.h"
 #include "email/RecordWriter.h"
+#include "knihovna/AdresaServeru.h"
 
 namespace Holvent::Email {
 
@@ -41,7 +42,13 @@ bool SeznamUctu::RemoveAccount(int index) { return Odebrat(index); }
 bool SeznamUctu::KopieUctu(const std::wstring& email, EmailovyUcet& ucet) const { return Kopie(email, ucet); }
 std::vector<EmailovyUcet> SeznamUctu::Ucty() const { return Zaznamy(); }
 
-std::wstring SeznamUctu::ProblemUctu(const EmailovyUcet& ucet) { return ProblemZaznamu(kPopisUctu, ucet); }
+std::wstring SeznamUctu::ProblemUctu(const EmailovyUcet& ucet) {
+    if (std::wstring problem = ProblemZaznamu(kPopisUctu, ucet); !problem.empty()) return problem;
+    // "server:port" (e.g. 587 of the providers); a port that is no number in 1-65535 would fail only when sending.
+    std::wstring chyba;
+    if (!ucet.server.empty() && !Knihovna::RozlozitServer(ucet.server, &chyba)) return chyba;
+    return {};
+}
 
 std::wstring SeznamUctu::ProblemNoveAdresy(const std::wstring& email) const {
     if (FindAccount(email) >= 0) return L"Zadaná emailová adresa již existuje";

@@ -40,6 +40,24 @@ std::string Base64Text(const std::string& bajty) {
     return std::string(base64.EncodedText(), base64.TextLength());
 }
 
+// The step a command belongs to, for the failure's report; the answers of AUTH LOGIN stay its step.
+std::wstring KrokPrikazu(const std::string* bajty, const std::wstring& predchozi) {
+    if (!bajty) return L"pozdrav serveru";
+    const std::string_view b(*bajty);
+    for (const char* klic : {"EHLO", "HELO", "AUTH LOGIN", "MAIL FROM", "DATA\r\n", "QUIT"})
+        if (b.starts_with(klic)) {
+            std::string k(klic);
+            if (k == "DATA\r\n") k = "DATA";
+            return std::wstring(k.begin(), k.end());
+        }
+    if (b.starts_with("RCPT TO:")) {
+        const std::size_t konec = b.find('\r');
+        return L"RCPT TO" + ZWindows1250(b.substr(8, konec == std::string_view::npos ? std::string_view::npos : konec - 8));
+    }
+    if (predchozi == L"AUTH LOGIN") return predchozi;
+    return L"text zprávy";
+}
+
 void Pockat(int milisekundy) {
     if (milisekundy > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milisekundy));
 }
@@ -69,6 +87,7 @@ int Smtp::Prenos(const std::string* bajty) {
         lastReply_.clear();
         return -1;
     }
+    krok_ = KrokPrikazu(bajty, krok_);
     char buffer[kVelikostBloku];
     if (bajty) {
         // Stale input (the rest of an earlier reply) must not be taken for this reply. Only
@@ -88,17 +107,28 @@ int Smtp::Prenos(const std::string* bajty) {
             }
         }
 
+        // A peer that stops reading fills the send buffer: each wait for room is bounded by the reply
+        // time-out, counted from the last byte that went out.
         const std::size_t celkem = bajty->size();
         std::size_t odeslano = 0;
+        auto posledniPokrok = std::chrono::steady_clock::now();
         while (odeslano < celkem) {
+            const auto uplynulo = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                      std::chrono::steady_clock::now() - posledniPokrok).count();
+            if (uplynulo >= static_cast<long long>(LimitOdpovediMs()) ||
+                !soket_->CekatNaZapis(static_cast<int>(LimitOdpovediMs() - uplynulo))) {
+                lastReply_.clear();
+                return -1;
+            }
             const int blok = static_cast<int>(std::min<std::size_t>(kVelikostBloku, celkem - odeslano));
             const int n = soket_->Odeslat(bajty->data() + odeslano, blok);
-            if (n <= 0) return -1;
+            if (n < 0) return -1;
+            if (n == 0) continue;
+            posledniPokrok = std::chrono::steady_clock::now();
             odeslano += static_cast<std::size_t>(n);
             if (celkem > kVelikostBloku && !OnProgress(*bajty, odeslano, celkem)) return -1;
         }
     }
-    if (!soket_->CekatNaZapis()) return -1;
 
     const std::uint32_t limitMs = LimitOdpovediMs();
     const auto zacatek = std::chrono::steady_clock::now();
@@ -153,11 +183,14 @@ bool Smtp::Connect(const std::wstring& hostitel) {
         if (greeted_) Quit();
         soket_->Zavrit();
     }
+    lastReply_.clear();
+    krok_ = L"překlad adresy serveru";
     std::uint32_t adresa = 0;
     if (!soket_->PrelozitAdresu(hostitel8, adresa)) return false;
+    krok_ = L"připojení k serveru";
     if (!soket_->Vytvorit()) return false;
     Pockat(pauzaPredPripojenimMs);
-    if (!soket_->Pripojit(adresa, port)) {
+    if (!soket_->Pripojit(adresa, port, static_cast<int>(LimitOdpovediMs()))) {
         Close();
         return false;
     }

@@ -45,6 +45,9 @@ public:
     int OdeslatBajty(const std::string& bajty);
 
     const std::wstring& LastReply() const { return lastReply_; }
+    // The step of the dialogue the last command or wait belonged to ("připojení", "EHLO", "AUTH LOGIN",
+    // "MAIL FROM", "RCPT TO <adresa>", "DATA", "text zprávy", ...); never holds the login or password.
+    const std::wstring& PosledniKrok() const { return krok_; }
     bool Greeted() const { return greeted_; }
     // Attachments that Data had to leave out of the last message.
     const std::vector<std::wstring>& VynechanePrilohy() const { return vynechanePrilohy_; }
@@ -69,6 +72,7 @@ private:
 
     std::unique_ptr<Soket> soket_;
     std::wstring lastReply_;
+    std::wstring krok_;
     bool greeted_ = false;
     bool authenticate_ = false;
     std::vector<std::wstring> vynechanePrilohy_;

@@ -15,17 +15,21 @@ public:
     // the name cannot be resolved.
     virtual bool PrelozitAdresu(const std::string& hostitel, std::uint32_t& adresa) = 0;
     virtual bool Vytvorit() = 0;
-    // port in host byte order.
-    virtual bool Pripojit(std::uint32_t adresa, std::uint16_t port) = 0;
+    // port in host byte order; gives up after milisekundy (the reply time-out of the caller).
+    virtual bool Pripojit(std::uint32_t adresa, std::uint16_t port, int milisekundy) = 0;
     // 1 readable, 0 time-out, -1 error.
     virtual int CekatNaCteni(int milisekundy) = 0;
-    virtual bool CekatNaZapis() = 0;
+    // Whether some bytes can be sent without blocking within milisekundy.
+    virtual bool CekatNaZapis(int milisekundy) = 0;
     // Bytes received, 0 when the peer closed, -1 on error.
     virtual int Prijmout(char* buffer, int velikost) = 0;
-    // Bytes sent, -1 on error.
+    // Bytes sent (possibly fewer than delka, 0 when nothing could go now), -1 on error.
     virtual int Odeslat(const char* data, int delka) = 0;
     // Shuts down both directions and closes.
     virtual void Zavrit() = 0;
+    // From another thread: cuts the connection off; every wait and transfer then fails at once, also a
+    // connection made later by this object. Safe against a concurrent Zavrit.
+    virtual void Prerusit() = 0;
     virtual bool JeOtevreny() const = 0;
     // Name of this computer for EHLO/HELO.
     virtual std::wstring JmenoPocitace() = 0;

@@ -9,7 +9,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <fcntl.h>
+
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 
 #include "knihovna/KodovaniUtf16.h"
@@ -37,11 +41,32 @@ bool SoketBsd::PrelozitAdresu(const std::string& hostitel, std::uint32_t& adresa
 
 bool SoketBsd::Vytvorit() {
     Zavrit();
-    soket_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    return soket_ >= 0;
+    if (preruseno_) return false;
+    const int s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    if (s < 0) return false;
+    // Non-blocking: every wait below is a bounded poll, never a blocked call.
+    fcntl(s, F_SETFL, fcntl(s, F_GETFL, 0) | O_NONBLOCK);
+    std::lock_guard zamek(zamek_);
+    soket_ = s;
+    return true;
 }
 
-bool SoketBsd::Pripojit(std::uint32_t adresa, std::uint16_t port) {
+int SoketBsd::Cekat(short udalost, int milisekundy) {
+    constexpr int kDilek = 100;
+    const auto konec = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(milisekundy, 0));
+    for (;;) {
+        if (preruseno_ || soket_ < 0) return -1;
+        const auto zbyva = std::chrono::duration_cast<std::chrono::milliseconds>(konec - std::chrono::steady_clock::now()).count();
+        pollfd p{soket_, udalost, 0};
+        const int r = poll(&p, 1, static_cast<int>(std::clamp<long long>(zbyva, 0, kDilek)));
+        if (r < 0 && errno != EINTR) return -1;
+        if (preruseno_) return -1;
+        if (r > 0) return (p.revents & (udalost | POLLHUP | POLLERR)) ? 1 : -1;
+        if (zbyva <= 0) return 0;
+    }
+}
+
+bool SoketBsd::Pripojit(std::uint32_t adresa, std::uint16_t port, int milisekundy) {
     if (soket_ < 0) return false;
     sockaddr_in cil{};
     cil.sin_family = AF_INET;
@@ -51,36 +76,39 @@ bool SoketBsd::Pripojit(std::uint32_t adresa, std::uint16_t port) {
     do {
         r = connect(soket_, reinterpret_cast<const sockaddr*>(&cil), sizeof cil);
     } while (r != 0 && errno == EINTR);
-    return r == 0;
+    if (r == 0) return true;
+    if (errno != EINPROGRESS) return false;
+    if (Cekat(POLLOUT, milisekundy) != 1) return false;
+    int chyba = 0;
+    socklen_t delka = sizeof chyba;
+    return getsockopt(soket_, SOL_SOCKET, SO_ERROR, &chyba, &delka) == 0 && chyba == 0;
 }
 
 int SoketBsd::CekatNaCteni(int milisekundy) {
-    if (soket_ < 0) return -1;
-    pollfd p{soket_, POLLIN, 0};
-    const int r = poll(&p, 1, milisekundy);
-    if (r < 0) return errno == EINTR ? 0 : -1;
-    return r > 0 ? 1 : 0;
+    const int r = Cekat(POLLIN, milisekundy);
+    return r;
 }
 
-bool SoketBsd::CekatNaZapis() {
-    if (soket_ < 0) return false;
-    pollfd p{soket_, POLLOUT, 0};
-    return poll(&p, 1, -1) > 0 && (p.revents & POLLOUT);
-}
+bool SoketBsd::CekatNaZapis(int milisekundy) { return Cekat(POLLOUT, milisekundy) == 1; }
 
 int SoketBsd::Prijmout(char* buffer, int velikost) {
-    if (soket_ < 0) return -1;
-    const auto n = recv(soket_, buffer, static_cast<std::size_t>(velikost), 0);
+    if (soket_ < 0 || preruseno_) return -1;
+    ssize_t n;
+    do {
+        n = recv(soket_, buffer, static_cast<std::size_t>(velikost), 0);
+    } while (n < 0 && errno == EINTR);
     return n < 0 ? -1 : static_cast<int>(n);
 }
 
 int SoketBsd::Odeslat(const char* data, int delka) {
-    if (soket_ < 0) return -1;
+    if (soket_ < 0 || preruseno_) return -1;
     int odeslano = 0;
     while (odeslano < delka) {
         // A peer that went away must not end the process with SIGPIPE.
         const auto n = send(soket_, data + odeslano, static_cast<std::size_t>(delka - odeslano), MSG_NOSIGNAL);
         if (n < 0 && errno == EINTR) continue;
+        // A full send buffer: the caller waits for room within its own time-out.
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
         if (n <= 0) return -1;
         odeslano += static_cast<int>(n);
     }
@@ -88,10 +116,17 @@ int SoketBsd::Odeslat(const char* data, int delka) {
 }
 
 void SoketBsd::Zavrit() {
+    std::lock_guard zamek(zamek_);
     if (soket_ < 0) return;
     shutdown(soket_, SHUT_RDWR);
     close(soket_);
     soket_ = -1;
+}
+
+void SoketBsd::Prerusit() {
+    preruseno_ = true;
+    std::lock_guard zamek(zamek_);
+    if (soket_ >= 0) shutdown(soket_, SHUT_RDWR);
 }
 
 std::wstring SoketBsd::JmenoPocitace() {
@@ -109,9 +144,11 @@ namespace Holvent::Email {
 SoketBsd::~SoketBsd() = default;
 bool SoketBsd::PrelozitAdresu(const std::string&, std::uint32_t&) { return false; }
 bool SoketBsd::Vytvorit() { return false; }
-bool SoketBsd::Pripojit(std::uint32_t, std::uint16_t) { return false; }
+bool SoketBsd::Pripojit(std::uint32_t, std::uint16_t, int) { return false; }
 int SoketBsd::CekatNaCteni(int) { return -1; }
-bool SoketBsd::CekatNaZapis() { return false; }
+bool SoketBsd::CekatNaZapis(int) { return false; }
+int SoketBsd::Cekat(short, int) { return -1; }
+void SoketBsd::Prerusit() {}
 int SoketBsd::Prijmout(char*, int) { return -1; }
 int SoketBsd::Odeslat(const char*, int) { return -1; }
 void SoketBsd::Zavrit() {}

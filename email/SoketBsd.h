@@ -1,6 +1,8 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string>
 
 #include "email/Soket.h"
@@ -18,17 +20,23 @@ public:
 
     bool PrelozitAdresu(const std::string& hostitel, std::uint32_t& adresa) override;
     bool Vytvorit() override;
-    bool Pripojit(std::uint32_t adresa, std::uint16_t port) override;
+    bool Pripojit(std::uint32_t adresa, std::uint16_t port, int milisekundy) override;
     int CekatNaCteni(int milisekundy) override;
-    bool CekatNaZapis() override;
+    bool CekatNaZapis(int milisekundy) override;
     int Prijmout(char* buffer, int velikost) override;
     int Odeslat(const char* data, int delka) override;
     void Zavrit() override;
+    void Prerusit() override;
     bool JeOtevreny() const override { return soket_ >= 0; }
     std::wstring JmenoPocitace() override;
 
 private:
-    int soket_ = -1;
+    // poll in slices, so that an interruption ends the wait even where shutdown wakes nobody.
+    int Cekat(short udalost, int milisekundy);
+
+    int soket_ = -1;  // non-blocking once created
+    std::mutex zamek_;  // soket_ against Prerusit from another thread
+    std::atomic<bool> preruseno_{false};
 };
 
 }  // namespace Holvent::Email

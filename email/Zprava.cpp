@@ -161,6 +161,17 @@ bool NacistSoubor(const std::wstring& cesta, std::string& obsah) {
     // another thread still holds open can be read.
     std::ifstream soubor(std::filesystem::path(cesta), std::ios::binary);
     if (!soubor) return false;
+    // Read in one piece where the size is known (megabytes of snapshots); a stream without one is read to its end.
+    soubor.seekg(0, std::ios::end);
+    const std::streamoff velikost = soubor.tellg();
+    soubor.seekg(0, std::ios::beg);
+    if (velikost > 0) {
+        obsah.resize(static_cast<std::size_t>(velikost));
+        soubor.read(obsah.data(), velikost);
+        if (soubor.gcount() == velikost && !soubor.bad()) return true;
+        soubor.clear();
+        soubor.seekg(0, std::ios::beg);
+    }
     obsah.assign(std::istreambuf_iterator<char>(soubor), std::istreambuf_iterator<char>());
     return !soubor.bad();
 }
@@ -307,11 +318,10 @@ std::string Zprava::EncodeBody(EncodingKind druh, const std::string& zdroj, std:
         break;
     default:
         druh = EncodingKind::Base64;
-        base64_.Encode(bajty, static_cast<std::uint32_t>(zdroj.size()));
-        vysledek = WrapLines(std::string_view(base64_.EncodedText(), base64_.TextLength()));
+        vysledek = Base64VRadcich(bajty, zdroj.size());
         break;
     }
-    vysledek = ZdvojitTeckyNaZacatkuRadku(std::move(vysledek));
+    if (druh != EncodingKind::Base64) vysledek = ZdvojitTeckyNaZacatkuRadku(std::move(vysledek));
     nazevKodovani = NazevKodovani(druh);
     if (ladiciVystup)
         ladiciVystup(Knihovna::Formatovat(L"Encoding took %dms\n", static_cast<int>(hodiny_->Tiky() - zacatek)));
@@ -368,6 +378,7 @@ std::vector<std::wstring> Zprava::Compose(std::string& vystup) {
         if (!priloha.contentId.empty())
             Pripsat(text, L"\r\nContent-ID: <" + BezZalomeni(priloha.contentId) + L">");
         text += "\r\n\r\n";
+        text.reserve(text.size() + data.size());
         text += data;
         prilohy.push_back(std::move(text));
     }
@@ -430,6 +441,10 @@ std::vector<std::wstring> Zprava::Compose(std::string& vystup) {
         vystup += "\r\n";
     }
 
+    std::size_t odhad = 4096;
+    for (const auto* casti : {&textoveCasti, &prilohy})
+        for (const std::string& c : *casti) odhad += c.size() + 128;
+    vystup.reserve(vystup.size() + odhad);
     if (!vnejsi.empty()) Pripsat(vystup, Formatovat(L"\r\n%s\r\n", kPreambule));
     if (!vnitrni.empty())
         Pripsat(vystup, Formatovat(L"\r\n--%s\r\nContent-Type: multipart/alternative;\r\n\tboundary=\"%s\"\r\n",

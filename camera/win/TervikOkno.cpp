@@ -54,9 +54,7 @@ constexpr const wchar_t* kTipZapnout = L"Zapnout videozařízení";
 constexpr const wchar_t* kTipVypnout = L"Vypnout videozařízení";
 
 // Commands whose subsystem is not part of the program yet: shown, but greyed.
-constexpr UINT kNedostupne[] = {P::kOvladani,     P::kSnimkyEmail,
-                                P::kServerHttp,
-                                P::kSnimekEmail,  P::kTlacitkoEmail,  P::kZaznamStart,   P::kZaznamKonec,
+constexpr UINT kNedostupne[] = {P::kOvladani,     P::kServerHttp,    P::kZaznamStart,   P::kZaznamKonec,
                                 P::kSlozkaZaznamu, P::kSmazatZaznamy, P::kTlacitkoZaznam, P::kResetZaznamu,
                                 P::kPromitani};
 
@@ -168,6 +166,9 @@ void TervikOkno::Vytvorit() {
     ::SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ikona_.get()));
     ::SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(velkaIkona_ ? velkaIkona_.get() : ikona_.get()));
     VytvoritOvladace();
+    emaily_ = std::make_unique<SnimkyEmailem>(Hwnd(), Parametry(), stavSnimku_, static_cast<HlaseniCesty&>(*this),
+                                              Jmeno());
+    emaily_->SmazatStareSoubory();
 
     auto& zachytavani = video_.Zachytavani();
     zachytavani.NastavitCil(Hwnd(), kZpravaSnimek, kZpravaStartGrafu, kZpravaVysledekGrafu);
@@ -368,6 +369,7 @@ void TervikOkno::ObnovitPrikazy() {
     };
     prikaz(P::kVideo, video);
     prikaz(P::kSnimkyDisk, snimkyDiskBezi_);
+    prikaz(P::kSnimkyEmail, SnimkyEmailBezi());
     prikaz(P::kPlanovane, planovaneBezi_);
     prikaz(P::kDetekce, detektor_.Bezi());
     prikaz(P::kSnimkyFtp, snimkyFtp_.AutoBezi());
@@ -398,7 +400,7 @@ void TervikOkno::ObnovitPrikazy() {
     stavovyRadek_.NastavitIkonu(kCastVidea, obrazky, video ? kObrVideo : -1);
     stavovyRadek_.NastavitIkonu(kCastDisk, obrazky, snimkyDiskBezi_ ? kObrSnimekDisk : -1);
     stavovyRadek_.NastavitIkonu(kCastFtp, obrazky, snimkyFtp_.AutoBezi() ? kObrSnimekFtp : -1);
-    stavovyRadek_.NastavitIkonu(kCastEmail, obrazky, -1);
+    stavovyRadek_.NastavitIkonu(kCastEmail, obrazky, SnimkyEmailBezi() ? kObrSnimekEmail : -1);
     stavovyRadek_.NastavitIkonu(kCastPlan, obrazky, planovaneBezi_ ? kObrPlan : -1);
     stavovyRadek_.NastavitIkonu(kCastPohyb, obrazky, detektor_.Bezi() ? kObrPohyb : -1);
 }
@@ -637,7 +639,10 @@ void TervikOkno::ZobrazitPredvolby() {
                                         &app.ZarizeniZvuk(),
                                         [this] { return SouborLog::CestaLoguKamery(Aplikace::Instance().SlozkaDat(), Jmeno()); },
                                         [this] { UlozitVse(); },
-                                        [this] { PouzitNastaveni(); }};
+                                        [this] { PouzitNastaveni(); },
+                                        [this](HWND dialog, const ParametryKamery& hodnoty) {
+                                            if (emaily_) emaily_->OdeslatTest(dialog, hodnoty);
+                                        }};
     // The camera may have been switched off while the dialog was open.
     if (DlgNastaveniKamery(Parametry(), Zamek(), std::move(kontext)).Zobrazit(Hwnd()) && Hwnd()) PouzitNastaveni();
 }
@@ -670,6 +675,7 @@ void TervikOkno::PouzitNastaveni() {
         NastavitCasovac(kCasovacTooltip, p.toolTipIkona.intervalSnimku);
         if (snimkyDiskBezi_) NastavitCasovac(kCasovacDisk, p.snimkyDisk.interval);
         snimkyFtp_.PouzitNastaveni(Hwnd());
+        if (emaily_) emaily_->PouzitNastaveni();
     } catch (const Chyba& chyba) {
         Zprava(3, app.PopisChybyCom(chyba));
     }
@@ -888,6 +894,7 @@ void TervikOkno::RozbalitTlacitko(int prikaz, POINT bod) {
     NastavitStav(menu, P::kSnimkyDisk, true, snimkyDiskBezi_);
     NastavitStav(menu, P::kPlanovane, true, planovaneBezi_);
     NastavitStav(menu, P::kSnimkyFtp, true, snimkyFtp_.AutoBezi());
+    NastavitStav(menu, P::kSnimkyEmail, true, SnimkyEmailBezi());
     for (UINT id : kNedostupne) ::EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
     ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, bod.x, bod.y, 0, Hwnd(), nullptr);
 }
@@ -921,7 +928,17 @@ void TervikOkno::Zavrit() {
     ZastavitDetekci();
     ZastavitPlanovane();
     ZastavitSnimkyDisk();
-    snimkyFtp_.Zavrit(Hwnd(), std::chrono::milliseconds(app.Nastaveni().casovyLimitKamery));
+    {
+        // Both roads' workers share the camera's stop time-out.
+        using namespace std::chrono;
+        const auto konec = steady_clock::now() + milliseconds(app.Nastaveni().casovyLimitKamery);
+        const auto zbyva = [konec] { return std::max(0ms, duration_cast<milliseconds>(konec - steady_clock::now())); };
+        snimkyFtp_.Zavrit(Hwnd(), zbyva());
+        if (emaily_) emaily_->Zavrit(zbyva());
+        // A result posted just before its worker was stopped is still handled (logged), never lost.
+        for (MSG m; ::PeekMessageW(&m, Hwnd(), kZpravaVysledekPrace, kZpravaVysledekPrace, PM_REMOVE);)
+            ZpracovatZpravu(m.message, m.wParam, m.lParam);
+    }
     Parametry().okno.menu = ::GetMenu(Hwnd()) != nullptr;
     Parametry().okno.toolBarHlavni = panel_.Viditelny();
     Parametry().okno.statusBar = stavovyRadek_.Viditelny();
@@ -1017,6 +1034,20 @@ bool TervikOkno::ProvestPrikaz(UINT prikaz, LPARAM lp, HWND odesilatel) {
     case P::kSlozkaSnimku: Slozka().OtevritSlozku((::GetKeyState(VK_CONTROL) & 0x8000) != 0); return true;
     case P::kSmazatSnimky: Slozka().SmazatSnimky(); return true;
     case P::kResetCislovani: Slozka().ResetovatCislovani(); return true;
+    case P::kSnimekEmail: emaily_->OdeslatSnimek(video_.Zachytavani(), parametr); return true;
+    case P::kSnimkyEmail:
+        try {
+            if (emaily_->AutoBezi()) emaily_->UkoncitAuto();
+            else emaily_->SpustitAuto(video_.Zachytavani().GrafExistuje(), parametr);
+        } catch (const Chyba& chyba) {
+            Zprava(3, app.PopisChybyCom(chyba));
+        }
+        return true;
+    case P::kTlacitkoEmail: {
+        const UINT zvoleny = Parametry().snimkyEmail.toolBarCommand;
+        ::PostMessageW(Hwnd(), WM_COMMAND, zvoleny == P::kSnimkyEmail ? P::kSnimkyEmail : P::kSnimekEmail, 0);
+        return true;
+    }
     case P::kTlacitkoDisk: {
         const UINT zvoleny = Parametry().snimkyDisk.toolBarCommand;
         ::PostMessageW(Hwnd(), WM_COMMAND, zvoleny == P::kSnimkyDisk ? P::kSnimkyDisk : P::kSnimek, 0);
@@ -1073,6 +1104,7 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         NastavitStav(menu.get(), P::kSnimkyDisk, true, snimkyDiskBezi_);
         NastavitStav(menu.get(), P::kPlanovane, true, planovaneBezi_);
         NastavitStav(menu.get(), P::kSnimkyFtp, true, snimkyFtp_.AutoBezi());
+        NastavitStav(menu.get(), P::kSnimkyEmail, true, SnimkyEmailBezi());
         NastavitStav(menu.get(), P::kDetekce, true, detektor_.Bezi());
         NastavitStav(menu.get(), P::kMenu, true, Parametry().okno.menu);
         ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, bod.x, bod.y, 0, Hwnd(), nullptr);
@@ -1082,6 +1114,9 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         switch (wp) {
         case kCasovacDisk: ::PostMessageW(Hwnd(), WM_COMMAND, P::kSnimek, kPrikazCasovaceDisku); return 0;
         case kCasovacPlan: KontrolaPlanu(); return 0;
+        case kCasovacEmail:
+            ::PostMessageW(Hwnd(), WM_COMMAND, P::kSnimekEmail, SnimkyEmailem::kPrikazCasovace);
+            return 0;
         case kCasovacTooltip: ObnovitNahled(); return 0;
         case kCasovacPohyb: detektor_.Tik(); return 0;
         case kCasovacFtp: ::PostMessageW(Hwnd(), WM_COMMAND, P::kSnimekFtp, P::kSnimkyFtp); return 0;
@@ -1091,6 +1126,7 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     case WM_DESTROY:
         ::KillTimer(Hwnd(), kCasovacDisk);
         ::KillTimer(Hwnd(), kCasovacPlan);
+        ::KillTimer(Hwnd(), kCasovacEmail);
         ::KillTimer(Hwnd(), kCasovacTooltip);
         ::KillTimer(Hwnd(), kCasovacPohyb);
         ::KillTimer(Hwnd(), kCasovacFtp);
@@ -1109,9 +1145,16 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     case kZpravaChybaFtp:
         snimkyFtp_.UkoncitAutoFtp(Hwnd());
         return 0;
+    case kZpravaChybaEmailu:
+        if (emaily_) emaily_->UkoncitAuto();
+        return 0;
     case kZpravaVysledekPrace:
         switch (wp) {
         case kPraceFtp: snimkyFtp_.Vysledek(Hwnd(), lp); return 0;
+        case kPraceEmail:
+            if (emaily_) emaily_->Vysledek(lp);
+            else delete reinterpret_cast<VysledekPraceEmailu*>(lp);
+            return 0;
         }
         return 0;
     case kZpravaStartGrafu:

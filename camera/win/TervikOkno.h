@@ -20,6 +20,7 @@
 #include "camera/win/PruhZarizeni.h"
 #include "camera/win/SnimkyNaDisk.h"
 #include "net/win/SnimkyNaFtp.h"
+#include "email/win/SnimkyEmailem.h"
 #include "knihovna/win/IkonaOznamovaciOblasti.h"
 #include "knihovna/win/Okno.h"
 #include "knihovna/win/PanelNastroju.h"
@@ -59,6 +60,7 @@ public:
     bool PlanovaneBezi() const { return planovaneBezi_; }
     bool DetekceBezi() const { return detektor_.Bezi(); }
     bool SnimkyFtpBezi() const { return snimkyFtp_.AutoBezi(); }
+    bool SnimkyEmailBezi() const { return emaily_ && emaily_->AutoBezi(); }
 
 protected:
     LRESULT ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) override;
@@ -157,6 +159,7 @@ private:
     std::unique_ptr<SnimkyNaDisk> snimky_;
     // The FTP road lives as long as the camera object: its counter on the server restarts only with it.
     SnimkyNaFtp snimkyFtp_{Parametry(), stavSnimku_, *this, Jmeno()};
+    std::unique_ptr<SnimkyEmailem> emaily_;  // made with the window, which it posts to
     PlanovaneSnimkovani plan_;
     DetektorPohybu detektor_;
     CasyAkciPohybu casyAkci_;

@@ -1,5 +1,6 @@
 #include "email/win/SoketWinsock.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace Holvent::Email {
@@ -29,51 +30,69 @@ bool SoketWinsock::PrelozitAdresu(const std::string& hostitel, std::uint32_t& ad
 
 bool SoketWinsock::Vytvorit() {
     Zavrit();
-    if (!winsock_) return false;
-    soket_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    return soket_ != INVALID_SOCKET;
+    if (!winsock_ || preruseno_) return false;
+    const SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    if (s == INVALID_SOCKET) return false;
+    // Non-blocking: every wait below is a bounded select, never a blocked call.
+    u_long neblokujici = 1;
+    ioctlsocket(s, FIONBIO, &neblokujici);
+    std::lock_guard zamek(zamek_);
+    soket_ = s;
+    return true;
 }
 
-bool SoketWinsock::Pripojit(std::uint32_t adresa, std::uint16_t port) {
+int SoketWinsock::Cekat(bool zapis, int milisekundy) {
+    constexpr int kDilek = 100;
+    const ULONGLONG konec = GetTickCount64() + static_cast<ULONGLONG>(std::max(milisekundy, 0));
+    for (;;) {
+        if (preruseno_ || soket_ == INVALID_SOCKET) return -1;
+        const ULONGLONG ted = GetTickCount64();
+        const int zbyva = ted >= konec ? 0 : static_cast<int>(std::min<ULONGLONG>(konec - ted, kDilek));
+        fd_set sada, chyby;
+        FD_ZERO(&sada);
+        FD_ZERO(&chyby);
+        FD_SET(soket_, &sada);
+        FD_SET(soket_, &chyby);
+        timeval limit{zbyva / 1000, (zbyva % 1000) * 1000};
+        const int r = select(0, zapis ? nullptr : &sada, zapis ? &sada : nullptr, &chyby, &limit);
+        if (r == SOCKET_ERROR || preruseno_) return -1;
+        if (r > 0) return FD_ISSET(soket_, &chyby) && !FD_ISSET(soket_, &sada) ? -1 : 1;
+        if (ted >= konec) return 0;
+    }
+}
+
+bool SoketWinsock::Pripojit(std::uint32_t adresa, std::uint16_t port, int milisekundy) {
     if (soket_ == INVALID_SOCKET) return false;
     sockaddr_in cil{};
     cil.sin_family = AF_INET;
     cil.sin_port = htons(port);
     cil.sin_addr.s_addr = adresa;
-    return connect(soket_, reinterpret_cast<const sockaddr*>(&cil), sizeof cil) == 0;
+    if (connect(soket_, reinterpret_cast<const sockaddr*>(&cil), sizeof cil) == 0) return true;
+    if (WSAGetLastError() != WSAEWOULDBLOCK) return false;
+    // A refused connection shows in the exception set.
+    if (Cekat(true, milisekundy) != 1) return false;
+    int chyba = 0;
+    int delka = sizeof chyba;
+    return getsockopt(soket_, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&chyba), &delka) == 0 && chyba == 0;
 }
 
-int SoketWinsock::CekatNaCteni(int milisekundy) {
-    if (soket_ == INVALID_SOCKET) return -1;
-    fd_set cteni;
-    FD_ZERO(&cteni);
-    FD_SET(soket_, &cteni);
-    timeval limit{milisekundy / 1000, (milisekundy % 1000) * 1000};
-    const int r = select(0, &cteni, nullptr, nullptr, &limit);
-    if (r == SOCKET_ERROR) return -1;
-    return r > 0 ? 1 : 0;
-}
+int SoketWinsock::CekatNaCteni(int milisekundy) { return Cekat(false, milisekundy); }
 
-bool SoketWinsock::CekatNaZapis() {
-    if (soket_ == INVALID_SOCKET) return false;
-    fd_set zapis;
-    FD_ZERO(&zapis);
-    FD_SET(soket_, &zapis);
-    return select(0, nullptr, &zapis, nullptr, nullptr) > 0;
-}
+bool SoketWinsock::CekatNaZapis(int milisekundy) { return Cekat(true, milisekundy) == 1; }
 
 int SoketWinsock::Prijmout(char* buffer, int velikost) {
-    if (soket_ == INVALID_SOCKET) return -1;
+    if (soket_ == INVALID_SOCKET || preruseno_) return -1;
     const int n = recv(soket_, buffer, velikost, 0);
     return n == SOCKET_ERROR ? -1 : n;
 }
 
 int SoketWinsock::Odeslat(const char* data, int delka) {
-    if (soket_ == INVALID_SOCKET) return -1;
-    // A blocking send may still take only part of the chunk.
+    if (soket_ == INVALID_SOCKET || preruseno_) return -1;
     int odeslano = 0;
     while (odeslano < delka) {
         const int n = send(soket_, data + odeslano, delka - odeslano, 0);
+        // A full send buffer: the caller waits for room within its own time-out.
+        if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK) break;
         if (n == SOCKET_ERROR || n == 0) return -1;
         odeslano += n;
     }
@@ -81,10 +100,17 @@ int SoketWinsock::Odeslat(const char* data, int delka) {
 }
 
 void SoketWinsock::Zavrit() {
+    std::lock_guard zamek(zamek_);
     if (soket_ == INVALID_SOCKET) return;
     shutdown(soket_, SD_BOTH);
     closesocket(soket_);
     soket_ = INVALID_SOCKET;
+}
+
+void SoketWinsock::Prerusit() {
+    preruseno_ = true;
+    std::lock_guard zamek(zamek_);
+    if (soket_ != INVALID_SOCKET) shutdown(soket_, SD_BOTH);
 }
 
 std::wstring SoketWinsock::JmenoPocitace() {

@@ -3,7 +3,9 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string>
 
 #include "email/Soket.h"
@@ -20,12 +22,13 @@ public:
 
     bool PrelozitAdresu(const std::string& hostitel, std::uint32_t& adresa) override;
     bool Vytvorit() override;
-    bool Pripojit(std::uint32_t adresa, std::uint16_t port) override;
+    bool Pripojit(std::uint32_t adresa, std::uint16_t port, int milisekundy) override;
     int CekatNaCteni(int milisekundy) override;
-    bool CekatNaZapis() override;
+    bool CekatNaZapis(int milisekundy) override;
     int Prijmout(char* buffer, int velikost) override;
     int Odeslat(const char* data, int delka) override;
     void Zavrit() override;
+    void Prerusit() override;
     bool JeOtevreny() const override { return soket_ != INVALID_SOCKET; }
     std::wstring JmenoPocitace() override;
 
@@ -33,8 +36,15 @@ public:
     static std::uint16_t PortSmtp();
 
 private:
+    // select in slices, so that an interruption ends the wait: under Wine 8 a shutdown from another thread does not
+    // wake a blocked select (it runs to its time-out).
+    // zapis: writable (or the connect's failure); returns 1 ready, 0 time-out, -1 error or interrupted.
+    int Cekat(bool zapis, int milisekundy);
+
     bool winsock_ = false;
-    SOCKET soket_ = INVALID_SOCKET;
+    SOCKET soket_ = INVALID_SOCKET;  // non-blocking once created
+    std::mutex zamek_;  // soket_ against Prerusit from another thread
+    std::atomic<bool> preruseno_{false};
 };
 
 }  // namespace Holvent::Email

@@ -36,7 +36,7 @@ TEST(AktivityKamery, PodminkyStartu) {
     const std::wstring odesilatel = L"Pro tuto kameru není nastavena platná emailová ardesa odesílatele.";
     const std::wstring prijemce = L"Pro tuto kameru není nastavena platná emailová ardesa příjemce.";
     p.snimkyEmail.email = L"x@y";
-    EXPECT_EQ(ChybaStartuEmail(p, nullptr), smtp);
+    EXPECT_EQ(ChybaStartuEmail(p, nullptr), odesilatel);  // the account is gone
     Holvent::Email::EmailovyUcet ucet;
     ucet.email = L"a@b";
     ucet.server = L"smtp.";

@@ -14,6 +14,11 @@
 #include <string>
 #include <thread>
 
+#include <filesystem>
+#include <fstream>
+#include <future>
+
+#include "email/OdeslaniEmailu.h"
 #include "email/Smtp.h"
 
 using namespace Holvent::Email;
@@ -125,6 +130,99 @@ TEST(SoketBsd, NicNenasloucha) {
     klient.pauzaPredPozdravemMs = 0;
     EXPECT_FALSE(klient.Connect(L"127.0.0.1"));
     EXPECT_FALSE(klient.Connect(L"neexistuje.invalid"));
+}
+
+// A peer that plays a script and then stays silent: it never greets (empty script), or it stops reading after
+// 354. Its small receive buffer lets the client's send buffer fill soon.
+class NemyPeer {
+public:
+    explicit NemyPeer(std::vector<std::string> odpovedi) : odpovedi_(std::move(odpovedi)) {
+        naslouchani_ = socket(AF_INET, SOCK_STREAM, 0);
+        const int maly = 4096;
+        setsockopt(naslouchani_, SOL_SOCKET, SO_RCVBUF, &maly, sizeof maly);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bind(naslouchani_, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        listen(naslouchani_, 1);
+        socklen_t delka = sizeof a;
+        getsockname(naslouchani_, reinterpret_cast<sockaddr*>(&a), &delka);
+        port_ = ntohs(a.sin_port);
+        vlakno_ = std::thread([this] {
+            pollfd p{naslouchani_, POLLIN, 0};
+            if (poll(&p, 1, 10000) <= 0) return;
+            spojeni_ = accept(naslouchani_, nullptr, nullptr);
+            for (std::size_t i = 0; i < odpovedi_.size(); ++i) {
+                const std::string& odpoved = odpovedi_[i];
+                if (i > 0) {
+                    // Every reply but the greeting answers one line.
+                    char z = 0;
+                    pollfd q{spojeni_, POLLIN, 0};
+                    while (poll(&q, 1, 5000) > 0 && recv(spojeni_, &z, 1, 0) == 1 && z != '\n') {
+                    }
+                }
+                send(spojeni_, odpoved.data(), odpoved.size(), MSG_NOSIGNAL);
+            }
+        });
+    }
+    ~NemyPeer() {
+        vlakno_.join();
+        if (spojeni_ >= 0) close(spojeni_);
+        close(naslouchani_);
+    }
+    std::wstring Server() const { return L"127.0.0.1:" + std::to_wstring(port_); }
+
+private:
+    std::vector<std::string> odpovedi_;
+    int naslouchani_ = -1;
+    int spojeni_ = -1;
+    std::uint16_t port_ = 0;
+    std::thread vlakno_;
+};
+
+UlohaEmailu UlohaPro(const std::wstring& server) {
+    UlohaEmailu u;
+    u.ucet.email = L"kamera@example.cz";
+    u.ucet.server = server;
+    u.prijemce = L"prijemce@example.cz";
+    u.test = true;
+    u.produkt = L"Tervik";
+    u.pauzaPredPozdravemMs = 0;
+    return u;
+}
+
+TEST(SoketBsd, ServerKteryNepozdraviPrerusiZastaveni) {
+    NemyPeer peer({});
+    std::stop_source stop;
+    auto vysledek = std::async(std::launch::async, [&] {
+        return OdeslatEmail(UlohaPro(peer.Server()), std::make_unique<SoketBsd>(), stop.get_token());
+    });
+    EXPECT_EQ(vysledek.wait_for(std::chrono::milliseconds(500)), std::future_status::timeout);
+    stop.request_stop();
+    // The 30-second reply time-out is cut short.
+    ASSERT_EQ(vysledek.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    const VysledekEmailu v = vysledek.get();
+    EXPECT_FALSE(v.odeslano);
+    EXPECT_EQ(v.chyba, L"Odesílání bylo přerušeno.");
+}
+
+TEST(SoketBsd, ServerKteryPrestaneCistJeSelhaniVCasovemLimitu) {
+    NemyPeer peer({"220 ok\r\n", "250 ok\r\n", "250 ok\r\n", "250 ok\r\n", "354 dal\r\n"});
+    const auto snimek = std::filesystem::temp_directory_path() / "nemy_peer_snimek.jpg";
+    std::string bajty(8 * 1024 * 1024, '\0');
+    for (std::size_t i = 0; i < bajty.size(); ++i) bajty[i] = static_cast<char>(i * 131 >> 3);
+    std::ofstream(snimek, std::ios::binary) << bajty;
+    UlohaEmailu u = UlohaPro(peer.Server());
+    u.test = false;
+    u.snimek = snimek.wstring();
+    u.prilohy = {u.snimek};
+    u.casovyLimitS = 1;
+    auto vysledek = std::async(std::launch::async, [&] { return OdeslatEmail(u, std::make_unique<SoketBsd>(), {}); });
+    ASSERT_EQ(vysledek.wait_for(std::chrono::seconds(30)), std::future_status::ready);
+    const VysledekEmailu v = vysledek.get();
+    std::filesystem::remove(snimek);
+    EXPECT_FALSE(v.odeslano);
+    EXPECT_EQ(v.krok, L"text zprávy") << v.chyba;
 }
 
 #endif
