@@ -74,6 +74,11 @@ TEST(StrankyNastaveniKamery, KazdaHodnotaStrankyJeVKopiiSeSvymTypem) {
             case S::Ovladac::Text:
             case S::Ovladac::Slozka:
             case S::Ovladac::Soubor:
+            case S::Ovladac::VyceradkovyText:
+            case S::Ovladac::Heslo:
+            case S::Ovladac::VyberTextu:
+            case S::Ovladac::TextSVyberem:
+                EXPECT_TRUE(ModelStranky::Textovy(h.ovladac));
                 EXPECT_TRUE(std::holds_alternative<std::wstring>(*v));
                 break;
             case S::Ovladac::Pismo:
@@ -92,9 +97,11 @@ TEST(StrankyNastaveniKamery, VychoziHodnotyProjdouKontrolou) {
     const KopieParametruKamery kopie(Vychozi());
     for (const S::Stranka& s : S::Stranky())
         for (const S::Hodnota& h : s.hodnoty) {
-            if (h.ovladac == S::Ovladac::Text || h.ovladac == S::Ovladac::Slozka || h.ovladac == S::Ovladac::Soubor ||
-                h.ovladac == S::Ovladac::Pismo)
+            if (ModelStranky::Textovy(h.ovladac)) {
+                EXPECT_EQ(ModelStranky::OveritText(h, kopie.Text(h)), std::nullopt) << h.jmeno;
                 continue;
+            }
+            if (h.ovladac == S::Ovladac::Pismo) continue;
             EXPECT_EQ(S::Overit(h, kopie.Zobrazena(h)), std::nullopt) << std::wstring(h.klic) << " " << h.jmeno;
             if (h.ovladac == S::Ovladac::Cislo) {
                 EXPECT_LT(h.min, h.max) << h.jmeno;
@@ -234,22 +241,25 @@ TEST(StrankyNastaveniKamery, VyberyUkladajiHodnotyZaznamu) {
     }
 }
 
-// Every block page is generated from one description, so the pages of two blocks differ only in the owner's key.
+// Every block page is generated from one description, so the pages of the blocks differ only in the owner's key.
 TEST(StrankyNastaveniKamery, StrankyBlokuMajiPlneKlice) {
     const S::Stranka& disk = Stranka(L"Snímek na disk");
-    const S::Stranka& pohyb = Stranka(L"Snímek při detekci pohybu");
-    ASSERT_EQ(disk.hodnoty.size(), pohyb.hodnoty.size());
-    for (std::size_t i = 0; i < disk.hodnoty.size(); ++i) {
-        const std::wstring a = disk.hodnoty[i].klic, b = pohyb.hodnoty[i].klic;
-        EXPECT_TRUE(a.starts_with(L"Snimky disk\\Snimek")) << a;
-        EXPECT_EQ(L"Detekce pohybu\\Disk" + a.substr(std::wstring(L"Snimky disk").size()), b);
-        EXPECT_EQ(std::wstring(disk.hodnoty[i].jmeno), pohyb.hodnoty[i].jmeno);
+    for (const auto& [nazev, vlastnik] : {std::pair{L"Snímek při detekci pohybu", L"Detekce pohybu\\Disk"},
+                                          std::pair{L"Snímek emailem", L"Snimky email"},
+                                          std::pair{L"Snímek na FTP", L"Snimky FTP"}}) {
+        const S::Stranka& blok = Stranka(nazev);
+        ASSERT_EQ(disk.hodnoty.size(), blok.hodnoty.size());
+        for (std::size_t i = 0; i < disk.hodnoty.size(); ++i) {
+            const std::wstring a = disk.hodnoty[i].klic, b = blok.hodnoty[i].klic;
+            EXPECT_TRUE(a.starts_with(L"Snimky disk\\Snimek")) << a;
+            EXPECT_EQ(vlastnik + a.substr(std::wstring(L"Snimky disk").size()), b);
+            EXPECT_EQ(std::wstring(disk.hodnoty[i].jmeno), blok.hodnoty[i].jmeno);
+        }
     }
     // The texts stay where they were: the table is made once.
     EXPECT_EQ(S::Stranky().data(), S::Stranky().data());
     EXPECT_EQ(S::Najit(L"Snimky disk\\Snimek\\Text", L"co"), S::Najit(L"Snimky disk\\Snimek\\Text", L"co"));
-    // Blocks of features the program does not have yet have no page.
-    EXPECT_EQ(S::Najit(L"Snimky email\\Snimek", L"format"), nullptr);
+    // The HTTP server, which the program does not have yet, has no page.
     EXPECT_EQ(S::Najit(L"HTTP server\\Snimek", L"format"), nullptr);
 }
 
