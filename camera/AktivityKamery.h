@@ -18,6 +18,10 @@ inline constexpr std::uint32_t kZpravaChybaFtp = 0x8010;
 // (a window that is gone refuses the post and the worker frees the result itself).
 inline constexpr std::uint32_t kZpravaVysledekPrace = 0x8011;
 inline constexpr std::uint32_t kZpravaChybaEmailu = 0x8012;
+// The FTP folder chooser's listing has ended (lParam its result, owned by the dialog once posted).
+inline constexpr std::uint32_t kZpravaVypisSlozekFtp = 0x8020;
+// The HTML page generator's upload has ended (lParam its result, owned by the dialog once posted).
+inline constexpr std::uint32_t kZpravaOdeslaniStranky = 0x8021;
 
 // The camera window's timers.
 inline constexpr std::uintptr_t kCasovacDisk = 1;

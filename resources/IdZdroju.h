@@ -48,6 +48,8 @@ constexpr std::uint32_t kTextNazevPromitani = 20168;
 constexpr std::uint32_t kTextNazevEditoruPrx = 20190;
 constexpr std::uint32_t kTextNazevPrehravace = 20193;
 constexpr std::uint32_t kTextNazevEditoruObrazku = 20195;
+constexpr std::uint32_t kTextDeklaraceXhtml = 20198;    // the page's document type declaration
+constexpr std::uint32_t kTextZacatekXhtml = 20199;      // the page's html start tag with its namespace
 constexpr std::uint32_t kTextOvladaniVychoziKamery = 20206;
 
 // Menu commands.

@@ -16,6 +16,7 @@
 #include "knihovna/win/ChybyWin.h"
 #include "resources/IdZdroju.h"
 #include "ui/win/DlgNastaveniKamery.h"
+#include "net/win/DlgGenerHtmlStrankyKamery.h"
 
 using namespace Knihovna;
 using namespace Knihovna::WinApi;
@@ -56,7 +57,7 @@ constexpr UINT kNedostupne[] = {P::kOvladani,     P::kSnimkyFtp,     P::kSnimkyE
                                 P::kServerHttp,   P::kTlacitkoFtp,   P::kSnimekFtp,
                                 P::kSnimekEmail,  P::kTlacitkoEmail,  P::kZaznamStart,   P::kZaznamKonec,
                                 P::kSlozkaZaznamu, P::kSmazatZaznamy, P::kTlacitkoZaznam, P::kResetZaznamu,
-                                P::kPromitani,    P::kHtml};
+                                P::kPromitani};
 
 bool Nedostupny(UINT prikaz) {
     for (UINT p : kNedostupne)
@@ -638,6 +639,29 @@ void TervikOkno::ZobrazitPredvolby() {
     if (DlgNastaveniKamery(Parametry(), Zamek(), std::move(kontext)).Zobrazit(Hwnd()) && Hwnd()) PouzitNastaveni();
 }
 
+// The HTML page generator: modal on this thread like the settings; the values a written page used are stored.
+void TervikOkno::ZobrazitGeneratorHtml() {
+    Holvent::Ftp::DlgGenerHtmlStrankyKamery::Kamera k;
+    {
+        std::lock_guard z(Zamek());
+        k.html = Parametry().generHtml;
+        k.ftp = Parametry().snimkyFtp;
+    }
+    // The camera may have been switched off while the dialog was open.
+    k.ulozit = [this](const ParametryKamery::GenerHtml& html) {
+        if (!Hwnd()) return;
+        {
+            std::lock_guard z(Zamek());
+            Parametry().generHtml = html;
+        }
+        UlozitVse();
+    };
+    k.log = [this](const std::wstring& text) {
+        if (Hwnd()) ZapsatLogKamery(text);
+    };
+    Holvent::Ftp::DlgGenerHtmlStrankyKamery::Otevrit(Hwnd(), std::move(k));
+}
+
 void TervikOkno::PouzitNastaveni() {
     auto& app = Aplikace::Instance();
     const ParametryKamery& p = Parametry();
@@ -948,6 +972,7 @@ bool TervikOkno::ProvestPrikaz(UINT prikaz, LPARAM lp, HWND odesilatel) {
         return true;
     case P::kVypnout: Zavrit(); return true;
     case P::kPredvolby: ZobrazitPredvolby(); return true;
+    case P::kHtml: ZobrazitGeneratorHtml(); return true;
     case P::kPrizpusobit:
         Parametry().video.prizpusobovatOknu = !Parametry().video.prizpusobovatOknu;
         video_.NastavitPrizpusobeni(Parametry().video.prizpusobovatOknu);

@@ -115,6 +115,8 @@ private:
     // The settings dialog, one at a time; after OK or "Použít" the new values are saved and applied.
     void ZobrazitPredvolby();
     void PouzitNastaveni();
+    // The HTML page generator, one at a time.
+    void ZobrazitGeneratorHtml();
     // Motion detection: the timer and the report run here, the frames on the streaming thread.
     void SpustitDetekci();
     void ZastavitDetekci();

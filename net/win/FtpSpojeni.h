@@ -44,6 +44,11 @@ public:
     const std::wstring& PosledniOdpoved() const { return posledniOdpoved_; }
 
 private:
+    // The open connection; raises once Zrusit was called or before Connect.
+    HINTERNET Handle();
+    // Raises the failure of a step from the last error and the server's last reply.
+    [[noreturn]] void Selhani(const std::wstring& krok);
+
     std::wstring server_, uzivatel_, heslo_;
     bool pasivni_;
     std::mutex zamek_;                // guards the handle against Zrusit from another thread
@@ -51,5 +56,8 @@ private:
     std::atomic<bool> zruseno_{false};
     std::wstring posledniOdpoved_;
 };
+
+// The description of a WinInet error code (wininet.dll's messages), else of a system code; one line.
+std::wstring PopisChybyWinInet(DWORD kod);
 
 }  // namespace Holvent::Ftp

@@ -1,0 +1,215 @@
+#include <windows.h>
+#include <shlobj.h>
+#include <wininet.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <thread>
+
+#include "knihovna/AdresaServeru.h"
+#include "knihovna/Chyba.h"
+#include "net/win/FtpSpojeni.h"
+
+using Holvent::Ftp::FtpSpojeni;
+using Knihovna::Chyba;
+
+namespace {
+
+constexpr const wchar_t* kUzivatel = L"kamera";
+constexpr const wchar_t* kHeslo = L"tajne heslo";
+
+// The folder of the test program as Windows (Z:\...) and as Linux sees it.
+std::wstring SlozkaProgramu() {
+    wchar_t cesta[MAX_PATH];
+    const DWORD n = ::GetModuleFileNameW(nullptr, cesta, MAX_PATH);
+    std::wstring s(cesta, n);
+    return s.substr(0, s.find_last_of(L'\\'));
+}
+std::wstring UnixCesta(std::wstring windows) {
+    if (windows.size() > 1 && windows[1] == L':') windows.erase(0, 2);
+    for (auto& z : windows)
+        if (z == L'\\') z = L'/';
+    return windows;
+}
+bool Existuje(const std::wstring& cesta) { return ::GetFileAttributesW(cesta.c_str()) != INVALID_FILE_ATTRIBUTES; }
+std::string Precist(const std::wstring& cesta) {
+    std::ifstream f(std::filesystem::path(cesta), std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+void Zapsat(const std::wstring& cesta, const std::string& data) {
+    std::ofstream(std::filesystem::path(cesta), std::ios::binary) << data;
+}
+
+// pyftpdlib started beside the test (Wine runs Linux programs from CreateProcessW), with its home and command
+// log in a folder of its own under the build tree.
+class ServerFtp {
+public:
+    explicit ServerFtp(const std::wstring& jmeno, const std::wstring& volby = L"") {
+        slozka_ = SlozkaProgramu() + L"\\ftp_test\\" + jmeno;
+        std::error_code chyba;
+        std::filesystem::remove_all(std::filesystem::path(slozka_ + L"\\domov"), chyba);
+        ::SHCreateDirectoryExW(nullptr, (slozka_ + L"\\domov").c_str(), nullptr);
+        ::DeleteFileW((slozka_ + L"\\prikazy.log").c_str());
+        const std::wstring port = slozka_ + L"\\port";
+        ::DeleteFileW(port.c_str());
+        ::DeleteFileW((port + L".konec").c_str());
+        std::wstring prikaz = L"/usr/bin/python3 \"" + UnixCesta(SlozkaProgramu()) +
+                              L"/../../tests/net/win/ftp_server.py\" \"" + UnixCesta(slozka_ + L"\\domov") + L"\" \"" +
+                              UnixCesta(port) + L"\" " + volby;
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        if (!::CreateProcessW(nullptr, prikaz.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
+        ::CloseHandle(pi.hThread);
+        ::CloseHandle(pi.hProcess);
+        for (int i = 0; i < 300 && !Existuje(port); ++i) ::Sleep(100);
+        const std::string text = Precist(port);
+        if (!text.empty()) adresa_ = L"127.0.0.1:" + std::to_wstring(std::stoi(text));
+    }
+    ~ServerFtp() { Zapsat(slozka_ + L"\\port.konec", ""); }
+    const std::wstring& Adresa() const { return adresa_; }
+    std::wstring Domov() const { return slozka_ + L"\\domov"; }
+    std::string Prikazy() const { return Precist(slozka_ + L"\\prikazy.log"); }
+
+private:
+    std::wstring slozka_, adresa_;
+};
+
+// The console of the test takes UTF-8.
+void Vypsat(const char* co, const std::wstring& text) {
+    std::string utf8(static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr,
+                                                                     nullptr)), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
+    std::printf("%s: %s\n", co, utf8.c_str());
+    std::fflush(stdout);
+}
+
+int Pocet(const std::string& text, const std::string& co) {
+    int n = 0;
+    for (auto i = text.find(co); i != std::string::npos; i = text.find(co, i + 1)) ++n;
+    return n;
+}
+
+HINTERNET Koren() {
+    static HINTERNET koren = ::InternetOpenW(L"RTervik4", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
+    return koren;
+}
+
+std::wstring TextChyby(const std::function<void()>& akce) {
+    try {
+        akce();
+    } catch (const Chyba& c) {
+        return c.Text();
+    }
+    return L"(bez chyby)";
+}
+
+}  // namespace
+
+// A nested folder that does not exist is created level by level once; later uploads find it. Passive mode.
+TEST(FtpSpojeniServer, VnorenaSlozkaSeVytvoriJednou) {
+    ServerFtp server(L"vnorena");
+    ASSERT_FALSE(server.Adresa().empty()) << "pyftpdlib did not start";
+    const std::wstring soubor = SlozkaProgramu() + L"\\ftp_test\\vnorena\\snimek.jpg";
+    Zapsat(soubor, std::string(50000, 'x'));
+    for (const wchar_t* nazev : {L"Webtervik1.jpg", L"Webtervik2.jpg"}) {
+        FtpSpojeni spojeni(server.Adresa(), kUzivatel, kHeslo, true);
+        spojeni.Connect(Koren());
+        spojeni.ZmenitSlozku(L"\\kamery\\dvur\\", true);
+        EXPECT_EQ(spojeni.AktualniSlozka(), L"/kamery/dvur");
+        spojeni.Nahrat(soubor, nazev);
+        spojeni.Odpojit();
+    }
+    EXPECT_EQ(Precist(server.Domov() + L"\\kamery\\dvur\\Webtervik2.jpg").size(), 50000u);
+    EXPECT_EQ(Pocet(server.Prikazy(), "MKD "), 2) << server.Prikazy();
+    // Without vytvorit a missing folder is an error naming it.
+    FtpSpojeni spojeni(server.Adresa(), kUzivatel, kHeslo, true);
+    spojeni.Connect(Koren());
+    const std::wstring text = TextChyby([&] { spojeni.ZmenitSlozku(L"chybi", false); });
+    EXPECT_NE(text.find(L"\"chybi\""), std::wstring::npos) << text;
+    EXPECT_NE(text.find(L"550"), std::wstring::npos) << text;
+}
+
+// An empty folder is the login folder; active mode uploads too; the listing needs no pattern and leaves out
+// the entries beginning with a dot and the files.
+TEST(FtpSpojeniServer, PrazdnaSlozkaAktivniRezimAVypis) {
+    ServerFtp server(L"aktivni");
+    ASSERT_FALSE(server.Adresa().empty()) << "pyftpdlib did not start";
+    ::CreateDirectoryW((server.Domov() + L"\\snimky").c_str(), nullptr);
+    ::CreateDirectoryW((server.Domov() + L"\\.skryta").c_str(), nullptr);
+    const std::wstring soubor = SlozkaProgramu() + L"\\ftp_test\\aktivni\\snimek.png";
+    Zapsat(soubor, "PNG\r\n\x1a\n\0data");
+    FtpSpojeni spojeni(server.Adresa(), kUzivatel, kHeslo, false);
+    spojeni.Connect(Koren());
+    spojeni.ZmenitSlozku(L"", true);
+    EXPECT_EQ(spojeni.AktualniSlozka(), L"/");
+    spojeni.Nahrat(soubor, L"Webtervik.png");
+    EXPECT_EQ(Precist(server.Domov() + L"\\Webtervik.png"), Precist(soubor));
+    EXPECT_EQ(spojeni.Slozky(), std::vector<std::wstring>{L"snimky"});
+    EXPECT_NE(server.Prikazy().find("PORT"), std::string::npos) << server.Prikazy();
+    spojeni.ZmenitSlozku(L"snimky", false);
+    EXPECT_TRUE(spojeni.Slozky().empty());
+}
+
+// A refused login carries the server's reply; missing credentials and a bad port fail before any connection.
+TEST(FtpSpojeniServer, OdmitnutePrihlaseniANeplatneUdaje) {
+    ServerFtp server(L"heslo");
+    ASSERT_FALSE(server.Adresa().empty()) << "pyftpdlib did not start";
+    FtpSpojeni spatne(server.Adresa(), kUzivatel, L"spatne", true);
+    const std::wstring text = TextChyby([&] { spatne.Connect(Koren()); });
+    Vypsat("wrong password", text);
+    EXPECT_NE(text.find(L"530"), std::wstring::npos) << text;
+    EXPECT_NE(text.find(server.Adresa()), std::wstring::npos) << text;
+
+    FtpSpojeni bezHesla(server.Adresa(), kUzivatel, L"", true);
+    try {
+        bezHesla.Connect(Koren());
+        ADD_FAILURE() << "an empty password connected";
+    } catch (const Chyba& c) {
+        EXPECT_EQ(c.Hr(), Knihovna::kE_INVALIDARG);
+    }
+    FtpSpojeni spatnyPort(L"127.0.0.1:70000", kUzivatel, kHeslo, true);
+    EXPECT_EQ(TextChyby([&] { spatnyPort.Connect(Koren()); }), Knihovna::kTextChybnyPortServeru);
+    // Nothing listens on port 1: the description of WinInet's own code, not an empty text.
+    FtpSpojeni nikdo(L"127.0.0.1:1", kUzivatel, kHeslo, true);
+    const std::wstring odmitnuto = TextChyby([&] { nikdo.Connect(Koren()); });
+    Vypsat("refused connection", odmitnuto);
+    EXPECT_EQ(odmitnuto, L"Připojení k FTP serveru 127.0.0.1:1 se nezdařilo: K serveru se nelze připojit.");
+    std::fflush(stdout);
+}
+
+// Zrusit from another thread while a call blocks: the call fails as cut off. How long it takes under Wine is
+// printed (Wine may let the blocked call run to its own time-out).
+TEST(FtpSpojeniServer, ZrusitZJinehoVlakna) {
+    for (bool nemy : {false, true}) {
+        ServerFtp server(nemy ? L"nemy" : L"pomaly", nemy ? L"--nemy-cwd" : L"--omezeni 20000");
+        ASSERT_FALSE(server.Adresa().empty()) << "pyftpdlib did not start";
+        const std::wstring soubor = SlozkaProgramu() + L"\\ftp_test\\velky.bin";
+        Zapsat(soubor, std::string(200000, 'v'));
+        FtpSpojeni spojeni(server.Adresa(), kUzivatel, kHeslo, true);
+        spojeni.Connect(Koren());
+        std::jthread zrusit([&] {
+            ::Sleep(1000);
+            spojeni.Zrusit();
+        });
+        const auto zacatek = std::chrono::steady_clock::now();
+        std::wstring text;
+        if (nemy) text = TextChyby([&] { spojeni.ZmenitSlozku(L"nekam", true); });
+        else text = TextChyby([&] { spojeni.Nahrat(soubor, L"velky.bin"); });
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - zacatek);
+        Vypsat(nemy ? "mute CWD, Zrusit after 1 s" : "throttled STOR (about 10 s), Zrusit after 1 s",
+               std::to_wstring(ms.count()) + L" ms: " + text);
+        // The blocked call ends, failing or, when the platform lets it finish, having done its work.
+        if (nemy) EXPECT_NE(text.find(L"přerušen"), std::wstring::npos) << text;
+        else if (text != L"(bez chyby)") EXPECT_NE(text.find(L"přerušen"), std::wstring::npos) << text;
+        // Every later call fails at once.
+        EXPECT_NE(TextChyby([&] { spojeni.AktualniSlozka(); }).find(L"přerušen"), std::wstring::npos);
+    }
+}

@@ -1,0 +1,97 @@
+"""A real FTP server (pyftpdlib) on a free loopback port for the FTP tests.
+
+As a module: Server(...).spustit() in a thread of the test. As a program (started by a Wine test program):
+ftp_server.py HOME PORT_FILE [--heslo H] [--omezeni B/s] [--nemy-cwd]; it writes its port to PORT_FILE,
+logs every command to HOME/../prikazy.log and ends when the file PORT_FILE + '.konec' appears, when its
+parent ends, or after ten minutes.
+"""
+import argparse
+import os
+import socket
+import threading
+import time
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
+from pyftpdlib.servers import ThreadedFTPServer
+
+UZIVATEL = 'kamera'
+HESLO = 'tajne heslo'
+
+
+class Server:
+    def __init__(self, domov, heslo=HESLO, omezeni=0, nemy_cwd=False, log=None):
+        os.makedirs(domov, exist_ok=True)
+        self.domov = domov
+        self.prikazy = []
+        self.zamek = threading.Lock()
+        self.log = log
+        autorizace = DummyAuthorizer()
+        autorizace.add_user(UZIVATEL, heslo, domov, perm='elradfmwMT')
+        server = self
+
+        class Obsluha(FTPHandler):
+            authorizer = autorizace
+            passive_ports = None
+            # Silent greeting banner aside, pyftpdlib's defaults; an upload may be throttled below.
+            if omezeni:
+                dtp_handler = type('Omezeny', (ThrottledDTPHandler,), {'read_limit': omezeni, 'write_limit': omezeni})
+
+            def on_login(self, uzivatel):
+                pass
+
+            def pre_process_command(self, line, cmd, arg):
+                server.zapsat(cmd if cmd != 'PASS' else 'PASS ***', arg if cmd != 'PASS' else '')
+                if nemy_cwd and cmd == 'CWD':
+                    return  # never answered: a server that hangs after the login
+                return super().pre_process_command(line, cmd, arg)
+
+        self.server = ThreadedFTPServer(('127.0.0.1', 0), Obsluha)
+        self.port = self.server.socket.getsockname()[1]
+        self.vlakno = None
+
+    def zapsat(self, prikaz, argument):
+        with self.zamek:
+            self.prikazy.append((prikaz, argument))
+        if self.log:
+            with open(self.log, 'a', encoding='utf-8') as f:
+                f.write('%s %s\n' % (prikaz, argument))
+
+    def pocet(self, prikaz):
+        with self.zamek:
+            return sum(1 for p, _ in self.prikazy if p == prikaz)
+
+    def spustit(self):
+        self.vlakno = threading.Thread(target=self.server.serve_forever, kwargs={'timeout': 0.2}, daemon=True)
+        self.vlakno.start()
+        return self
+
+    def zastavit(self):
+        self.server.close_all()
+        if self.vlakno:
+            self.vlakno.join(10)
+
+
+def main():
+    a = argparse.ArgumentParser()
+    a.add_argument('domov')
+    a.add_argument('soubor_portu')
+    a.add_argument('--heslo', default=HESLO)
+    a.add_argument('--omezeni', type=int, default=0)
+    a.add_argument('--nemy-cwd', action='store_true')
+    args = a.parse_args()
+    log = os.path.join(os.path.dirname(os.path.abspath(args.domov)), 'prikazy.log')
+    server = Server(args.domov, args.heslo, args.omezeni, args.nemy_cwd, log).spustit()
+    with open(args.soubor_portu + '.tmp', 'w') as f:
+        f.write(str(server.port))
+    os.replace(args.soubor_portu + '.tmp', args.soubor_portu)
+    rodic = os.getppid()
+    konec = time.time() + 600
+    while time.time() < konec and os.getppid() == rodic and not os.path.exists(args.soubor_portu + '.konec'):
+        time.sleep(0.1)
+    server.zastavit()
+    os._exit(0)
+
+
+if __name__ == '__main__':
+    main()
