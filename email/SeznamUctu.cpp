@@ -2,6 +2,7 @@
 
 #include "email/RecordReader.h"
 #include "email/RecordWriter.h"
+#include "knihovna/AdresaServeru.h"
 
 namespace Holvent::Email {
 
@@ -41,7 +42,11 @@ bool SeznamUctu::RemoveAccount(int index) { return Odebrat(index); }
 bool SeznamUctu::KopieUctu(const std::wstring& email, EmailovyUcet& ucet) const { return Kopie(email, ucet); }
 std::vector<EmailovyUcet> SeznamUctu::Ucty() const { return Zaznamy(); }
 
-std::wstring SeznamUctu::ProblemUctu(const EmailovyUcet& ucet) { return ProblemZaznamu(kPopisUctu, ucet); }
+std::wstring SeznamUctu::ProblemUctu(const EmailovyUcet& ucet) {
+    // A port after the server ("server:port") must be one.
+    if (std::wstring chyba; !Knihovna::RozlozitServer(ucet.server, &chyba)) return chyba;
+    return ProblemZaznamu(kPopisUctu, ucet);
+}
 
 std::wstring SeznamUctu::ProblemNoveAdresy(const std::wstring& email) const {
     if (FindAccount(email) >= 0) return L"Zadaná emailová adresa již existuje";

@@ -33,7 +33,8 @@ public:
 
     // The reason a new address cannot be added ("Zadaná emailová adresa již existuje"), or empty.
     std::wstring ProblemNoveAdresy(const std::wstring& email) const;
-    // Why the account cannot be stored as it is (a value holding a tag of the file), or empty.
+    // Why the account cannot be stored as it is (a bad port after the server, a value holding a tag of the
+    // file), or empty.
     static std::wstring ProblemUctu(const EmailovyUcet& ucet);
     // Copies the account with the address for a worker thread; false when there is none.
     bool KopieUctu(const std::wstring& email, EmailovyUcet& ucet) const;

@@ -8,6 +8,7 @@
 #include "camera/ParametryKamery.h"
 #include "knihovna/AdresaServeru.h"
 #include "knihovna/Chyba.h"
+#include "net/StrankaHtml.h"
 #include "video/KoderyObrazu.h"
 
 namespace StrankyNastaveniKamery {
@@ -388,9 +389,9 @@ std::optional<std::wstring> KontrolaServeru(const std::wstring& text) {
 }
 
 std::optional<std::wstring> KontrolaJmenaSouboru(const std::wstring& text) {
-    if (text.find_first_of(L"/\\") != std::wstring::npos || text.find(L"..") != std::wstring::npos)
-        return std::wstring(kTextChybneJmenoSouboru);
-    return std::nullopt;
+    std::wstring chyba = Holvent::Ftp::ChybaNazvuSouboru(text);
+    if (chyba.empty()) return std::nullopt;
+    return chyba;
 }
 
 std::span<const Stranka> Stranky() { return Vytvorene().stranky; }

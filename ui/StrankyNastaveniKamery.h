@@ -44,11 +44,9 @@ inline constexpr const wchar_t* kStrankaFtpUmisteni = L"FTP umístění";
 inline constexpr short kRezervaTlacitek = 18;
 
 // The checks of texts the pages refuse: a server whose port is no number in 1 - 65535
-// (Knihovna::kTextChybnyPortServeru), a file name that would lead into another folder.
+// (Knihovna::kTextChybnyPortServeru), a file name that would lead into another folder (Holvent::Ftp::ChybaNazvuSouboru).
 std::optional<std::wstring> KontrolaServeru(const std::wstring& text);
 std::optional<std::wstring> KontrolaJmenaSouboru(const std::wstring& text);
-inline constexpr const wchar_t* kTextChybneJmenoSouboru =
-    L"Jméno souboru nesmí obsahovat znaky \"/\" a \"\\\" ani \"..\".";
 
 // The scheduled times are listed as kTextCasu and typed as CasZTextu reads them.
 using ::CasZTextu;

@@ -9,6 +9,7 @@
 #include "camera/DetektorPohybu.h"
 #include "camera/ParametryKamery.h"
 #include "../camera/ZmenenaKamera.h"
+#include "knihovna/AdresaServeru.h"
 #include "ui/KopieParametruKamery.h"
 #include "video/KoderyObrazu.h"
 
@@ -166,6 +167,13 @@ TEST(StrankyNastaveniKamery, CislaMimoRozsahOdmitaSeZpravou) {
              Pripad{L"Snimky disk\\Snimek", L"kvalitaJpeg", 0, 100},
              Pripad{L"Snimky disk\\Snimek\\Soubor", L"alfa", 1, 255},
              Pripad{L"Detekce pohybu\\Disk\\Snimek\\Soubor", L"alfa", 1, 255},
+             Pripad{L"Snimky email", L"interval", 1, 86400},
+             Pripad{L"Snimky email", L"pocetSouboru", 1, 4000},
+             Pripad{L"Snimky email\\Snimek", L"kvalitaJpeg", 0, 100},
+             Pripad{L"Snimky FTP", L"interval", 1, 864000},
+             Pripad{L"Snimky FTP", L"maxPocetSouboru", 1, 4000},
+             Pripad{L"Snimky FTP\\Snimek\\Soubor", L"alfa", 1, 255},
+             Pripad{L"Gener HTML", L"refresh", 1, 86400},
          }) {
         SCOPED_TRACE(testing::Message() << std::wstring(p.klic) << " | " << std::wstring(p.jmeno));
         const S::Hodnota& h = Hodnota(p.klic, p.jmeno);
@@ -198,6 +206,10 @@ TEST(StrankyNastaveniKamery, VysvetlivkyDetekcePohybu) {
     EXPECT_EQ(S::Vysvetlivka(Hodnota(L"Snimky disk", L"interval"), kopie.Zobrazena(Hodnota(L"Snimky disk", L"interval"))),
               L"milisekund - tj. 15.000 sekund");
     EXPECT_EQ(S::Vysvetlivka(Hodnota(L"Detekce pohybu", L"rozdilJasu"), 100), L"");
+    // The e-mail interval in seconds as minutes, the FTP one in milliseconds as seconds.
+    EXPECT_EQ(S::Vysvetlivka(Hodnota(L"Snimky email", L"interval"), 300), L"tj. 5:00 minut");
+    EXPECT_EQ(S::Vysvetlivka(Hodnota(L"Snimky email", L"interval"), 86399), L"tj. 1439:59 minut");
+    EXPECT_EQ(S::Vysvetlivka(Hodnota(L"Snimky FTP", L"interval"), 10000), L"milisekund - tj. 10.000 sekund");
 }
 
 TEST(StrankyNastaveniKamery, VyberyUkladajiHodnotyZaznamu) {
@@ -209,6 +221,10 @@ TEST(StrankyNastaveniKamery, VyberyUkladajiHodnotyZaznamu) {
     EXPECT_EQ(Hodnoty(Hodnota(L"Snimky disk", L"otviratSnimekJak")), (V{5, 3, 6}));
     EXPECT_EQ(Hodnoty(Hodnota(L"Snimky disk", L"zpravaIkona")), (V{0, 1, 2}));
     EXPECT_EQ(Hodnoty(Hodnota(L"Snimky disk\\Soubor", L"vytvJmena")), (V{0, 1, 2}));
+    EXPECT_EQ(Hodnoty(Hodnota(L"Snimky email", L"toolBarCommand")), (V{40053, 40041}));
+    EXPECT_EQ(Hodnoty(Hodnota(L"Snimky FTP", L"toolBarCommand")), (V{40052, 40040}));
+    EXPECT_EQ(Hodnoty(Hodnota(L"Snimky email", L"zpravaIkona")), (V{0, 1, 2}));
+    EXPECT_EQ(Hodnoty(Hodnota(L"Snimky FTP", L"zpravaIkona")), (V{0, 1, 2}));
     EXPECT_EQ(std::wstring(Hodnota(L"Snimky disk", L"otviratSnimekCim").moznosti[0].text),
               L"Vlastním interním editorem snímků");
     EXPECT_EQ(std::wstring(Hodnota(L"Snimky disk", L"otviratSnimekJak").moznosti[2].text), L"V minimalizovaném okně");
@@ -286,6 +302,112 @@ TEST(StrankyNastaveniKamery, PrepinaceZaznamuAUdalosti) {
         EXPECT_EQ(std::wstring(Hodnota(L"Logovani", L"spusteni").popisek), Hodnota(L"Zapis udalosti", L"spusteni").popisek);
     }
     EXPECT_EQ(S::Najit(L"Logovani\\Soubor", L"maxVelikost"), &Stranka(S::kStrankaZaznamu).hodnoty[0]);
+
+    // A failed delivery is always written to the camera's log: its two switches are on whatever was stored, and
+    // cannot be switched off; the event log's stay free.
+    ParametryKamery k = Vychozi();
+    k.logovani.snimekEmailChyba = k.logovani.snimekFtpChyba = false;
+    KopieParametruKamery kopie(k);
+    for (const wchar_t* jmeno : {L"snimekEmailChyba", L"snimekFtpChyba"}) {
+        const S::Hodnota& h = Hodnota(L"Logovani", jmeno);
+        EXPECT_TRUE(h.vzdyZapnuto);
+        EXPECT_EQ(kopie.Zobrazena(h), 1u);
+        EXPECT_EQ(kopie.Nastavit(h, 0), L"Tato volba je vždy zapnuta");
+        EXPECT_FALSE(Hodnota(L"Zapis udalosti", jmeno).vzdyZapnuto);
+    }
+    kopie.Potvrdit(k);
+    EXPECT_TRUE(k.logovani.snimekEmailChyba);
+    EXPECT_TRUE(k.logovani.snimekFtpChyba);
+    EXPECT_FALSE(k.logovani.snimekEmail);
+}
+
+// The e-mail and FTP values: the controls that edit them, the reactions to a failure bit by bit, the switches
+// after the start; "vlastniSnimek" has no meaning and no control.
+TEST(StrankyNastaveniKamery, StrankyEmailuAFtp) {
+    EXPECT_EQ(Hodnota(L"Snimky email\\Odesilatel", L"emailUcet").ovladac, S::Ovladac::VyberTextu);
+    EXPECT_EQ(Hodnota(L"Snimky email\\Prijemce", L"email").ovladac, S::Ovladac::Text);
+    EXPECT_EQ(Hodnota(L"Snimky email\\Prijemce", L"dalsiEmaily").ovladac, S::Ovladac::VyceradkovyText);
+    EXPECT_EQ(Hodnota(L"Snimky email\\Zprava", L"text").ovladac, S::Ovladac::VyceradkovyText);
+    EXPECT_EQ(Hodnota(L"Snimky email\\Zprava", L"htmlFormat").ovladac, S::Ovladac::Zaskrtnuti);
+    const S::Hodnota& heslo = Hodnota(L"Snimky FTP\\FTP umisteni", L"heslo");
+    EXPECT_EQ(heslo.ovladac, S::Ovladac::Heslo);
+    ASSERT_NE(heslo.zobrazeniHesla, nullptr);
+    EXPECT_EQ(Hodnota(L"Snimky FTP\\FTP umisteni", heslo.zobrazeniHesla).ovladac, S::Ovladac::Zaskrtnuti);
+    EXPECT_EQ(Hodnota(L"Snimky FTP\\FTP umisteni", L"slozka").ovladac, S::Ovladac::TextSVyberem);
+    EXPECT_EQ(S::Najit(L"Snimky email", L"vlastniSnimek"), nullptr);
+    EXPECT_EQ(S::Najit(L"Snimky FTP", L"vlastniSnimek"), nullptr);
+    EXPECT_EQ(Hodnota(L"Po spusteni", L"snimkyEmail").ovladac, S::Ovladac::Zaskrtnuti);
+    EXPECT_EQ(Hodnota(L"Po spusteni", L"snimkyFtp").ovladac, S::Ovladac::Zaskrtnuti);
+
+    for (const wchar_t* klic : {L"Snimky email", L"Snimky FTP"}) {
+        std::vector<std::uint32_t> bity;
+        for (const S::Stranka& s : S::Stranky())
+            for (const S::Hodnota& h : s.hodnoty)
+                if (std::wstring(h.klic) == klic && std::wstring(h.jmeno) == L"akcePriChybe") bity.push_back(h.bit);
+        EXPECT_EQ(bity, (std::vector<std::uint32_t>{1, 2, 4})) << klic;
+        const S::Hodnota& prvni = Hodnota(klic, L"akcePriChybe");
+        EXPECT_EQ(std::wstring(prvni.popisek), L"Ukončit probíhající automatické odesílání");
+        EXPECT_NE(prvni.nadpis, nullptr) << "the three switches are introduced as the reactions to a failure";
+    }
+    // Each bit of the stored number is its own switch.
+    ParametryKamery k = Vychozi();
+    k.snimkyFtp.akcePriChybe = 5;
+    KopieParametruKamery kopie(k);
+    const S::Hodnota* stop = nullptr;
+    for (const S::Hodnota& h : Stranka(S::kStrankaFtp).hodnoty)
+        if (h.bit == 2) stop = &h;
+    ASSERT_TRUE(stop);
+    EXPECT_EQ(kopie.Zobrazena(*stop), 0u);
+    EXPECT_EQ(kopie.Nastavit(*stop, 1), std::nullopt);
+    kopie.Potvrdit(k);
+    EXPECT_EQ(k.snimkyFtp.akcePriChybe, 7u);
+}
+
+// A server with a port that is none, and a file name that leads into another folder, are refused and leave the copy
+// as it was; a good port and a plain name are taken.
+TEST(StrankyNastaveniKamery, ServerSPortemAJmenoSouboruBezSlozek) {
+    KopieParametruKamery kopie(Vychozi());
+    const S::Hodnota& server = Hodnota(L"Snimky FTP\\FTP umisteni", L"server");
+    EXPECT_EQ(kopie.NastavitText(server, L"127.0.0.1:2121"), std::nullopt);
+    EXPECT_EQ(kopie.NastavitText(server, L"[::1]:21"), std::nullopt);
+    for (const wchar_t* spatny : {L"ftp.example.cz:0", L"ftp.example.cz:65536", L"ftp.example.cz:ftp", L"[::1]:"})
+        EXPECT_EQ(kopie.NastavitText(server, spatny), Knihovna::kTextChybnyPortServeru) << spatny;
+    EXPECT_EQ(kopie.Text(server), L"[::1]:21");
+
+    for (const wchar_t* klic : {L"Snimky FTP\\FTP umisteni", L"Gener HTML"}) {
+        const S::Hodnota& soubor = Hodnota(klic, L"soubor");
+        EXPECT_EQ(kopie.NastavitText(soubor, L"kamera dvůr.v2"), std::nullopt) << klic;
+        for (const wchar_t* spatne : {L"web/kamera", L"web\\kamera", L"..", L"..kamera"})
+            EXPECT_NE(kopie.NastavitText(soubor, spatne), std::nullopt) << klic << spatne;
+        EXPECT_EQ(kopie.Text(soubor), L"kamera dvůr.v2");
+    }
+}
+
+// The tree: a page stands under a page listed before it, and the pages between a parent and its child are all
+// its own (so the table's order is the tree's and the controls' ids follow it); e-mail and FTP pages stand together.
+TEST(StrankyNastaveniKamery, StromStranek) {
+    const auto stranky = S::Stranky();
+    auto Index = [&](const std::wstring& nazev) {
+        for (std::size_t i = 0; i < stranky.size(); ++i)
+            if (nazev == stranky[i].nazev) return static_cast<int>(i);
+        return -1;
+    };
+    auto Pod = [&](int i, int rodic) {
+        for (int r = i; r >= 0; r = stranky[static_cast<std::size_t>(r)].rodic ? Index(stranky[static_cast<std::size_t>(r)].rodic) : -1)
+            if (r == rodic) return true;
+        return false;
+    };
+    for (int i = 0; i < static_cast<int>(stranky.size()); ++i) {
+        if (!stranky[static_cast<std::size_t>(i)].rodic) continue;
+        const int rodic = Index(stranky[static_cast<std::size_t>(i)].rodic);
+        ASSERT_GE(rodic, 0) << i;
+        ASSERT_LT(rodic, i);
+        for (int j = rodic + 1; j < i; ++j) EXPECT_TRUE(Pod(j, rodic)) << i << " " << j;
+    }
+    for (const wchar_t* nazev : {S::kStrankaAdres, L"Zpráva emailu", L"Snímek emailem"})
+        EXPECT_EQ(std::wstring(Stranka(nazev).rodic), S::kStrankaEmailu) << nazev;
+    for (const wchar_t* nazev : {S::kStrankaFtpUmisteni, L"Snímek na FTP", L"HTML stránka"})
+        EXPECT_EQ(std::wstring(Stranka(nazev).rodic), S::kStrankaFtp) << nazev;
 }
 
 }  // namespace
