@@ -115,7 +115,7 @@ struct BlokSnimku {
 constexpr const wchar_t* kStrankaDisku = L"Snímky na disk";
 constexpr const wchar_t* kStrankaPohybu = L"Detekce pohybu";
 constexpr std::array kBloky{BlokSnimku{L"Snimky disk", L"Snímek na disk", kStrankaDisku},
-                            BlokSnimku{L"Detekce pohybu\\Disk", L"Snímek při detekci pohybu", kStrankaPohybu},
+                            BlokSnimku{L"Detekce pohybu\\Disk", L"Snímek při pohybu", kStrankaPohybu},
                             BlokSnimku{L"Snimky email", L"Snímek emailem", kStrankaEmailu},
                             BlokSnimku{L"Snimky FTP", L"Snímek na FTP", kStrankaFtp}};
 

@@ -260,7 +260,7 @@ TEST(StrankyNastaveniKamery, VyberyUkladajiHodnotyZaznamu) {
 // Every block page is generated from one description, so the pages of the blocks differ only in the owner's key.
 TEST(StrankyNastaveniKamery, StrankyBlokuMajiPlneKlice) {
     const S::Stranka& disk = Stranka(L"Snímek na disk");
-    for (const auto& [nazev, vlastnik] : {std::pair{L"Snímek při detekci pohybu", L"Detekce pohybu\\Disk"},
+    for (const auto& [nazev, vlastnik] : {std::pair{L"Snímek při pohybu", L"Detekce pohybu\\Disk"},
                                           std::pair{L"Snímek emailem", L"Snimky email"},
                                           std::pair{L"Snímek na FTP", L"Snimky FTP"}}) {
         const S::Stranka& blok = Stranka(nazev);
