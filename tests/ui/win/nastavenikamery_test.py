@@ -3,9 +3,16 @@ pages set in its control reaches the camera's registry key with OK, Cancel chang
 while the video is on moves the running camera to it, a new snapshot interval takes effect while the automatic
 snapshots run; every page's texts fit and Tab reaches every control (a screenshot of each page under build/); the FTP
 place is filled from the stored places, its password shown only on request and a server with a bad port refused."""
+import logging
 import os
 import re
+import shutil
+import threading
 import unittest
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.servers import FTPServer
 
 import tervik_proces as t
 
@@ -44,7 +51,7 @@ def id_hodnoty(stranka, poradi):
 
 UCTY = [{'email': 'a@example.cz', 'heslo': 'h', 'id': '', 'jmeno': 'A', 'server': 'smtp.example.cz'},
         {'email': 'b@example.cz', 'heslo': 'h', 'id': '', 'jmeno': 'B', 'server': 'smtp.example.cz:587'}]
-MISTA = [{'heslo': 'tajne', 'pasivniRezim': '0', 'server': 'ftp.example.cz:2121', 'slozka': '/www/kamera',
+MISTA = [{'heslo': 'tajne', 'pasivniRezim': '0', 'server': 'ftp.example.cz:2121', 'slozka': 'verejne',
           'uzivatel': 'web'}]
 
 
@@ -212,34 +219,64 @@ class NastaveniKamery(unittest.TestCase):
         self.assertTrue(t.pockat_na(lambda: vyber_okna() == nove, 30))
         self.assertTrue(t.pockat_na(lambda: len(snimky(self.slozka)) >= pred + 3, 60), snimky(self.slozka))
 
-    def test_ftp_umisteni_z_ulozenych_mist_heslo_a_chybny_port(self):
+    def test_ftp_umisteni_z_ulozenych_mist_slozka_ze_serveru_heslo_a_chybny_port(self):
+        # A real FTP server, whose place is stored; its folders are offered by the chooser.
+        domov = os.path.join(t.BUILD, 'tmp', 'nastavenikamery-ftp')
+        shutil.rmtree(domov, ignore_errors=True)
+        for slozka in ('archiv', 'kamery'):
+            os.makedirs(os.path.join(domov, 'verejne', slozka))
+        logging.getLogger('pyftpdlib').setLevel(logging.WARNING)
+        autorizace = DummyAuthorizer()
+        autorizace.add_user('web', 'tajne', domov, perm='elradfmwMT')
+        server = FTPServer(('127.0.0.1', 0), type('Obsluha', (FTPHandler,), {'authorizer': autorizace}))
+        threading.Thread(target=server.serve_forever, kwargs={'timeout': 0.2}, daemon=True).start()
+        self.addCleanup(server.close_all)
+        adresa = '127.0.0.1:%d' % server.address[1]
+        zapsat_zaznamy('FtpMista.rxml', 'ftp', [dict(MISTA[0], server=adresa)])
+
         self.spustit(video=False)
         self.otevrit()
-        server, heslo, zobrazit = (id_hodnoty('FTP umístění', i) for i in (0, 2, 3))
-        EM_GETPASSWORDCHAR, LB_SETCURSEL = 0x00D2, 0x0186
-        def maska():
-            return t.pomocnik('zprava-prvku', DIALOG, TITULEK, heslo, EM_GETPASSWORDCHAR, 0, 0, 10000)[1]
-        self.assertNotEqual(maska(), '0')
+        server_, heslo, zobrazit, pasivni, slozka = (id_hodnoty('FTP umístění', i) for i in (0, 2, 3, 4, 5))
+        EM_GETPASSWORDCHAR, BM_GETCHECK, LB_SETCURSEL = 0x00D2, 0x00F0, 0x0186
+        TVM_GETCOUNT, TVM_GETNEXTITEM, TVM_SELECTITEM, TVGN_NEXT, TVGN_CHILD, TVGN_CARET = \
+            0x1105, 0x110A, 0x110B, 1, 4, 9
+        def prvek(titulek, id, zprava, wp=0, lp=0):
+            rc, vystup = t.pomocnik('zprava-prvku', DIALOG, titulek, id, zprava, wp, lp, 10000)
+            self.assertEqual(rc, 0, vystup)
+            return int(vystup)
+        self.assertNotEqual(prvek(TITULEK, heslo, EM_GETPASSWORDCHAR), 0)
         self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, zobrazit, 10000)[0], 0)
-        self.assertTrue(t.pockat_na(lambda: maska() == '0', 10))
+        self.assertTrue(t.pockat_na(lambda: prvek(TITULEK, heslo, EM_GETPASSWORDCHAR) == 0, 10))
         # A server with a port that is none keeps the dialog open with the reason.
-        self.assertEqual(t.pomocnik('nastavit-text', DIALOG, TITULEK, server, 'ftp.example.cz:99999', 10000)[0], 0)
+        self.assertEqual(t.pomocnik('nastavit-text', DIALOG, TITULEK, server_, 'ftp.example.cz:99999', 10000)[0], 0)
         self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDOK, 10000)[0], 0)
         self.assertEqual(t.pomocnik('text-zpravy', 'Tervik', 30000),
                          (0, 'Port serveru musí být číslo v rozsahu 1 - 65535.'))
         # "Vybrat FTP umístění" fills the place from the stored one.
+        vyber = 'Vybrat FTP umístění'
         self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, 1940, 10000)[0], 0)
-        self.assertEqual(t.pomocnik('cekat-okno', DIALOG, 'Vybrat FTP umístění', 30000)[0], 0)
-        self.assertEqual(t.pomocnik('zprava-prvku', DIALOG, 'Vybrat FTP umístění', 301, LB_SETCURSEL, 0, 0, 10000)[0], 0)
-        self.assertEqual(t.pomocnik('kliknout', DIALOG, 'Vybrat FTP umístění', IDOK, 10000)[0], 0)
-        self.assertTrue(t.pockat_na(lambda: t.pomocnik('viditelne', DIALOG, 'Vybrat FTP umístění', 0)[1] == '0', 30))
+        self.assertEqual(t.pomocnik('cekat-okno', DIALOG, vyber, 30000)[0], 0)
+        prvek(vyber, 301, LB_SETCURSEL)
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, vyber, IDOK, 10000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: t.pomocnik('viditelne', DIALOG, vyber, 0)[1] == '0', 30))
+        self.assertEqual(prvek(TITULEK, pasivni, BM_GETCHECK), 0)
+        # The folder button logs in with the place the page shows and offers the server's folders, starting at the
+        # place's own; "kamery" chosen.
+        chooser = 'Vybrat složku na FTP serveru'
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, slozka + 1, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', DIALOG, chooser, 30000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: prvek(chooser, 301, TVM_GETCOUNT) == 4, 60))
+        archiv = prvek(chooser, 301, TVM_GETNEXTITEM, TVGN_CHILD, prvek(chooser, 301, TVM_GETNEXTITEM, TVGN_CHILD,
+                                                                        prvek(chooser, 301, TVM_GETNEXTITEM, 0)))
+        prvek(chooser, 301, TVM_SELECTITEM, TVGN_CARET, prvek(chooser, 301, TVM_GETNEXTITEM, TVGN_NEXT, archiv))
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, chooser, IDOK, 10000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: t.pomocnik('viditelne', DIALOG, chooser, 0)[1] == '0', 30))
         self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDOK, 10000)[0], 0)
         self.assertTrue(self.zavreno())
         misto = 'Snimky FTP\\FTP umisteni'
-        self.assertEqual([text(misto, v) for v in ('server', 'uzivatel', 'heslo', 'slozka')],
-                         ['ftp.example.cz:2121', 'web', 'tajne', '/www/kamera'])
+        self.assertEqual([text(misto, v) for v in ('server', 'uzivatel', 'heslo')], [adresa, 'web', 'tajne'])
+        self.assertEqual(text(misto, 'slozka').strip('/'), 'verejne/kamery')
         self.assertEqual((dword(misto, 'pasivniRezim'), dword(misto, 'zobrazovatHeslo')), (0, 1))
-
 
 if __name__ == '__main__':
     unittest.main()
