@@ -354,7 +354,7 @@ Tabulky::Tabulky() {
         Prepinac(L"Detekce pohybu\\Video", L"aktivni", L"Spustit záznam videa"),
         Cislo(L"Detekce pohybu\\Video", L"delkaZaznamu", L"Délka záznamu videa (sekundy):"),
         Cislo(L"Detekce pohybu\\Video", L"minInterval", L"Nejkratší interval mezi záznamy videa (sekundy):"),
-    }, nullptr);
+    });
     PridatBlok(kBloky[1]);
     Pridat(kStrankaPlanovani, {
         Bit(L"param_planovane_snimky", L"parametry", L"Disk", 1),

@@ -27,7 +27,10 @@ using RozvrzeniStranky::kSirkaPopisku;
 
 const wchar_t* kTextZmenitBarvu = L"Změnit barvu...";
 const wchar_t* kTextZmenitPismo = L"Změnit písmo...";
-// An edit control breaks lines only at CR LF: a text stored with bare line feeds is shown with them.
+const wchar_t* kFiltrObrazku = L"Obrázky (*.bmp;*.jpg;*.png;*.gif;*.tif)|*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff|"
+                               L"Všechny soubory (*.*)|*.*";
+
+// An edit control breaks lines only at CR LF: a bare line feed of the stored text gets its CR for showing.
 std::wstring SKoncemRadkuCrLf(const std::wstring& text) {
     std::wstring vysledek;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -36,9 +39,6 @@ std::wstring SKoncemRadkuCrLf(const std::wstring& text) {
     }
     return vysledek;
 }
-
-const wchar_t* kFiltrObrazku = L"Obrázky (*.bmp;*.jpg;*.png;*.gif;*.tif)|*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff|"
-                               L"Všechny soubory (*.*)|*.*";
 
 }  // namespace
 
@@ -198,7 +198,8 @@ void DlgNastStrankaTabulky::Naplnit() {
             break;
         case M::Ovladac::Heslo:
             ::SetWindowTextW(prvek, kopie_.Text(h).c_str());
-            Holvent::Email::MaskovatHeslo(Dialog(), p.id, !std::get<bool>(kopie_.Ulozena(h.klic, h.zobrazeniHesla)));
+            Holvent::Email::MaskovatHeslo(
+                Dialog(), p.id, !h.zobrazeniHesla || !std::get<bool>(kopie_.Ulozena(h.klic, h.zobrazeniHesla)));
             break;
         case M::Ovladac::VyceradkovyText:
             ::SetWindowTextW(prvek, SKoncemRadkuCrLf(kopie_.Text(h)).c_str());
