@@ -14,12 +14,15 @@
 namespace K = StrankyNastaveniKamery;
 
 DlgNastaveniKamery::DlgNastaveniKamery(ParametryKamery& parametry, std::mutex& zamek, Kontext kontext)
+    : DlgNastaveniKamery(parametry, zamek, std::move(kontext), Aplikace::Instance().Ucty(),
+                         Aplikace::Instance().FtpMista()) {}
+
+DlgNastaveniKamery::DlgNastaveniKamery(ParametryKamery& parametry, std::mutex& zamek, Kontext kontext,
+                                       Holvent::Email::SeznamUctu& ucty, const Holvent::Email::SeznamFtpMist& mista)
     : DlgNastaveni(Titulek(kontext.jmeno), kontext.produkt, kSirkaStranky, kVyskaStranky), parametry_(parametry), zamek_(zamek),
       kontext_(std::move(kontext)), kopie_(parametry), video_(parametry.zarizeni.video), zvuk_(parametry.zarizeni.zvuk),
       casy_(parametry.planovaneSnimky) {
     PridatStranku(std::make_unique<DlgNastKamZarizeni>(*kontext_.video, *kontext_.zvuk, video_, zvuk_));
-    auto& ucty = kontext_.ucty ? *kontext_.ucty : Aplikace::Instance().Ucty();
-    const auto& mista = kontext_.mista ? *kontext_.mista : Aplikace::Instance().FtpMista();
     std::function<void(HWND)> test;
     if (kontext_.testovaciEmail) test = [this](HWND dialog) { TestovaciEmail(dialog); };
     std::map<std::wstring, int> indexy;  // of the pages added, by their names: a child names its parent

@@ -35,12 +35,13 @@ public:
         // The e-mail page's link: send the plain test message with the values the pages show now; the answer
         // comes as a message box over the dialog (its window is the first argument).
         std::function<void(HWND dialog, const ParametryKamery& hodnoty)> testovaciEmail;
-        // The stores the e-mail and FTP pages choose from; null: the application's.
-        Holvent::Email::SeznamUctu* ucty = nullptr;
-        Holvent::Email::SeznamFtpMist* mista = nullptr;
     };
 
+    // The e-mail and FTP pages choose from the application's account and place stores ...
     DlgNastaveniKamery(ParametryKamery& parametry, std::mutex& zamek, Kontext kontext);
+    // ... or from these.
+    DlgNastaveniKamery(ParametryKamery& parametry, std::mutex& zamek, Kontext kontext, Holvent::Email::SeznamUctu& ucty,
+                       const Holvent::Email::SeznamFtpMist& mista);
 
     static std::wstring Titulek(const std::wstring& jmeno) { return L"Předvolby kamery " + jmeno; }
 

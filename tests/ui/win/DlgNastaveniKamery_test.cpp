@@ -66,9 +66,8 @@ TEST(DlgNastaveniKamery, OdkazTestovacihoEmailuPredaHodnotyZeStranek) {
                                         [&](HWND dialog, const ParametryKamery& hodnoty) {
                                             nadDialogem = dialog;
                                             zaslane.push_back(hodnoty);
-                                        },
-                                        &ucty, &mista};
-    DlgNastaveniKamery dlg(kamera, zamek, kontext);
+                                        }};
+    DlgNastaveniKamery dlg(kamera, zamek, kontext, ucty, mista);
 
     const int ucet = IdOvladace(L"Snimky email\\Odesilatel", L"emailUcet");
     const int prijemce = IdOvladace(L"Snimky email\\Prijemce", L"email");
