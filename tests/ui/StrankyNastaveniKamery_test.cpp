@@ -343,18 +343,6 @@ TEST(StrankyNastaveniKamery, StrankyEmailuAFtp) {
         EXPECT_EQ(std::wstring(prvni.popisek), L"Ukončit probíhající automatické odesílání");
         EXPECT_NE(prvni.nadpis, nullptr) << "the three switches are introduced as the reactions to a failure";
     }
-    // Each bit of the stored number is its own switch.
-    ParametryKamery k = Vychozi();
-    k.snimkyFtp.akcePriChybe = 5;
-    KopieParametruKamery kopie(k);
-    const S::Hodnota* stop = nullptr;
-    for (const S::Hodnota& h : Stranka(S::kStrankaFtp).hodnoty)
-        if (h.bit == 2) stop = &h;
-    ASSERT_TRUE(stop);
-    EXPECT_EQ(kopie.Zobrazena(*stop), 0u);
-    EXPECT_EQ(kopie.Nastavit(*stop, 1), std::nullopt);
-    kopie.Potvrdit(k);
-    EXPECT_EQ(k.snimkyFtp.akcePriChybe, 7u);
 }
 
 // A server with a port that is none, and a file name that leads into another folder, are refused and leave the copy
