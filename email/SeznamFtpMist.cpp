@@ -2,6 +2,7 @@
 
 #include "email/RecordReader.h"
 #include "email/RecordWriter.h"
+#include "knihovna/AdresaServeru.h"
 #include "knihovna/Text.h"
 
 namespace Holvent::Email {
@@ -48,6 +49,8 @@ std::vector<FtpMisto> SeznamFtpMist::Mista() const { return Zaznamy(); }
 
 std::wstring SeznamFtpMist::ProblemMista(const FtpMisto& misto) {
     if (misto.server.size() < kMinDelkaServeru) return L"Není zadán platný název FTP serveru";
+    // A port after the server ("server:port") must be one.
+    if (std::wstring chyba; !Knihovna::RozlozitServer(misto.server, &chyba)) return chyba;
     return ProblemZaznamu(kPopisMist, misto);
 }
 

@@ -33,8 +33,8 @@ public:
 
     // The reason a new server cannot be added (too short, or already listed), or empty.
     std::wstring ProblemNovehoServeru(const std::wstring& server) const;
-    // Why the place cannot be stored as it is (a server name too short, a value holding a
-    // tag of the file), or empty.
+    // Why the place cannot be stored as it is (a server name too short, a bad port after it, a
+    // value holding a tag of the file), or empty.
     static std::wstring ProblemMista(const FtpMisto& misto);
     // Copies the place with the server for a worker thread; false when there is none.
     bool KopieMista(const std::wstring& server, FtpMisto& misto) const;

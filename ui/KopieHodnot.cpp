@@ -46,11 +46,13 @@ std::optional<std::wstring> KopieHodnot::Nastavit(const M::Hodnota& h, std::int6
     return std::nullopt;
 }
 
-void KopieHodnot::NastavitText(const M::Hodnota& h, std::wstring text) {
+std::optional<std::wstring> KopieHodnot::NastavitText(const M::Hodnota& h, std::wstring text) {
+    if (auto zprava = M::OveritText(h, text)) return zprava;
     Hodnota& v = Najit(h);
     if (!std::holds_alternative<std::wstring>(v))
         throw Knihovna::Chyba(Knihovna::kE_INVALIDARG, std::wstring(L"Hodnota není text: ") + h.jmeno);
     v = std::move(text);
+    return std::nullopt;
 }
 
 void KopieHodnot::NastavitPismo(const M::Hodnota& h, const PopisPisma& pismo) {

@@ -27,7 +27,7 @@ public:
 
     // The control's new content: nothing when taken, else the message that refuses it (the copy unchanged).
     std::optional<std::wstring> Nastavit(const ModelStranky::Hodnota& h, std::int64_t zobrazena);
-    void NastavitText(const ModelStranky::Hodnota& h, std::wstring text);
+    std::optional<std::wstring> NastavitText(const ModelStranky::Hodnota& h, std::wstring text);
     void NastavitPismo(const ModelStranky::Hodnota& h, const PopisPisma& pismo);
 
     // Whether anything differs from what the copy was made of or last committed.

@@ -61,10 +61,19 @@ KopieParametruKamery::KopieParametruKamery(const ParametryKamery& zdroj) {
     if (const auto it = Hodnoty().find({kKlicPoctuMist, kJmenoPoctuMist}); it != Hodnoty().end())
         if (const auto* n = std::get_if<std::uint32_t>(&it->second); n && *n == 0)
             Pridat(kKlicPoctuMist, kJmenoPoctuMist, std::uint32_t{1});
+    // A switch that is always on now is on whatever was stored: the page shows it so and OK stores it so.
+    for (const StrankyNastaveniKamery::Stranka& s : StrankyNastaveniKamery::Stranky())
+        for (const ModelStranky::Hodnota& h : s.hodnoty)
+            if (h.vzdyZapnuto) Pridat(h.klic, h.jmeno, true);
     OznacitNezmenene();
 }
 
 void KopieParametruKamery::Potvrdit(ParametryKamery& cil) {
+    Zapsat(cil);
+    OznacitNezmenene();
+}
+
+void KopieParametruKamery::Zapsat(ParametryKamery& cil) const {
     Projit(cil, [&](const std::wstring& klic, const wchar_t* jmeno, auto& pole) {
         if (!NaStrance(klic, jmeno)) return;
         using Typ = std::remove_cvref_t<decltype(pole)>;
@@ -72,5 +81,4 @@ void KopieParametruKamery::Potvrdit(ParametryKamery& cil) {
         if constexpr (std::is_same_v<Typ, std::int32_t>) pole = static_cast<std::int32_t>(std::get<std::uint32_t>(h));
         else pole = std::get<Typ>(h);
     });
-    OznacitNezmenene();
 }

@@ -12,4 +12,6 @@ public:
 
     // Writes every value of the copy into its record field; from now on the copy compares against what it wrote.
     void Potvrdit(ParametryKamery& cil);
+    // Writes the values into a record without committing them (the values the pages show, for the test message).
+    void Zapsat(ParametryKamery& cil) const;
 };

@@ -4,6 +4,21 @@
 
 namespace ModelStranky {
 
+bool Textovy(Ovladac o) {
+    switch (o) {
+    case Ovladac::Text:
+    case Ovladac::Slozka:
+    case Ovladac::Soubor:
+    case Ovladac::VyceradkovyText:
+    case Ovladac::Heslo:
+    case Ovladac::VyberTextu:
+    case Ovladac::TextSVyberem:
+        return true;
+    default:
+        return false;
+    }
+}
+
 std::uint32_t Zobrazena(const Hodnota& h, std::uint32_t ulozena) { return h.nasobek > 1 ? ulozena / h.nasobek : ulozena; }
 
 std::uint32_t Ulozena(const Hodnota& h, std::uint32_t zobrazena) { return zobrazena * (h.nasobek ? h.nasobek : 1); }
@@ -28,6 +43,7 @@ std::optional<std::wstring> Overit(const Hodnota& h, std::int64_t zobrazena) {
         return std::wstring(L"Vyberte jednu z nabízených možností");
     case Ovladac::Zaskrtnuti:
         if (zobrazena != 0 && zobrazena != 1) return std::wstring(L"Hodnota může být pouze zapnuto nebo vypnuto");
+        if (h.vzdyZapnuto && zobrazena == 0) return std::wstring(L"Tato volba je vždy zapnuta");
         return std::nullopt;
     case Ovladac::Barva:
         if (zobrazena < 0 || zobrazena > 0xFFFFFF) return std::wstring(L"Barva musí být zadána složkami R, G, B");
@@ -35,6 +51,11 @@ std::optional<std::wstring> Overit(const Hodnota& h, std::int64_t zobrazena) {
     default:
         return std::nullopt;
     }
+}
+
+std::optional<std::wstring> OveritText(const Hodnota& h, const std::wstring& text) {
+    if (!h.kontrolaTextu) return std::nullopt;
+    return h.kontrolaTextu(text);
 }
 
 bool Pripustna(const Hodnota& h, std::uint32_t ulozena) {

@@ -21,6 +21,10 @@ enum class Ovladac {
     Pismo,        // a font (font picker)
     KvalitaJpeg,  // a number in its range on a track bar
     Ikona,        // the index of one of the program's images, min to max (a list of the images)
+    VyceradkovyText,  // free text of several lines (radku of them shown)
+    Heslo,            // a text shown masked unless the check box zobrazeniHesla is on
+    VyberTextu,       // a text chosen from a list the page fills (the e-mail accounts)
+    TextSVyberem,     // a text with a browse button whose choice the page makes (a folder on an FTP server)
 };
 
 struct Moznost {
@@ -43,12 +47,23 @@ struct Hodnota {
     std::uint32_t delitelVysvetlivky = 0;  // the format's two numbers are n / delitel and n % delitel
     // A check box may edit one bit of a stored number ("kdy", "cileNaplanovanychSnimku"); 0 = the whole value.
     std::uint32_t bit = 0;
+    // A text's check: nothing when the text may be taken, else the message that refuses it. Null takes any text.
+    std::optional<std::wstring> (*kontrolaTextu)(const std::wstring& text) = nullptr;
+    std::uint32_t radku = 0;                // of a multi-line text: the lines its box shows
+    const wchar_t* zobrazeniHesla = nullptr;  // of a password: the check box of the same key that unmasks it
+    // A check box that is always on (what it switched is always done now): shown checked and greyed, stored as 1.
+    bool vzdyZapnuto = false;
+    const wchar_t* nadpis = nullptr;  // a line above the row that introduces it and the rows after it
 };
 
 struct Stranka {
     const wchar_t* nazev;
     std::span<const Hodnota> hodnoty;
+    const wchar_t* rodic = nullptr;  // the page it stands under in the tree; null at the top
 };
+
+// Whether the control edits a text (the stored value is a string).
+bool Textovy(Ovladac o);
 
 // A stored number as the control shows it, and back.
 std::uint32_t Zobrazena(const Hodnota& h, std::uint32_t ulozena);
@@ -60,6 +75,9 @@ std::wstring ZpravaRozsahu(std::uint32_t min, std::uint32_t max);
 // Whether the control's number may be taken: nothing when it may, else the message that refuses it
 // ("Zadejte hodnotu v rozsahu %u - %u" for a number, the missing option for a choice).
 std::optional<std::wstring> Overit(const Hodnota& h, std::int64_t zobrazena);
+
+// Whether the text may be taken into a text value (kontrolaTextu): nothing when it may, else the message.
+std::optional<std::wstring> OveritText(const Hodnota& h, const std::wstring& text);
 
 // Whether a number read from the registry is one the control could have stored: a number within its range, one
 // of the options, one of the images. Check boxes, colours and texts take whatever is stored.

@@ -32,8 +32,13 @@ inline constexpr short kMezeraSloupcu = 8;
 short OdhadSirky(const std::wstring& text);
 // A label goes beside its control when both fit into the column, else above it.
 bool PopisekNahore(const ModelStranky::Hodnota& h, short sirka);
-// The height of a value's row in a column of the width, with the space below it.
+// The height of a value's row in a column of the width, with the space below it (and its heading above it).
 short VyskaRadku(const ModelStranky::Hodnota& h, short sirka);
+// The same without the heading: where the row's own label and control go.
+short VyskaOvladace(const ModelStranky::Hodnota& h, short sirka);
+// The box of a multi-line text: its lines of the dialog font and the border.
+short VyskaTextu(const ModelStranky::Hodnota& h);
+inline constexpr short kVyskaNadpisu = 12;  // a row's heading line
 // The rows of the values; rezervaDole is kept free at the page's foot for the page's own controls.
 std::vector<Radek> Rozlozit(std::span<const ModelStranky::Hodnota> hodnoty, const Oblast& oblast, short rezervaDole);
 

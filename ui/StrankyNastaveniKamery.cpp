@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "camera/ParametryKamery.h"
+#include "knihovna/AdresaServeru.h"
 #include "knihovna/Chyba.h"
+#include "net/StrankaHtml.h"
 #include "video/KoderyObrazu.h"
 
 namespace StrankyNastaveniKamery {
@@ -34,6 +36,12 @@ constexpr std::array kMoznostiOtevritJak{Moznost{L"V normálním okně", 5}, Moz
                                          Moznost{L"V minimalizovaném okně", 6}};
 constexpr std::array kMoznostiTlacitka{Moznost{L"Uložit snímek na disk", 40046},
                                        Moznost{L"Zapnout/vypnout automatické ukládání snímků", 40039}};
+constexpr std::array kMoznostiTlacitkaEmailu{
+    Moznost{L"Odeslat aktuální snímek emailem", 40053},
+    Moznost{L"Zapnout/vypnout automatické odesílání snímků emailem", 40041}};
+constexpr std::array kMoznostiTlacitkaFtp{
+    Moznost{L"Odeslat aktuální snímek na FTP server", 40052},
+    Moznost{L"Zapnout/vypnout automatické odesílání snímků na FTP server", 40040}};
 constexpr std::array kMoznostiZprav{Moznost{L"Nezobrazovat žádné zprávy", 0},
                                     Moznost{L"Zobrazovat pouze chybová hlášení", 1},
                                     Moznost{L"Zobrazovat všechny typy zpráv", 2}};
@@ -97,14 +105,25 @@ constexpr std::array<Udalost, 20> kUdalosti{{
     {L"zapnutiVidea", L"Zapnutí videa"},
 }};
 
-// The blocks that have a page: the owner's key and the page's name. The blocks of e-mail, FTP and the HTTP
-// server join this list with their features.
+// The blocks that have a page: the owner's key, the page's name and the page it stands under. The HTTP server's
+// block joins this list with its feature.
 struct BlokSnimku {
     const wchar_t* vlastnik;
     const wchar_t* nazev;
+    const wchar_t* rodic;
 };
-constexpr std::array kBloky{BlokSnimku{L"Snimky disk", L"Snímek na disk"},
-                            BlokSnimku{L"Detekce pohybu\\Disk", L"Snímek při detekci pohybu"}};
+constexpr const wchar_t* kStrankaDisku = L"Snímky na disk";
+constexpr const wchar_t* kStrankaPohybu = L"Detekce pohybu";
+constexpr std::array kBloky{BlokSnimku{L"Snimky disk", L"Snímek na disk", kStrankaDisku},
+                            BlokSnimku{L"Detekce pohybu\\Disk", L"Snímek při pohybu", kStrankaPohybu},
+                            BlokSnimku{L"Snimky email", L"Snímek emailem", kStrankaEmailu},
+                            BlokSnimku{L"Snimky FTP", L"Snímek na FTP", kStrankaFtp}};
+
+// What a failed automatic delivery does ("akcePriChybe"), the same bits for e-mail and FTP.
+constexpr const wchar_t* kNadpisAkci = L"Při chybě automatického odesílání:";
+constexpr const wchar_t* kTextAkce1 = L"Ukončit probíhající automatické odesílání";
+constexpr const wchar_t* kTextAkce2 = L"Zrušit spuštění automatického odesílání po zapnutí kamery";
+constexpr const wchar_t* kTextAkce4 = L"Zrušit zapnutí této kamery při spuštění aplikace";
 
 Hodnota Prepinac(const wchar_t* klic, const wchar_t* jmeno, const wchar_t* popisek) {
     return {.klic = klic, .jmeno = jmeno, .popisek = popisek, .ovladac = O::Zaskrtnuti};
@@ -143,6 +162,26 @@ Hodnota Obrazek(Hodnota h) {
     return h;
 }
 
+Hodnota VyceradkovyText(const wchar_t* klic, const wchar_t* jmeno, const wchar_t* popisek, std::uint32_t radku) {
+    return {.klic = klic, .jmeno = jmeno, .popisek = popisek, .ovladac = O::VyceradkovyText, .radku = radku};
+}
+
+Hodnota SKontrolou(Hodnota h, std::optional<std::wstring> (*kontrola)(const std::wstring&)) {
+    h.kontrolaTextu = kontrola;
+    return h;
+}
+
+Hodnota SNadpisem(Hodnota h, const wchar_t* nadpis) {
+    h.nadpis = nadpis;
+    return h;
+}
+
+// The three reactions to a failed automatic delivery, bit by bit, under their heading.
+std::vector<Hodnota> AkcePriChybe(const wchar_t* klic) {
+    return {SNadpisem(Bit(klic, L"akcePriChybe", kTextAkce1, 1), kNadpisAkci), Bit(klic, L"akcePriChybe", kTextAkce2, 2),
+            Bit(klic, L"akcePriChybe", kTextAkce4, 4)};
+}
+
 Hodnota SVysvetlivkou(Hodnota h, const wchar_t* vysvetlivka, std::uint32_t delitel) {
     h.vysvetlivka = vysvetlivka;
     h.delitelVysvetlivky = delitel;
@@ -151,6 +190,7 @@ Hodnota SVysvetlivkou(Hodnota h, const wchar_t* vysvetlivka, std::uint32_t delit
 
 constexpr const wchar_t* kTextMilisekund = L"milisekund - tj. %d.%d sekund";
 constexpr const wchar_t* kTextProcent = L"tj. %d.%d procent";
+constexpr const wchar_t* kKlicFtpUmisteni = L"Snimky FTP\\FTP umisteni";
 
 // Built once: the block pages' keys are made from their owners', and a Hodnota holds only pointers, so the keys
 // and the page tables live here for the rest of the program.
@@ -162,8 +202,8 @@ public:
 
 private:
     const wchar_t* Klic(std::wstring klic) { return klice_.emplace_back(std::move(klic)).c_str(); }
-    void Pridat(const wchar_t* nazev, std::vector<Hodnota> hodnoty) {
-        stranky.push_back({nazev, hodnoty_.emplace_back(std::move(hodnoty))});
+    void Pridat(const wchar_t* nazev, std::vector<Hodnota> hodnoty, const wchar_t* rodic = nullptr) {
+        stranky.push_back({nazev, hodnoty_.emplace_back(std::move(hodnoty)), rodic});
     }
     void PridatBlok(const BlokSnimku& b);
 
@@ -196,7 +236,7 @@ void Tabulky::PridatBlok(const BlokSnimku& b) {
         Vyber(text, L"kdy", L"Zapisovat text:", kMoznostiKdy),
         Jiny(text, L"logfont", L"Písmo textu:", O::Pismo),
         Jiny(text, L"barvaPisma", L"Barva písma:", O::Barva),
-    });
+    }, b.rodic);
 }
 
 Tabulky::Tabulky() {
@@ -221,12 +261,14 @@ Tabulky::Tabulky() {
     Pridat(L"Po spuštění kamery", {
         Prepinac(L"Po spusteni", L"zapnoutVideo", L"Zapnout video"),
         Prepinac(L"Po spusteni", L"snimkyDisk", L"Spustit automatické ukládání snímků na disk"),
+        Prepinac(L"Po spusteni", L"snimkyEmail", L"Spustit automatické odesílání snímků emailem"),
+        Prepinac(L"Po spusteni", L"snimkyFtp", L"Spustit automatické odesílání snímků na FTP server"),
         Prepinac(L"Po spusteni", L"planovaneSnimkovani", L"Spustit plánované snímkování"),
         Prepinac(L"Po spusteni", L"detekcePohybu", L"Spustit detekci pohybu"),
         Prepinac(L"Po spusteni", L"minimalizovat", L"Minimalizovat okno kamery"),
     });
     // The disk interval has no limit of its own; a period of 0 would make the timer fire as fast as it can.
-    Pridat(L"Snímky na disk", {
+    Pridat(kStrankaDisku, {
         SVysvetlivkou(VlastniRozsah(Jiny(L"Snimky disk", L"interval", L"Interval automatického ukládání snímků:",
                                          O::Cislo),
                                     1, kBezHorniMeze),
@@ -244,9 +286,60 @@ Tabulky::Tabulky() {
         Cislo(L"Snimky disk\\Soubor", L"pocetMistCisla", L"Nejmenší počet číslic čísla souboru:"),
         Cislo(L"Snimky disk\\Soubor", L"maxPocetSouboru", L"Maximální počet souborů:"),
         Prepinac(L"Snimky disk\\Soubor", L"prepisovatStare", L"Přepisovat staré soubory"),
-    });
+    }, kStrankaDisku);
     PridatBlok(kBloky[0]);
-    Pridat(L"Detekce pohybu", {
+
+    std::vector<Hodnota> email{
+        SVysvetlivkou(Cislo(L"Snimky email", L"interval", L"Interval automatického odesílání (sekundy):"),
+                      L"tj. %d:%.2d minut", 60),
+        Cislo(L"Snimky email", L"pocetSouboru", L"Počet snímků v jednom emailu:"),
+        Vyber(L"Snimky email", L"zpravaIkona", L"Zprávy u ikony v oznamovací oblasti:", kMoznostiZprav),
+        Vyber(L"Snimky email", L"toolBarCommand", L"Hlavní část tlačítka na panelu nástrojů:", kMoznostiTlacitkaEmailu),
+    };
+    for (Hodnota& h : AkcePriChybe(L"Snimky email")) email.push_back(h);
+    Pridat(kStrankaEmailu, std::move(email));
+    Pridat(kStrankaAdres, {
+        Jiny(L"Snimky email\\Odesilatel", L"emailUcet", L"Emailový účet odesílatele:", O::VyberTextu),
+        Jiny(L"Snimky email\\Prijemce", L"email", L"Emailová adresa příjemce:", O::Text),
+        VyceradkovyText(L"Snimky email\\Prijemce", L"dalsiEmaily",
+                        L"Další příjemci (každý na samostatném řádku nebo oddělení středníkem):", 8),
+    }, kStrankaEmailu);
+    Pridat(L"Zpráva emailu", {
+        Jiny(L"Snimky email\\Zprava", L"predmet", L"Předmět zprávy:", O::Text),
+        Prepinac(L"Snimky email\\Zprava", L"htmlFormat", L"Text zprávy je ve formátu HTML"),
+        VyceradkovyText(L"Snimky email\\Zprava", L"text", L"Text zprávy:", 24),
+    }, kStrankaEmailu);
+    PridatBlok(kBloky[2]);
+
+    std::vector<Hodnota> ftp{
+        SVysvetlivkou(Cislo(L"Snimky FTP", L"interval", L"Interval automatického odesílání:"), kTextMilisekund, 1000),
+        Cislo(L"Snimky FTP", L"maxPocetSouboru", L"Počet souborů na FTP serveru:"),
+        Vyber(L"Snimky FTP", L"zpravaIkona", L"Zprávy u ikony v oznamovací oblasti:", kMoznostiZprav),
+        Vyber(L"Snimky FTP", L"toolBarCommand", L"Hlavní část tlačítka na panelu nástrojů:", kMoznostiTlacitkaFtp),
+    };
+    for (Hodnota& h : AkcePriChybe(L"Snimky FTP")) ftp.push_back(h);
+    Pridat(kStrankaFtp, std::move(ftp));
+    Hodnota heslo = Jiny(kKlicFtpUmisteni, L"heslo", L"Heslo:", O::Heslo);
+    heslo.zobrazeniHesla = L"zobrazovatHeslo";
+    Pridat(kStrankaFtpUmisteni, {
+        SKontrolou(Jiny(kKlicFtpUmisteni, L"server", L"FTP server (server nebo server:port):", O::Text), KontrolaServeru),
+        Jiny(kKlicFtpUmisteni, L"uzivatel", L"Přihlašovací jméno:", O::Text),
+        heslo,
+        Prepinac(kKlicFtpUmisteni, L"zobrazovatHeslo", L"Zobrazovat heslo"),
+        Prepinac(kKlicFtpUmisteni, L"pasivniRezim", L"Pasivní režim přenosu"),
+        Jiny(kKlicFtpUmisteni, L"slozka", L"Složka na FTP serveru:", O::TextSVyberem),
+        SKontrolou(Jiny(kKlicFtpUmisteni, L"soubor", L"Jméno souboru na serveru (bez přípony):", O::Text),
+                   KontrolaJmenaSouboru),
+    }, kStrankaFtp);
+    PridatBlok(kBloky[3]);
+    Pridat(L"HTML stránka", {
+        VlastniRozsah(Jiny(L"Gener HTML", L"refresh", L"Obnovovat stránku po (sekundy):", O::Cislo), 1, 86400),
+        Jiny(L"Gener HTML", L"title", L"Titulek stránky (<title>):", O::Text),
+        Jiny(L"Gener HTML", L"tagH1", L"Nadpis (tag H1):", O::Text),
+        SKontrolou(Jiny(L"Gener HTML", L"soubor", L"Jméno souboru stránky:", O::Text), KontrolaJmenaSouboru),
+    }, kStrankaFtp);
+
+    Pridat(kStrankaPohybu, {
         SVysvetlivkou(Cislo(L"Detekce pohybu", L"interval", L"Interval kontroly pohybu:"), kTextMilisekund, 1000),
         SVysvetlivkou(Cislo(L"Detekce pohybu", L"procentoZmen", L"Podíl změněných bodů (tisíciny procenta):"),
                       kTextProcent, 1000),
@@ -272,7 +365,10 @@ Tabulky::Tabulky() {
     std::vector<Hodnota> log{Cislo(L"Logovani\\Soubor", L"maxVelikost", L"Maximální velikost souboru (bajty):")};
     std::vector<Hodnota> udalosti;
     for (const Udalost& u : kUdalosti) {
-        log.push_back(Prepinac(L"Logovani", u.jmeno, u.text));
+        // A failed delivery is always written to the camera's log: its switches stay on.
+        Hodnota h = Prepinac(L"Logovani", u.jmeno, u.text);
+        h.vzdyZapnuto = std::wstring(u.jmeno) == L"snimekEmailChyba" || std::wstring(u.jmeno) == L"snimekFtpChyba";
+        log.push_back(h);
         udalosti.push_back(Prepinac(L"Zapis udalosti", u.jmeno, u.text));
     }
     Pridat(kStrankaZaznamu, std::move(log));
@@ -285,6 +381,18 @@ const Tabulky& Vytvorene() {
 }
 
 }  // namespace
+
+std::optional<std::wstring> KontrolaServeru(const std::wstring& text) {
+    std::wstring chyba;
+    if (!Knihovna::RozlozitServer(text, &chyba)) return chyba;
+    return std::nullopt;
+}
+
+std::optional<std::wstring> KontrolaJmenaSouboru(const std::wstring& text) {
+    std::wstring chyba = Holvent::Ftp::ChybaNazvuSouboru(text);
+    if (chyba.empty()) return std::nullopt;
+    return chyba;
+}
 
 std::span<const Stranka> Stranky() { return Vytvorene().stranky; }
 

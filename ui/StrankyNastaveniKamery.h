@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -33,6 +34,19 @@ bool HodnotaPripustna(const std::wstring& klic, const std::wstring& jmeno, std::
 // actions to the one of its switches.
 inline constexpr const wchar_t* kStrankaPlanovani = L"Plánované snímkování";
 inline constexpr const wchar_t* kStrankaZaznamu = L"Záznam do souboru";
+// The e-mail and FTP pages, and the two of them the dialog adds its own controls to: the account list and the
+// test message to the addresses, the place list and the server's folders to the FTP place.
+inline constexpr const wchar_t* kStrankaEmailu = L"Snímky emailem";
+inline constexpr const wchar_t* kStrankaAdres = L"Odesílatel a příjemci";
+inline constexpr const wchar_t* kStrankaFtp = L"Snímky na FTP";
+inline constexpr const wchar_t* kStrankaFtpUmisteni = L"FTP umístění";
+// What those two pages keep at their foot for their buttons (dialog units).
+inline constexpr short kRezervaTlacitek = 18;
+
+// The checks of texts the pages refuse: a server whose port is no number in 1 - 65535
+// (Knihovna::kTextChybnyPortServeru), a file name that would lead into another folder (Holvent::Ftp::ChybaNazvuSouboru).
+std::optional<std::wstring> KontrolaServeru(const std::wstring& text);
+std::optional<std::wstring> KontrolaJmenaSouboru(const std::wstring& text);
 
 // The scheduled times are listed as kTextCasu and typed as CasZTextu reads them.
 using ::CasZTextu;

@@ -8,6 +8,7 @@
 #include "email/RecordWriter.h"
 #include "email/SeznamFtpMist.h"
 #include "email/SeznamUctu.h"
+#include "knihovna/AdresaServeru.h"
 #include "knihovna/KodovaniUtf16.h"
 
 using namespace Holvent::Email;
@@ -142,6 +143,23 @@ TEST_F(UlozisteTest, HodnotaSeZnackouKonceSeOdmitneAStarySouborZustane) {
     SeznamFtpMist znovu(Slozka(), Hlaseni());
     ASSERT_TRUE(znovu.LoadPlaces());
     EXPECT_EQ(znovu.Mista().at(0).heslo, L"a</ftpx><ucet></slozka>&");
+}
+
+// The account and place dialogs accept a port after the server and refuse one that is no port.
+TEST_F(UlozisteTest, ServerSeSpatnymPortemDialogyOdmitnou) {
+    EmailovyUcet ucet = Ucet(L"a@example.com");
+    FtpMisto misto{L"h", true, L"", L"", L"u"};
+    for (const wchar_t* server : {L"smtp.example.com", L"smtp.example.com:587", L"[::1]:2525", L"fe80::1"}) {
+        ucet.server = misto.server = server;
+        EXPECT_EQ(SeznamUctu::ProblemUctu(ucet), L"") << server;
+        EXPECT_EQ(SeznamFtpMist::ProblemMista(misto), L"") << server;
+    }
+    for (const wchar_t* server : {L"smtp.example.com:0", L"smtp.example.com:65536", L"smtp.example.com:",
+                                  L"smtp.example.com:25x", L"[::1]:port"}) {
+        ucet.server = misto.server = server;
+        EXPECT_EQ(SeznamUctu::ProblemUctu(ucet), Knihovna::kTextChybnyPortServeru) << server;
+        EXPECT_EQ(SeznamFtpMist::ProblemMista(misto), Knihovna::kTextChybnyPortServeru) << server;
+    }
 }
 
 TEST_F(UlozisteTest, ShodneKliceVeSouboruPlatiPrvniAOstatniSeHlasi) {

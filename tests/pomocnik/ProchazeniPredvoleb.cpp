@@ -52,7 +52,7 @@ std::wstring TextOkna(HWND h) {
 void NastavitText(HWND h, const std::wstring& text) { ::SendMessageW(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())); }
 
 // What the control shows, in the stored form (of a bit, 0 or 1); nothing for a font, which cannot be read from
-// another process.
+// another process, nor for a password, whose edit does not give its text to another process on Windows.
 std::optional<Hodnota> Zobrazena(HWND dialog, const M::Hodnota& h, int id) {
     HWND p = ::GetDlgItem(dialog, id);
     switch (h.ovladac) {
@@ -71,6 +71,7 @@ std::optional<Hodnota> Zobrazena(HWND dialog, const M::Hodnota& h, int id) {
     case M::Ovladac::Barva:
         return static_cast<std::uint32_t>(::SendMessageW(p, StaticBarva::kZjistitBarvu, 0, 0));
     case M::Ovladac::Pismo:
+    case M::Ovladac::Heslo:
         return std::nullopt;
     default:
         return TextOkna(p);
@@ -102,6 +103,22 @@ Hodnota NastavitNovou(HWND dialog, const M::Hodnota& h, int id, std::size_t inde
         const std::uint32_t n = cislo == 42 ? 43 : 42;
         ::SendMessageW(p, TBM_SETPOS, TRUE, n);
         return n;
+    }
+    case M::Ovladac::VyberTextu: {
+        // Another of the offered texts (the list of a store, which the test fills beforehand).
+        const std::wstring text = stara && std::holds_alternative<std::wstring>(*stara) ? std::get<std::wstring>(*stara) : L"";
+        const LRESULT pocet = ::SendMessageW(p, CB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < pocet; ++i) {
+            ::SendMessageW(p, CB_SETCURSEL, i, 0);
+            if (TextOkna(p) != text) break;
+        }
+        return TextOkna(p);
+    }
+    case M::Ovladac::VyceradkovyText: {
+        // Two lines: the line break must reach the registry too.
+        const std::wstring text = L"192.168.7." + std::to_wstring(index) + L"\r\n192.168.8." + std::to_wstring(index);
+        NastavitText(p, text);
+        return text;
     }
     case M::Ovladac::Vyber: {
         const LRESULT pocet = ::SendMessageW(p, CB_GETCOUNT, 0, 0);
@@ -219,6 +236,8 @@ int ProjitHodnotyPredvoleb(const PopisPredvoleb& popis, DWORD ms, std::size_t sk
         }
         std::vector<std::size_t> menene;
         for (std::size_t i = skupina; i < polozky.size(); i += skupin) {
+            // A greyed control (a switch that is always on) cannot be changed: it keeps what it shows.
+            if (!::IsWindowEnabled(::GetDlgItem(dialog, polozky[i].id))) continue;
             menene.push_back(i);
             ocekavane[i] = NastavitNovou(dialog, *polozky[i].hodnota, polozky[i].id, i, ocekavane[i]);
         }

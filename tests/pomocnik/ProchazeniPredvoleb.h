@@ -21,9 +21,10 @@ struct PopisPredvoleb {
 };
 
 // In skupin rounds (0: one per value): opens the dialog, sets a new valid value in the control of every value
-// whose index modulo skupin is the round, presses OK and compares the registry with what the dialog showed plus
-// the new values. Prints a line per value set ("OK klic\jmeno = hodnota"), one per wrong stored value
-// ("CHYBA ..."), and "priorita=0x.." after the process priority changed. Exit code 0 when every value arrived.
+// whose index modulo skupin is the round (a greyed control stays as it is), presses OK and compares the registry
+// with what the dialog showed plus the new values. Prints a line per value set ("OK klic\jmeno = hodnota"), one per
+// wrong stored value ("CHYBA ..."), and "priorita=0x.." after the process priority changed. Exit code 0 when every
+// value arrived.
 int ProjitHodnotyPredvoleb(const PopisPredvoleb& popis, DWORD ms, std::size_t skupin);
 
 // Chooses the page with the index in the open dialog's tree and checks it: every text fits its control and Tab

@@ -65,12 +65,20 @@ TEST(KopieParametruKamery, PotvrzeniPreneseHodnotyStranekAJineNe) {
     EXPECT_EQ(cil.video.sirka, -1);
     EXPECT_EQ(cil.snimkyDisk.snimek.velikost, -1);
     EXPECT_EQ(cil.snimkyDisk.snimek.text.sirkaPruhu, 50u);
-    EXPECT_EQ(cil.snimkyEmail, Vychozi().snimkyEmail);
-    EXPECT_EQ(cil.snimkyFtp, Vychozi().snimkyFtp);
+    EXPECT_TRUE(cil.snimkyEmail.vlastniSnimek) << "no control: it has no meaning";
+    EXPECT_TRUE(cil.snimkyFtp.vlastniSnimek);
+    EXPECT_EQ(cil.snimkyEmail.snimek.velikost, -1);
     EXPECT_EQ(cil.httpServer, Vychozi().httpServer);
     EXPECT_EQ(cil.zaznamVidea, Vychozi().zaznamVidea);
-    EXPECT_FALSE(cil.akcePoSpusteni.snimkyEmail);
-    EXPECT_TRUE(cil.akcePoSpusteni.snimkyDisk);
+    EXPECT_FALSE(cil.akcePoSpusteni.serverHttp);
+    // The e-mail and FTP pages.
+    EXPECT_EQ(cil.snimkyEmail.dalsiEmaily, zdroj.snimkyEmail.dalsiEmaily);
+    EXPECT_EQ(cil.snimkyEmail.akcePriChybe, 5u);
+    EXPECT_EQ(cil.snimkyFtp.heslo, L"tajné");
+    EXPECT_EQ(cil.snimkyFtp.akcePriChybe, 3u);
+    EXPECT_EQ(cil.generHtml, zdroj.generHtml);
+    EXPECT_TRUE(cil.akcePoSpusteni.snimkyEmail);
+    EXPECT_TRUE(cil.akcePoSpusteni.snimkyFtp);
 }
 
 // Every page value names a value the camera really stores: saving the record writes each one at its key and name.

@@ -17,8 +17,9 @@ constexpr R::Oblast kKamera = R::kOblastKamery;
 
 // What the pages' own controls keep at the foot.
 short Rezerva(const std::wstring& stranka) {
-    if (stranka == StrankyNastaveniAplikace::kStrankaZaznamu || stranka == StrankyNastaveniKamery::kStrankaZaznamu)
-        return 18;
+    namespace K = StrankyNastaveniKamery;
+    if (stranka == StrankyNastaveniAplikace::kStrankaZaznamu || stranka == K::kStrankaZaznamu) return 18;
+    if (stranka == K::kStrankaAdres || stranka == K::kStrankaFtpUmisteni) return K::kRezervaTlacitek;
     return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "camera/DetektorPohybu.h"
 #include "camera/ParametryKamery.h"
 #include "../camera/ZmenenaKamera.h"
+#include "knihovna/AdresaServeru.h"
 #include "ui/KopieParametruKamery.h"
 #include "video/KoderyObrazu.h"
 
@@ -74,6 +75,11 @@ TEST(StrankyNastaveniKamery, KazdaHodnotaStrankyJeVKopiiSeSvymTypem) {
             case S::Ovladac::Text:
             case S::Ovladac::Slozka:
             case S::Ovladac::Soubor:
+            case S::Ovladac::VyceradkovyText:
+            case S::Ovladac::Heslo:
+            case S::Ovladac::VyberTextu:
+            case S::Ovladac::TextSVyberem:
+                EXPECT_TRUE(ModelStranky::Textovy(h.ovladac));
                 EXPECT_TRUE(std::holds_alternative<std::wstring>(*v));
                 break;
             case S::Ovladac::Pismo:
@@ -92,9 +98,11 @@ TEST(StrankyNastaveniKamery, VychoziHodnotyProjdouKontrolou) {
     const KopieParametruKamery kopie(Vychozi());
     for (const S::Stranka& s : S::Stranky())
         for (const S::Hodnota& h : s.hodnoty) {
-            if (h.ovladac == S::Ovladac::Text || h.ovladac == S::Ovladac::Slozka || h.ovladac == S::Ovladac::Soubor ||
-                h.ovladac == S::Ovladac::Pismo)
+            if (ModelStranky::Textovy(h.ovladac)) {
+                EXPECT_EQ(ModelStranky::OveritText(h, kopie.Text(h)), std::nullopt) << h.jmeno;
                 continue;
+            }
+            if (h.ovladac == S::Ovladac::Pismo) continue;
             EXPECT_EQ(S::Overit(h, kopie.Zobrazena(h)), std::nullopt) << std::wstring(h.klic) << " " << h.jmeno;
             if (h.ovladac == S::Ovladac::Cislo) {
                 EXPECT_LT(h.min, h.max) << h.jmeno;
@@ -159,6 +167,13 @@ TEST(StrankyNastaveniKamery, CislaMimoRozsahOdmitaSeZpravou) {
              Pripad{L"Snimky disk\\Snimek", L"kvalitaJpeg", 0, 100},
              Pripad{L"Snimky disk\\Snimek\\Soubor", L"alfa", 1, 255},
              Pripad{L"Detekce pohybu\\Disk\\Snimek\\Soubor", L"alfa", 1, 255},
+             Pripad{L"Snimky email", L"interval", 1, 86400},
+             Pripad{L"Snimky email", L"pocetSouboru", 1, 4000},
+             Pripad{L"Snimky email\\Snimek", L"kvalitaJpeg", 0, 100},
+             Pripad{L"Snimky FTP", L"interval", 1, 864000},
+             Pripad{L"Snimky FTP", L"maxPocetSouboru", 1, 4000},
+             Pripad{L"Snimky FTP\\Snimek\\Soubor", L"alfa", 1, 255},
+             Pripad{L"Gener HTML", L"refresh", 1, 86400},
          }) {
         SCOPED_TRACE(testing::Message() << std::wstring(p.klic) << " | " << std::wstring(p.jmeno));
         const S::Hodnota& h = Hodnota(p.klic, p.jmeno);
@@ -191,6 +206,10 @@ TEST(StrankyNastaveniKamery, VysvetlivkyDetekcePohybu) {
     EXPECT_EQ(S::Vysvetlivka(Hodnota(L"Snimky disk", L"interval"), kopie.Zobrazena(Hodnota(L"Snimky disk", L"interval"))),
               L"milisekund - tj. 15.000 sekund");
     EXPECT_EQ(S::Vysvetlivka(Hodnota(L"Detekce pohybu", L"rozdilJasu"), 100), L"");
+    // The e-mail interval in seconds as minutes, the FTP one in milliseconds as seconds.
+    EXPECT_EQ(S::Vysvetlivka(Hodnota(L"Snimky email", L"interval"), 300), L"tj. 5:00 minut");
+    EXPECT_EQ(S::Vysvetlivka(Hodnota(L"Snimky email", L"interval"), 86399), L"tj. 1439:59 minut");
+    EXPECT_EQ(S::Vysvetlivka(Hodnota(L"Snimky FTP", L"interval"), 10000), L"milisekund - tj. 10.000 sekund");
 }
 
 TEST(StrankyNastaveniKamery, VyberyUkladajiHodnotyZaznamu) {
@@ -202,6 +221,10 @@ TEST(StrankyNastaveniKamery, VyberyUkladajiHodnotyZaznamu) {
     EXPECT_EQ(Hodnoty(Hodnota(L"Snimky disk", L"otviratSnimekJak")), (V{5, 3, 6}));
     EXPECT_EQ(Hodnoty(Hodnota(L"Snimky disk", L"zpravaIkona")), (V{0, 1, 2}));
     EXPECT_EQ(Hodnoty(Hodnota(L"Snimky disk\\Soubor", L"vytvJmena")), (V{0, 1, 2}));
+    EXPECT_EQ(Hodnoty(Hodnota(L"Snimky email", L"toolBarCommand")), (V{40053, 40041}));
+    EXPECT_EQ(Hodnoty(Hodnota(L"Snimky FTP", L"toolBarCommand")), (V{40052, 40040}));
+    EXPECT_EQ(Hodnoty(Hodnota(L"Snimky email", L"zpravaIkona")), (V{0, 1, 2}));
+    EXPECT_EQ(Hodnoty(Hodnota(L"Snimky FTP", L"zpravaIkona")), (V{0, 1, 2}));
     EXPECT_EQ(std::wstring(Hodnota(L"Snimky disk", L"otviratSnimekCim").moznosti[0].text),
               L"Vlastním interním editorem snímků");
     EXPECT_EQ(std::wstring(Hodnota(L"Snimky disk", L"otviratSnimekJak").moznosti[2].text), L"V minimalizovaném okně");
@@ -234,22 +257,25 @@ TEST(StrankyNastaveniKamery, VyberyUkladajiHodnotyZaznamu) {
     }
 }
 
-// Every block page is generated from one description, so the pages of two blocks differ only in the owner's key.
+// Every block page is generated from one description, so the pages of the blocks differ only in the owner's key.
 TEST(StrankyNastaveniKamery, StrankyBlokuMajiPlneKlice) {
     const S::Stranka& disk = Stranka(L"Snímek na disk");
-    const S::Stranka& pohyb = Stranka(L"Snímek při detekci pohybu");
-    ASSERT_EQ(disk.hodnoty.size(), pohyb.hodnoty.size());
-    for (std::size_t i = 0; i < disk.hodnoty.size(); ++i) {
-        const std::wstring a = disk.hodnoty[i].klic, b = pohyb.hodnoty[i].klic;
-        EXPECT_TRUE(a.starts_with(L"Snimky disk\\Snimek")) << a;
-        EXPECT_EQ(L"Detekce pohybu\\Disk" + a.substr(std::wstring(L"Snimky disk").size()), b);
-        EXPECT_EQ(std::wstring(disk.hodnoty[i].jmeno), pohyb.hodnoty[i].jmeno);
+    for (const auto& [nazev, vlastnik] : {std::pair{L"Snímek při pohybu", L"Detekce pohybu\\Disk"},
+                                          std::pair{L"Snímek emailem", L"Snimky email"},
+                                          std::pair{L"Snímek na FTP", L"Snimky FTP"}}) {
+        const S::Stranka& blok = Stranka(nazev);
+        ASSERT_EQ(disk.hodnoty.size(), blok.hodnoty.size());
+        for (std::size_t i = 0; i < disk.hodnoty.size(); ++i) {
+            const std::wstring a = disk.hodnoty[i].klic, b = blok.hodnoty[i].klic;
+            EXPECT_TRUE(a.starts_with(L"Snimky disk\\Snimek")) << a;
+            EXPECT_EQ(vlastnik + a.substr(std::wstring(L"Snimky disk").size()), b);
+            EXPECT_EQ(std::wstring(disk.hodnoty[i].jmeno), blok.hodnoty[i].jmeno);
+        }
     }
     // The texts stay where they were: the table is made once.
     EXPECT_EQ(S::Stranky().data(), S::Stranky().data());
     EXPECT_EQ(S::Najit(L"Snimky disk\\Snimek\\Text", L"co"), S::Najit(L"Snimky disk\\Snimek\\Text", L"co"));
-    // Blocks of features the program does not have yet have no page.
-    EXPECT_EQ(S::Najit(L"Snimky email\\Snimek", L"format"), nullptr);
+    // The HTTP server, which the program does not have yet, has no page.
     EXPECT_EQ(S::Najit(L"HTTP server\\Snimek", L"format"), nullptr);
 }
 
@@ -276,6 +302,94 @@ TEST(StrankyNastaveniKamery, PrepinaceZaznamuAUdalosti) {
         EXPECT_EQ(std::wstring(Hodnota(L"Logovani", L"spusteni").popisek), Hodnota(L"Zapis udalosti", L"spusteni").popisek);
     }
     EXPECT_EQ(S::Najit(L"Logovani\\Soubor", L"maxVelikost"), &Stranka(S::kStrankaZaznamu).hodnoty[0]);
+
+    // A failed delivery is always written to the camera's log: its two switches are on whatever was stored, and
+    // cannot be switched off; the event log's stay free.
+    ParametryKamery k = Vychozi();
+    k.logovani.snimekEmailChyba = k.logovani.snimekFtpChyba = false;
+    KopieParametruKamery kopie(k);
+    for (const wchar_t* jmeno : {L"snimekEmailChyba", L"snimekFtpChyba"}) {
+        const S::Hodnota& h = Hodnota(L"Logovani", jmeno);
+        EXPECT_TRUE(h.vzdyZapnuto);
+        EXPECT_EQ(kopie.Zobrazena(h), 1u);
+        EXPECT_EQ(kopie.Nastavit(h, 0), L"Tato volba je vždy zapnuta");
+        EXPECT_FALSE(Hodnota(L"Zapis udalosti", jmeno).vzdyZapnuto);
+    }
+    kopie.Potvrdit(k);
+    EXPECT_TRUE(k.logovani.snimekEmailChyba);
+    EXPECT_TRUE(k.logovani.snimekFtpChyba);
+    EXPECT_FALSE(k.logovani.snimekEmail);
+}
+
+// The e-mail and FTP reactions to a failure bit by bit; a password unmasked by a switch of its own key;
+// "vlastniSnimek" has no meaning and no control.
+TEST(StrankyNastaveniKamery, StrankyEmailuAFtp) {
+    for (const S::Stranka& s : S::Stranky())
+        for (const S::Hodnota& h : s.hodnoty)
+            if (h.ovladac == S::Ovladac::Heslo) {
+                ASSERT_NE(h.zobrazeniHesla, nullptr) << h.jmeno;
+                EXPECT_EQ(Hodnota(h.klic, h.zobrazeniHesla).ovladac, S::Ovladac::Zaskrtnuti) << h.jmeno;
+            }
+    EXPECT_EQ(S::Najit(L"Snimky email", L"vlastniSnimek"), nullptr);
+    EXPECT_EQ(S::Najit(L"Snimky FTP", L"vlastniSnimek"), nullptr);
+
+    for (const wchar_t* klic : {L"Snimky email", L"Snimky FTP"}) {
+        std::vector<std::uint32_t> bity;
+        for (const S::Stranka& s : S::Stranky())
+            for (const S::Hodnota& h : s.hodnoty)
+                if (std::wstring(h.klic) == klic && std::wstring(h.jmeno) == L"akcePriChybe") bity.push_back(h.bit);
+        EXPECT_EQ(bity, (std::vector<std::uint32_t>{1, 2, 4})) << klic;
+        const S::Hodnota& prvni = Hodnota(klic, L"akcePriChybe");
+        EXPECT_EQ(std::wstring(prvni.popisek), L"Ukončit probíhající automatické odesílání");
+        EXPECT_NE(prvni.nadpis, nullptr) << "the three switches are introduced as the reactions to a failure";
+    }
+}
+
+// A server with a port that is none, and a file name that leads into another folder, are refused and leave the copy
+// as it was; a good port and a plain name are taken.
+TEST(StrankyNastaveniKamery, ServerSPortemAJmenoSouboruBezSlozek) {
+    KopieParametruKamery kopie(Vychozi());
+    const S::Hodnota& server = Hodnota(L"Snimky FTP\\FTP umisteni", L"server");
+    EXPECT_EQ(kopie.NastavitText(server, L"127.0.0.1:2121"), std::nullopt);
+    EXPECT_EQ(kopie.NastavitText(server, L"[::1]:21"), std::nullopt);
+    for (const wchar_t* spatny : {L"ftp.example.cz:0", L"ftp.example.cz:65536", L"ftp.example.cz:ftp", L"[::1]:"})
+        EXPECT_EQ(kopie.NastavitText(server, spatny), Knihovna::kTextChybnyPortServeru) << spatny;
+    EXPECT_EQ(kopie.Text(server), L"[::1]:21");
+
+    for (const wchar_t* klic : {L"Snimky FTP\\FTP umisteni", L"Gener HTML"}) {
+        const S::Hodnota& soubor = Hodnota(klic, L"soubor");
+        EXPECT_EQ(kopie.NastavitText(soubor, L"kamera dvůr.v2"), std::nullopt) << klic;
+        for (const wchar_t* spatne : {L"web/kamera", L"web\\kamera", L"..", L"..kamera"})
+            EXPECT_NE(kopie.NastavitText(soubor, spatne), std::nullopt) << klic << spatne;
+        EXPECT_EQ(kopie.Text(soubor), L"kamera dvůr.v2");
+    }
+}
+
+// The tree: a page stands under a page listed before it, and the pages between a parent and its child are all
+// its own (so the table's order is the tree's and the controls' ids follow it); e-mail and FTP pages stand together.
+TEST(StrankyNastaveniKamery, StromStranek) {
+    const auto stranky = S::Stranky();
+    auto Index = [&](const std::wstring& nazev) {
+        for (std::size_t i = 0; i < stranky.size(); ++i)
+            if (nazev == stranky[i].nazev) return static_cast<int>(i);
+        return -1;
+    };
+    auto Pod = [&](int i, int rodic) {
+        for (int r = i; r >= 0; r = stranky[static_cast<std::size_t>(r)].rodic ? Index(stranky[static_cast<std::size_t>(r)].rodic) : -1)
+            if (r == rodic) return true;
+        return false;
+    };
+    for (int i = 0; i < static_cast<int>(stranky.size()); ++i) {
+        if (!stranky[static_cast<std::size_t>(i)].rodic) continue;
+        const int rodic = Index(stranky[static_cast<std::size_t>(i)].rodic);
+        ASSERT_GE(rodic, 0) << i;
+        ASSERT_LT(rodic, i);
+        for (int j = rodic + 1; j < i; ++j) EXPECT_TRUE(Pod(j, rodic)) << i << " " << j;
+    }
+    for (const wchar_t* nazev : {S::kStrankaAdres, L"Zpráva emailu", L"Snímek emailem"})
+        EXPECT_EQ(std::wstring(Stranka(nazev).rodic), S::kStrankaEmailu) << nazev;
+    for (const wchar_t* nazev : {S::kStrankaFtpUmisteni, L"Snímek na FTP", L"HTML stránka"})
+        EXPECT_EQ(std::wstring(Stranka(nazev).rodic), S::kStrankaFtp) << nazev;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/win/Aplikace.h"
+#include "email/win/DlgUpravyZaznamu.h"
 #include "email/win/SablonaDialogu.h"
 #include "knihovna/Chyba.h"
 #include "ui/KlavesyPopisku.h"
@@ -28,6 +29,16 @@ const wchar_t* kTextZmenitBarvu = L"Změnit barvu...";
 const wchar_t* kTextZmenitPismo = L"Změnit písmo...";
 const wchar_t* kFiltrObrazku = L"Obrázky (*.bmp;*.jpg;*.png;*.gif;*.tif)|*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff|"
                                L"Všechny soubory (*.*)|*.*";
+
+// An edit control breaks lines only at CR LF: a bare line feed of the stored text gets its CR for showing.
+std::wstring SKoncemRadkuCrLf(const std::wstring& text) {
+    std::wstring vysledek;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\n' && (i == 0 || text[i - 1] != L'\r')) vysledek += L'\r';
+        vysledek += text[i];
+    }
+    return vysledek;
+}
 
 }  // namespace
 
@@ -70,6 +81,11 @@ void DlgNastStrankaTabulky::Vytvorit(SablonaDialogu& sablona, const Oblast& o) {
         const std::wstring& popisek = popisky[i];
         const WORD id = static_cast<WORD>(prvniId_ + kIdNaHodnotu * static_cast<int>(i));
         Radek p{&h, id + 1, nullptr, nullptr, nullptr, nullptr, nullptr};
+        if (h.nadpis) {
+            Pridat(sablona, SS_LEFT | SS_NOPREFIX, x, y, w, 8, static_cast<WORD>(id + 3), SablonaDialogu::kPopisek,
+                   h.nadpis);
+            y = static_cast<short>(y + RozvrzeniStranky::kVyskaNadpisu);
+        }
         const bool nahore = r.popisekNahore;
         const short xOvladace = nahore ? x : static_cast<short>(x + kSirkaPopisku + 5);
         const short wOvladace = static_cast<short>(x + w - xOvladace);
@@ -84,8 +100,9 @@ void DlgNastStrankaTabulky::Vytvorit(SablonaDialogu& sablona, const Oblast& o) {
         };
         switch (h.ovladac) {
         case M::Ovladac::Zaskrtnuti:
-            Pridat(sablona, BS_AUTOCHECKBOX | BS_MULTILINE | BS_TOP | WS_TABSTOP, x, y, w,
-                   static_cast<short>(r.vyska - 4), id + 1, SablonaDialogu::kTlacitko, popisek);
+            Pridat(sablona, BS_AUTOCHECKBOX | BS_MULTILINE | BS_TOP | WS_TABSTOP | (h.vzdyZapnuto ? WS_DISABLED : 0), x, y,
+                   w, static_cast<short>(RozvrzeniStranky::VyskaOvladace(h, w) - 4), id + 1, SablonaDialogu::kTlacitko,
+                   popisek);
             break;
         case M::Ovladac::Cislo:
             popisekRadku(12);
@@ -97,16 +114,24 @@ void DlgNastStrankaTabulky::Vytvorit(SablonaDialogu& sablona, const Oblast& o) {
             p.cislo = std::make_unique<EditCislo>(h.min, h.max);
             break;
         case M::Ovladac::Text:
+        case M::Ovladac::Heslo:
             popisekRadku(12);
-            Pridat(sablona, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, xOvladace, y, wOvladace, 12, id + 1,
-                   SablonaDialogu::kEdit);
+            Pridat(sablona, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | (h.ovladac == M::Ovladac::Heslo ? ES_PASSWORD : 0),
+                   xOvladace, y, wOvladace, 12, id + 1, SablonaDialogu::kEdit);
             break;
+        case M::Ovladac::VyceradkovyText:
+            popisekRadku(12);
+            Pridat(sablona, ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER | WS_TABSTOP, x, y, w,
+                   RozvrzeniStranky::VyskaTextu(h), id + 1, SablonaDialogu::kEdit);
+            break;
+        case M::Ovladac::VyberTextu:
         case M::Ovladac::Vyber:
             popisekRadku(12);
             Pridat(sablona, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, xOvladace, y, wOvladace, 100, id + 1, kComboBox);
             break;
         case M::Ovladac::Slozka:
         case M::Ovladac::Soubor:
+        case M::Ovladac::TextSVyberem:
             Pridat(sablona, SS_LEFT, x, y, w, 8, id, SablonaDialogu::kPopisek, popisek);
             y += 10;
             Pridat(sablona, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, x, y, static_cast<short>(w - 28), 12, id + 1,
@@ -114,7 +139,7 @@ void DlgNastStrankaTabulky::Vytvorit(SablonaDialogu& sablona, const Oblast& o) {
             Pridat(sablona, BS_PUSHBUTTON | WS_TABSTOP, static_cast<short>(x + w - 24), y, 24, 12, id + 2,
                    SablonaDialogu::kTlacitko, L"...");
             if (h.ovladac == M::Ovladac::Slozka) p.cesta = std::make_unique<EditSlozka>(h.popisek);
-            else p.cesta = std::make_unique<EditSoubor>(kFiltrObrazku, false);
+            else if (h.ovladac == M::Ovladac::Soubor) p.cesta = std::make_unique<EditSoubor>(kFiltrObrazku, false);
             break;
         case M::Ovladac::Barva:
             popisekRadku(14);
@@ -168,7 +193,19 @@ void DlgNastStrankaTabulky::Naplnit() {
             ZobrazitVysvetlivku(p);
             break;
         case M::Ovladac::Text:
+        case M::Ovladac::TextSVyberem:
             ::SetWindowTextW(prvek, kopie_.Text(h).c_str());
+            break;
+        case M::Ovladac::Heslo:
+            ::SetWindowTextW(prvek, kopie_.Text(h).c_str());
+            Holvent::Email::MaskovatHeslo(
+                Dialog(), p.id, !h.zobrazeniHesla || !std::get<bool>(kopie_.Ulozena(h.klic, h.zobrazeniHesla)));
+            break;
+        case M::Ovladac::VyceradkovyText:
+            ::SetWindowTextW(prvek, SKoncemRadkuCrLf(kopie_.Text(h)).c_str());
+            break;
+        case M::Ovladac::VyberTextu:
+            NaplnitVyberTextu(p, kopie_.Text(h));
             break;
         case M::Ovladac::Slozka:
         case M::Ovladac::Soubor:
@@ -230,6 +267,14 @@ bool DlgNastStrankaTabulky::ZpracovatPrikaz(WPARAM wp, LPARAM lp) {
         if (id < p.id - 1 || id > p.id + 1) continue;
         if (p.cesta && p.cesta->Prikaz(wp, lp)) return true;
         if (p.barva && p.barva->Prikaz(wp, lp)) return true;
+        if (p.hodnota->ovladac == M::Ovladac::TextSVyberem && id == p.id + 1 && kod == BN_CLICKED) {
+            std::wstring text = TextPrvku(Dialog(), p.id);
+            if (VybratText(*p.hodnota, text)) {
+                ::SetWindowTextW(Prvek(p.id), text.c_str());
+                OznamitZmenu();
+            }
+            return true;
+        }
         if (p.pismo && id == p.id + 1 && kod == BN_CLICKED) {
             // The font button: the description shows the choice, which is reported as a change of the font.
             if (p.pismo->Vybrat()) OznamitZmenu();
@@ -237,6 +282,7 @@ bool DlgNastStrankaTabulky::ZpracovatPrikaz(WPARAM wp, LPARAM lp) {
         }
         if (id == p.id && (kod == EN_CHANGE || kod == BN_CLICKED || kod == CBN_SELCHANGE || kod == kZmenaHodnoty)) {
             ZobrazitVysvetlivku(p);
+            if (kod == BN_CLICKED) MaskovatHesla();
             OznamitZmenu();
         }
         return true;
@@ -248,22 +294,24 @@ std::optional<std::wstring> DlgNastStrankaTabulky::PrevzitRadek(Radek& p) {
     const M::Hodnota& h = *p.hodnota;
     switch (h.ovladac) {
     case M::Ovladac::Zaskrtnuti:
+        if (h.vzdyZapnuto) return kopie_.Nastavit(h, 1);
         return kopie_.Nastavit(h, ::SendMessageW(Prvek(p.id), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
     case M::Ovladac::Cislo: {
         if (auto zprava = p.cislo->Overit()) return zprava;
         return kopie_.Nastavit(h, *p.cislo->Cislo());
     }
     case M::Ovladac::Text:
-        kopie_.NastavitText(h, TextPrvku(Dialog(), p.id));
-        return std::nullopt;
+    case M::Ovladac::Heslo:
+    case M::Ovladac::VyceradkovyText:
+    case M::Ovladac::VyberTextu:
+    case M::Ovladac::TextSVyberem:
+        return kopie_.NastavitText(h, TextPrvku(Dialog(), p.id));
     case M::Ovladac::Slozka:
         if (auto zprava = static_cast<EditSlozka&>(*p.cesta).Overit()) return zprava;
-        kopie_.NastavitText(h, p.cesta->Text());
-        return std::nullopt;
+        return kopie_.NastavitText(h, p.cesta->Text());
     case M::Ovladac::Soubor:
         if (auto zprava = static_cast<EditSoubor&>(*p.cesta).Overit()) return zprava;
-        kopie_.NastavitText(h, p.cesta->Text());
-        return std::nullopt;
+        return kopie_.NastavitText(h, p.cesta->Text());
     case M::Ovladac::Vyber: {
         const LRESULT i = ::SendMessageW(Prvek(p.id), CB_GETCURSEL, 0, 0);
         return kopie_.Nastavit(h, i == CB_ERR ? -1 : static_cast<std::int64_t>(::SendMessageW(Prvek(p.id), CB_GETITEMDATA, i, 0)));
@@ -282,6 +330,41 @@ std::optional<std::wstring> DlgNastStrankaTabulky::PrevzitRadek(Radek& p) {
         return kopie_.Nastavit(h, ::SendMessageW(Prvek(p.id), TBM_GETPOS, 0, 0));
     }
     return std::nullopt;
+}
+
+void DlgNastStrankaTabulky::NaplnitVyberTextu(const Radek& p, const std::wstring& vybrany) {
+    HWND prvek = Prvek(p.id);
+    ::SendMessageW(prvek, CB_RESETCONTENT, 0, 0);
+    std::vector<std::wstring> moznosti = MoznostiTextu(*p.hodnota);
+    // A stored choice that is no longer offered stays shown, so that confirming the page loses nothing.
+    if (!vybrany.empty() && std::find(moznosti.begin(), moznosti.end(), vybrany) == moznosti.end())
+        moznosti.push_back(vybrany);
+    for (const std::wstring& m : moznosti) {
+        const LRESULT i = ::SendMessageW(prvek, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(m.c_str()));
+        if (m == vybrany) ::SendMessageW(prvek, CB_SETCURSEL, i, 0);
+    }
+}
+
+void DlgNastStrankaTabulky::ObnovitMoznostiTextu() {
+    for (const Radek& p : radky_)
+        if (p.hodnota->ovladac == M::Ovladac::VyberTextu) NaplnitVyberTextu(p, TextPrvku(Dialog(), p.id));
+}
+
+void DlgNastStrankaTabulky::MaskovatHesla() {
+    for (const Radek& p : radky_) {
+        const M::Hodnota& h = *p.hodnota;
+        if (h.ovladac != M::Ovladac::Heslo || !h.zobrazeniHesla) continue;
+        for (const Radek& prepinac : radky_)
+            if (std::wstring(prepinac.hodnota->klic) == h.klic && std::wstring(prepinac.hodnota->jmeno) == h.zobrazeniHesla)
+                Holvent::Email::MaskovatHeslo(Dialog(), p.id,
+                                              ::SendMessageW(Prvek(prepinac.id), BM_GETCHECK, 0, 0) != BST_CHECKED);
+    }
+}
+
+HWND DlgNastStrankaTabulky::PrvekHodnoty(const wchar_t* jmeno) const {
+    for (const Radek& p : radky_)
+        if (std::wstring(p.hodnota->jmeno) == jmeno) return Prvek(p.id);
+    return nullptr;
 }
 
 bool DlgNastStrankaTabulky::Zprava(UINT zprava, WPARAM, LPARAM lp, INT_PTR& vysledek) {

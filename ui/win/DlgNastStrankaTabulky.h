@@ -15,9 +15,10 @@
 
 // A settings page laid out from its table: one row of controls per value, in table order, each editing its
 // value in the dialog's copy; rows that do not fit the page's height flow into a second column. The value i has
-// the ids prvniId + 4 i (its label), + 1 (its control) and + 2 (the browse button, the colour or font button, the
-// text that explains the number, the JPEG quality's value). An image is chosen from a list of the program's images. A font is set by WM_COPYDATA to the dialog too
-// (dwData = the control's id, a LOGFONTW), as the user would choose it.
+// the ids prvniId + 4 i (its label), + 1 (its control), + 2 (the browse button, the colour or font button, the
+// text that explains the number, the JPEG quality's value) and + 3 (its heading). An image is chosen from a list of
+// the program's images. A font is set by WM_COPYDATA to the dialog too (dwData = the control's id, a LOGFONTW), as
+// the user would choose it. A password is masked while its check box is off; a switch that is always on is greyed.
 class DlgNastStrankaTabulky : public StrankaNastaveni {
 public:
     static constexpr int kIdNaHodnotu = 4;
@@ -42,6 +43,14 @@ protected:
     // How much of the page's foot the derived page keeps for its own controls.
     virtual short RezervaDole() const { return 0; }
     KopieHodnot& Kopie() { return kopie_; }
+    // The texts a VyberTextu value offers (the page fills them; none by default).
+    virtual std::vector<std::wstring> MoznostiTextu(const ModelStranky::Hodnota&) { return {}; }
+    // The browse button of a TextSVyberem value: true when the user chose a new text into text.
+    virtual bool VybratText(const ModelStranky::Hodnota&, std::wstring&) { return false; }
+    // Fills the VyberTextu lists again (their offers changed), keeping what each shows.
+    void ObnovitMoznostiTextu();
+    // The control of the page's value by its name; null when the page has none.
+    HWND PrvekHodnoty(const wchar_t* jmeno) const;
 
 private:
     struct Radek {
@@ -55,6 +64,8 @@ private:
     };
 
     std::optional<std::wstring> PrevzitRadek(Radek& p);
+    void NaplnitVyberTextu(const Radek& p, const std::wstring& vybrany);
+    void MaskovatHesla();
     void ZobrazitVysvetlivku(const Radek& p);
 
     const ModelStranky::Stranka& stranka_;

@@ -6,12 +6,15 @@
 #include <vector>
 
 #include "camera/ParametryKamery.h"
+#include "email/SeznamFtpMist.h"
+#include "email/SeznamUctu.h"
 #include "ui/KopieParametruKamery.h"
 #include "ui/RozvrzeniStranky.h"
 #include "ui/win/DlgNastaveni.h"
 
-// A camera's settings dialog: the devices, the camera's pages, the disk snapshots with their naming, one page
-// per snapshot block, motion detection, the schedule and the log switches. OK and "Použít" commit the copy
+// A camera's settings dialog: the devices, the camera's pages, the disk snapshots, the e-mail snapshots with their
+// addresses and message, the FTP snapshots with their place and the web page, one page per snapshot block, motion
+// detection, the schedule and the log switches. OK and "Použít" commit the copy
 // into the camera's record under its lock; the camera then applies and saves them: after "Použít" through
 // poPouziti, after OK when Zobrazit returned true.
 class DlgNastaveniKamery : public DlgNastaveni {
@@ -34,12 +37,18 @@ public:
         std::function<void(HWND dialog, const ParametryKamery& hodnoty)> testovaciEmail;
     };
 
+    // The e-mail and FTP pages choose from the application's account and place stores ...
     DlgNastaveniKamery(ParametryKamery& parametry, std::mutex& zamek, Kontext kontext);
+    // ... or from these.
+    DlgNastaveniKamery(ParametryKamery& parametry, std::mutex& zamek, Kontext kontext, Holvent::Email::SeznamUctu& ucty,
+                       const Holvent::Email::SeznamFtpMist& mista);
 
     static std::wstring Titulek(const std::wstring& jmeno) { return L"Předvolby kamery " + jmeno; }
 
 protected:
     bool Potvrdit() override;
+    // The link of the e-mail page: the record as the pages show it, handed to the camera's test message.
+    void TestovaciEmail(HWND dialog);
     void Pouzito() override;
 
 private:

@@ -1,10 +1,18 @@
 """The camera settings dialog of the real Tervik.exe under Wine with the virtual test camera: every value of its
 pages set in its control reaches the camera's registry key with OK, Cancel changes nothing, another device chosen
 while the video is on moves the running camera to it, a new snapshot interval takes effect while the automatic
-snapshots run; every page's texts fit and Tab reaches every control (a screenshot of each page under build/)."""
+snapshots run; every page's texts fit and Tab reaches every control (a screenshot of each page under build/); the FTP
+place is filled from the stored places, its password shown only on request and a server with a bad port refused."""
+import logging
 import os
 import re
+import shutil
+import threading
 import unittest
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.servers import FTPServer
 
 import tervik_proces as t
 
@@ -19,13 +27,48 @@ CB_GETCURSEL, CB_SETCURSEL, CB_GETCOUNT = 0x0147, 0x014E, 0x0146
 ID_VIDEA = 1900  # the video device box of the devices page
 ID_COMBO_OKNA = 3  # the device box of the camera window
 ID_STAVOVEHO_RADKU, SB_GETICON = 2, 0x0414
-# The table's values: the pages "Kamera" 5, "Okno kamery" 8, "Po spuštění kamery" 5, "Snímky na disk" 7,
-# "Pojmenování souborů" 5, two snapshot blocks 18 each, "Detekce pohybu" 13, the schedule 3, the log 21, the
-# event log 20.
-POCET_HODNOT = 123
-STRANKY = ['Zařízení', 'Kamera', 'Okno kamery', 'Po spuštění kamery', 'Snímky na disk', 'Pojmenování souborů',
-           'Snímek na disk', 'Detekce pohybu', 'Snímek při detekci pohybu', 'Plánované snímkování',
-           'Záznam do souboru', 'Protokol Windows']
+# The table's pages in the tree's order with their numbers of values (a snapshot block has 18); the devices page
+# has none. Two of the log's switches are always on and greyed: the walker leaves them.
+HODNOTY_STRANEK = [('Kamera', 5), ('Okno kamery', 8), ('Po spuštění kamery', 7), ('Snímky na disk', 7),
+                   ('Pojmenování souborů', 5), ('Snímek na disk', 18), ('Snímky emailem', 7),
+                   ('Odesílatel a příjemci', 3), ('Zpráva emailu', 3), ('Snímek emailem', 18), ('Snímky na FTP', 7),
+                   ('FTP umístění', 7), ('Snímek na FTP', 18), ('HTML stránka', 4), ('Detekce pohybu', 13),
+                   ('Snímek při pohybu', 18), ('Plánované snímkování', 3), ('Záznam do souboru', 21),
+                   ('Protokol Windows', 20)]
+POCET_HODNOT = sum(n for _, n in HODNOTY_STRANEK) - 2
+STRANKY = ['Zařízení'] + [nazev for nazev, _ in HODNOTY_STRANEK]
+
+
+def id_hodnoty(stranka, poradi):
+    """The id of the control of the page's value (its order on the page from 0)."""
+    pred = 0
+    for nazev, n in HODNOTY_STRANEK:
+        if nazev == stranka:
+            return 2000 + 4 * (pred + poradi) + 1
+        pred += n
+    raise KeyError(stranka)
+
+
+UCTY = [{'email': 'a@example.cz', 'heslo': 'h', 'id': '', 'jmeno': 'A', 'server': 'smtp.example.cz'},
+        {'email': 'b@example.cz', 'heslo': 'h', 'id': '', 'jmeno': 'B', 'server': 'smtp.example.cz:587'}]
+MISTA = [{'heslo': 'tajne', 'pasivniRezim': '0', 'server': 'ftp.example.cz:2121', 'slozka': 'verejne',
+          'uzivatel': 'web'}]
+
+
+def zapsat_zaznamy(soubor, znacka, zaznamy):
+    """A record file of the data folder as the program writes it (UTF-16LE without a byte-order mark)."""
+    text = ''
+    for z in zaznamy:
+        text += '<%s>\r\n' % znacka + ''.join(' <%s>%s</%s>\r\n' % (k, v, k) for k, v in z.items()) + '</%s>\r\n' % znacka
+    os.makedirs(t.slozka_dat(), exist_ok=True)
+    with open(os.path.join(t.slozka_dat(), soubor), 'wb') as f:
+        f.write(text.encode('utf-16-le'))
+
+
+def smazat_zaznamy():
+    for soubor in ('EmailoveUcty.rxml', 'FtpMista.rxml'):
+        if os.path.exists(os.path.join(t.slozka_dat(), soubor)):
+            os.remove(os.path.join(t.slozka_dat(), soubor))
 
 
 def export():
@@ -57,6 +100,9 @@ class NastaveniKamery(unittest.TestCase):
         t.smazat_nastaveni()
         self.dve = False
         self.p = None
+        # The stores the e-mail and FTP pages choose from.
+        zapsat_zaznamy('EmailoveUcty.rxml', 'ucet', UCTY)
+        zapsat_zaznamy('FtpMista.rxml', 'ftp', MISTA)
 
     def spustit(self, interval=3600000, video=True, ikona=None):
         rc, self.slozka = t.pomocnik('kamera', JMENO, interval, 1, 1 if video else 0)
@@ -84,6 +130,7 @@ class NastaveniKamery(unittest.TestCase):
         if self.dve:
             self.assertEqual(t.zaregistrovat_zarizeni(1), '')
         t.smazat_nastaveni()
+        smazat_zaznamy()
 
     def test_kazda_hodnota_stranek_dojde_do_registru_kamery(self):
         self.spustit(video=False)
@@ -162,8 +209,7 @@ class NastaveniKamery(unittest.TestCase):
         self.assertEqual(t.pomocnik('zprava-prvku', DIALOG, TITULEK, ID_VIDEA, CB_GETCOUNT, 0, 0, 10000)[1], '2')
         nove = 1 - int(t.pomocnik('zprava-prvku', DIALOG, TITULEK, ID_VIDEA, CB_GETCURSEL, 0, 0, 10000)[1])
         self.assertEqual(t.pomocnik('zprava-prvku', DIALOG, TITULEK, ID_VIDEA, CB_SETCURSEL, nove, 0, 10000)[0], 0)
-        # "Snímky na disk" is the fifth page; its interval is the first value after the 18 of the pages before.
-        self.assertEqual(t.pomocnik('nastavit-text', DIALOG, TITULEK, 2000 + 4 * 18 + 1, '1000', 10000)[0], 0)
+        self.assertEqual(t.pomocnik('nastavit-text', DIALOG, TITULEK, id_hodnoty('Snímky na disk', 0), '1000', 10000)[0], 0)
         pred = len(snimky(self.slozka))
         self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDOK, 10000)[0], 0)
         self.assertTrue(self.zavreno())
@@ -173,6 +219,64 @@ class NastaveniKamery(unittest.TestCase):
         self.assertTrue(t.pockat_na(lambda: vyber_okna() == nove, 30))
         self.assertTrue(t.pockat_na(lambda: len(snimky(self.slozka)) >= pred + 3, 60), snimky(self.slozka))
 
+    def test_ftp_umisteni_z_ulozenych_mist_slozka_ze_serveru_heslo_a_chybny_port(self):
+        # A real FTP server, whose place is stored; its folders are offered by the chooser.
+        domov = os.path.join(t.BUILD, 'tmp', 'nastavenikamery-ftp')
+        shutil.rmtree(domov, ignore_errors=True)
+        for slozka in ('archiv', 'kamery'):
+            os.makedirs(os.path.join(domov, 'verejne', slozka))
+        logging.getLogger('pyftpdlib').setLevel(logging.WARNING)
+        autorizace = DummyAuthorizer()
+        autorizace.add_user('web', 'tajne', domov, perm='elradfmwMT')
+        server = FTPServer(('127.0.0.1', 0), type('Obsluha', (FTPHandler,), {'authorizer': autorizace}))
+        threading.Thread(target=server.serve_forever, kwargs={'timeout': 0.2}, daemon=True).start()
+        self.addCleanup(server.close_all)
+        adresa = '127.0.0.1:%d' % server.address[1]
+        zapsat_zaznamy('FtpMista.rxml', 'ftp', [dict(MISTA[0], server=adresa)])
+
+        self.spustit(video=False)
+        self.otevrit()
+        server_, heslo, zobrazit, pasivni, slozka = (id_hodnoty('FTP umístění', i) for i in (0, 2, 3, 4, 5))
+        EM_GETPASSWORDCHAR, BM_GETCHECK, LB_SETCURSEL = 0x00D2, 0x00F0, 0x0186
+        TVM_GETCOUNT, TVM_GETNEXTITEM, TVM_SELECTITEM, TVGN_NEXT, TVGN_CHILD, TVGN_CARET = \
+            0x1105, 0x110A, 0x110B, 1, 4, 9
+        def prvek(titulek, id, zprava, wp=0, lp=0):
+            rc, vystup = t.pomocnik('zprava-prvku', DIALOG, titulek, id, zprava, wp, lp, 10000)
+            self.assertEqual(rc, 0, vystup)
+            return int(vystup)
+        self.assertNotEqual(prvek(TITULEK, heslo, EM_GETPASSWORDCHAR), 0)
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, zobrazit, 10000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: prvek(TITULEK, heslo, EM_GETPASSWORDCHAR) == 0, 10))
+        # A server with a port that is none keeps the dialog open with the reason.
+        self.assertEqual(t.pomocnik('nastavit-text', DIALOG, TITULEK, server_, 'ftp.example.cz:99999', 10000)[0], 0)
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDOK, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('text-zpravy', 'Tervik', 30000),
+                         (0, 'Port serveru musí být číslo v rozsahu 1 - 65535.'))
+        # "Vybrat FTP umístění" fills the place from the stored one.
+        vyber = 'Vybrat FTP umístění'
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, 1940, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', DIALOG, vyber, 30000)[0], 0)
+        prvek(vyber, 301, LB_SETCURSEL)
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, vyber, IDOK, 10000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: t.pomocnik('viditelne', DIALOG, vyber, 0)[1] == '0', 30))
+        self.assertEqual(prvek(TITULEK, pasivni, BM_GETCHECK), 0)
+        # The folder button logs in with the place the page shows and offers the server's folders, starting at the
+        # place's own; "kamery" chosen.
+        chooser = 'Vybrat složku na FTP serveru'
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, slozka + 1, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', DIALOG, chooser, 30000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: prvek(chooser, 301, TVM_GETCOUNT) == 4, 60))
+        archiv = prvek(chooser, 301, TVM_GETNEXTITEM, TVGN_CHILD, prvek(chooser, 301, TVM_GETNEXTITEM, TVGN_CHILD,
+                                                                        prvek(chooser, 301, TVM_GETNEXTITEM, 0)))
+        prvek(chooser, 301, TVM_SELECTITEM, TVGN_CARET, prvek(chooser, 301, TVM_GETNEXTITEM, TVGN_NEXT, archiv))
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, chooser, IDOK, 10000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: t.pomocnik('viditelne', DIALOG, chooser, 0)[1] == '0', 30))
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDOK, 10000)[0], 0)
+        self.assertTrue(self.zavreno())
+        misto = 'Snimky FTP\\FTP umisteni'
+        self.assertEqual([text(misto, v) for v in ('server', 'uzivatel', 'heslo')], [adresa, 'web', 'tajne'])
+        self.assertEqual(text(misto, 'slozka').strip('/'), 'verejne/kamery')
+        self.assertEqual((dword(misto, 'pasivniRezim'), dword(misto, 'zobrazovatHeslo')), (0, 1))
 
 if __name__ == '__main__':
     unittest.main()
