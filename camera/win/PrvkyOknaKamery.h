@@ -1,0 +1,62 @@
+#pragma once
+
+#include <windows.h>
+
+#include <span>
+
+#include "camera/AktivityKamery.h"
+
+// What the parts of the camera window share: the ids of its controls, its images, the parts of its status bar,
+// the commands it shows greyed and the menus of its split buttons.
+namespace PrvkyOknaKamery {
+
+namespace P = PrikazyKamery;
+
+inline constexpr UINT kIdPanelu = 1;
+inline constexpr UINT kIdStavovehoRadku = 2;
+inline constexpr UINT kIdComboZarizeni = 3;
+inline constexpr UINT kIdIkonyOblasti = 1;
+
+// Images of the program's strip used by the window.
+inline constexpr int kObrVideo = 9;
+inline constexpr int kObrPredvolby = 1;
+inline constexpr int kObrVypnout = 0;
+inline constexpr int kObrSnimekDisk = 10;
+inline constexpr int kObrSnimekFtp = 11;
+inline constexpr int kObrSnimekEmail = 12;
+inline constexpr int kObrZaznam = 8;
+inline constexpr int kObrPlan = 13;
+inline constexpr int kObrPohyb = 20;
+
+// Status-bar parts: the message, the video, then one part per automatic activity.
+inline constexpr int kCastZpravy = 0;
+inline constexpr int kCastVidea = 1;
+inline constexpr int kCastDisk = 2;
+inline constexpr int kCastFtp = 3;
+inline constexpr int kCastEmail = 4;
+inline constexpr int kCastPlan = 5;
+inline constexpr int kCastPohyb = 6;
+
+inline constexpr const wchar_t* kTipZapnout = L"Zapnout videozařízení";
+inline constexpr const wchar_t* kTipVypnout = L"Vypnout videozařízení";
+
+// Commands whose subsystem is not part of the program yet: shown, but greyed.
+inline constexpr UINT kNedostupne[] = {P::kOvladani,      P::kServerHttp,     P::kZaznamStart,    P::kZaznamKonec,
+                                       P::kSlozkaZaznamu, P::kSmazatZaznamy, P::kTlacitkoZaznam, P::kResetZaznamu,
+                                       P::kPromitani};
+bool Nedostupny(UINT prikaz);
+// Greys every such command of a menu.
+void ZasedNedostupne(HMENU menu);
+
+void Pridat(HMENU menu, UINT prikaz, const wchar_t* text);
+void Oddelovac(HMENU menu);
+void Podmenu(HMENU menu, HMENU pod, const wchar_t* text);
+void NastavitStav(HMENU menu, UINT prikaz, bool povolit, bool zaskrtnout);
+
+// The split buttons' drop-downs.
+HMENU MenuDisk();
+HMENU MenuFtp();
+HMENU MenuEmail();
+HMENU MenuZaznam();
+
+}  // namespace PrvkyOknaKamery
