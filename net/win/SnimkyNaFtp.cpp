@@ -132,8 +132,9 @@ VysledekFtp SnimkyNaFtp::VlaknoOdeslaniFtp(const UlohaFtp& uloha, std::stop_toke
 void SnimkyNaFtp::Vysledek(HWND okno, LPARAM lp) {
     std::unique_ptr<VysledekFtp> vysledek(reinterpret_cast<VysledekFtp*>(lp));
     if (!vysledek) return;
-    // The worker ends right after posting; joining it here makes the road free for the next request.
-    pracovnik_.Bezi();
+    // The worker ends right after posting; joining it here (it may not have returned yet) makes the road free for
+    // the next request, which would otherwise be dropped as busy.
+    pracovnik_.Zastavit(std::chrono::seconds(2));
     bezici_.clear();
     const auto& ftp = parametry_.snimkyFtp;
     if (!vysledek->uspech) {
