@@ -50,22 +50,7 @@ std::wstring PrvniRadek(std::wstring text) {
 
 // The visible window this thread shows owned by okno (an open modal dialog), or null.
 HWND OtevrenyDialog(HWND okno) {
-    struct Hledani {
-        HWND vlastnik;
-        HWND nalezeno;
-    } h{okno, nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND w, LPARAM lp) -> BOOL {
-            auto* h = reinterpret_cast<Hledani*>(lp);
-            if (::GetWindow(w, GW_OWNER) == h->vlastnik && ::IsWindowVisible(w)) {
-                h->nalezeno = w;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&h));
-    return h.nalezeno;
+    return Knihovna::WinApi::NajitVlastneneOkno(okno, [](HWND w) { return ::IsWindowVisible(w) != FALSE; });
 }
 
 // Counts a handler that is running (and may wait for the user) for as long as it runs.

@@ -181,4 +181,22 @@ void Okno::Vycentrovat() {
     ::SetWindowPos(hwnd_, nullptr, cil.left, cil.top, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+HWND NajitVlastneneOkno(HWND vlastnik, const std::function<bool(HWND)>& podminka) {
+    struct Hledani {
+        HWND vlastnik;
+        const std::function<bool(HWND)>* podminka;
+        HWND nalezeno;
+    } h{vlastnik, &podminka, nullptr};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* h = reinterpret_cast<Hledani*>(lp);
+            if (::GetWindow(w, GW_OWNER) != h->vlastnik || !(*h->podminka)(w)) return TRUE;
+            h->nalezeno = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&h));
+    return h.nalezeno;
+}
+
 }  // namespace Knihovna::WinApi

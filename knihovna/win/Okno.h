@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "knihovna/Chyba.h"
@@ -63,5 +64,8 @@ private:
     int hloubka_ = 0;
     bool zniceno_ = false;
 };
+
+// The first window of this thread owned by vlastnik for which podminka holds (an open dialog of a window), or null.
+HWND NajitVlastneneOkno(HWND vlastnik, const std::function<bool(HWND)>& podminka);
 
 }  // namespace Knihovna::WinApi

@@ -12,6 +12,7 @@
 #include "email/win/SablonaDialogu.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/win/ChybyWin.h"
+#include "knihovna/win/Okno.h"
 #include "knihovna/win/UnikatniHandle.h"
 #include "net/StrankaHtml.h"
 #include "net/win/DlgVyberSlozkyFtp.h"
@@ -67,25 +68,13 @@ DlgGenerHtmlStrankyKamery::~DlgGenerHtmlStrankyKamery() {
 
 void DlgGenerHtmlStrankyKamery::Otevrit(HWND okno, Tervik& kamera, std::function<void()> ulozit,
                                         std::function<void(const std::wstring&)> log) {
-    struct Hledani {
-        HWND vlastnik;
-        HWND nalezeno;
-    } h{okno, nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND w, LPARAM lp) -> BOOL {
-            auto* h = reinterpret_cast<Hledani*>(lp);
-            wchar_t titulek[128] = {};
-            ::GetWindowTextW(w, titulek, 128);
-            if (::GetWindow(w, GW_OWNER) == h->vlastnik && std::wstring(titulek) == kTitulek) {
-                h->nalezeno = w;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&h));
-    if (h.nalezeno) {
-        ::SetForegroundWindow(h.nalezeno);
+    const HWND otevreny = Knihovna::WinApi::NajitVlastneneOkno(okno, [](HWND w) {
+        wchar_t titulek[128] = {};
+        ::GetWindowTextW(w, titulek, 128);
+        return std::wstring(titulek) == kTitulek;
+    });
+    if (otevreny) {
+        ::SetForegroundWindow(otevreny);
         return;
     }
     // The record is read on the camera's thread (this one) and changed only under its lock.
