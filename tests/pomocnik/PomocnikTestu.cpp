@@ -9,6 +9,9 @@
 //   PomocnikTestu spustit MS PROGRAM [ARG...]             runs, waits, prints "kod=0x%08X"; exit 0, 1 on time-out
 //   PomocnikTestu zprava TRIDA|- TITULEK|- ZPRAVA WP LP MS   posts the message (numbers decimal or 0x hex)
 //   PomocnikTestu kurzor X Y                             moves the mouse cursor to the screen point
+//   PomocnikTestu kliknout-mysi TRIDA|- TITULEK|- ID MS  clicks the window's control ID with the mouse near its
+//                                                        left edge (a link's text); exit 3 when hidden or disabled
+//   PomocnikTestu vlastnik TRIDA|- TITULEK|- MS          prints the title of the window's owner; exit 1 without one
 //   PomocnikTestu kliknout-panel TRIDA|- TITULEK|- ID MS   clicks the window's toolbar button ID with the mouse
 //                                                        (SendInput near its left edge, off a drop-down arrow);
 //                                                        exit 1 without the window or button, 3 when disabled
@@ -132,6 +135,18 @@ int UlozitKameru(const std::wstring& jmeno, std::uint32_t interval, std::size_t 
     return 0;
 }
 
+// A left click at the point of the window's client area, by SendInput as a person would click, the window in front.
+int KliknoutMysi(HWND okno, POINT bod) {
+    ::ClientToScreen(okno, &bod);
+    ::SetForegroundWindow(::GetAncestor(okno, GA_ROOT));
+    if (!::SetCursorPos(bod.x, bod.y)) return 1;
+    INPUT vstupy[2]{};
+    vstupy[0].type = vstupy[1].type = INPUT_MOUSE;
+    vstupy[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    vstupy[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    return ::SendInput(2, vstupy, sizeof(INPUT)) == 2 ? 0 : 1;
+}
+
 }  // namespace
 
 static int DrzetKlavesu(UINT modifikatory, UINT klavesa, DWORD ms) {
@@ -213,15 +228,23 @@ int wmain(int argc, wchar_t** argv) {
         if (cizi) ::VirtualFreeEx(hp, cizi, 0, MEM_RELEASE);
         ::CloseHandle(hp);
         if (!ok) return 1;
-        POINT bod{r.left + 6, (r.top + r.bottom) / 2};
-        ::ClientToScreen(panel, &bod);
-        ::SetForegroundWindow(h);
-        if (!::SetCursorPos(bod.x, bod.y)) return 1;
-        INPUT vstupy[2]{};
-        vstupy[0].type = vstupy[1].type = INPUT_MOUSE;
-        vstupy[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        vstupy[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        return ::SendInput(2, vstupy, sizeof(INPUT)) == 2 ? 0 : 1;
+        return KliknoutMysi(panel, POINT{r.left + 6, (r.top + r.bottom) / 2});
+    }
+    if (prikaz == L"kliknout-mysi" && argc >= 6) {
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[5], nullptr, 10));
+        HWND prvek = h ? ::GetDlgItem(h, static_cast<int>(std::wcstoul(argv[4], nullptr, 10))) : nullptr;
+        if (!prvek) return 1;
+        if (!::IsWindowVisible(prvek) || !::IsWindowEnabled(prvek)) return 3;
+        RECT r{};
+        ::GetClientRect(prvek, &r);
+        return KliknoutMysi(prvek, POINT{r.left + 6, (r.top + r.bottom) / 2});
+    }
+    if (prikaz == L"vlastnik" && argc >= 5) {
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[4], nullptr, 10));
+        HWND vlastnik = h ? ::GetWindow(h, GW_OWNER) : nullptr;
+        if (!vlastnik) return 1;
+        Vypsat(Titulek(vlastnik));
+        return 0;
     }
     if (prikaz == L"kurzor" && argc >= 4) {
         return ::SetCursorPos(std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10)) ? 0 : 1;

@@ -1,11 +1,14 @@
 """Snapshots by e-mail in the real Tervik.exe under Wine with the virtual test camera and a real SMTP server
 (aiosmtpd on a free loopback port, reached through "127.0.0.1:port" in the account's server): a snapshot reaches
 the recipient as a decodable JPEG with the right envelope, a refused hidden recipient is logged while the others
-get the message, a refused login with "akcePriChybe" 1 stops automatic sending, motion sends, and closing the
-camera during a dispatch to a server that never greets ends the process within the stop time-out."""
+get the message, a refused login with "akcePriChybe" 1 stops automatic sending, motion sends, a scheduled time
+sends one snapshot, the link of the settings' addresses page sends the plain test message to the recipient the page
+shows (video off, the answer over the dialog, nothing stored after Storno), and closing the camera during a dispatch
+to a server that never greets ends the process within the stop time-out."""
 import email
 import email.policy
 import os
+import re
 import socket
 import subprocess
 import threading
@@ -22,6 +25,12 @@ KLIC_TESTOVACI_KAMERY = r'Testovaci kamera'
 UCET = 'kamera@tervik.test'
 LOGIN, HESLO = 'kamera', 'tajne heslo'
 ODMITNUTY = 'odmitnuty@tervik.test'
+DIALOG = '#32770'
+PREDVOLBY, IDCANCEL = 40030, 2
+# The settings dialog's page "Odesílatel a příjemci" (its place in the tree), the control of its recipient (the
+# second value of the page; 57 values of the pages before it, four ids a value from 2000, the edit one after the
+# label) and its link "Odeslat testovací (textovou) emailovou zprávu".
+STRANKA_ADRES, ID_PRIJEMCE, ID_ODKAZU_TESTU = 8, 2000 + 4 * (57 + 1) + 1, 1931
 
 
 def volny_port():
@@ -107,8 +116,8 @@ def zapsat_ucet(server, heslo=HESLO):
         f.write(text.encode('utf-16-le'))
 
 
-def kamera(jmeno, prijemce='prijemce@tervik.test', dalsi=''):
-    rc, vystup = t.pomocnik('kamera', jmeno, 100000, 1, 1)
+def kamera(jmeno, prijemce='prijemce@tervik.test', dalsi='', video=True):
+    rc, vystup = t.pomocnik('kamera', jmeno, 100000, 1, 1 if video else 0)
     assert rc == 0, vystup
     k = r'Kamery\%s' % jmeno
     t.zapsat_hodnotu(k + r'\Po spusteni', 'snimkyDisk', 'REG_DWORD', 0)
@@ -119,6 +128,12 @@ def kamera(jmeno, prijemce='prijemce@tervik.test', dalsi=''):
     t.zapsat_hodnotu(k + r'\Snimky email', 'zpravaIkona', 'REG_DWORD', 0)
     for prepinac in ('snimekEmail', 'spusteniSnimkovaniEmail', 'ukonceniSnimkovaniEmail'):
         t.zapsat_hodnotu(k + r'\Logovani', prepinac, 'REG_DWORD', 1)
+
+
+def text_kamery(jmeno, podklic, hodnota):
+    r = t.wine('reg', 'query', r'%s\Kamery\%s\%s' % (t.KOREN, jmeno, podklic), '/v', hodnota)
+    m = re.search(r'REG_SZ\s+(.*)', r.stdout.decode('utf-8', 'replace'))
+    return m.group(1).strip() if m else None
 
 
 def log_kamery(jmeno):
@@ -250,6 +265,61 @@ class SnimkyEmailem(unittest.TestCase):
         self.spustit('Chodba')
         self.assertTrue(t.pockat_na(lambda: schranka.zpravy, 90), log_kamery('Chodba'))
         self.zavrit('Chodba')
+
+    def test_planovany_cas_odesle_jeden_snimek(self):
+        server, schranka = self.server()
+        zapsat_ucet('127.0.0.1:%d' % server.port)
+        kamera('Zahrada')
+        k = r'Kamery\Zahrada'
+        t.zapsat_hodnotu(k + r'\param_planovane_snimky', 'parametry', 'REG_DWORD', 4)
+        t.zapsat_hodnotu(k + r'\Po spusteni', 'planovaneSnimkovani', 'REG_DWORD', 1)
+        # A time of today some seconds ahead, for the camera to be up before it (a schedule never spans midnight).
+        if time.localtime(time.time() + 60).tm_mday != time.localtime().tm_mday:
+            time.sleep(70)
+        cil = time.time() + 25
+        c = time.localtime(cil)
+        cas = c.tm_hour << 24 | c.tm_min << 16 | c.tm_sec << 8
+        t.zapsat_hodnotu(k + r'\planovane_snimky', str(cas), 'REG_DWORD', cas)
+        self.spustit('Zahrada')
+        self.assertTrue(t.pockat_na(lambda: schranka.zpravy, 120), log_kamery('Zahrada'))
+        # Past the time's window (10 s either side, checked every 5 s): it has fired once.
+        time.sleep(max(0, cil + 20 - time.time()))
+        self.assertEqual(len(schranka.zpravy), 1)
+        zprava = email.message_from_bytes(schranka.zpravy[0][2], policy=email.policy.default)
+        self.assertEqual(len([c for c in zprava.walk() if c.get_content_type() == 'image/jpeg']), 1)
+        self.zavrit('Zahrada')
+
+    def test_odkaz_stranky_adres_posle_testovaci_zpravu_napsanemu_prijemci(self):
+        server, schranka = self.server()
+        zapsat_ucet('127.0.0.1:%d' % server.port)
+        kamera('Vratnice', video=False)
+        self.spustit('Vratnice')
+        predvolby = 'Předvolby kamery Vratnice'
+        self.assertEqual(t.pomocnik('prikaz', OKNO_KAMERY, '-', PREDVOLBY, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', DIALOG, predvolby, 30000)[0], 0)
+        rc, vystup = t.pomocnik('stranka-predvoleb', STRANKA_ADRES, 10000, predvolby)
+        self.assertEqual((rc, vystup.split('\n')[0]), (0, 'Odesílatel a příjemci'), vystup)
+        # A recipient typed but not confirmed; the link clicked with the mouse.
+        novy = 'novy.prijemce@tervik.test'
+        self.assertEqual(t.pomocnik('nastavit-text', DIALOG, predvolby, ID_PRIJEMCE, novy, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('kliknout-mysi', DIALOG, predvolby, ID_ODKAZU_TESTU, 10000)[0], 0)
+        # The answer is a message box over the dialog.
+        self.assertEqual(t.pomocnik('vlastnik', DIALOG, 'Tervik', 60000), (0, predvolby), log_kamery('Vratnice'))
+        subprocess.run(['import', '-window', 'root', os.path.join(t.BUILD, 'predvolby-kamery-testovaci-email.png')],
+                       capture_output=True, timeout=30)
+        self.assertEqual(t.pomocnik('text-zpravy', 'Tervik', 10000),
+                         (0, 'Testovací email byl úspěšně odeslán na adresu:\n%s.' % novy))
+        self.assertEqual(len(schranka.zpravy), 1)
+        odesilatel, prijemci, obsah = schranka.zpravy[0]
+        self.assertEqual((odesilatel, prijemci), (UCET, [novy]))
+        zprava = email.message_from_bytes(obsah, policy=email.policy.default)
+        self.assertEqual([c.get_content_type() for c in zprava.walk()], ['text/plain'])
+        self.assertEqual(zprava.get_content().strip(), 'Testovací zpráva aplikace "Tervik"')
+        # Storno: the stored recipient is the old one.
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, predvolby, IDCANCEL, 10000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: t.pomocnik('viditelne', DIALOG, predvolby, 0)[1] == '0', 30))
+        self.assertEqual(text_kamery('Vratnice', r'Snimky email\Prijemce', 'email'), 'prijemce@tervik.test')
+        self.zavrit('Vratnice')
 
     def test_zavreni_behem_zaseknuteho_odesilani_skonci_vcas(self):
         nemy = NemyServer()
