@@ -105,8 +105,8 @@ void SestavitZpravu(const UlohaEmailu& uloha, Zprava& zprava) {
     }
 }
 
-VysledekEmailu OdeslatEmail(const UlohaEmailu& uloha, std::unique_ptr<Soket> soket, std::stop_token stop,
-                            Zprava* zpravaZvenku) {
+VysledekEmailu VlaknoOdeslaniEmailu(const UlohaEmailu& uloha, std::unique_ptr<Soket> soket, std::stop_token stop,
+                                    Zprava* zpravaZvenku) {
     if (auto chyba = ChybaUlohy(uloha); !chyba.empty()) return Selhani(L"kontrola adres", L"", chyba);
     if (!uloha.test) {
         std::error_code chyba;

@@ -59,7 +59,7 @@ void SestavitZpravu(const UlohaEmailu& uloha, Zprava& zprava);
 
 // The whole dispatch on the worker: checks, the attachments' size, the dialogue, QUIT when greeted, close. A stop
 // request cuts the connection off (the socket's Prerusit) and ends every wait at once.
-VysledekEmailu OdeslatEmail(const UlohaEmailu& uloha, std::unique_ptr<Soket> soket, std::stop_token stop,
-                            Zprava* zprava = nullptr);
+VysledekEmailu VlaknoOdeslaniEmailu(const UlohaEmailu& uloha, std::unique_ptr<Soket> soket, std::stop_token stop,
+                                    Zprava* zprava = nullptr);
 
 }  // namespace Holvent::Email

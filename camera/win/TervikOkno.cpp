@@ -270,11 +270,11 @@ bool TervikOkno::ProvestPrikaz(UINT prikaz, LPARAM lp, HWND odesilatel) {
     case P::kSlozkaSnimku: Slozka().OtevritSlozku((::GetKeyState(VK_CONTROL) & 0x8000) != 0); return true;
     case P::kSmazatSnimky: Slozka().SmazatSnimky(); return true;
     case P::kResetCislovani: Slozka().ResetovatCislovani(); return true;
-    case P::kSnimekEmail: emaily_->OdeslatSnimek(video_.Zachytavani(), parametr); return true;
+    case P::kSnimekEmail: emaily_->OdeslatSnimekEmail(video_.Zachytavani(), parametr); return true;
     case P::kSnimkyEmail:
         try {
-            if (emaily_->AutoBezi()) emaily_->UkoncitAuto();
-            else emaily_->SpustitAuto(video_.Zachytavani().GrafExistuje(), parametr);
+            if (emaily_->AutoBezi()) emaily_->UkoncitAutoEmail();
+            else emaily_->SpustitAutoEmail(video_.Zachytavani().GrafExistuje(), parametr);
         } catch (const Chyba& chyba) {
             Zprava(3, app.PopisChybyCom(chyba));
         }
@@ -382,7 +382,7 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         snimkyFtp_.UkoncitAutoFtp(Hwnd());
         return 0;
     case kZpravaChybaEmailu:
-        if (emaily_) emaily_->UkoncitAuto();
+        if (emaily_) emaily_->UkoncitAutoEmail();
         return 0;
     case kZpravaVysledekPrace:
         switch (wp) {

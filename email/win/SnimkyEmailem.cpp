@@ -73,7 +73,7 @@ bool SnimkyEmailem::SpustitPraci(UlohaEmailu uloha, VysledekPraceEmailu info) {
             Zprava zprava;
             PripojitSluzbyWindows(zprava);
             zprava.ladiciVystup = nullptr;
-            vysledek->vysledek = OdeslatEmail(uloha, std::make_unique<SoketWinsock>(), stop, &zprava);
+            vysledek->vysledek = VlaknoOdeslaniEmailu(uloha, std::make_unique<SoketWinsock>(), stop, &zprava);
         } catch (const Knihovna::Chyba& chyba) {
             vysledek->vysledek = {};
             vysledek->vysledek.krok = L"sestavení zprávy";
@@ -96,7 +96,7 @@ void SnimkyEmailem::Zaneprazdneno() {
     hlaseni_.LogKamery(L"Odesílání snímku emailem bylo vynecháno: předchozí odesílání ještě neskončilo.");
 }
 
-void SnimkyEmailem::OdeslatSnimek(Holvent::DirectShow::ZachytavaniVidea& zachytavani, std::uintptr_t parametr) {
+void SnimkyEmailem::OdeslatSnimekEmail(Holvent::DirectShow::ZachytavaniVidea& zachytavani, std::uintptr_t parametr) {
     const auto& se = parametry_.snimkyEmail;
     EmailovyUcet ucet;
     const bool ucetNalezen = KopieUctu(se.emailUcet, ucet);
@@ -229,7 +229,7 @@ void SnimkyEmailem::Vysledek(LPARAM lp) {
     if (se.akcePriChybe & 4) parametry_.poSpusteni = false;
 }
 
-void SnimkyEmailem::SpustitAuto(bool videoZapnuto, std::uintptr_t parametr) {
+void SnimkyEmailem::SpustitAutoEmail(bool videoZapnuto, std::uintptr_t parametr) {
     if (autoBezi_) return;
     if (!videoZapnuto) {
         hlaseni_.Pipnout();
@@ -253,7 +253,7 @@ void SnimkyEmailem::SpustitAuto(bool videoZapnuto, std::uintptr_t parametr) {
     hlaseni_.ZmenaAktivit();
 }
 
-void SnimkyEmailem::UkoncitAuto() {
+void SnimkyEmailem::UkoncitAutoEmail() {
     if (!autoBezi_) return;
     ::KillTimer(okno_, kCasovacEmail);
     autoBezi_ = false;
@@ -273,7 +273,7 @@ void SnimkyEmailem::PouzitNastaveni() {
 }
 
 void SnimkyEmailem::Zavrit(std::chrono::milliseconds limit) {
-    UkoncitAuto();
+    UkoncitAutoEmail();
     if (!pracovnik_.Bezi()) return;
     // The worker owns only copies: one that outlives the time-out finishes on its own, its post refused.
     const bool skoncil = pracovnik_.Zastavit(limit);

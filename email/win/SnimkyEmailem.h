@@ -40,15 +40,15 @@ public:
     // At the camera's start: the numbered e-mail files of an earlier run go.
     void SmazatStareSoubory();
     // Command 40053 (parametr kPrikazCasovace from the timer, else by hand).
-    void OdeslatSnimek(Holvent::DirectShow::ZachytavaniVidea& zachytavani, std::uintptr_t parametr);
+    void OdeslatSnimekEmail(Holvent::DirectShow::ZachytavaniVidea& zachytavani, std::uintptr_t parametr);
     // The settings dialog's test message with the values the pages show; the answer is a message box over dialog.
     void OdeslatTest(HWND dialog, const ParametryKamery& hodnoty);
     // The worker's result (the message's lParam, owned from here on).
     void Vysledek(LPARAM lp);
 
     // Automatic sending: command 40041 (parametr 0 sends the first snapshot at once), 0x8012, closing.
-    void SpustitAuto(bool videoZapnuto, std::uintptr_t parametr);
-    void UkoncitAuto();
+    void SpustitAutoEmail(bool videoZapnuto, std::uintptr_t parametr);
+    void UkoncitAutoEmail();
     bool AutoBezi() const { return autoBezi_; }
     // After the settings changed: the further recipients again, a running timer with its new period.
     void PouzitNastaveni();

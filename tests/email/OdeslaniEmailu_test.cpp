@@ -99,7 +99,7 @@ TEST_F(SnimkyEmailemTest, AdresyRozdelenOrezanyAPodvrzeneOdmitnuty) {
     std::vector<std::string> prikazy;
     auto soket = std::make_unique<SkriptovanySoket>(std::vector<Krok>{});
     soket->prikazy = &prikazy;
-    const VysledekEmailu v = OdeslatEmail(u, std::move(soket), {});
+    const VysledekEmailu v = VlaknoOdeslaniEmailu(u, std::move(soket), {});
     EXPECT_FALSE(v.odeslano);
     EXPECT_NE(v.chyba.find(L"nepřípustné znaky"), std::wstring::npos);
     EXPECT_TRUE(prikazy.empty());
@@ -176,13 +176,13 @@ TEST_F(SnimkyEmailemTest, PrilohyNad40MBSeNeskladajiAChybejiciSnimekNeniUspech) 
     std::vector<std::string> prikazy;
     auto soket = std::make_unique<SkriptovanySoket>(std::vector<Krok>{});
     soket->prikazy = &prikazy;
-    VysledekEmailu v = OdeslatEmail(u, std::move(soket), {});
+    VysledekEmailu v = VlaknoOdeslaniEmailu(u, std::move(soket), {});
     EXPECT_FALSE(v.odeslano);
     EXPECT_EQ(v.chyba, L"Zpráva by měla 45 MB příloh, nejvýše lze 40 MB.");
     EXPECT_TRUE(prikazy.empty());
 
     u.snimek = u.prilohy.front() = (koren_ / "chybi.jpg").wstring();
-    v = OdeslatEmail(u, std::make_unique<SkriptovanySoket>(std::vector<Krok>{}), {});
+    v = VlaknoOdeslaniEmailu(u, std::make_unique<SkriptovanySoket>(std::vector<Krok>{}), {});
     EXPECT_FALSE(v.odeslano);
     EXPECT_NE(v.chyba.find(L"chybi.jpg"), std::wstring::npos);
 }
@@ -209,7 +209,7 @@ TEST_F(SnimkyEmailemTest, OdmitnutiPrijemcuSbiranaPoAdresach) {
     std::vector<std::string> prikazy;
     auto soket = std::make_unique<SkriptovanySoket>(s);
     soket->prikazy = &prikazy;
-    VysledekEmailu v = OdeslatEmail(u, std::move(soket), {});
+    VysledekEmailu v = VlaknoOdeslaniEmailu(u, std::move(soket), {});
     EXPECT_TRUE(v.odeslano) << v.chyba;
     EXPECT_EQ(v.odmitnute, (std::vector<OdmitnutaAdresa>{{L"prijemce@example.cz", L"550 5.1.1 prijemce neznamy"},
                                                           {L"dalsi@example.cz", L"553 zakazano"}}));
@@ -221,7 +221,7 @@ TEST_F(SnimkyEmailemTest, OdmitnutiPrijemcuSbiranaPoAdresach) {
     prikazy.clear();
     soket = std::make_unique<SkriptovanySoket>(s);
     soket->prikazy = &prikazy;
-    v = OdeslatEmail(u, std::move(soket), {});
+    v = VlaknoOdeslaniEmailu(u, std::move(soket), {});
     EXPECT_FALSE(v.odeslano);
     EXPECT_EQ(v.odmitnute.size(), 3u);
     EXPECT_EQ(v.krok, L"RCPT TO <dalsi@example.cz>");
@@ -244,7 +244,7 @@ TEST_F(SnimkyEmailemTest, OdmitnutiPrijemcuSbiranaPoAdresach) {
         prihlaseni.push_back({"c3BhdG5l", {"535 5.7.8 spatne heslo\r\n"}});
     }
     prihlaseni.push_back({"QUIT", {"221 bye\r\n"}});
-    v = OdeslatEmail(u, std::make_unique<SkriptovanySoket>(prihlaseni), {});
+    v = VlaknoOdeslaniEmailu(u, std::make_unique<SkriptovanySoket>(prihlaseni), {});
     EXPECT_FALSE(v.odeslano);
     EXPECT_EQ(v.krok, L"AUTH LOGIN");
     EXPECT_EQ(v.odpoved, L"535 5.7.8 spatne heslo");

@@ -195,7 +195,7 @@ TEST(SoketBsd, ServerKteryNepozdraviPrerusiZastaveni) {
     NemyPeer peer({});
     std::stop_source stop;
     auto vysledek = std::async(std::launch::async, [&] {
-        return OdeslatEmail(UlohaPro(peer.Server()), std::make_unique<SoketBsd>(), stop.get_token());
+        return VlaknoOdeslaniEmailu(UlohaPro(peer.Server()), std::make_unique<SoketBsd>(), stop.get_token());
     });
     EXPECT_EQ(vysledek.wait_for(std::chrono::milliseconds(500)), std::future_status::timeout);
     stop.request_stop();
@@ -217,7 +217,7 @@ TEST(SoketBsd, ServerKteryPrestaneCistJeSelhaniVCasovemLimitu) {
     u.snimek = snimek.wstring();
     u.prilohy = {u.snimek};
     u.casovyLimitS = 1;
-    auto vysledek = std::async(std::launch::async, [&] { return OdeslatEmail(u, std::make_unique<SoketBsd>(), {}); });
+    auto vysledek = std::async(std::launch::async, [&] { return VlaknoOdeslaniEmailu(u, std::make_unique<SoketBsd>(), {}); });
     ASSERT_EQ(vysledek.wait_for(std::chrono::seconds(30)), std::future_status::ready);
     const VysledekEmailu v = vysledek.get();
     std::filesystem::remove(snimek);
