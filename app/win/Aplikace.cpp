@@ -123,6 +123,13 @@ int Aplikace::Start(const std::vector<std::wstring>& argumenty) {
         // 14
         internet_ = ::InternetOpenW(L"RTervik4", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
         if (!internet_) VyhoditPosledniChybu(L"Nelze inicializovat knihovnu WinInet.");
+        // Every connection made on it (FTP logins included, whose connect happens in InternetConnectW) waits at most
+        // 30 s for the server: a server that does not answer is a failure, never a road busy for ever.
+        for (DWORD volba :
+             {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT}) {
+            DWORD limit = 30000;
+            ::InternetSetOptionW(internet_, volba, &limit, sizeof limit);
+        }
         // 15, 16
         NacistNastaveni();
         PouzitVelikostLogu();
