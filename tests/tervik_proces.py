@@ -154,3 +154,12 @@ def pockat_na(podminka, sekundy):
             return True
         time.sleep(0.5)
     return podminka()
+
+
+def ukoncit(proces, okno_kamery='Tervik4Tervik'):
+    """A test's end: a Tervik still running is asked to close its camera window and its main window, then awaited."""
+    if proces and proces.poll() is None:
+        pomocnik('zavrit-okno', okno_kamery, '-', 2000)
+        pomocnik('zavrit-okno', '?RTervik4', '-', 2000)
+    if proces:
+        pockat(proces, 30)

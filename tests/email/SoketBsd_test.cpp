@@ -25,19 +25,26 @@ using namespace Holvent::Email;
 
 namespace {
 
+// A listening loopback socket on a free port; rcvbuf > 0 makes its connections' receive buffers that small.
+int NaslouchatNaSmycce(std::uint16_t& port, int rcvbuf = 0) {
+    const int s = socket(AF_INET, SOCK_STREAM, 0);
+    if (rcvbuf > 0) setsockopt(s, SOL_SOCKET, SO_RCVBUF, &rcvbuf, sizeof rcvbuf);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    listen(s, 1);
+    socklen_t delka = sizeof a;
+    getsockname(s, reinterpret_cast<sockaddr*>(&a), &delka);
+    port = ntohs(a.sin_port);
+    return s;
+}
+
 // A loopback peer on a free port that plays one short dialogue, every wait bounded.
 class PeerNaSmycce {
 public:
     PeerNaSmycce() {
-        naslouchani_ = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(naslouchani_, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        listen(naslouchani_, 1);
-        socklen_t delka = sizeof a;
-        getsockname(naslouchani_, reinterpret_cast<sockaddr*>(&a), &delka);
-        port_ = ntohs(a.sin_port);
+        naslouchani_ = NaslouchatNaSmycce(port_);
         vlakno_ = std::thread([this] { Hrat(); });
     }
     ~PeerNaSmycce() {
@@ -137,17 +144,7 @@ TEST(SoketBsd, NicNenasloucha) {
 class NemyPeer {
 public:
     explicit NemyPeer(std::vector<std::string> odpovedi) : odpovedi_(std::move(odpovedi)) {
-        naslouchani_ = socket(AF_INET, SOCK_STREAM, 0);
-        const int maly = 4096;
-        setsockopt(naslouchani_, SOL_SOCKET, SO_RCVBUF, &maly, sizeof maly);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(naslouchani_, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        listen(naslouchani_, 1);
-        socklen_t delka = sizeof a;
-        getsockname(naslouchani_, reinterpret_cast<sockaddr*>(&a), &delka);
-        port_ = ntohs(a.sin_port);
+        naslouchani_ = NaslouchatNaSmycce(port_, 4096);
         vlakno_ = std::thread([this] {
             pollfd p{naslouchani_, POLLIN, 0};
             if (poll(&p, 1, 10000) <= 0) return;

@@ -60,11 +60,7 @@ class DetekcePohybu(unittest.TestCase):
         self.proces = None
 
     def tearDown(self):
-        if self.proces and self.proces.poll() is None:
-            t.pomocnik('zavrit-okno', OKNO_KAMERY, '-', 2000)
-            t.pomocnik('zavrit-okno', '?' + HLAVNI, '-', 2000)
-        if self.proces:
-            t.pockat(self.proces, 30)
+        t.ukoncit(self.proces, OKNO_KAMERY)
         t.smazat_nastaveni()
         smazat_snimky()
 

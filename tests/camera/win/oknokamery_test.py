@@ -90,10 +90,7 @@ class OknoKamery(unittest.TestCase):
 
     def tearDown(self):
         for p in self.procesy:
-            if p.poll() is None:
-                t.pomocnik('zavrit-okno', OKNO_KAMERY, '-', 2000)
-                t.pomocnik('zavrit-okno', 'RTervik4', '-', 2000)
-            t.pockat(p, 30)
+            t.ukoncit(p, OKNO_KAMERY)
         t.smazat_nastaveni()
         smazat_snimky()
 

@@ -161,10 +161,7 @@ class SnimkyEmailem(unittest.TestCase):
         self.servery = []
 
     def tearDown(self):
-        if self.proces and self.proces.poll() is None:
-            t.pomocnik('zavrit-okno', OKNO_KAMERY, '-', 2000)
-        if self.proces:
-            t.pockat(self.proces, 30)
+        t.ukoncit(self.proces, OKNO_KAMERY)
         for s in self.servery:
             s.stop() if isinstance(s, Controller) else s.zastavit()
         t.smazat_nastaveni()

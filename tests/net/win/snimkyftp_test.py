@@ -40,11 +40,7 @@ class SnimkyNaFtp(unittest.TestCase):
         self.server = None
 
     def tearDown(self):
-        if self.proces and self.proces.poll() is None:
-            t.pomocnik('zavrit-okno', OKNO_KAMERY, '-', 2000)
-            t.pomocnik('zavrit-okno', '?' + HLAVNI, '-', 2000)
-        if self.proces:
-            t.pockat(self.proces, 30)
+        t.ukoncit(self.proces, OKNO_KAMERY)
         if self.server:
             self.server.zastavit()
         t.smazat_nastaveni()
