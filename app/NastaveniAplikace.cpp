@@ -17,6 +17,7 @@ const std::vector<NastaveniAplikace::Polozka>& NastaveniAplikace::Polozky() {
         {L"", L"zvuk", &N::zvuk},
         {L"Dalkove ovladani", L"odesilatZpravuOvladaci", &N::odesilatZpravuOvladaci},
         {L"Dalkove ovladani", L"portPrijem", &N::portPrijem},
+        {L"Dalkove ovladani", L"povoleneAdresy", &N::povoleneAdresy},
         {L"Logovani", L"spusteni", &N::logSpusteni},
         {L"Logovani", L"spusteniPrijemSitOvl", &N::logSpusteniPrijemSitOvl},
         {L"Logovani", L"ukonceni", &N::logUkonceni},
@@ -52,6 +53,7 @@ void NastaveniAplikace::NastavitVychozi(const std::wstring& slozkaDokumentu, std
     zvuk = true;
     odesilatZpravuOvladaci = 1;
     portPrijem = 8124;
+    povoleneAdresy.clear();
     logSpusteni = logSpusteniPrijemSitOvl = logUkonceni = logUkonceniPrijemSitOvl = false;
     prijemDalkovehoOvladani = sitovyOvladac = skrytOkno = false;
     barvaPozadi = 0;

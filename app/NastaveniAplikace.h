@@ -28,6 +28,8 @@ public:
     // "Dalkove ovladani"
     std::uint32_t odesilatZpravuOvladaci = 1;
     std::uint32_t portPrijem = 8124;
+    // The peers the receiver accepts: IPv4 addresses and networks ("192.168.1.0/24; 10.0.0.5"), empty = every one.
+    std::wstring povoleneAdresy;
     // "Logovani"
     bool logSpusteni = false;
     bool logSpusteniPrijemSitOvl = false;

@@ -13,6 +13,9 @@ inline constexpr std::uint32_t kZpravaSnimek = 0x800A;
 inline constexpr std::uint32_t kZpravaStartGrafu = 0x800B;
 inline constexpr std::uint32_t kZpravaVysledekGrafu = 0x800C;
 inline constexpr std::uint32_t kZpravaPohyb = 0x800D;
+// The snapshot server's socket events: wParam the socket, the event (FD_ACCEPT, FD_READ, FD_CLOSE) in
+// LOWORD(lParam), its error in HIWORD(lParam).
+inline constexpr std::uint32_t kZpravaSoketServeru = 0x800E;
 inline constexpr std::uint32_t kZpravaChybaFtp = 0x8010;
 // A road's worker has ended: wParam the road (PraceKamery), lParam its result, which the window owns from then on
 // (a window that is gone refuses the post and the worker frees the result itself).
@@ -22,6 +25,18 @@ inline constexpr std::uint32_t kZpravaChybaEmailu = 0x8012;
 inline constexpr std::uint32_t kZpravaVypisSlozekFtp = 0x8020;
 // The HTML page generator's upload has ended (lParam its result, owned by the dialog once posted).
 inline constexpr std::uint32_t kZpravaOdeslaniStranky = 0x8021;
+// A snapshot-server request thread asks the camera window for a snapshot (sent by post, lParam a
+// heap-held std::shared_ptr of the request, which the window takes over); the thread waits for its answer.
+inline constexpr std::uint32_t kZpravaSnimekServeru = 0x8022;
+// For tests and the status: the snapshot server's load, MAKELRESULT(request threads, open connections).
+inline constexpr std::uint32_t kZpravaZatizeniServeru = 0x8023;
+// The remote-control receiver's socket events to the main window (the same layout as kZpravaSoketServeru).
+inline constexpr std::uint32_t kZpravaSoketPrijmu = 0x8014;
+// The remote-control reply thread has ended (to the main window; wParam, lParam unused).
+inline constexpr std::uint32_t kZpravaKonecOdpovedi = 0x8024;
+// A network controller's worker has ended: wParam the worker (0 send, 1 name lookup, 2 LAN search),
+// lParam its result, owned by the controller dialog once posted.
+inline constexpr std::uint32_t kZpravaPraceOvladace = 0x8025;
 
 // The camera window's timers.
 inline constexpr std::uintptr_t kCasovacDisk = 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -51,6 +52,14 @@ public:
     // video pages, a file dialog, a question): its handler is still running below, so the camera must not
     // be stopped or freed until that dialog is closed.
     virtual bool VeVlastnimDialogu() const { return false; }
+
+    // What the remote control asks of a running camera (all false for a camera that is off).
+    virtual bool VideoBezi() { return false; }
+    virtual bool ServerHttpBezi() const { return false; }
+    virtual bool AutoFtpBezi() const { return false; }
+    virtual bool AutoEmailBezi() const { return false; }
+    // Whether the camera's window would carry out this menu command now (not greyed, not left for later).
+    virtual bool PrikazDostupny(std::uint32_t /*prikaz*/) const { return false; }
 
 private:
     std::wstring jmeno_;

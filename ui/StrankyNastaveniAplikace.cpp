@@ -40,6 +40,8 @@ constexpr std::array kPoSpusteni{
 
 constexpr std::array kDalkoveOvladani{
     Hodnota{L"Dalkove ovladani", L"portPrijem", L"Port pro příjem:", O::Cislo, kRozsahPortu.min, kRozsahPortu.max},
+    Hodnota{L"Dalkove ovladani", L"povoleneAdresy",
+            L"Povolené adresy řídících počítačů (např. 192.168.1.0/24; 10.0.0.5; prázdné = všechny):", O::Text},
     Hodnota{L"Dalkove ovladani", L"odesilatZpravuOvladaci",
             L"Odesílat řídícímu počítači zpět zprávy o provedení povelů", O::Vyber, 0, 0, 1, kOdpovediOvladaci},
 };

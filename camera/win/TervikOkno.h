@@ -61,6 +61,9 @@ public:
     bool DetekceBezi() const { return detektor_.Bezi(); }
     bool SnimkyFtpBezi() const { return snimkyFtp_.AutoBezi(); }
     bool SnimkyEmailBezi() const { return emaily_ && emaily_->AutoBezi(); }
+    bool VideoBezi() override { return Bezi() && VideoZapnuto(); }
+    bool AutoFtpBezi() const override { return SnimkyFtpBezi(); }
+    bool AutoEmailBezi() const override { return SnimkyEmailBezi(); }
 
 protected:
     LRESULT ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) override;

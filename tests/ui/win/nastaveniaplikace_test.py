@@ -19,10 +19,10 @@ def id_prvku(index):
     return 2000 + 4 * index + 1
 
 
-# Page order: "Všeobecné" 0-5 (zvuk 5), "Po spuštění" 6-8, "Dálkové ovládání" 9-10 (portPrijem 9),
-# "Promítání obrázků" 11-13 (interval 11).
-ZVUK, PORT_PRIJEM, INTERVAL = id_prvku(5), id_prvku(9), id_prvku(11)
-POCET_HODNOT = 28
+# Page order: "Všeobecné" 0-5 (zvuk 5), "Po spuštění" 6-8, "Dálkové ovládání" 9-11 (portPrijem 9),
+# "Promítání obrázků" 12-14 (interval 12).
+ZVUK, PORT_PRIJEM, INTERVAL = id_prvku(5), id_prvku(9), id_prvku(12)
+POCET_HODNOT = 29
 
 
 def hodnota(klic, jmeno):
