@@ -1,6 +1,7 @@
 #include "net/ServerSnimku.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "email/Base64.h"
 #include "knihovna/KodovaniUtf16.h"
@@ -77,11 +78,19 @@ SpojeniServeru::SpojeniServeru(std::wstring heslo, std::uint32_t zacatekMs)
 Pozadavek SpojeniServeru::Prijmout(std::string_view bajty, std::uint32_t nyniMs) {
     // A deadline that passed before these bytes came decides first.
     if (Cas(nyniMs) != Pozadavek::Nerozhodnuto || bajty.empty()) return stav_;
-    const std::size_t od = prijato_.size();
-    const std::size_t vejde = kMaxHlava - od;
-    prijato_.append(bajty.substr(0, vejde));
+    const std::size_t od = delka_;
+    // A header byte at a time (what a slow client does): only a line end needs a look.
+    if (bajty.size() == 1 && faze_ == Faze::Hlavicky && bajty.front() != '\n' && od < kMaxHlava) {
+        prijato_[od] = bajty.front();
+        delka_ = od + 1;
+        return stav_;
+    }
+    if (!prijato_) prijato_ = std::make_unique_for_overwrite<char[]>(kMaxHlava);
+    const std::size_t kolik = std::min(bajty.size(), kMaxHlava - od);
+    std::memcpy(prijato_.get() + od, bajty.data(), kolik);
+    delka_ += kolik;
     Prochazet(od);
-    if (stav_ == Pozadavek::Nerozhodnuto && bajty.size() > vejde) Rozhodnout(Pozadavek::Zavrit);
+    if (stav_ == Pozadavek::Nerozhodnuto && bajty.size() > kolik) Rozhodnout(Pozadavek::Zavrit);
     return stav_;
 }
 
@@ -99,16 +108,40 @@ Pozadavek SpojeniServeru::Stav() const { return stav_; }
 void SpojeniServeru::Rozhodnout(Pozadavek p) {
     stav_ = p;
     // The head is of no further use.
-    std::string().swap(prijato_);
+    prijato_.reset();
+    delka_ = 0;
 }
 
 void SpojeniServeru::Surove() { Rozhodnout(heslo_.empty() ? Pozadavek::Surovy : Pozadavek::Zavrit); }
 
 // Scans the bytes from index od on, one at a time, so that any split of the stream ends the same way.
 void SpojeniServeru::Prochazet(std::size_t od) {
-    const std::size_t konec = prijato_.size();
+    const char* const hlava = prijato_.get();
+    const std::size_t konec = delka_;
     for (std::size_t i = od; i < konec; ++i) {
-        const auto c = static_cast<unsigned char>(prijato_[i]);
+        if (faze_ == Faze::Hlavicky) {
+            // Header lines matter only at their ends (memchr pays off only on longer runs).
+            if (konec - i >= 64) {
+                const void* lf = std::memchr(hlava + i, '\n', konec - i);
+                if (!lf) return;
+                i = static_cast<std::size_t>(static_cast<const char*>(lf) - hlava);
+            } else {
+                while (hlava[i] != '\n')
+                    if (++i == konec) return;
+            }
+            std::string_view radek(hlava + zacatekRadku_, i - zacatekRadku_);
+            if (!radek.empty() && radek.back() == '\r') radek.remove_suffix(1);
+            if (radek.empty()) return HlavaUplna();
+            constexpr std::string_view kAutorizace = "authorization:";
+            if (!autorizace_ && !heslo_.empty() && ZacinaBezVelikosti(radek, kAutorizace)) {
+                autorizace_ = true;
+                autorizaceOd_ = zacatekRadku_ + kAutorizace.size();
+                autorizaceDo_ = zacatekRadku_ + radek.size();
+            }
+            zacatekRadku_ = i + 1;
+            continue;
+        }
+        const auto c = static_cast<unsigned char>(hlava[i]);
         switch (faze_) {
         case Faze::Metoda:
             if (VelkePismeno(c) && vFazi_ < kMaxMetoda) {
@@ -157,26 +190,13 @@ void SpojeniServeru::Prochazet(std::size_t od) {
             }
             break;
         case Faze::Hlavicky:
-            if (c != '\n') break;
-            {
-                std::string_view radek(prijato_.data() + zacatekRadku_, i - zacatekRadku_);
-                if (!radek.empty() && radek.back() == '\r') radek.remove_suffix(1);
-                if (radek.empty()) return HlavaUplna();
-                constexpr std::string_view kAutorizace = "authorization:";
-                if (!autorizace_ && !heslo_.empty() && ZacinaBezVelikosti(radek, kAutorizace)) {
-                    autorizace_ = true;
-                    autorizaceOd_ = zacatekRadku_ + kAutorizace.size();
-                    autorizaceDo_ = zacatekRadku_ + radek.size();
-                }
-                zacatekRadku_ = i + 1;
-            }
             break;
         }
     }
 }
 
 void SpojeniServeru::HlavaUplna() {
-    const std::string_view hlava(prijato_);
+    const std::string_view hlava(prijato_.get(), delka_);
     if (!heslo_.empty()) {
         // Only the first "Authorization" header counts, wherever it stands.
         if (!autorizace_ || !OveritBasic(hlava.substr(autorizaceOd_, autorizaceDo_ - autorizaceOd_), heslo_))

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -52,7 +53,8 @@ private:
 
     std::wstring heslo_;
     std::uint32_t zacatekMs_;
-    std::string prijato_;  // the head so far (at most kMaxHlava bytes)
+    std::unique_ptr<char[]> prijato_;  // the head so far: kMaxHlava bytes, delka_ of them used
+    std::size_t delka_ = 0;
     Pozadavek stav_ = Pozadavek::Nerozhodnuto;
     bool http_ = false;    // the request line is complete
     Faze faze_ = Faze::Metoda;
