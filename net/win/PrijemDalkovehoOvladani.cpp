@@ -16,8 +16,12 @@ namespace {
 // Connections taken in one go: a flood of refused peers must not hold the window's thread.
 constexpr int kMaxPrijetiNaraz = 64;
 
-[[noreturn]] void VyhoditChybuSoketu(int kod) {
-    throw Chyba(Knihovna::HresultZWin32(static_cast<std::uint32_t>(kod ? kod : WSAEINVAL)));
+[[noreturn]] void VyhoditChybuSoketu(int kod, std::uint32_t port) {
+    if (!kod) kod = WSAEINVAL;
+    // The common case gets words of its own (Wine has no system text for it).
+    std::wstring text;
+    if (kod == WSAEADDRINUSE) text = Formatovat(L"Port %u již používá jiný program.", port);
+    throw Chyba(Knihovna::HresultZWin32(static_cast<std::uint32_t>(kod)), std::move(text));
 }
 
 void NastavitLimit(SOCKET s, int volba, DWORD ms) {
@@ -44,7 +48,7 @@ void PrijemDalkovehoOvladani::SpustitPrijem(HWND okno) {
     okno_ = okno;
     NacistPovoleneAdresy();
     SOCKET s = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    if (s == INVALID_SOCKET) VyhoditChybuSoketu(::WSAGetLastError());
+    if (s == INVALID_SOCKET) VyhoditChybuSoketu(::WSAGetLastError(), port);
     sockaddr_in adresa{};
     adresa.sin_family = AF_INET;
     adresa.sin_addr.s_addr = htonl(INADDR_ANY);
@@ -54,7 +58,7 @@ void PrijemDalkovehoOvladani::SpustitPrijem(HWND okno) {
         ::listen(s, SOMAXCONN) == SOCKET_ERROR) {
         const int kod = ::WSAGetLastError();
         ::closesocket(s);
-        VyhoditChybuSoketu(kod);
+        VyhoditChybuSoketu(kod, port);
     }
     naslouchani_ = s;
     port_ = port;
@@ -253,24 +257,23 @@ void PrijemDalkovehoOvladani::KonecOdpovedi() {
 }
 
 void PrijemDalkovehoOvladani::Odeslat(SOCKET soket, const std::string& bajty, std::stop_token stop) {
-    {
-        // A stop cuts a blocked send or receive short; the socket is closed below, once.
-        std::stop_callback preruseni(stop, [soket] { ::shutdown(soket, SD_BOTH); });
-        std::size_t odeslano = 0;
-        while (odeslano < bajty.size() && !stop.stop_requested()) {
-            const int n = ::send(soket, bajty.data() + odeslano, static_cast<int>(bajty.size() - odeslano), 0);
-            if (n <= 0) break;
-            odeslano += static_cast<std::size_t>(n);
-        }
-        if (odeslano == bajty.size()) {
-            ::shutdown(soket, SD_SEND);
-            // Closing with unread bytes would reset the connection and could lose the reply at the controller:
-            // what it still sends is read until it closes, for a moment at most.
-            char zbytek[512];
-            const DWORD zacatek = ::GetTickCount();
-            for (int i = 0; i < 128 && !stop.stop_requested() && ::GetTickCount() - zacatek < kLimitDoteni; ++i)
-                if (::recv(soket, zbytek, sizeof zbytek, 0) <= 0) break;
-        }
+    // The reply goes out even when the receiver is stopping (40001 ends the application right after it): a few
+    // bytes on a new connection, bounded by the send time-out.
+    std::size_t odeslano = 0;
+    while (odeslano < bajty.size()) {
+        const int n = ::send(soket, bajty.data() + odeslano, static_cast<int>(bajty.size() - odeslano), 0);
+        if (n <= 0) break;
+        odeslano += static_cast<std::size_t>(n);
+    }
+    if (odeslano == bajty.size()) {
+        ::shutdown(soket, SD_SEND);
+        // Closing with unread bytes would reset the connection and could lose the reply at the controller: what
+        // it still sends is read until it closes, for a moment at most; a stop cuts this short.
+        std::stop_callback preruseni(stop, [soket] { ::shutdown(soket, SD_RECEIVE); });
+        char zbytek[512];
+        const DWORD zacatek = ::GetTickCount();
+        for (int i = 0; i < 128 && !stop.stop_requested() && ::GetTickCount() - zacatek < kLimitDoteni; ++i)
+            if (::recv(soket, zbytek, sizeof zbytek, 0) <= 0) break;
     }
     ::closesocket(soket);
 }

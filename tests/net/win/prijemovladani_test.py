@@ -1,7 +1,8 @@
 """The remote-control receiver of the real Tervik.exe under Wine, with the test camera as the default camera,
 against a Python client byte for byte: the checks of the default camera in order, the commands that go ahead,
 malformed and unknown requests, a request split by TCP, an idle client that must not hold the receiver, a peer
-outside "povoleneAdresy", the reply switched off, the menu command and the end of the application."""
+outside "povoleneAdresy", the reply switched off, the menu command, a port taken by another program and the end of
+the application."""
 import os
 import random
 import socket
@@ -206,6 +207,19 @@ class PrijemOvladani(unittest.TestCase):
             except ConnectionRefusedError:
                 return True
         self.assertTrue(t.pockat_na(odmita, 30))
+        # Its port taken by another program: the failed start is shown with the port.
+        blokator = socket.socket()
+        try:
+            blokator.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+            blokator.bind(('0.0.0.0', self.port))
+            blokator.listen(1)
+            self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', PRIJEM, 10000)[0], 0)
+            rc, text = t.pomocnik('text-zpravy', 'Tervik', 30000)
+            self.assertEqual(rc, 0, 'žádná zpráva')
+            self.assertEqual(text, 'Příjem síťového ovládání se nepodařilo spustit na portu %d.\n\n'
+                                   'Chyba: Port %d již používá jiný program.' % (self.port, self.port))
+        finally:
+            blokator.close()
         self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', PRIJEM, 10000)[0], 0)
         self.assertTrue(t.pockat_na(lambda: not odmita(), 30))
         self.ukoncit_prikazem(b'')
