@@ -409,6 +409,7 @@ void Aplikace::PoSpusteni(HWND hlavniOkno) {
     }
     if (nastaveni_.skrytOkno || rezimZprav_ == RezimZprav::Skryty)
         ::PostMessageW(hlavniOkno, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    if (nastaveni_.prijemDalkovehoOvladani && hlavniOkno_) hlavniOkno_->Prijem().SpustitSHlasenim(hlavniOkno);
     const std::wstring spusteno = Formatovat(Text(IdZdroju::kTextUspesneSpustena).c_str(), produkt_.c_str());
     if (nastaveni_.logSpusteni) ZapsatLog(spusteno);
     if (nastaveni_.udalostSpusteni) ZapsatUdalostInfo(spusteno);

@@ -64,6 +64,8 @@ public:
     bool VideoBezi() override { return Bezi() && VideoZapnuto(); }
     bool AutoFtpBezi() const override { return SnimkyFtpBezi(); }
     bool AutoEmailBezi() const override { return SnimkyEmailBezi(); }
+    // The rule the window greys its menu by.
+    bool PrikazDostupny(std::uint32_t prikaz) const override;
 
 protected:
     LRESULT ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) override;

@@ -162,6 +162,8 @@ void TervikOkno::Rozmistit() {
     if (video_.Hwnd()) ::MoveWindow(video_.Hwnd(), 0, horni, sirka, std::max(0, dolni - horni), TRUE);
 }
 
+bool TervikOkno::PrikazDostupny(std::uint32_t prikaz) const { return Bezi() && !Nedostupny(prikaz); }
+
 void TervikOkno::ObnovitPrikazy() {
     if (!Hwnd()) return;
     const bool video = video_.Zachytavani().GrafExistuje();
