@@ -255,31 +255,6 @@ void OdeslatSnimekHttp(SOCKET s, Pozadavek druh, std::shared_ptr<StavServeruHttp
     ::closesocket(s);
 }
 
-// TEMPORARY stand-in until SnimkyNaDisk::SnimekDoPameti is merged: the HTTP snapshot through a temporary file that
-// is deleted at once. Remove with that merge.
-std::vector<std::uint8_t> SnimekDoPametiDocasne(Holvent::DirectShow::ZachytavaniVidea& zachytavani, StavSnimku& stav,
-                                                int druh, const ParametrySnimku& blok) {
-    wchar_t slozka[MAX_PATH + 1]{}, soubor[MAX_PATH + 1]{};
-    if (!::GetTempPathW(MAX_PATH, slozka) || !::GetTempFileNameW(slozka, L"thp", 0, soubor))
-        Knihovna::WinApi::VyhoditPosledniChybu();
-    struct Smazat {
-        const wchar_t* s;
-        ~Smazat() { ::DeleteFileW(s); }
-    } smazat{soubor};
-    SnimkyNaDisk::UlozitSnimekDruhu(zachytavani, stav, druh, blok, false, soubor);
-    HANDLE h = ::CreateFileW(soubor, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) Knihovna::WinApi::VyhoditPosledniChybu();
-    LARGE_INTEGER velikost{};
-    ::GetFileSizeEx(h, &velikost);
-    std::vector<std::uint8_t> data(static_cast<std::size_t>(velikost.QuadPart));
-    DWORD precteno = 0;
-    const BOOL ok = data.empty() || ::ReadFile(h, data.data(), static_cast<DWORD>(data.size()), &precteno, nullptr);
-    ::CloseHandle(h);
-    if (!ok) Knihovna::WinApi::VyhoditPosledniChybu();
-    data.resize(precteno);
-    return data;
-}
-
 }  // namespace
 
 ServerHttp::ServerHttp(ParametryKamery& parametry, HlaseniCesty& hlaseni, const std::wstring& jmenoKamery)
@@ -497,7 +472,7 @@ void ServerHttp::Zadost(WPARAM druh, LPARAM lp, Holvent::DirectShow::Zachytavani
     }
     try {
         posledni_ = std::make_shared<const std::vector<std::uint8_t>>(
-            SnimekDoPametiDocasne(zachytavani, stav, kSnimekHttp, parametry_.httpServer.snimek));
+            SnimkyNaDisk::SnimekDoPameti(zachytavani, stav, kSnimekHttp, parametry_.httpServer.snimek));
         posledniTik_ = nyni;
         zadost.Vyridit(Knihovna::kS_OK, {}, posledni_);
     } catch (const Chyba& chyba) {
