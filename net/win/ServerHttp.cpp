@@ -81,6 +81,25 @@ constexpr const wchar_t* kTextChybaOdeslani = L"Došlo k chybě při odeslání 
 
 std::uint32_t Tiky() { return ::GetTickCount(); }
 
+// The system has no text for some Winsock codes (Wine has none at all): the usual ones get their own.
+std::wstring PopisSoketu(int kod) {
+    switch (kod) {
+    case WSAEADDRINUSE: return L"Port už používá jiný program.";
+    case WSAEACCES: return L"Přístup k portu byl odepřen.";
+    case WSAEADDRNOTAVAIL: return L"Adresa není na tomto počítači k dispozici.";
+    case WSAENOBUFS: return L"Systému došly prostředky pro sokety.";
+    case WSANOTINITIALISED: return L"Síťové rozhraní Windows Sockets není inicializováno.";
+    case WSAETIMEDOUT: return L"Klient 10 s nepřijímal data.";
+    case WSAECONNRESET: return L"Klient spojení přerušil.";
+    case WSAECONNABORTED: return L"Spojení bylo ukončeno.";
+    }
+    return {};
+}
+
+[[noreturn]] void VyhoditChybuSoketu(int kod) {
+    Knihovna::Vyhodit(Knihovna::HresultZWin32(static_cast<std::uint32_t>(kod)), PopisSoketu(kod));
+}
+
 // The picture as the window gave it, or the failure.
 struct Snimek {
     Hresult hr = Knihovna::kS_OK;
@@ -205,7 +224,7 @@ void OdeslatProud(SOCKET s, StavServeruHttp& stav, std::uint32_t generace, std::
         if (chyba == 0) chyba = PoslatVse(s, reinterpret_cast<const char*>(jpeg.data()), jpeg.size(), zrusit);
         if (chyba == 0) chyba = PoslatVse(s, kKonecCasti, zrusit);
         if (chyba == WSAETIMEDOUT) {
-            Zapsat(stav, true, TextChyby(Knihovna::HresultZWin32(static_cast<std::uint32_t>(chyba)), {}));
+            Zapsat(stav, true, TextChyby(Knihovna::HresultZWin32(static_cast<std::uint32_t>(chyba)), PopisSoketu(chyba)));
             return;
         }
         if (chyba != 0) break;
@@ -232,7 +251,8 @@ void OdeslatJednu(SOCKET s, Pozadavek druh, StavServeruHttp& stav) {
     if (druh != Pozadavek::Surovy) chyba = PoslatVse(s, HlavaSnimku(jpeg.size()), zrusit);
     if (chyba == 0 && druh != Pozadavek::Hlava)
         chyba = PoslatVse(s, reinterpret_cast<const char*>(jpeg.data()), jpeg.size(), zrusit);
-    if (chyba != 0) Zapsat(stav, true, TextChyby(Knihovna::HresultZWin32(static_cast<std::uint32_t>(chyba)), {}));
+    if (chyba != 0)
+        Zapsat(stav, true, TextChyby(Knihovna::HresultZWin32(static_cast<std::uint32_t>(chyba)), PopisSoketu(chyba)));
     else if (druh != Pozadavek::Hlava) Zapsat(stav, false, kTextOdeslano);
 }
 
@@ -277,11 +297,11 @@ void ServerHttp::SpustitServerHttp(HWND okno) {
     if (port < 1 || port > 65535)
         Knihovna::Vyhodit(Knihovna::kE_INVALIDARG, Formatovat(L"Port %u je mimo rozsah 1 až 65535.", port));
     SOCKET s = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    if (s == INVALID_SOCKET) Knihovna::Vyhodit(Knihovna::HresultZWin32(static_cast<std::uint32_t>(::WSAGetLastError())));
+    if (s == INVALID_SOCKET) VyhoditChybuSoketu(::WSAGetLastError());
     const auto selhani = [s] {
         const int chyba = ::WSAGetLastError();
         ::closesocket(s);
-        Knihovna::Vyhodit(Knihovna::HresultZWin32(static_cast<std::uint32_t>(chyba)));
+        VyhoditChybuSoketu(chyba);
     };
     sockaddr_in adresa{};
     adresa.sin_family = AF_INET;
