@@ -286,8 +286,7 @@ ServerHttp::~ServerHttp() {
 }
 
 std::uint32_t ServerHttp::PeriodaSnimku() const {
-    // TEMPORARY: 5 frames per second until "snimkuZaSekundu" of the "HTTP server" settings is merged.
-    return TempoProudu(5).PeriodaMs();
+    return TempoProudu(parametry_.httpServer.snimkuZaSekundu).PeriodaMs();
 }
 
 void ServerHttp::SpustitServerHttp(HWND okno) {
@@ -453,7 +452,7 @@ void ServerHttp::SpustitVlakno(std::uintptr_t soket, Pozadavek druh) {
         generace = stav_->generace;
     }
     try {
-        std::thread(OdeslatSnimekHttp, s, druh, stav_, generace, 1000 / PeriodaSnimku()).detach();
+        std::thread(OdeslatSnimekHttp, s, druh, stav_, generace, parametry_.httpServer.snimkuZaSekundu).detach();
     } catch (const std::exception&) {
         {
             std::lock_guard z(stav_->zamek);

@@ -215,6 +215,7 @@ class ServerHttp(unittest.TestCase):
         rc, hlava, telo = curl(self.port)
         self.assertEqual((hlava, telo), ('', b''))
         self.pockat_na_klid()
+        self.assertIn('Klient 10 s nepřijímal data.', log_kamery())
         necte.close()
 
         # A flood of connections (a bounded loop): half of them ask and leave at once.
