@@ -105,6 +105,8 @@ class PrijemOvladani(unittest.TestCase):
         t.zapsat_hodnotu('Kamery\\' + KAMERA, 'poSpusteni', 'REG_DWORD', 0)
         t.zapsat_hodnotu('Kamery\\' + KAMERA + '\\Po spusteni', 'snimkyDisk', 'REG_DWORD', 0)
         t.zapsat_hodnotu('Dalkove ovladani', 'portPrijem', 'REG_DWORD', self.port)
+        self.port_serveru = volny_port()
+        t.zapsat_hodnotu('Kamery\\' + KAMERA + '\\HTTP server', 'portServer', 'REG_DWORD', self.port_serveru)
         t.zapsat_hodnotu('Dalkove ovladani', 'povoleneAdresy', 'REG_SZ', POVOLENA)
         t.zapsat_hodnotu('Po spusteni', 'prijemDalkovehoOvladani', 'REG_DWORD', 1)
         for kdy in ('spusteniPrijemSitOvl', 'ukonceniPrijemSitOvl'):
@@ -154,11 +156,20 @@ class PrijemOvladani(unittest.TestCase):
         self.assertEqual(prikaz(self.port, 40053), bajty(C3))
         self.assertEqual(prikaz(self.port, 40068), bajty('Zařízení je nyní vypnuto.'))
 
-        # 40067 switches the device on; once it runs, the HTTP server commands pass C3. The camera greys
-        # its server command (no server in this build): nothing is posted.
+        # 40067 switches the device on; once it runs, the HTTP server commands pass C3 and start the
+        # camera's server, which then answers on its port.
         self.assertEqual(prikaz(self.port, 40067), bajty('Zařízení výchozí kamery bude zapnuto'))
         self.assertTrue(t.pockat_na(lambda: prikaz(self.port, 40070) != bajty(C3), 60))
-        self.assertEqual(prikaz(self.port, 40069), bajty('Tato akce není v aplikaci dostupná.'))
+        self.assertEqual(prikaz(self.port, 40070), bajty('HTTP server není spuštěn'))
+        self.assertEqual(prikaz(self.port, 40069), bajty('Bude spuštěn HTTP server'))
+        self.assertTrue(t.pockat_na(lambda: prikaz(self.port, 40069) == bajty('HTTP server je již spuštěn'), 30))
+        with socket.create_connection(('127.0.0.1', self.port_serveru), timeout=30) as s:
+            s.sendall(b'GET / HTTP/1.0\r\n\r\n')
+            hlava = b''
+            while len(hlava) < 15 and (kus := s.recv(64)):
+                hlava += kus
+            self.assertTrue(hlava.startswith(b'HTTP/1.0 200 OK'), hlava)
+        self.assertEqual(prikaz(self.port, 40070), bajty('Bude zastaven HTTP server'))
         self.assertEqual(prikaz(self.port, 40067), bajty('Zařízení je již zapnuto'))
         if os.environ.get('DISPLAY') and subprocess.run(['which', 'import'], capture_output=True).returncode == 0:
             subprocess.run(['import', '-window', 'root', os.path.join(t.BUILD, 'prijem-ovladani.png')],
