@@ -11,6 +11,7 @@
 #include "app/TextyZprav.h"
 #include "app/VerzeWindows.h"
 #include "app/win/OknoHlavni.h"
+#include "app/win/ModulSitovyOvladac.h"
 #include "app/win/OknoNastroje.h"
 #include "app/win/RozhraniSeznamuKamerWin.h"
 #include "camera/win/PismoSystemu.h"
@@ -358,10 +359,12 @@ int Aplikace::SpustitRoli(const ParametryPrikazovehoRadku& parametry) {
         ZapsatLog(Formatovat(L"Seznam odkazů na hlavním panelu nelze vytvořit (0x%08X).", static_cast<unsigned>(hrSkoky)));
 
     switch (rezimSpusteni_) {
+    case RezimSpusteni::SitovyOvladac:
+        oknoNastroje_ = ModulSitovyOvladac::VytvoritOknoOvladace();
+        return 0;
     case RezimSpusteni::EditorObrazku:
     case RezimSpusteni::ProhlizecFtp:
     case RezimSpusteni::PrehravacVidea:
-    case RezimSpusteni::SitovyOvladac:
         oknoNastroje_ = std::make_unique<OknoNastroje>(rezimSpusteni_);
         oknoNastroje_->Vytvorit();
         return 0;
@@ -409,6 +412,8 @@ void Aplikace::PoSpusteni(HWND hlavniOkno) {
     }
     if (nastaveni_.skrytOkno || rezimZprav_ == RezimZprav::Skryty)
         ::PostMessageW(hlavniOkno, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    // The after-start option of the network controller opens its tool.
+    if (nastaveni_.sitovyOvladac) ModulSitovyOvladac::Instance().Spustit();
     const std::wstring spusteno = Formatovat(Text(IdZdroju::kTextUspesneSpustena).c_str(), produkt_.c_str());
     if (nastaveni_.logSpusteni) ZapsatLog(spusteno);
     if (nastaveni_.udalostSpusteni) ZapsatUdalostInfo(spusteno);
