@@ -36,6 +36,10 @@ def volny_port():
     raise RuntimeError('žádný volný port')
 
 
+PRODUKT = 'Tervik'
+
+
+
 class Prijemce:
     """A remote-control receiver for the test: each connection's request is read until the client ends its
     sending (at most 5 s), then the prepared pieces are sent and the connection is closed."""
@@ -45,6 +49,8 @@ class Prijemce:
         self.sok.listen(4)
         self.sok.settimeout(0.2)
         self.kusy = []
+        self.drzet = None  # an Event: set, the reply goes (until then the receiver keeps silent)
+        self.pozadavek_prijat = threading.Event()
         self.spojeni = []  # (request bytes, whether the client ended its sending)
         self.obslouzeno = threading.Semaphore(0)
         self.konec = False
@@ -69,6 +75,9 @@ class Prijemce:
                         pozadavek += data
                 except OSError:
                     pass
+                self.pozadavek_prijat.set()
+                if self.drzet:
+                    self.drzet.wait(30)
                 for kus in self.kusy:
                     spojeni.sendall(kus)
                     time.sleep(0.05)
@@ -152,6 +161,26 @@ class SitovyOvladac(unittest.TestCase):
         pred = self.text(ID_ODPOVEDI)
         self.odeslat([])
         self.assertEqual(self.text(ID_ODPOVEDI), pred)
+
+        # A port outside 5000-40000 is refused by the field before anything is sent.
+        self.assertEqual(t.pomocnik('nastavit-text', OKNO, '-', ID_PORT, 80, MS)[0], 0)
+        self.assertEqual(t.pomocnik('kliknout', OKNO, '-', ID_ODESLAT, MS)[0], 0)
+        self.assertEqual(t.pomocnik('text-zpravy', PRODUKT, MS), (0, 'Zadejte hodnotu v rozsahu 5000 - 40000'))
+        self.assertEqual(len(self.prijemce.spojeni), 3)
+
+        # Closing while a send waits for its reply is refused with a notice; the window stays and works on.
+        self.assertEqual(t.pomocnik('nastavit-text', OKNO, '-', ID_PORT, self.prijemce.port, MS)[0], 0)
+        self.prijemce.drzet, self.prijemce.kusy = threading.Event(), [b'Pozd\xecji\0']
+        self.prijemce.pozadavek_prijat.clear()
+        self.assertEqual(t.pomocnik('kliknout', OKNO, '-', ID_ODESLAT, MS)[0], 0)
+        self.assertTrue(self.prijemce.pozadavek_prijat.wait(60))
+        self.assertEqual(t.pomocnik('zavrit-okno', OKNO, '-', MS)[0], 0)
+        self.assertEqual(t.pomocnik('text-zpravy', PRODUKT, MS),
+                         (0, 'Počkejte prosím na dokončení probíhající akce a poté můžete okno zavřít'))
+        self.prijemce.drzet.set()
+        self.assertTrue(self.prijemce.obslouzeno.acquire(timeout=60))
+        self.assertTrue(t.pockat_na(lambda: self.text(ID_ODPOVEDI).split('\n')[-1] == 'Později', 60))
+        self.prijemce.drzet = None
 
         # Nobody listening: the failure status with the system's message, which is added to the replies.
         port, s = volny_port()
