@@ -390,6 +390,10 @@ int Aplikace::SmyckaZprav() {
     BOOL r;
     while ((r = ::GetMessageW(&msg, nullptr, 0, 0)) != 0) {
         if (r == -1) return static_cast<int>(HRESULT_FROM_WIN32(::GetLastError()));
+        // The network controller's dialog fills its frame: Tab and Enter move and send in it.
+        if (rezimSpusteni_ == RezimSpusteni::SitovyOvladac && oknoNastroje_ && oknoNastroje_->Hwnd() &&
+            ::IsDialogMessageW(oknoNastroje_->Hwnd(), &msg))
+            continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }

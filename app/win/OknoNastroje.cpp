@@ -55,6 +55,10 @@ LRESULT OknoNastroje::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
         if (obsah_ && !obsah_->MuzeZavrit()) return 0;
         break;
+    case WM_COMMAND:
+        // The frame has no controls of its own: a dialog key's command (Enter gives IDOK) is the content's.
+        if (obsah_ && obsah_->Hwnd()) return ::SendMessageW(obsah_->Hwnd(), WM_COMMAND, wp, lp);
+        break;
     case WM_DESTROY:
         ::PostQuitMessage(0);
         return 0;
