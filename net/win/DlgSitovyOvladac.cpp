@@ -108,6 +108,64 @@ void NajitPocitace(DWORD typy, VysledekHledani& v) {
     if (info) ::NetApiBufferFree(info);
 }
 
+using Posta = std::shared_ptr<Holvent::Ftp::PostaOkna>;
+
+// The workers own only copies and the post box; each posts one result and ends.
+
+void VlaknoOdeslaniPrikazu(std::stop_token stop, const Posta& posta, const std::wstring& adresa, std::uint16_t port,
+                           int prikaz) {
+    Holvent::Email::SoketWinsock soket;
+    KlientDalkovehoOvladani klient(soket);
+    auto vysledek = std::make_unique<VysledekPrikazu>();
+    {
+        // A forced stop closes the socket: every wait of the send ends at once.
+        std::stop_callback preruseni(stop, [&klient] { klient.Prerusit(); });
+        *vysledek = klient.Odeslat(adresa, port, prikaz);
+    }
+    posta->Poslat(kZpravaPraceOvladace, DlgSitovyOvladac::kPraceOdeslani, std::move(vysledek));
+}
+
+void VlaknoZjisteniJmena(const Posta& posta, std::uint32_t ip) {
+    Winsock ws;
+    // The system resolver bounds this wait by its own time-outs.
+    const hostent* h = ::gethostbyaddr(reinterpret_cast<const char*>(&ip), sizeof ip, AF_INET);
+    posta->Poslat(kZpravaPraceOvladace, DlgSitovyOvladac::kPraceJmeno,
+                  std::make_unique<std::wstring>(h ? ZAnsi(h->h_name) : std::wstring()));
+}
+
+void VlaknoHledaniPocitacu(std::stop_token stop, const Posta& posta) {
+    // The browser service needs a moment after the network comes up; a stop cuts the pause.
+    std::mutex zamek;
+    std::condition_variable_any podminka;
+    {
+        std::unique_lock cekani(zamek);
+        podminka.wait_for(cekani, stop, std::chrono::seconds(3), [] { return false; });
+    }
+    if (stop.stop_requested()) return;
+    auto v = std::make_unique<VysledekHledani>();
+    NajitPocitace(SV_TYPE_ALL, *v);
+    if (v->jmena.empty()) {
+        const NET_API_STATUS prvni = v->kod;
+        NajitPocitace(SV_TYPE_WORKSTATION | SV_TYPE_SERVER | SV_TYPE_LOCAL_LIST_ONLY, *v);
+        if (v->jmena.empty() && prvni != NERR_Success) v->kod = prvni;
+    }
+    posta->Poslat(kZpravaPraceOvladace, DlgSitovyOvladac::kPraceHledani, std::move(v));
+}
+
+void VlaknoPrekladuJmena(const Posta& posta, const std::wstring& jmeno, bool pouzit) {
+    Winsock ws;
+    auto v = std::make_unique<VysledekPrekladu>();
+    v->jmeno = jmeno;
+    v->pouzit = pouzit;
+    const hostent* h = ::gethostbyname(NaAnsi(jmeno).c_str());
+    if (h && h->h_addrtype == AF_INET && h->h_addr_list && h->h_addr_list[0]) {
+        in_addr a{};
+        std::memcpy(&a, h->h_addr_list[0], sizeof a);
+        v->adresa = ZAnsi(::inet_ntoa(a));
+    }
+    posta->Poslat(kZpravaPraceOvladace, DlgSitovyOvladac::kPracePreklad, std::move(v));
+}
+
 }  // namespace
 
 DlgSitovyOvladac::DlgSitovyOvladac(Zaneprazdneni zaneprazdneni, Vynuceno vynuceno)
@@ -305,16 +363,8 @@ void DlgSitovyOvladac::Odeslat() {
         PridatOdpoved(app.Text(IdZdroju::kTextChybaZapisuKonfigurace) + L" " + Knihovna::WinApi::PopisChyby(chyba));
     }
 
-    auto posta = posta_;
-    const bool spusteno = odeslani_.Spustit([posta, adresa, port, prikaz](std::stop_token stop) {
-        Holvent::Email::SoketWinsock soket;
-        KlientDalkovehoOvladani klient(soket);
-        auto vysledek = std::make_unique<VysledekPrikazu>();
-        {
-            std::stop_callback preruseni(stop, [&klient] { klient.Prerusit(); });
-            *vysledek = klient.Odeslat(adresa, port, prikaz);
-        }
-        posta->Poslat(kZpravaPraceOvladace, kPraceOdeslani, std::move(vysledek));
+    const bool spusteno = odeslani_.Spustit([posta = posta_, adresa, port, prikaz](std::stop_token stop) {
+        VlaknoOdeslaniPrikazu(stop, posta, adresa, port, prikaz);
     });
     if (!spusteno) return;
     ::EnableWindow(::GetDlgItem(hwnd_, kOdeslat), FALSE);
@@ -335,14 +385,7 @@ void DlgSitovyOvladac::ZjistitJmeno() {
         ::SetDlgItemTextW(hwnd_, kJmeno, kNezjisteno);
         return;
     }
-    auto posta = posta_;
-    jmeno_.Spustit([posta, ip](std::stop_token) {
-        Winsock ws;
-        // The system resolver bounds this wait by its own time-outs.
-        const hostent* h = ::gethostbyaddr(reinterpret_cast<const char*>(&ip), sizeof ip, AF_INET);
-        posta->Poslat(kZpravaPraceOvladace, kPraceJmeno,
-                      std::make_unique<std::wstring>(h ? ZAnsi(h->h_name) : std::wstring()));
-    });
+    jmeno_.Spustit([posta = posta_, ip](std::stop_token) { VlaknoZjisteniJmena(posta, ip); });
     ObnovitZaneprazdneni();
 }
 
@@ -355,25 +398,7 @@ void DlgSitovyOvladac::Vyhledat() {
     ::SendDlgItemMessageW(hwnd_, kPocitace, CB_RESETCONTENT, 0, 0);
     ::EnableWindow(::GetDlgItem(hwnd_, kPocitace), FALSE);
     ::EnableWindow(::GetDlgItem(hwnd_, kPouzitPocitac), FALSE);
-    auto posta = posta_;
-    hledani_.Spustit([posta](std::stop_token stop) {
-        // The browser service needs a moment after the network comes up; a stop cuts the pause.
-        std::mutex zamek;
-        std::condition_variable_any podminka;
-        {
-            std::unique_lock cekani(zamek);
-            podminka.wait_for(cekani, stop, std::chrono::seconds(3), [] { return false; });
-        }
-        if (stop.stop_requested()) return;
-        auto v = std::make_unique<VysledekHledani>();
-        NajitPocitace(SV_TYPE_ALL, *v);
-        if (v->jmena.empty()) {
-            const NET_API_STATUS prvni = v->kod;
-            NajitPocitace(SV_TYPE_WORKSTATION | SV_TYPE_SERVER | SV_TYPE_LOCAL_LIST_ONLY, *v);
-            if (v->jmena.empty() && prvni != NERR_Success) v->kod = prvni;
-        }
-        posta->Poslat(kZpravaPraceOvladace, kPraceHledani, std::move(v));
-    });
+    hledani_.Spustit([posta = posta_](std::stop_token stop) { VlaknoHledaniPocitacu(stop, posta); });
     ObnovitZaneprazdneni();
 }
 
@@ -386,20 +411,7 @@ void DlgSitovyOvladac::PrelozitVybrany(bool pouzit) {
     ::SendMessageW(pocitace, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(jmeno.data()));
     jmeno.resize(std::wcslen(jmeno.c_str()));
     if (!pouzit) ::SetDlgItemTextW(hwnd_, kAdresaPocitace, L"Nezjištěná IP adresa");
-    auto posta = posta_;
-    preklad_.Spustit([posta, jmeno, pouzit](std::stop_token) {
-        Winsock ws;
-        auto v = std::make_unique<VysledekPrekladu>();
-        v->jmeno = jmeno;
-        v->pouzit = pouzit;
-        const hostent* h = ::gethostbyname(NaAnsi(jmeno).c_str());
-        if (h && h->h_addrtype == AF_INET && h->h_addr_list && h->h_addr_list[0]) {
-            in_addr a{};
-            std::memcpy(&a, h->h_addr_list[0], sizeof a);
-            v->adresa = ZAnsi(::inet_ntoa(a));
-        }
-        posta->Poslat(kZpravaPraceOvladace, kPracePreklad, std::move(v));
-    });
+    preklad_.Spustit([posta = posta_, jmeno, pouzit](std::stop_token) { VlaknoPrekladuJmena(posta, jmeno, pouzit); });
     ObnovitZaneprazdneni();
 }
 
