@@ -98,7 +98,6 @@ bool NedostupnyPrikaz(std::uint32_t prikaz) {
     switch (prikaz) {
     case 40005:  // the update check
     case 40007:  // help
-    case 40064:  // the remote-control receiver
         return true;
     }
     return false;

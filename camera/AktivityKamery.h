@@ -25,8 +25,9 @@ inline constexpr std::uint32_t kZpravaChybaEmailu = 0x8012;
 inline constexpr std::uint32_t kZpravaVypisSlozekFtp = 0x8020;
 // The HTML page generator's upload has ended (lParam its result, owned by the dialog once posted).
 inline constexpr std::uint32_t kZpravaOdeslaniStranky = 0x8021;
-// A snapshot-server request thread asks the camera window for a snapshot (sent by post, lParam a
-// heap-held std::shared_ptr of the request, which the window takes over); the thread waits for its answer.
+// A snapshot-server request thread asks the camera window for a snapshot (sent by post, wParam 0, lParam a
+// heap-held std::shared_ptr of the request, which the window takes over; the thread waits for its answer), or
+// hands it a line for the camera's log and event log (wParam 1, lParam the heap-held line).
 inline constexpr std::uint32_t kZpravaSnimekServeru = 0x8022;
 // For tests and the status: the snapshot server's load, MAKELRESULT(request threads, open connections).
 inline constexpr std::uint32_t kZpravaZatizeniServeru = 0x8023;
@@ -48,6 +49,8 @@ inline constexpr std::uintptr_t kCasovacDelkaZaznamu = 5;
 inline constexpr std::uintptr_t kCasovacPohyb = 6;
 inline constexpr std::uintptr_t kCasovacTooltip = 7;
 inline constexpr std::uintptr_t kCasovacPlan = 8;
+// The snapshot server's connections awaiting their heads: their time-outs.
+inline constexpr std::uintptr_t kCasovacServer = 9;
 inline constexpr std::uint32_t kPeriodaPlanu = 5000;           // ms
 inline constexpr std::uint32_t kPeriodaIkonyZaznamu = 800;     // ms, the blinking recording icon
 

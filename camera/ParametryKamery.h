@@ -171,6 +171,7 @@ struct ParametryKamery {
         std::uint32_t maxPocetVlaken = 1;
         std::uint32_t portServer = 7124;
         std::uint32_t refreshStranky = 15;  // s
+        std::uint32_t snimkuZaSekundu = 5;  // frames per second of the /mjpeg stream
         ParametrySnimku snimek;
         bool operator==(const HttpServer&) const = default;
     } httpServer;

@@ -144,6 +144,7 @@ void PopsatKameru(Prevod& p, P& k, Blok&& blok) {
     p.Hodnota(L"maxPocetVlaken", hs.maxPocetVlaken);
     p.Hodnota(L"portServer", hs.portServer);
     p.Hodnota(L"refreshStranky", hs.refreshStranky);
+    p.Hodnota(L"snimkuZaSekundu", hs.snimkuZaSekundu);
     blok(L"HTTP server", hs.snimek);
 
     auto& sd = k.snimkyDisk;

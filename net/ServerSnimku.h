@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -42,11 +43,29 @@ public:
     Pozadavek Stav() const;
 
 private:
+    // Where the scan of the head stands.
+    enum class Faze : std::uint8_t { Metoda, ZacatekCile, Schema, Cil, Verze, KonecRadku, LfRadku, Hlavicky };
+
+    void Prochazet(std::size_t od);
+    void Rozhodnout(Pozadavek p);
+    void Surove();
+    void HlavaUplna();
+
     std::wstring heslo_;
     std::uint32_t zacatekMs_;
-    std::string prijato_;
+    std::unique_ptr<char[]> prijato_;  // the head so far: kMaxHlava bytes, delka_ of them used
+    std::size_t delka_ = 0;
     Pozadavek stav_ = Pozadavek::Nerozhodnuto;
-    bool http_ = false;
+    bool http_ = false;    // the request line is complete
+    Faze faze_ = Faze::Metoda;
+    std::uint32_t vFazi_ = 0;         // bytes of the method, or of "HTTP/1." matched so far
+    std::size_t konecMetody_ = 0;
+    std::size_t zacatekCile_ = 0;
+    std::size_t konecCile_ = 0;
+    std::size_t zacatekRadku_ = 0;    // of the header line being read
+    bool autorizace_ = false;         // an "Authorization" header came (only the first one counts)
+    std::size_t autorizaceOd_ = 0;    // its value
+    std::size_t autorizaceDo_ = 0;
 };
 
 // Whether an "Authorization" header value ("Basic <base64>") carries the password: the part after the first
@@ -84,7 +103,8 @@ public:
     std::uint32_t PeriodaMs() const { return periodaMs_; }
     // How long to wait at nyniMs before the next frame (0: now).
     std::uint32_t CekatMs(std::uint32_t nyniMs) const;
-    // A frame went out at nyniMs: the next is due one period later (or one period after now when late).
+    // A frame went out at nyniMs: the next is due one period after the one just due (or one period after now
+    // when that moment has passed already, so that a late frame never brings a burst).
     void Odeslano(std::uint32_t nyniMs);
 
 private:

@@ -22,7 +22,7 @@ enum class Ovladac {
     KvalitaJpeg,  // a number in its range on a track bar
     Ikona,        // the index of one of the program's images, min to max (a list of the images)
     VyceradkovyText,  // free text of several lines (radku of them shown)
-    Heslo,            // a text shown masked unless the check box zobrazeniHesla is on
+    Heslo,            // a text shown masked, unless the check box zobrazeniHesla (when it has one) is on
     VyberTextu,       // a text chosen from a list the page fills (the e-mail accounts)
     TextSVyberem,     // a text with a browse button whose choice the page makes (a folder on an FTP server)
 };
@@ -50,7 +50,7 @@ struct Hodnota {
     // A text's check: nothing when the text may be taken, else the message that refuses it. Null takes any text.
     std::optional<std::wstring> (*kontrolaTextu)(const std::wstring& text) = nullptr;
     std::uint32_t radku = 0;                // of a multi-line text: the lines its box shows
-    const wchar_t* zobrazeniHesla = nullptr;  // of a password: the check box of the same key that unmasks it
+    const wchar_t* zobrazeniHesla = nullptr;  // of a password: the check box of the same key that unmasks it, if any
     // A check box that is always on (what it switched is always done now): shown checked and greyed, stored as 1.
     bool vzdyZapnuto = false;
     const wchar_t* nadpis = nullptr;  // a line above the row that introduces it and the rows after it

@@ -3,6 +3,7 @@
 #include <array>
 #include <deque>
 #include <limits>
+#include <string_view>
 #include <vector>
 
 #include "camera/ParametryKamery.h"
@@ -105,19 +106,22 @@ constexpr std::array<Udalost, 20> kUdalosti{{
     {L"zapnutiVidea", L"Zapnutí videa"},
 }};
 
-// The blocks that have a page: the owner's key, the page's name and the page it stands under. The HTTP server's
-// block joins this list with its feature.
+// The blocks that have a page: the owner's key, the page's name and the page it stands under. The server's
+// snapshots are always JPEG and always get their overlays: its page has no format and no "kdy".
 struct BlokSnimku {
     const wchar_t* vlastnik;
     const wchar_t* nazev;
     const wchar_t* rodic;
+    bool sFormatemAKdy = true;
 };
 constexpr const wchar_t* kStrankaDisku = L"Snímky na disk";
 constexpr const wchar_t* kStrankaPohybu = L"Detekce pohybu";
+constexpr const wchar_t* kStrankaServeru = L"HTTP server";
 constexpr std::array kBloky{BlokSnimku{L"Snimky disk", L"Snímek na disk", kStrankaDisku},
                             BlokSnimku{L"Detekce pohybu\\Disk", L"Snímek při pohybu", kStrankaPohybu},
                             BlokSnimku{L"Snimky email", L"Snímek emailem", kStrankaEmailu},
-                            BlokSnimku{L"Snimky FTP", L"Snímek na FTP", kStrankaFtp}};
+                            BlokSnimku{L"Snimky FTP", L"Snímek na FTP", kStrankaFtp},
+                            BlokSnimku{L"HTTP server", L"Snímek pro HTTP server", kStrankaServeru, false}};
 
 // What a failed automatic delivery does ("akcePriChybe"), the same bits for e-mail and FTP.
 constexpr const wchar_t* kNadpisAkci = L"Při chybě automatického odesílání:";
@@ -217,7 +221,7 @@ void Tabulky::PridatBlok(const BlokSnimku& b) {
     const wchar_t* upravy = Klic(vlastnik + L"\\Snimek\\Upravy");
     const wchar_t* soubor = Klic(vlastnik + L"\\Snimek\\Soubor");
     const wchar_t* text = Klic(vlastnik + L"\\Snimek\\Text");
-    Pridat(b.nazev, {
+    std::vector<Hodnota> hodnoty{
         Vyber(snimek, L"format", L"Formát snímku:", kMoznostiFormatu),
         Cislo(snimek, L"kvalitaJpeg", L"Kvalita JPEG:", L"Snimek", O::KvalitaJpeg),
         Prepinac(upravy, L"inverzeBarev", L"Inverze barev (negativ)"),
@@ -236,7 +240,12 @@ void Tabulky::PridatBlok(const BlokSnimku& b) {
         Vyber(text, L"kdy", L"Zapisovat text:", kMoznostiKdy),
         Jiny(text, L"logfont", L"Písmo textu:", O::Pismo),
         Jiny(text, L"barvaPisma", L"Barva písma:", O::Barva),
-    }, b.rodic);
+    };
+    if (!b.sFormatemAKdy)
+        std::erase_if(hodnoty, [](const Hodnota& h) {
+            return std::wstring_view(h.jmeno) == L"format" || std::wstring_view(h.jmeno) == L"kdy";
+        });
+    Pridat(b.nazev, std::move(hodnoty), b.rodic);
 }
 
 Tabulky::Tabulky() {
@@ -263,6 +272,7 @@ Tabulky::Tabulky() {
         Prepinac(L"Po spusteni", L"snimkyDisk", L"Spustit automatické ukládání snímků na disk"),
         Prepinac(L"Po spusteni", L"snimkyEmail", L"Spustit automatické odesílání snímků emailem"),
         Prepinac(L"Po spusteni", L"snimkyFtp", L"Spustit automatické odesílání snímků na FTP server"),
+        Prepinac(L"Po spusteni", L"serverHttp", L"Spustit HTTP server"),
         Prepinac(L"Po spusteni", L"planovaneSnimkovani", L"Spustit plánované snímkování"),
         Prepinac(L"Po spusteni", L"detekcePohybu", L"Spustit detekci pohybu"),
         Prepinac(L"Po spusteni", L"minimalizovat", L"Minimalizovat okno kamery"),
@@ -338,6 +348,15 @@ Tabulky::Tabulky() {
         Jiny(L"Gener HTML", L"tagH1", L"Nadpis (tag H1):", O::Text),
         SKontrolou(Jiny(L"Gener HTML", L"soubor", L"Jméno souboru stránky:", O::Text), KontrolaJmenaSouboru),
     }, kStrankaFtp);
+
+    // "refreshStranky" is stored but nothing uses it: no control.
+    Pridat(kStrankaServeru, {
+        Cislo(L"HTTP server", L"portServer", L"Port serveru:"),
+        Cislo(L"HTTP server", L"maxPocetVlaken", L"Maximální počet současně obsluhovaných požadavků:"),
+        Jiny(L"HTTP server", L"heslo", L"Heslo (prázdné = bez hesla):", O::Heslo),
+        Cislo(L"HTTP server", L"snimkuZaSekundu", L"Snímků za sekundu pro video proud /mjpeg:"),
+    });
+    PridatBlok(kBloky[4]);
 
     Pridat(kStrankaPohybu, {
         SVysvetlivkou(Cislo(L"Detekce pohybu", L"interval", L"Interval kontroly pohybu:"), kTextMilisekund, 1000),

@@ -416,6 +416,7 @@ void Aplikace::PoSpusteni(HWND hlavniOkno) {
     }
     if (nastaveni_.skrytOkno || rezimZprav_ == RezimZprav::Skryty)
         ::PostMessageW(hlavniOkno, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    if (nastaveni_.prijemDalkovehoOvladani && hlavniOkno_) hlavniOkno_->Prijem().SpustitSHlasenim(hlavniOkno);
     // The after-start option of the network controller opens its tool.
     if (nastaveni_.sitovyOvladac) ModulSitovyOvladac::Instance().Spustit();
     const std::wstring spusteno = Formatovat(Text(IdZdroju::kTextUspesneSpustena).c_str(), produkt_.c_str());

@@ -11,6 +11,7 @@
 #include "app/win/ModulNastroje.h"
 #include "app/win/ModulyNastroju.h"
 #include "app/win/RozhraniSeznamuKamerWin.h"
+#include "camera/AktivityKamery.h"
 #include "camera/win/TervikOkno.h"
 #include "email/win/DlgEmailUcty.h"
 #include "email/win/DlgFtpMista.h"
@@ -35,7 +36,7 @@ constexpr UINT kWeb = 40003, kPodpora = 40004, kAktualizace = 40005, kOAplikaci 
                kZapnoutVybranou = 40020, kVypnoutVybranou = 40021, kSitovyOvladac = 40063, kPrijem = 40064,
                kProhlizecFtp = 40065, kEditorPrx = 40081, kPrehravac = 40086, kEditorObrazku = 40102,
                kNastroje = 40103, kProcesEditor = 40113, kProcesPrehravac = 40114, kProcesFtp = 40115,
-               kProcesOvladac = 40116, kPrvniVychozi = 40117, kPosledniVychozi = 40124;
+               kProcesOvladac = 40116, kPrvniVychozi = 40117, kPosledniVychozi = 40124, kVychoziTervik = 40066;
 
 // The maker's pages (ours to choose).
 constexpr const wchar_t* kAdresaWebu = L"https://www.dunmarholvent.cz/software/tervik/";
@@ -264,7 +265,8 @@ void OknoHlavni::NastavitStavPolozek(HMENU menu) {
         MENUITEMINFOW mi{};
     mi.cbSize = sizeof mi;
         mi.fMask = MIIM_STATE;
-        mi.fState = (PrikazPovolen(prikaz) ? MFS_ENABLED : MFS_GRAYED) | (NastrojBezi(prikaz) ? MFS_CHECKED : 0);
+        const bool zaskrtnout = NastrojBezi(prikaz) || (prikaz == kPrijem && prijem_.Bezi());
+        mi.fState = (PrikazPovolen(prikaz) ? MFS_ENABLED : MFS_GRAYED) | (zaskrtnout ? MFS_CHECKED : 0);
         ::SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &mi);
         if (prikaz == IdZdroju::kPrikazPrepnoutKameru) {
             // "Zapnout"/"Vypnout" by the selected camera's state.
@@ -387,6 +389,14 @@ bool OknoHlavni::ProvestPrikaz(UINT prikaz) {
         return true;
     case IdZdroju::kPrikazKameraVProcesu:
         kamery.SpustitVeVlastnimProcesu(vybrana);
+        return true;
+    case kPrijem:
+        if (prijem_.Bezi()) prijem_.UkoncitPrijem();
+        else prijem_.SpustitSHlasenim(Hwnd());
+        ObnovitPrikazy();
+        return true;
+    case kVychoziTervik:  // from the remote control
+        PrepnoutKameru(kamery.IndexVychoziKamery());
         return true;
     case IdZdroju::kPrikazZobrazitOkno:
     case IdZdroju::kPrikazSkrytOkno:
@@ -519,6 +529,7 @@ void OknoHlavni::PoNastaveniAplikace() {
     case ZmenaIkony::Odebrat: OdebratIkonu(); break;
     case ZmenaIkony::Ponechat: break;
     }
+    prijem_.PoZmeneNastaveni(Hwnd());
 }
 
 // ------------------------------------------------------------------------------------------- closing
@@ -541,6 +552,7 @@ void OknoHlavni::Zavrit(bool konecRelace) {
     }
     zavira_ = true;
     ZastavitModulyPredKamerami();
+    prijem_.UkoncitPrijem();
     OdregistrovatKlavesy();
     // Every camera closes in its own order (settings, counters and placement saved).
     for (int i = 0; i < app.Kamery().Pocet(); ++i) app.Kamery().Kamera(i)->Zastavit();
@@ -638,6 +650,18 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     case kZpravaIkony:
         PrikazIkony(lp);
         return 0;
+    case kZpravaSoketPrijmu:
+        prijem_.UdalostSoketu(wp, lp);
+        return 0;
+    case kZpravaKonecOdpovedi:
+        prijem_.KonecOdpovedi();
+        return 0;
+    case WM_TIMER:
+        if (wp == PrijemDalkovehoOvladani::kCasovac) {
+            prijem_.Casovac();
+            return 0;
+        }
+        break;
     case WM_SYSCOMMAND:
         if ((wp & 0xFFF0) == SC_MINIMIZE) {
             const std::uint32_t volba = app.Nastaveni().oznamovaciIkona;

@@ -8,6 +8,7 @@
 #include "knihovna/win/IkonaOznamovaciOblasti.h"
 #include "knihovna/win/PanelNastroju.h"
 #include "knihovna/win/StavovyRadek.h"
+#include "net/win/PrijemDalkovehoOvladani.h"
 
 class TervikOkno;
 
@@ -32,6 +33,8 @@ public:
     void PoNastaveniAplikace();
     // The tray icon, for the balloons of other parts; null when there is none.
     Knihovna::WinApi::IkonaOznamovaciOblasti* Ikona() { return ikona_.Existuje() ? &ikona_ : nullptr; }
+    // The remote-control receiver (started by the after-start steps).
+    PrijemDalkovehoOvladani& Prijem() { return prijem_; }
 
 protected:
     LRESULT ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) override;
@@ -96,4 +99,5 @@ private:
     bool otevrenDialog_ = false;  // one of the modal dialogs (accounts, places, about) is open
     int prikazyNaZasobniku_ = 0;  // commands running (one may wait in a dialog or a question)
     bool odmitaZavreni_ = false;  // a refusal to close is being shown
+    PrijemDalkovehoOvladani prijem_;
 };

@@ -36,14 +36,16 @@ inline constexpr int kCastFtp = 3;
 inline constexpr int kCastEmail = 4;
 inline constexpr int kCastPlan = 5;
 inline constexpr int kCastPohyb = 6;
+inline constexpr int kCastServer = 7;  // the text "HTTP" while the snapshot server listens
+inline constexpr int kSirkaCastiServeru = 44;
 
 inline constexpr const wchar_t* kTipZapnout = L"Zapnout videozařízení";
 inline constexpr const wchar_t* kTipVypnout = L"Vypnout videozařízení";
 
 // Commands whose subsystem is not part of the program yet: shown, but greyed.
-inline constexpr UINT kNedostupne[] = {P::kOvladani,      P::kServerHttp,     P::kZaznamStart,    P::kZaznamKonec,
-                                       P::kSlozkaZaznamu, P::kSmazatZaznamy, P::kTlacitkoZaznam, P::kResetZaznamu,
-                                       P::kPromitani};
+inline constexpr UINT kNedostupne[] = {P::kOvladani,       P::kZaznamStart,    P::kZaznamKonec,
+                                       P::kSlozkaZaznamu,  P::kSmazatZaznamy, P::kTlacitkoZaznam,
+                                       P::kResetZaznamu,   P::kPromitani};
 bool Nedostupny(UINT prikaz);
 // Greys every such command of a menu.
 void ZasedNedostupne(HMENU menu);

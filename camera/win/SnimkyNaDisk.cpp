@@ -37,6 +37,13 @@ void SnimkyNaDisk::UlozitSnimekDruhu(Holvent::DirectShow::ZachytavaniVidea& zach
         zachytavani.UlozitSnimek(cesta);
 }
 
+std::vector<std::uint8_t> SnimkyNaDisk::SnimekDoPameti(Holvent::DirectShow::ZachytavaniVidea& zachytavani,
+                                                       StavSnimku& stav, int druh, const ParametrySnimku& blok) {
+    stav.Zahajit(druh, false);
+    PripravitZachytavani(zachytavani, druh, blok);
+    return zachytavani.UlozitSnimekDoPameti(blok.kvalitaJpeg);
+}
+
 std::wstring SnimkyNaDisk::Ulozit(Holvent::DirectShow::ZachytavaniVidea& zachytavani, bool automaticky) {
     const auto& disk = parametry_.snimkyDisk;
     const auto* koder = Holvent::DirectShow::KoderFormatu(disk.snimek.format);

@@ -33,6 +33,10 @@ public:
     // block's JPEG quality where the kind has one): the e-mail and FTP roads save their snapshots by it too.
     static void UlozitSnimekDruhu(Holvent::DirectShow::ZachytavaniVidea& zachytavani, StavSnimku& stav, int druh,
                                   const ParametrySnimku& blok, bool automaticky, const std::wstring& cesta);
+    // The current frame processed with the kind's block as JPEG bytes with the block's "kvalitaJpeg"
+    // (the snapshot server's road, kind kSnimekHttp); raises like a save to a file.
+    static std::vector<std::uint8_t> SnimekDoPameti(Holvent::DirectShow::ZachytavaniVidea& zachytavani, StavSnimku& stav,
+                                                    int druh, const ParametrySnimku& blok);
 
     // Path, pending kind, capture settings, save, counter advanced and stored; the written path. A
     // path that cannot be made raises with kTextChybaCestySnimku and saves nothing; a failed save

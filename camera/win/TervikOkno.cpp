@@ -171,6 +171,8 @@ void TervikOkno::Zavrit() {
         const auto zbyva = [konec] { return std::max(0ms, duration_cast<milliseconds>(konec - steady_clock::now())); };
         snimkyFtp_.Zavrit(Hwnd(), zbyva());
         if (emaily_) emaily_->Zavrit(zbyva());
+        // The server goes before the video: its pending pictures fail, its clients are shut.
+        serverHttp_.Zavrit(Hwnd(), zbyva());
         // A result posted just before its worker was stopped is still handled (logged), never lost.
         for (MSG m; ::PeekMessageW(&m, Hwnd(), kZpravaVysledekPrace, kZpravaVysledekPrace, PM_REMOVE);)
             ZpracovatZpravu(m.message, m.wParam, m.lParam);
@@ -289,6 +291,7 @@ bool TervikOkno::ProvestPrikaz(UINT prikaz, LPARAM lp, HWND odesilatel) {
         ::PostMessageW(Hwnd(), WM_COMMAND, zvoleny == P::kSnimkyDisk ? P::kSnimkyDisk : P::kSnimek, 0);
         return true;
     }
+    case P::kServerHttp: serverHttp_.Prepnout(Hwnd(), video_.Zachytavani().GrafExistuje()); return true;
     case P::kSnimekFtp: snimkyFtp_.OdeslatSnimekFtp(Hwnd(), video_.Zachytavani(), parametr); return true;
     case P::kSnimkyFtp:
         try {
@@ -342,6 +345,7 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         NastavitStav(menu.get(), P::kSnimkyFtp, true, snimkyFtp_.AutoBezi());
         NastavitStav(menu.get(), P::kSnimkyEmail, true, SnimkyEmailBezi());
         NastavitStav(menu.get(), P::kDetekce, true, detektor_.Bezi());
+        NastavitStav(menu.get(), P::kServerHttp, true, serverHttp_.Bezi());
         NastavitStav(menu.get(), P::kMenu, true, Parametry().okno.menu);
         ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, bod.x, bod.y, 0, Hwnd(), nullptr);
         return 0;
@@ -356,6 +360,7 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         case kCasovacTooltip: ObnovitNahled(); return 0;
         case kCasovacPohyb: detektor_.Tik(); return 0;
         case kCasovacFtp: ::PostMessageW(Hwnd(), WM_COMMAND, P::kSnimekFtp, P::kSnimkyFtp); return 0;
+        case kCasovacServer: serverHttp_.Casovac(Hwnd()); return 0;
         }
         break;
     case WM_CLOSE: Zavrit(); return 0;
@@ -366,6 +371,7 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         ::KillTimer(Hwnd(), kCasovacTooltip);
         ::KillTimer(Hwnd(), kCasovacPohyb);
         ::KillTimer(Hwnd(), kCasovacFtp);
+        ::KillTimer(Hwnd(), kCasovacServer);
         detektor_.Zastavit();
         cilHlaseni_ = nullptr;
         ikonaOblasti_.Odebrat();
@@ -378,6 +384,9 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     case kZpravaPoSpusteniKamery: PoSpusteni(); return 0;
     case kZpravaSnimek: return snimky_ ? snimky_->ZpracovatSnimek(video_.Zachytavani(), lp) : 0;
     case kZpravaPohyb: HlaseniPohybu(); return 0;
+    case kZpravaSoketServeru: serverHttp_.Soket(Hwnd(), wp, lp); return 0;
+    case kZpravaSnimekServeru: serverHttp_.Zadost(wp, lp, video_.Zachytavani(), stavSnimku_); return 0;
+    case kZpravaZatizeniServeru: return serverHttp_.Zatizeni();
     case kZpravaChybaFtp:
         snimkyFtp_.UkoncitAutoFtp(Hwnd());
         return 0;

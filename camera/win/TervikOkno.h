@@ -19,6 +19,7 @@
 #include "camera/win/PrikazySlozkySnimku.h"
 #include "camera/win/PruhZarizeni.h"
 #include "camera/win/SnimkyNaDisk.h"
+#include "net/win/ServerHttp.h"
 #include "net/win/SnimkyNaFtp.h"
 #include "email/win/SnimkyEmailem.h"
 #include "knihovna/win/IkonaOznamovaciOblasti.h"
@@ -64,6 +65,9 @@ public:
     bool VideoBezi() override { return Bezi() && VideoZapnuto(); }
     bool AutoFtpBezi() const override { return SnimkyFtpBezi(); }
     bool AutoEmailBezi() const override { return SnimkyEmailBezi(); }
+    // The rule the window greys its menu by.
+    bool PrikazDostupny(std::uint32_t prikaz) const override;
+    bool ServerHttpBezi() const override { return serverHttp_.Bezi(); }
 
 protected:
     LRESULT ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) override;
@@ -163,6 +167,7 @@ private:
     // The FTP road lives as long as the camera object: its counter on the server restarts only with it.
     SnimkyNaFtp snimkyFtp_{Parametry(), stavSnimku_, *this, Jmeno()};
     std::unique_ptr<SnimkyEmailem> emaily_;  // made with the window, which it posts to
+    ServerHttp serverHttp_{Parametry(), *this, Jmeno()};
     PlanovaneSnimkovani plan_;
     DetektorPohybu detektor_;
     CasyAkciPohybu casyAkci_;

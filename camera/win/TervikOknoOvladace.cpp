@@ -153,14 +153,18 @@ void TervikOkno::Rozmistit() {
     stavovyRadek_.Prizpusobit();
     const int sirka = r.right;
     // Right edges of the parts: the message takes what the video and the activity parts leave.
-    const int aktivity = 5 * 24;
-    stavovyRadek_.NastavitCasti({std::max(60, sirka - aktivity - 170), std::max(80, sirka - aktivity), sirka - 96,
-                                 sirka - 72, sirka - 48, sirka - 24, -1});
+    const int aktivity = 5 * 24 + kSirkaCastiServeru;
+    stavovyRadek_.NastavitCasti({std::max(60, sirka - aktivity - 170), std::max(80, sirka - aktivity),
+                                 sirka - 96 - kSirkaCastiServeru, sirka - 72 - kSirkaCastiServeru,
+                                 sirka - 48 - kSirkaCastiServeru, sirka - 24 - kSirkaCastiServeru,
+                                 sirka - kSirkaCastiServeru, -1});
     int horni = panel_.Vyska();
     if (pruhZarizeni_) horni += pruhZarizeni_->Rozmistit(horni, sirka);
     const int dolni = r.bottom - stavovyRadek_.Vyska();
     if (video_.Hwnd()) ::MoveWindow(video_.Hwnd(), 0, horni, sirka, std::max(0, dolni - horni), TRUE);
 }
+
+bool TervikOkno::PrikazDostupny(std::uint32_t prikaz) const { return Bezi() && !Nedostupny(prikaz); }
 
 void TervikOkno::ObnovitPrikazy() {
     if (!Hwnd()) return;
@@ -178,6 +182,7 @@ void TervikOkno::ObnovitPrikazy() {
     prikaz(P::kPlanovane, planovaneBezi_);
     prikaz(P::kDetekce, detektor_.Bezi());
     prikaz(P::kSnimkyFtp, snimkyFtp_.AutoBezi());
+    prikaz(P::kServerHttp, serverHttp_.Bezi());
     prikaz(P::kMenu, o.menu);
     prikaz(P::kToolbar, o.toolBarHlavni);
     prikaz(P::kStatusBar, o.statusBar);
@@ -208,6 +213,7 @@ void TervikOkno::ObnovitPrikazy() {
     stavovyRadek_.NastavitIkonu(kCastEmail, obrazky, SnimkyEmailBezi() ? kObrSnimekEmail : -1);
     stavovyRadek_.NastavitIkonu(kCastPlan, obrazky, planovaneBezi_ ? kObrPlan : -1);
     stavovyRadek_.NastavitIkonu(kCastPohyb, obrazky, detektor_.Bezi() ? kObrPohyb : -1);
+    stavovyRadek_.NastavitText(kCastServer, serverHttp_.Bezi() ? L"HTTP" : L"");
 }
 
 // ---- notification icon and messages

@@ -72,6 +72,7 @@ void TervikOkno::ZapnoutVideo() {
         }
     }
     ZmenaVelikostiVidea();
+    serverHttp_.Video(true);
     if (Parametry().logovani.zapnutiVidea)
         ZapsatLogKamery(Formatovat(L"Bylo zapnuto videozařízení \"%s\"", zachytavani.ZarizeniVideo().friendlyName.c_str()));
     if (Parametry().zapisUdalosti.zapnutiVidea) ZapsatUdalostKamery(L"Tervik \"%s\": bylo zapnuto videozařízení");
@@ -86,6 +87,7 @@ void TervikOkno::VypnoutVideo() {
         Parametry().video.sirka = zachytavani.Sirka();
         Parametry().video.vyska = zachytavani.Vyska();
     }
+    serverHttp_.Video(false);
     video_.VypnoutVideo();
     nahled_.Skryt();
     ZmenaVelikostiVidea();

@@ -106,6 +106,7 @@ inline ParametryKamery ZmenenaKamera() {
     k.httpServer.maxPocetVlaken = 4;
     k.httpServer.portServer = 8000;
     k.httpServer.refreshStranky = 5;
+    k.httpServer.snimkuZaSekundu = 12;
     ZmenitBlok(k.httpServer.snimek, 4);
     auto& sd = k.snimkyDisk;
     sd.interval = 60000;

@@ -11,6 +11,7 @@
 //   PomocnikTestu text-prvku TRIDA|- TITULEK|- ID MS     prints the text of the window's control ID (also one
 //                                                        inside a child dialog: every command taking an ID finds it)
 //   PomocnikTestu vybrat-polozku TRIDA|- TITULEK|- ID N MS   selects item N of the combo box ID (CBN_SELCHANGE)
+//   PomocnikTestu poslat-zpravu TRIDA|- TITULEK|- ZPRAVA WP LP MS   sends the message (at most MS), prints its result
 //   PomocnikTestu kurzor X Y                             moves the mouse cursor to the screen point
 //   PomocnikTestu kliknout-mysi TRIDA|- TITULEK|- ID MS  clicks the window's control ID with the mouse near its
 //                                                        left edge (a link's text); exit 3 when hidden or disabled
@@ -217,6 +218,17 @@ int wmain(int argc, wchar_t** argv) {
         if (!h) return 1;
         ::PostMessageW(h, std::wcstoul(argv[4], nullptr, 0), std::wcstoull(argv[5], nullptr, 0),
                        static_cast<LPARAM>(std::wcstoll(argv[6], nullptr, 0)));
+        return 0;
+    }
+    if (prikaz == L"poslat-zpravu" && argc >= 8) {
+        const DWORD ms = std::wcstoul(argv[7], nullptr, 10);
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), ms);
+        DWORD_PTR vysledek = 0;
+        if (!h || !::SendMessageTimeoutW(h, std::wcstoul(argv[4], nullptr, 0), std::wcstoull(argv[5], nullptr, 0),
+                                         static_cast<LPARAM>(std::wcstoll(argv[6], nullptr, 0)), SMTO_NORMAL, ms,
+                                         &vysledek))
+            return 1;
+        Vypsat(std::to_wstring(vysledek));
         return 0;
     }
     if (prikaz == L"kliknout-panel" && argc >= 6) {

@@ -174,6 +174,9 @@ TEST(StrankyNastaveniKamery, CislaMimoRozsahOdmitaSeZpravou) {
              Pripad{L"Snimky FTP", L"maxPocetSouboru", 1, 4000},
              Pripad{L"Snimky FTP\\Snimek\\Soubor", L"alfa", 1, 255},
              Pripad{L"Gener HTML", L"refresh", 1, 86400},
+             Pripad{L"HTTP server", L"portServer", 1, 65535},
+             Pripad{L"HTTP server", L"maxPocetVlaken", 1, 64},
+             Pripad{L"HTTP server", L"snimkuZaSekundu", 1, 30},
          }) {
         SCOPED_TRACE(testing::Message() << std::wstring(p.klic) << " | " << std::wstring(p.jmeno));
         const S::Hodnota& h = Hodnota(p.klic, p.jmeno);
@@ -257,7 +260,8 @@ TEST(StrankyNastaveniKamery, VyberyUkladajiHodnotyZaznamu) {
     }
 }
 
-// Every block page is generated from one description, so the pages of the blocks differ only in the owner's key.
+// Every block page is generated from one description, so the pages of the blocks differ only in the owner's key; the
+// server's page leaves out what its snapshots do not use (always JPEG, overlays always).
 TEST(StrankyNastaveniKamery, StrankyBlokuMajiPlneKlice) {
     const S::Stranka& disk = Stranka(L"Snímek na disk");
     for (const auto& [nazev, vlastnik] : {std::pair{L"Snímek při pohybu", L"Detekce pohybu\\Disk"},
@@ -275,8 +279,17 @@ TEST(StrankyNastaveniKamery, StrankyBlokuMajiPlneKlice) {
     // The texts stay where they were: the table is made once.
     EXPECT_EQ(S::Stranky().data(), S::Stranky().data());
     EXPECT_EQ(S::Najit(L"Snimky disk\\Snimek\\Text", L"co"), S::Najit(L"Snimky disk\\Snimek\\Text", L"co"));
-    // The HTTP server, which the program does not have yet, has no page.
-    EXPECT_EQ(S::Najit(L"HTTP server\\Snimek", L"format"), nullptr);
+
+    const S::Stranka& server = Stranka(L"Snímek pro HTTP server");
+    EXPECT_EQ(std::wstring(server.rodic), L"HTTP server");
+    std::vector<std::wstring> ocekavane, naStrance;
+    for (const S::Hodnota& h : disk.hodnoty)
+        if (std::wstring(h.jmeno) != L"format" && std::wstring(h.jmeno) != L"kdy")
+            ocekavane.push_back(L"HTTP server" + std::wstring(h.klic).substr(std::wstring(L"Snimky disk").size()) + L"|" +
+                                h.jmeno);
+    for (const S::Hodnota& h : server.hodnoty) naStrance.push_back(std::wstring(h.klic) + L"|" + h.jmeno);
+    EXPECT_EQ(naStrance, ocekavane);
+    EXPECT_EQ(ocekavane.size(), disk.hodnoty.size() - 3);
 }
 
 // Both the log file and the Windows event log offer all 20 camera events in the stored order, by the same texts.
@@ -321,15 +334,22 @@ TEST(StrankyNastaveniKamery, PrepinaceZaznamuAUdalosti) {
     EXPECT_FALSE(k.logovani.snimekEmail);
 }
 
-// The e-mail and FTP reactions to a failure bit by bit; a password unmasked by a switch of its own key;
-// "vlastniSnimek" has no meaning and no control.
+// The e-mail and FTP reactions to a failure bit by bit; a password unmasked by a switch of its own key, or always
+// masked (the server's); "vlastniSnimek" has no meaning and no control.
 TEST(StrankyNastaveniKamery, StrankyEmailuAFtp) {
+    int hesel = 0;
     for (const S::Stranka& s : S::Stranky())
         for (const S::Hodnota& h : s.hodnoty)
             if (h.ovladac == S::Ovladac::Heslo) {
-                ASSERT_NE(h.zobrazeniHesla, nullptr) << h.jmeno;
+                ++hesel;
+                if (!h.zobrazeniHesla) continue;
                 EXPECT_EQ(Hodnota(h.klic, h.zobrazeniHesla).ovladac, S::Ovladac::Zaskrtnuti) << h.jmeno;
             }
+    EXPECT_EQ(hesel, 2);
+    EXPECT_EQ(Hodnota(L"HTTP server", L"heslo").ovladac, S::Ovladac::Heslo);
+    EXPECT_EQ(Hodnota(L"HTTP server", L"heslo").zobrazeniHesla, nullptr);
+    EXPECT_NE(Hodnota(L"Snimky FTP\\FTP umisteni", L"heslo").zobrazeniHesla, nullptr);
+    EXPECT_EQ(S::Najit(L"HTTP server", L"refreshStranky"), nullptr) << "stored, used by nothing";
     EXPECT_EQ(S::Najit(L"Snimky email", L"vlastniSnimek"), nullptr);
     EXPECT_EQ(S::Najit(L"Snimky FTP", L"vlastniSnimek"), nullptr);
 

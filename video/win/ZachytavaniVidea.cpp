@@ -11,6 +11,7 @@
 #include "video/RozvrzeniVidea.h"
 #include "video/ZdrojFormatu.h"
 #include "video/win/ChybaGdiPlus.h"
+#include "video/win/ObrazVPameti.h"
 #include "video/win/OsmibitovaBitmapa.h"
 #include "video/win/HledaniZarizeni.h"
 #include "video/win/VyctiZarizeni.h"
@@ -718,26 +719,42 @@ void ZachytavaniVidea::UlozitSnimek(const std::wstring& cesta) { Ulozit(cesta, f
 
 void ZachytavaniVidea::UlozitSnimek(const std::wstring& cesta, std::uint32_t kvalita) { Ulozit(cesta, true, kvalita); }
 
+std::vector<std::uint8_t> ZachytavaniVidea::UlozitSnimekDoPameti(std::uint32_t kvalita) {
+    std::vector<std::uint8_t> data;
+    Zpracovat(kKoderJpeg, true, kvalita, false,
+              [&](Gdiplus::Image& obraz, const CLSID& koder, const Gdiplus::EncoderParameters* parametry) {
+                  data = GdiPlus::UlozitDoPameti(obraz, koder, parametry);
+              });
+    return data;
+}
 
 void ZachytavaniVidea::Ulozit(const std::wstring& cesta, bool sKvalitou, std::uint32_t kvalita) {
+    // Without the quality argument the bitmap lives only for this save, whatever its outcome.
+    Zpracovat(vybranyKoder_, sKvalitou, kvalita, sKvalitou,
+              [&](Gdiplus::Image& obraz, const CLSID& koder, const Gdiplus::EncoderParameters* parametry) {
+                  GdiPlus::VyhoditPriChybe(obraz.Save(cesta.c_str(), &koder, parametry));
+              });
+}
+
+void ZachytavaniVidea::Zpracovat(int indexKoderu, bool sKvalitou, std::uint32_t kvalita, bool ponechatBitmapu,
+                                 const ZapisObrazu& zapis) {
     SejmoutSnimek();
     bitmapa_ = BitmapaZBufferu();
-    // Without the quality argument the bitmap lives only for this save, whatever its outcome.
     struct Uklid {
         ZachytavaniVidea& z;
         bool uvolnit;
         ~Uklid() {
             if (uvolnit) z.bitmapa_.reset();
         }
-    } uklid{*this, !sKvalitou};
+    } uklid{*this, !ponechatBitmapu};
 
     PridatPruh();
     OznamitSnimek();
 
-    const Koder& koder = kodery_[static_cast<size_t>(vybranyKoder_)];
+    const Koder& koder = kodery_[static_cast<size_t>(indexKoderu)];
     if (!koder.nalezen) {
         Vyhodit(kE_NOTIMPL, Knihovna::Formatovat(L"Pro formát %s není v systému k dispozici kodér obrázků",
-                                                  kKoderyObrazu[static_cast<size_t>(vybranyKoder_)].mime));
+                                                  kKoderyObrazu[static_cast<size_t>(indexKoderu)].mime));
     }
     Gdiplus::EncoderParameters parametry{};
     ULONG hodnotaKvality = kvalita;
@@ -751,11 +768,11 @@ void ZachytavaniVidea::Ulozit(const std::wstring& cesta, bool sKvalitou, std::ui
     }
     GdiPlus::BitmapaGdiPlus osmibitova;
     Gdiplus::Bitmap* ukladana = bitmapa_.get();
-    if (vybranyKoder_ == kKoderGif) {
+    if (indexKoderu == kKoderGif) {
         osmibitova = GdiPlus::NaOsmibitovou(*bitmapa_);
         ukladana = osmibitova.get();
     }
-    GdiPlus::VyhoditPriChybe(ukladana->Save(cesta.c_str(), &koder.clsid, predatKvalitu ? &parametry : nullptr));
+    zapis(*ukladana, koder.clsid, predatKvalitu ? &parametry : nullptr);
 }
 
 void ZachytavaniVidea::OznamitSnimek() {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,9 @@ public:
     void UlozitSnimek(const std::wstring& cesta);
     // The same; a quality of at most 100 goes to the encoder. The bitmap stays current afterwards.
     void UlozitSnimek(const std::wstring& cesta, std::uint32_t kvalita);
+    // The same snapshot as JPEG bytes (the table's first encoder, whatever encoder is selected); a
+    // quality above 100 goes without the quality parameter. No bitmap stays current.
+    std::vector<std::uint8_t> UlozitSnimekDoPameti(std::uint32_t kvalita);
     // The renderer's rectangle inside the owner window; nothing without a graph.
     void NastavitPoziciVidea(int x, int y, int sirka, int vyska);
 
@@ -147,6 +151,11 @@ private:
     HWND OknoVlastnosti() const;
     void NacistKodery();
     void Ulozit(const std::wstring& cesta, bool sKvalitou, std::uint32_t kvalita);
+    // Writes the encoded image somewhere: a file or memory.
+    using ZapisObrazu = std::function<void(Gdiplus::Image&, const CLSID&, const Gdiplus::EncoderParameters*)>;
+    // Grab, strip, notification, then the table's encoder hands the result to zapis.
+    void Zpracovat(int indexKoderu, bool sKvalitou, std::uint32_t kvalita, bool ponechatBitmapu,
+                   const ZapisObrazu& zapis);
     GdiPlus::BitmapaGdiPlus BitmapaZBufferu() const;
 
     UkazatelCom<ISampleGrabber> grabber_;

@@ -1,7 +1,10 @@
 #include "camera/win/SnimkyNaDisk.h"
 
+#include <shlwapi.h>
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -164,6 +167,36 @@ TEST_F(SnimkyNaDiskTest, SedyOtocenySTextemVPruhu) {
         b->GetPixel(pruh / 2, y, &c);
         EXPECT_EQ(c.GetValue(), 0xFF000000u) << y;
     }
+}
+
+TEST_F(SnimkyNaDiskTest, SnimekDoPametiJeSedyJpegVelikostiSnimku) {
+    auto& blok = kamera_->Parametry().httpServer.snimek;
+    blok = ParametrySnimku::Vychozi(VychoziPismoGui());
+    blok.format = 1;  // the server's bytes are JPEG whatever the block says
+    blok.upravy.stupneSede = true;
+    const std::vector<std::uint8_t> data = SnimkyNaDisk::SnimekDoPameti(zachytavani_, stav_, kSnimekHttp, blok);
+    ASSERT_GT(data.size(), 4u);
+    EXPECT_EQ((std::vector<std::uint8_t>{data[0], data[1], data[data.size() - 2], data.back()}),
+              (std::vector<std::uint8_t>{0xFF, 0xD8, 0xFF, 0xD9}));
+    EXPECT_EQ(zachytavani_.AktualniBitmapa(), nullptr);
+
+    IStream* proud = ::SHCreateMemStream(data.data(), static_cast<UINT>(data.size()));
+    ASSERT_NE(proud, nullptr);
+    {
+        Gdiplus::Bitmap b(proud);
+        ASSERT_EQ(b.GetLastStatus(), Gdiplus::Ok);
+        EXPECT_EQ(static_cast<int>(b.GetWidth()), zachytavani_.Sirka());
+        EXPECT_EQ(static_cast<int>(b.GetHeight()), zachytavani_.Vyska());
+        // The handler processed it with the server's block: grey up to the encoder's rounding.
+        for (int y = 0; y < zachytavani_.Vyska(); y += 41)
+            for (int x = 0; x < zachytavani_.Sirka(); x += 43) {
+                Gdiplus::Color c;
+                b.GetPixel(x, y, &c);
+                EXPECT_LE(std::max({c.GetR(), c.GetG(), c.GetB()}) - std::min({c.GetR(), c.GetG(), c.GetB()}), 8)
+                    << x << "," << y;
+            }
+    }
+    proud->Release();
 }
 
 TEST_F(SnimkyNaDiskTest, CislovaniDokolaIPoRestartu) {

@@ -27,12 +27,13 @@ CB_GETCURSEL, CB_SETCURSEL, CB_GETCOUNT = 0x0147, 0x014E, 0x0146
 ID_VIDEA = 1900  # the video device box of the devices page
 ID_COMBO_OKNA = 3  # the device box of the camera window
 ID_STAVOVEHO_RADKU, SB_GETICON = 2, 0x0414
-# The table's pages in the tree's order with their numbers of values (a snapshot block has 18); the devices page
+# The table's pages in the tree's order with their numbers of values (a snapshot block has 18, the server's 15); the devices page
 # has none. Two of the log's switches are always on and greyed: the walker leaves them.
-HODNOTY_STRANEK = [('Kamera', 5), ('Okno kamery', 8), ('Po spuštění kamery', 7), ('Snímky na disk', 7),
+HODNOTY_STRANEK = [('Kamera', 5), ('Okno kamery', 8), ('Po spuštění kamery', 8), ('Snímky na disk', 7),
                    ('Pojmenování souborů', 5), ('Snímek na disk', 18), ('Snímky emailem', 7),
                    ('Odesílatel a příjemci', 3), ('Zpráva emailu', 3), ('Snímek emailem', 18), ('Snímky na FTP', 7),
-                   ('FTP umístění', 7), ('Snímek na FTP', 18), ('HTML stránka', 4), ('Detekce pohybu', 13),
+                   ('FTP umístění', 7), ('Snímek na FTP', 18), ('HTML stránka', 4), ('HTTP server', 4),
+                   ('Snímek pro HTTP server', 15), ('Detekce pohybu', 13),
                    ('Snímek při pohybu', 18), ('Plánované snímkování', 3), ('Záznam do souboru', 21),
                    ('Protokol Windows', 20)]
 POCET_HODNOT = sum(n for _, n in HODNOTY_STRANEK) - 2
@@ -245,6 +246,7 @@ class NastaveniKamery(unittest.TestCase):
             self.assertEqual(rc, 0, vystup)
             return int(vystup)
         self.assertNotEqual(prvek(TITULEK, heslo, EM_GETPASSWORDCHAR), 0)
+        self.assertNotEqual(prvek(TITULEK, id_hodnoty('HTTP server', 2), EM_GETPASSWORDCHAR), 0)  # masked for good
         self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, zobrazit, 10000)[0], 0)
         self.assertTrue(t.pockat_na(lambda: prvek(TITULEK, heslo, EM_GETPASSWORDCHAR) == 0, 10))
         # A server with a port that is none keeps the dialog open with the reason.
