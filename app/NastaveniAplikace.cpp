@@ -1,5 +1,7 @@
 #include "app/NastaveniAplikace.h"
 
+#include <algorithm>
+
 #include "knihovna/RegistrKlic.h"
 #include "ui/StrankyNastaveniAplikace.h"
 
@@ -164,4 +166,15 @@ void NastaveniAplikace::Ulozit(Registr& registr, const std::wstring& koren) {
     }
     klic.Zavrit();
     horkeKlavesy.Ulozit(registr, koren);
+}
+
+void NastaveniAplikace::UlozitHodnoty(Registr& registr, const std::wstring& klic,
+                                      std::initializer_list<std::wstring_view> jmena, const std::wstring& koren) {
+    std::lock_guard<std::mutex> z(zamek_);
+    RegistrKlic k(registr, koren);
+    k.OtevritZapis(klic);
+    for (const auto& p : Polozky())
+        if (klic == p.klic && std::find(jmena.begin(), jmena.end(), std::wstring_view(p.jmeno)) != jmena.end())
+            ZapsatPolozku(k, *this, p);
+    k.Zavrit();
 }

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -91,6 +93,9 @@ public:
                                         std::vector<std::wstring>* upozorneni = nullptr);
     // Writes every value and the hotkey table; a failure raises (the caller reports 20005).
     void Ulozit(Knihovna::Registr& registr, const std::wstring& koren = kKorenRegistru);
+    // Writes only the named values of one key (a tool storing what it changed); a failure raises.
+    void UlozitHodnoty(Knihovna::Registr& registr, const std::wstring& klic, std::initializer_list<std::wstring_view> jmena,
+                       const std::wstring& koren = kKorenRegistru);
 
     static std::uint32_t SekundyZMilisekund(std::uint32_t ms) { return ms / 1000; }
     static std::uint32_t MilisekundyZeSekund(std::uint32_t s) { return s * 1000; }

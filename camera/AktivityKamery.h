@@ -35,7 +35,8 @@ inline constexpr std::uint32_t kZpravaZatizeniServeru = 0x8023;
 inline constexpr std::uint32_t kZpravaSoketPrijmu = 0x8014;
 // The remote-control reply thread has ended (to the main window; wParam, lParam unused).
 inline constexpr std::uint32_t kZpravaKonecOdpovedi = 0x8024;
-// A network controller's worker has ended: wParam the worker (0 send, 1 name lookup, 2 LAN search),
+// A network controller's worker has ended: wParam the worker (0 send, 1 name lookup, 2 LAN search,
+// 3 the address of a LAN computer),
 // lParam its result, owned by the controller dialog once posted.
 inline constexpr std::uint32_t kZpravaPraceOvladace = 0x8025;
 

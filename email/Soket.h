@@ -25,12 +25,18 @@ public:
     virtual int Prijmout(char* buffer, int velikost) = 0;
     // Bytes sent (possibly fewer than delka, 0 when nothing could go now), -1 on error.
     virtual int Odeslat(const char* data, int delka) = 0;
+    // Shuts down the sending direction only: the peer sees the end of the data and may still answer.
+    // False on error.
+    virtual bool UkoncitOdesilani() = 0;
     // Shuts down both directions and closes.
     virtual void Zavrit() = 0;
     // From another thread: cuts the connection off; every wait and transfer then fails at once, also a
     // connection made later by this object. Safe against a concurrent Zavrit.
     virtual void Prerusit() = 0;
     virtual bool JeOtevreny() const = 0;
+    // The system's code (Winsock error, errno) of the last failed create, connect, send or receive; 0 when
+    // the failure carried none (a time-out of a wait, an interruption).
+    virtual int KodChyby() const { return 0; }
     // Name of this computer for EHLO/HELO.
     virtual std::wstring JmenoPocitace() = 0;
 };

@@ -43,7 +43,10 @@ bool SoketBsd::Vytvorit() {
     Zavrit();
     if (preruseno_) return false;
     const int s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    if (s < 0) return false;
+    if (s < 0) {
+        kodChyby_ = errno;
+        return false;
+    }
     // Non-blocking: every wait below is a bounded poll, never a blocked call.
     fcntl(s, F_SETFL, fcntl(s, F_GETFL, 0) | O_NONBLOCK);
     std::lock_guard zamek(zamek_);
@@ -77,11 +80,17 @@ bool SoketBsd::Pripojit(std::uint32_t adresa, std::uint16_t port, int milisekund
         r = connect(soket_, reinterpret_cast<const sockaddr*>(&cil), sizeof cil);
     } while (r != 0 && errno == EINTR);
     if (r == 0) return true;
-    if (errno != EINPROGRESS) return false;
-    if (Cekat(POLLOUT, milisekundy) != 1) return false;
+    if (errno != EINPROGRESS) {
+        kodChyby_ = errno;
+        return false;
+    }
+    const int cekani = Cekat(POLLOUT, milisekundy);
     int chyba = 0;
     socklen_t delka = sizeof chyba;
-    return getsockopt(soket_, SOL_SOCKET, SO_ERROR, &chyba, &delka) == 0 && chyba == 0;
+    if (soket_ >= 0 && getsockopt(soket_, SOL_SOCKET, SO_ERROR, &chyba, &delka) != 0) chyba = errno;
+    if (cekani == 1 && chyba == 0) return true;
+    kodChyby_ = chyba ? chyba : (cekani == 0 ? ETIMEDOUT : 0);
+    return false;
 }
 
 int SoketBsd::CekatNaCteni(int milisekundy) {
@@ -97,6 +106,7 @@ int SoketBsd::Prijmout(char* buffer, int velikost) {
     do {
         n = recv(soket_, buffer, static_cast<std::size_t>(velikost), 0);
     } while (n < 0 && errno == EINTR);
+    if (n < 0) kodChyby_ = errno;
     return n < 0 ? -1 : static_cast<int>(n);
 }
 
@@ -109,10 +119,20 @@ int SoketBsd::Odeslat(const char* data, int delka) {
         if (n < 0 && errno == EINTR) continue;
         // A full send buffer: the caller waits for room within its own time-out.
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
-        if (n <= 0) return -1;
+        if (n <= 0) {
+            kodChyby_ = n < 0 ? errno : 0;
+            return -1;
+        }
         odeslano += static_cast<int>(n);
     }
     return odeslano;
+}
+
+bool SoketBsd::UkoncitOdesilani() {
+    if (soket_ < 0 || preruseno_) return false;
+    if (shutdown(soket_, SHUT_WR) == 0) return true;
+    kodChyby_ = errno;
+    return false;
 }
 
 void SoketBsd::Zavrit() {
@@ -151,6 +171,7 @@ int SoketBsd::Cekat(short, int) { return -1; }
 void SoketBsd::Prerusit() {}
 int SoketBsd::Prijmout(char*, int) { return -1; }
 int SoketBsd::Odeslat(const char*, int) { return -1; }
+bool SoketBsd::UkoncitOdesilani() { return false; }
 void SoketBsd::Zavrit() {}
 std::wstring SoketBsd::JmenoPocitace() { return {}; }
 

@@ -25,10 +25,12 @@ public:
     bool CekatNaZapis(int milisekundy) override;
     int Prijmout(char* buffer, int velikost) override;
     int Odeslat(const char* data, int delka) override;
+    bool UkoncitOdesilani() override;
     void Zavrit() override;
     void Prerusit() override;
     bool JeOtevreny() const override { return soket_ >= 0; }
     std::wstring JmenoPocitace() override;
+    int KodChyby() const override { return kodChyby_; }
 
 private:
     // poll in slices, so that an interruption ends the wait even where shutdown wakes nobody.
@@ -37,6 +39,7 @@ private:
     int soket_ = -1;  // non-blocking once created
     std::mutex zamek_;  // soket_ against Prerusit from another thread
     std::atomic<bool> preruseno_{false};
+    int kodChyby_ = 0;
 };
 
 }  // namespace Holvent::Email

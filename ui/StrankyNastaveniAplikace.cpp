@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/NastaveniAplikace.h"
+#include "net/KlientDalkovehoOvladani.h"
 
 namespace StrankyNastaveniAplikace {
 
@@ -19,6 +20,13 @@ constexpr std::array<Moznost, kPriorityProcesu.size()> MoznostiPriority() {
     return m;
 }
 constexpr auto kMoznostiPriority = MoznostiPriority();
+
+// The controller connects to a dotted IPv4 address only.
+std::optional<std::wstring> KontrolaIpAdresy(const std::wstring& text) {
+    using Holvent::Ovladac::KlientDalkovehoOvladani;
+    if (KlientDalkovehoOvladani::JeAdresaIpv4(text)) return std::nullopt;
+    return KlientDalkovehoOvladani::TextSelhani(Holvent::Ovladac::Selhani::NeplatnaAdresa);
+}
 
 constexpr std::array kOdpovediOvladaci{Moznost{L"Neodesílat", 0}, Moznost{L"Odesílat", 1}};
 
@@ -55,7 +63,8 @@ constexpr std::array kPromitani{
 };
 
 constexpr std::array kSitovyOvladac{
-    Hodnota{L"Sitovy ovladac", L"ipAdresa", L"IP adresa řízeného počítače:", O::Text},
+    Hodnota{.klic = L"Sitovy ovladac", .jmeno = L"ipAdresa", .popisek = L"IP adresa řízeného počítače:",
+            .ovladac = O::Text, .kontrolaTextu = KontrolaIpAdresy},
     Hodnota{L"Sitovy ovladac", L"port", L"Port:", O::Cislo, kRozsahPortu.min, kRozsahPortu.max},
     Hodnota{L"Sitovy ovladac", L"nacistPocitaceLan",
             L"Po spuštění ovladače automaticky spustit vyhledání počítačů v síti LAN", O::Zaskrtnuti},

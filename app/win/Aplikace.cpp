@@ -11,6 +11,7 @@
 #include "app/TextyZprav.h"
 #include "app/VerzeWindows.h"
 #include "app/win/OknoHlavni.h"
+#include "app/win/ModulSitovyOvladac.h"
 #include "app/win/OknoNastroje.h"
 #include "app/win/RozhraniSeznamuKamerWin.h"
 #include "camera/win/PismoSystemu.h"
@@ -358,10 +359,12 @@ int Aplikace::SpustitRoli(const ParametryPrikazovehoRadku& parametry) {
         ZapsatLog(Formatovat(L"Seznam odkazů na hlavním panelu nelze vytvořit (0x%08X).", static_cast<unsigned>(hrSkoky)));
 
     switch (rezimSpusteni_) {
+    case RezimSpusteni::SitovyOvladac:
+        oknoNastroje_ = ModulSitovyOvladac::VytvoritOknoOvladace();
+        return 0;
     case RezimSpusteni::EditorObrazku:
     case RezimSpusteni::ProhlizecFtp:
     case RezimSpusteni::PrehravacVidea:
-    case RezimSpusteni::SitovyOvladac:
         oknoNastroje_ = std::make_unique<OknoNastroje>(rezimSpusteni_);
         oknoNastroje_->Vytvorit();
         return 0;
@@ -387,6 +390,10 @@ int Aplikace::SmyckaZprav() {
     BOOL r;
     while ((r = ::GetMessageW(&msg, nullptr, 0, 0)) != 0) {
         if (r == -1) return static_cast<int>(HRESULT_FROM_WIN32(::GetLastError()));
+        // The network controller's dialog fills its frame: Tab and Enter move and send in it.
+        if (rezimSpusteni_ == RezimSpusteni::SitovyOvladac && oknoNastroje_ && oknoNastroje_->Hwnd() &&
+            ::IsDialogMessageW(oknoNastroje_->Hwnd(), &msg))
+            continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
@@ -410,6 +417,8 @@ void Aplikace::PoSpusteni(HWND hlavniOkno) {
     if (nastaveni_.skrytOkno || rezimZprav_ == RezimZprav::Skryty)
         ::PostMessageW(hlavniOkno, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     if (nastaveni_.prijemDalkovehoOvladani && hlavniOkno_) hlavniOkno_->Prijem().SpustitSHlasenim(hlavniOkno);
+    // The after-start option of the network controller opens its tool.
+    if (nastaveni_.sitovyOvladac) ModulSitovyOvladac::Instance().Spustit();
     const std::wstring spusteno = Formatovat(Text(IdZdroju::kTextUspesneSpustena).c_str(), produkt_.c_str());
     if (nastaveni_.logSpusteni) ZapsatLog(spusteno);
     if (nastaveni_.udalostSpusteni) ZapsatUdalostInfo(spusteno);

@@ -34,8 +34,31 @@ void OknoNastroje::Vytvorit() {
     ::UpdateWindow(Hwnd());
 }
 
+void OknoNastroje::NastavitObsah(std::unique_ptr<ObsahNastroje> obsah) {
+    obsah_ = std::move(obsah);
+    RECT r{};
+    ::GetClientRect(Hwnd(), &r);
+    if (obsah_ && obsah_->Hwnd()) ::MoveWindow(obsah_->Hwnd(), 0, 0, r.right, r.bottom, TRUE);
+}
+
 LRESULT OknoNastroje::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     switch (zprava) {
+    case WM_SIZE:
+        if (obsah_ && obsah_->Hwnd()) ::MoveWindow(obsah_->Hwnd(), 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
+        return 0;
+    case WM_SETFOCUS:
+        if (obsah_ && obsah_->Hwnd()) {
+            ::SetFocus(obsah_->Hwnd());
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        if (obsah_ && !obsah_->MuzeZavrit()) return 0;
+        break;
+    case WM_COMMAND:
+        // The frame has no controls of its own: a dialog key's command (Enter gives IDOK) is the content's.
+        if (obsah_ && obsah_->Hwnd()) return ::SendMessageW(obsah_->Hwnd(), WM_COMMAND, wp, lp);
+        break;
     case WM_DESTROY:
         ::PostQuitMessage(0);
         return 0;

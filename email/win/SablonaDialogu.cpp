@@ -2,8 +2,8 @@
 
 namespace Holvent::Email {
 
-SablonaDialogu::SablonaDialogu(short cx, short cy, const std::wstring& titulek) {
-    Dvojslovo(DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU);
+SablonaDialogu::SablonaDialogu(short cx, short cy, const std::wstring& titulek, DWORD styl) {
+    Dvojslovo(styl | DS_SETFONT);
     Dvojslovo(0);
     pocetPolozek_ = data_.size();
     data_.push_back(0);

@@ -11,7 +11,11 @@ namespace Holvent::Email {
 // dialogs need no resource script.
 class SablonaDialogu {
 public:
-    SablonaDialogu(short cx, short cy, const std::wstring& titulek);
+    static constexpr DWORD kModalni = DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    // A child dialog that fills another window (its controls take part in the parent's Tab order).
+    static constexpr DWORD kVnoreny = DS_CONTROL | WS_CHILD | WS_VISIBLE;
+
+    SablonaDialogu(short cx, short cy, const std::wstring& titulek, DWORD styl = kModalni);
     // trida: an atom of a predefined class (0x0080 button, 0x0081 edit, 0x0082 static, 0x0083 list box).
     void Polozka(DWORD styl, short x, short y, short cx, short cy, WORD id, WORD trida, const std::wstring& text = {});
     // A control of a registered class by its name ("msctls_trackbar32").

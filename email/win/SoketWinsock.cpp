@@ -32,7 +32,10 @@ bool SoketWinsock::Vytvorit() {
     Zavrit();
     if (!winsock_ || preruseno_) return false;
     const SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    if (s == INVALID_SOCKET) return false;
+    if (s == INVALID_SOCKET) {
+        kodChyby_ = WSAGetLastError();
+        return false;
+    }
     // Non-blocking: every wait below is a bounded select, never a blocked call.
     u_long neblokujici = 1;
     ioctlsocket(s, FIONBIO, &neblokujici);
@@ -68,12 +71,20 @@ bool SoketWinsock::Pripojit(std::uint32_t adresa, std::uint16_t port, int milise
     cil.sin_port = htons(port);
     cil.sin_addr.s_addr = adresa;
     if (connect(soket_, reinterpret_cast<const sockaddr*>(&cil), sizeof cil) == 0) return true;
-    if (WSAGetLastError() != WSAEWOULDBLOCK) return false;
+    if (WSAGetLastError() != WSAEWOULDBLOCK) {
+        kodChyby_ = WSAGetLastError();
+        return false;
+    }
     // A refused connection shows in the exception set.
-    if (Cekat(true, milisekundy) != 1) return false;
+    const int cekani = Cekat(true, milisekundy);
     int chyba = 0;
     int delka = sizeof chyba;
-    return getsockopt(soket_, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&chyba), &delka) == 0 && chyba == 0;
+    if (soket_ != INVALID_SOCKET &&
+        getsockopt(soket_, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&chyba), &delka) != 0)
+        chyba = WSAGetLastError();
+    if (cekani == 1 && chyba == 0) return true;
+    kodChyby_ = chyba ? chyba : (cekani == 0 ? WSAETIMEDOUT : 0);
+    return false;
 }
 
 int SoketWinsock::CekatNaCteni(int milisekundy) { return Cekat(false, milisekundy); }
@@ -83,6 +94,7 @@ bool SoketWinsock::CekatNaZapis(int milisekundy) { return Cekat(true, milisekund
 int SoketWinsock::Prijmout(char* buffer, int velikost) {
     if (soket_ == INVALID_SOCKET || preruseno_) return -1;
     const int n = recv(soket_, buffer, velikost, 0);
+    if (n == SOCKET_ERROR) kodChyby_ = WSAGetLastError();
     return n == SOCKET_ERROR ? -1 : n;
 }
 
@@ -93,10 +105,20 @@ int SoketWinsock::Odeslat(const char* data, int delka) {
         const int n = send(soket_, data + odeslano, delka - odeslano, 0);
         // A full send buffer: the caller waits for room within its own time-out.
         if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK) break;
-        if (n == SOCKET_ERROR || n == 0) return -1;
+        if (n == SOCKET_ERROR || n == 0) {
+            kodChyby_ = n == SOCKET_ERROR ? WSAGetLastError() : 0;
+            return -1;
+        }
         odeslano += n;
     }
     return odeslano;
+}
+
+bool SoketWinsock::UkoncitOdesilani() {
+    if (soket_ == INVALID_SOCKET || preruseno_) return false;
+    if (shutdown(soket_, SD_SEND) == 0) return true;
+    kodChyby_ = WSAGetLastError();
+    return false;
 }
 
 void SoketWinsock::Zavrit() {

@@ -27,10 +27,12 @@ public:
     bool CekatNaZapis(int milisekundy) override;
     int Prijmout(char* buffer, int velikost) override;
     int Odeslat(const char* data, int delka) override;
+    bool UkoncitOdesilani() override;
     void Zavrit() override;
     void Prerusit() override;
     bool JeOtevreny() const override { return soket_ != INVALID_SOCKET; }
     std::wstring JmenoPocitace() override;
+    int KodChyby() const override { return kodChyby_; }
 
     // The SMTP port of the services database ("smtp"/"tcp"), 25 when it has none.
     static std::uint16_t PortSmtp();
@@ -45,6 +47,7 @@ private:
     SOCKET soket_ = INVALID_SOCKET;  // non-blocking once created
     std::mutex zamek_;  // soket_ against Prerusit from another thread
     std::atomic<bool> preruseno_{false};
+    int kodChyby_ = 0;
 };
 
 }  // namespace Holvent::Email

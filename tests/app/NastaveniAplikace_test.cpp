@@ -151,3 +151,26 @@ TEST(NastaveniAplikace, PromitaniVSekundach) {
     EXPECT_EQ(kPriorityProcesu[2].hodnota, 0x20u);
     EXPECT_STREQ(kPriorityProcesu[2].text, L"Normální");
 }
+
+TEST(NastaveniAplikace, UlozeniJednotlivychHodnotZapiseJenJe) {
+    RegistrVPameti reg;
+    NastaveniAplikace a;
+    Vychozi(a);
+    a.ipAdresa = L"10.0.0.7";
+    a.port = 9100;
+    a.nacistPocitaceLan = true;  // changed in memory, not to be written
+    a.UlozitHodnoty(reg, L"Sitovy ovladac", {L"ipAdresa", L"port"});
+
+    NastaveniAplikace b;
+    Vychozi(b);
+    EXPECT_TRUE(b.Nacist(reg).empty());
+    EXPECT_EQ(b.ipAdresa, L"10.0.0.7");
+    EXPECT_EQ(b.port, 9100u);
+    RegistrKlic k(reg, kKorenRegistru);
+    k.OtevritCteni(L"Sitovy ovladac");
+    bool priznak = false;
+    EXPECT_NE(k.CistPriznak(L"nacistPocitaceLan", priznak), 0);
+    EXPECT_FALSE(k.ZkusitOtevritCteni(L"Dalkove ovladani"));
+    k.Zavrit();
+    EXPECT_EQ(reg.PocetOtevrenych(), 0);
+}

@@ -30,6 +30,7 @@ public:
     bool lzePrelozit = true;
     bool kapat = false;     // after the script, a byte at a time without ever ending a line
     bool zaplavit = false;  // after the script, a full buffer whenever asked, without end
+    bool odesilaniUkonceno = false;
 
     bool PrelozitAdresu(const std::string&, std::uint32_t& adresa) override {
         adresa = 0x0100007F;
@@ -78,6 +79,10 @@ public:
             Odpovedet(prikaz);
         }
         return delka;
+    }
+    bool UkoncitOdesilani() override {
+        odesilaniUkonceno = true;
+        return otevreno_;
     }
     void Zavrit() override { otevreno_ = false; }
     void Prerusit() override { otevreno_ = false; }

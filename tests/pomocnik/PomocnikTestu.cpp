@@ -8,6 +8,9 @@
 //                                                        button with that id (default its first: OK / Yes)
 //   PomocnikTestu spustit MS PROGRAM [ARG...]             runs, waits, prints "kod=0x%08X"; exit 0, 1 on time-out
 //   PomocnikTestu zprava TRIDA|- TITULEK|- ZPRAVA WP LP MS   posts the message (numbers decimal or 0x hex)
+//   PomocnikTestu text-prvku TRIDA|- TITULEK|- ID MS     prints the text of the window's control ID (also one
+//                                                        inside a child dialog: every command taking an ID finds it)
+//   PomocnikTestu vybrat-polozku TRIDA|- TITULEK|- ID N MS   selects item N of the combo box ID (CBN_SELCHANGE)
 //   PomocnikTestu poslat-zpravu TRIDA|- TITULEK|- ZPRAVA WP LP MS   sends the message (at most MS), prints its result
 //   PomocnikTestu kurzor X Y                             moves the mouse cursor to the screen point
 //   PomocnikTestu kliknout-mysi TRIDA|- TITULEK|- ID MS  clicks the window's control ID with the mouse near its
@@ -66,6 +69,15 @@ void Vypsat(const std::wstring& text);
 namespace {
 
 const wchar_t* Nebo(const wchar_t* s) { return std::wcscmp(s, L"-") == 0 ? nullptr : s; }
+
+// A control by its id among the window's children, else among their children (a dialog inside a tool's frame).
+HWND Prvek(HWND okno, int id) {
+    if (!okno) return nullptr;
+    if (HWND p = ::GetDlgItem(okno, id)) return p;
+    for (HWND dite = ::GetWindow(okno, GW_CHILD); dite; dite = ::GetWindow(dite, GW_HWNDNEXT))
+        if (HWND p = ::GetDlgItem(dite, id)) return p;
+    return nullptr;
+}
 
 }  // namespace
 
@@ -244,7 +256,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (prikaz == L"kliknout-mysi" && argc >= 6) {
         HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[5], nullptr, 10));
-        HWND prvek = h ? ::GetDlgItem(h, static_cast<int>(std::wcstoul(argv[4], nullptr, 10))) : nullptr;
+        HWND prvek = Prvek(h, static_cast<int>(std::wcstoul(argv[4], nullptr, 10)));
         if (!prvek) return 1;
         if (!::IsWindowVisible(prvek) || !::IsWindowEnabled(prvek)) return 3;
         RECT r{};
@@ -360,7 +372,7 @@ int wmain(int argc, wchar_t** argv) {
     if (prikaz == L"seznam" && argc >= 6) {
         // The items of a window's list box, one a line, the selected one marked with "*".
         HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[5], nullptr, 10));
-        HWND seznam = h ? ::GetDlgItem(h, static_cast<int>(std::wcstoul(argv[4], nullptr, 10))) : nullptr;
+        HWND seznam = Prvek(h, static_cast<int>(std::wcstoul(argv[4], nullptr, 10)));
         if (!seznam) return 1;
         const LRESULT pocet = ::SendMessageW(seznam, LB_GETCOUNT, 0, 0);
         const LRESULT vyber = ::SendMessageW(seznam, LB_GETCURSEL, 0, 0);
@@ -418,15 +430,35 @@ int wmain(int argc, wchar_t** argv) {
     if (prikaz == L"nastavit-text" && argc >= 7) {
         // The text of a control of a window (a dialog's edit), as typing would leave it.
         HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[6], nullptr, 10));
-        HWND prvek = h ? ::GetDlgItem(h, static_cast<int>(std::wcstoul(argv[4], nullptr, 10))) : nullptr;
+        HWND prvek = Prvek(h, static_cast<int>(std::wcstoul(argv[4], nullptr, 10)));
         if (!prvek) return 1;
         ::SendMessageW(prvek, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[5]));
+        return 0;
+    }
+    if (prikaz == L"text-prvku" && argc >= 6) {
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[5], nullptr, 10));
+        HWND prvek = Prvek(h, static_cast<int>(std::wcstoul(argv[4], nullptr, 10)));
+        if (!prvek) return 1;
+        // WM_GETTEXT itself: GetWindowTextW gives only the caption of another process's window, never an edit's text.
+        std::wstring text(static_cast<std::size_t>(::SendMessageW(prvek, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(
+            ::SendMessageW(prvek, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+        Vypsat(text);
+        return 0;
+    }
+    if (prikaz == L"vybrat-polozku" && argc >= 7) {
+        // Selects item N of a combo box and tells its parent, as a choice with the mouse would.
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[6], nullptr, 10));
+        const int id = static_cast<int>(std::wcstoul(argv[4], nullptr, 10));
+        HWND prvek = Prvek(h, id);
+        if (!prvek || ::SendMessageW(prvek, CB_SETCURSEL, std::wcstoul(argv[5], nullptr, 10), 0) == CB_ERR) return 1;
+        ::PostMessageW(::GetParent(prvek), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(prvek));
         return 0;
     }
     if (prikaz == L"kliknout" && argc >= 6) {
         // A click on a button of a window (BM_CLICK), also on a hidden page.
         HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[5], nullptr, 10));
-        HWND prvek = h ? ::GetDlgItem(h, static_cast<int>(std::wcstoul(argv[4], nullptr, 10))) : nullptr;
+        HWND prvek = Prvek(h, static_cast<int>(std::wcstoul(argv[4], nullptr, 10)));
         if (!prvek) return 1;
         ::PostMessageW(prvek, BM_CLICK, 0, 0);
         return 0;
@@ -434,7 +466,7 @@ int wmain(int argc, wchar_t** argv) {
     if (prikaz == L"zprava-prvku" && argc >= 9) {
         // A message with number arguments sent to a control of a window; prints the result.
         HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[8], nullptr, 10));
-        HWND prvek = h ? ::GetDlgItem(h, static_cast<int>(std::wcstoul(argv[4], nullptr, 10))) : nullptr;
+        HWND prvek = Prvek(h, static_cast<int>(std::wcstoul(argv[4], nullptr, 10)));
         if (!prvek) return 1;
         const LRESULT r = ::SendMessageW(prvek, std::wcstoul(argv[5], nullptr, 0), std::wcstoull(argv[6], nullptr, 0),
                                          static_cast<LPARAM>(std::wcstoll(argv[7], nullptr, 0)));

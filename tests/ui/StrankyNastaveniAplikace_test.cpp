@@ -103,7 +103,12 @@ TEST(StrankyNastaveniAplikace, KopiePrevadiOdmitaAPotvrzuje) {
     EXPECT_EQ(kopie.Nastavit(interval, 7), std::nullopt);
     EXPECT_EQ(std::get<std::uint32_t>(kopie.Ulozena(L"Promitani obrazku", L"interval")), 7000u);
     EXPECT_EQ(kopie.Nastavit(Hodnota(L"", L"zvuk"), 0), std::nullopt);
-    kopie.NastavitText(Hodnota(L"Sitovy ovladac", L"ipAdresa"), L"192.168.1.20");
+    // The controller's address must be a dotted IPv4 one; a refused text leaves the value as it was.
+    for (const wchar_t* spatna : {L"pocitac.lan", L"192.168.1", L"192.168.1.300", L""})
+        EXPECT_EQ(kopie.NastavitText(Hodnota(L"Sitovy ovladac", L"ipAdresa"), spatna),
+                  std::wstring(L"Neplatná IP adresa"));
+    EXPECT_EQ(std::get<std::wstring>(kopie.Ulozena(L"Sitovy ovladac", L"ipAdresa")), L"127.0.0.1");
+    EXPECT_EQ(kopie.NastavitText(Hodnota(L"Sitovy ovladac", L"ipAdresa"), L"192.168.1.20"), std::nullopt);
     EXPECT_TRUE(kopie.Zmeneno());
     // Cancel: the record is untouched.
     EXPECT_EQ(nastaveni.interval, 5000u);

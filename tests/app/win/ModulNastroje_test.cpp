@@ -325,6 +325,8 @@ TEST(ModulNastroje, ModulyAplikaceJejichPrikazyAPoradiZastaveni) {
     auto& ovladac = ModulSitovyOvladac::Instance();
     ovladac.Spustit();
     ASSERT_TRUE(Cekat([&] { return ovladac.OknoModulu() != nullptr; }));
+    // Its window looks up the name of the stored address at opening; that ends on its own.
+    ASSERT_TRUE(Cekat([&] { return !ovladac.Zaneprazdnen(); }));
     ovladac.NastavitZaneprazdnen(true);
     EXPECT_EQ(ModulProPrikaz(IdZdroju::kPrikazSitovyOvladac)->Zastavit(), 1);
     EXPECT_TRUE(ovladac.Bezi());
@@ -334,6 +336,7 @@ TEST(ModulNastroje, ModulyAplikaceJejichPrikazyAPoradiZastaveni) {
     ovladac.NastavitZaneprazdnen(false);
     ovladac.Spustit();
     ASSERT_TRUE(Cekat([&] { return ovladac.OknoModulu() != nullptr; }));
+    ASSERT_TRUE(Cekat([&] { return !ovladac.Zaneprazdnen(); }));
     EXPECT_EQ(ovladac.Zastavit(), 0);
     EXPECT_FALSE(ovladac.Bezi());
     UkliditModuly();

@@ -85,7 +85,7 @@ class Spusteni(unittest.TestCase):
         role = [('-eo', 'Tervik4EditorObrazku', 'Prohlížení a úprava snímků'),
                 ('/FP', 'Tervik4ProhlizecFtp', 'Prohlížeč souborů na FTP'),
                 ('pv', 'Tervik4PrehravacVidea', 'Přehrávač videosouborů'),
-                ('-so', 'Tervik4SitovyOvladac', 'Síťový ovladač')]
+                ('-so', 'Tervik4SitovyOvladac', 'Síťový ovladač - Tervik')]
         for prepinac, trida, titulek in role:
             p = self.spustit(prepinac)
             rc, skutecny = t.pomocnik('cekat-okno', trida, '-', 30000)
