@@ -39,6 +39,9 @@ inline constexpr std::uint32_t kZpravaKonecOdpovedi = 0x8024;
 // 3 the address of a LAN computer),
 // lParam its result, owned by the controller dialog once posted.
 inline constexpr std::uint32_t kZpravaPraceOvladace = 0x8025;
+// A tool's notice for the main window's notification icon (a balloon when the icon exists): wParam the kind
+// (1 information, 2 warning, 3 error), lParam a heap std::wstring the main window takes over.
+inline constexpr std::uint32_t kZpravaBublinaNastroje = 0x8026;
 
 // The camera window's timers.
 inline constexpr std::uintptr_t kCasovacDisk = 1;

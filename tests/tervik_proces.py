@@ -4,6 +4,7 @@ Every wait has a generous time-out, so the tests pass on a loaded two-core machi
 """
 import os
 import pwd
+import struct
 import subprocess
 import time
 
@@ -163,3 +164,27 @@ def ukoncit(proces, okno_kamery='Tervik4Tervik'):
         pomocnik('zavrit-okno', '?RTervik4', '-', 2000)
     if proces:
         pockat(proces, 30)
+
+
+def log_kamery(jmeno):
+    """The camera's log file as text ('' while there is none)."""
+    try:
+        with open(os.path.join(slozka_dat(), jmeno + '.log'), 'rb') as f:
+            return f.read().decode('utf-16-le', 'replace')
+    except FileNotFoundError:
+        return ''
+
+
+def rozmer_jpeg(data):
+    """(width, height) from the frame header of a baseline or progressive JPEG's bytes."""
+    assert data[:2] == b'\xff\xd8', data[:16]
+    i = 2
+    while i + 4 <= len(data):
+        assert data[i] == 0xFF, 'poškozený JPEG'
+        znacka = data[i + 1]
+        delka = struct.unpack('>H', data[i + 2:i + 4])[0]
+        if znacka in (0xC0, 0xC1, 0xC2):
+            vyska, sirka = struct.unpack('>HH', data[i + 5:i + 9])
+            return sirka, vyska
+        i += 2 + delka
+    raise AssertionError('JPEG bez hlavičky snímku')

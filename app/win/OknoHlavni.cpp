@@ -656,6 +656,11 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     case kZpravaKonecOdpovedi:
         prijem_.KonecOdpovedi();
         return 0;
+    case kZpravaBublinaNastroje: {
+        std::unique_ptr<std::wstring> text(reinterpret_cast<std::wstring*>(lp));
+        if (text && ikona_.Existuje()) ikona_.Bublina(static_cast<int>(wp), Aplikace::Instance().Produkt(), *text);
+        return 0;
+    }
     case WM_TIMER:
         if (wp == PrijemDalkovehoOvladani::kCasovac) {
             prijem_.Casovac();

@@ -16,6 +16,7 @@
 #include "camera/win/PrvkyOknaKamery.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/win/ChybyWin.h"
+#include "knihovna/win/VyzvednutiZpravy.h"
 #include "resources/IdZdroju.h"
 #include "ui/win/DlgNastaveniKamery.h"
 #include "net/win/DlgGenerHtmlStrankyKamery.h"
@@ -174,7 +175,7 @@ void TervikOkno::Zavrit() {
         // The server goes before the video: its pending pictures fail, its clients are shut.
         serverHttp_.Zavrit(Hwnd(), zbyva());
         // A result posted just before its worker was stopped is still handled (logged), never lost.
-        for (MSG m; ::PeekMessageW(&m, Hwnd(), kZpravaVysledekPrace, kZpravaVysledekPrace, PM_REMOVE);)
+        for (MSG m; Knihovna::WinApi::VyzvednoutZpravu(m, Hwnd(), kZpravaVysledekPrace);)
             ZpracovatZpravu(m.message, m.wParam, m.lParam);
     }
     Parametry().okno.menu = ::GetMenu(Hwnd()) != nullptr;

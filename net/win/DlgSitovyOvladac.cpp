@@ -8,6 +8,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
+#include <memory>
 #include <mutex>
 
 #include "app/win/Aplikace.h"
@@ -18,6 +19,7 @@
 #include "knihovna/Formatovani.h"
 #include "knihovna/KodovaniUtf16.h"
 #include "knihovna/win/ChybyWin.h"
+#include "knihovna/win/VyzvednutiZpravy.h"
 #include "net/KlientDalkovehoOvladani.h"
 #include "resources/IdZdroju.h"
 
@@ -508,8 +510,12 @@ void DlgSitovyOvladac::Oznamit(const std::wstring& text) const {
     // A balloon at the main window's icon when there is one; never a box (it would stop the tool).
     auto& app = Aplikace::Instance();
     if (app.RezimZprav_() == RezimZprav::Skryty) return;
-    if (OknoHlavni* hlavni = app.HlavniOkno())
-        if (auto* ikona = hlavni->Ikona()) ikona->Bublina(1, app.Produkt(), text);
+    // Posted: the icon belongs to the main window's thread.
+    OknoHlavni* hlavni = app.HlavniOkno();
+    if (!hlavni || !hlavni->Hwnd()) return;
+    auto kopie = std::make_unique<std::wstring>(text);
+    if (::PostMessageW(hlavni->Hwnd(), kZpravaBublinaNastroje, 1, reinterpret_cast<LPARAM>(kopie.get())))
+        kopie.release();
 }
 
 void DlgSitovyOvladac::ObnovitZaneprazdneni() {
@@ -543,13 +549,8 @@ void DlgSitovyOvladac::ZastavitPraci() {
 
 void DlgSitovyOvladac::ZahoditVysledky() {
     MSG m;
-    while (::PeekMessageW(&m, hwnd_, kZpravaPraceOvladace, kZpravaPraceOvladace, PM_REMOVE)) {
-        // Wine hands out a posted quit whatever the filter (the frame posts it just before its children go):
-        // it is given back to the thread's loop.
-        if (m.message == WM_QUIT) {
-            ::PostQuitMessage(static_cast<int>(m.wParam));
-            break;
-        }
+    // (The frame posts its quit just before its children go: it is given back to the thread's loop.)
+    while (Knihovna::WinApi::VyzvednoutZpravu(m, hwnd_, kZpravaPraceOvladace)) {
         switch (m.wParam) {
         case kPraceOdeslani: delete reinterpret_cast<VysledekPrikazu*>(m.lParam); break;
         case kPraceJmeno: delete reinterpret_cast<std::wstring*>(m.lParam); break;

@@ -5,6 +5,8 @@
 #include <memory>
 #include <mutex>
 
+#include "knihovna/win/VyzvednutiZpravy.h"
+
 namespace Holvent::Ftp {
 
 // Where a worker posts its result to a dialog. The dialog closes it before its window goes, so a late
@@ -28,7 +30,7 @@ public:
     template <class T>
     static void ZahoditNevyzvednute(HWND okno, UINT zprava) {
         MSG m;
-        while (::PeekMessageW(&m, okno, zprava, zprava, PM_REMOVE)) delete reinterpret_cast<T*>(m.lParam);
+        while (Knihovna::WinApi::VyzvednoutZpravu(m, okno, zprava)) delete reinterpret_cast<T*>(m.lParam);
     }
 
 private:

@@ -15,6 +15,7 @@
 #include "knihovna/Chyba.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/win/ChybyWin.h"
+#include "knihovna/win/VyzvednutiZpravy.h"
 
 using Knihovna::Chyba;
 using Knihovna::Formatovat;
@@ -534,7 +535,7 @@ void ServerHttp::Zavrit(HWND okno, std::chrono::milliseconds limit) {
         for (SOCKET s : stav_->sokety) ::shutdown(s, SD_BOTH);
     }
     // What was posted before: pictures fail, lines are still written.
-    for (MSG m; ::PeekMessageW(&m, okno, kZpravaSnimekServeru, kZpravaSnimekServeru, PM_REMOVE);) {
+    for (MSG m; Knihovna::WinApi::VyzvednoutZpravu(m, okno, kZpravaSnimekServeru);) {
         if (m.wParam == kZadostZaznam) {
             ZpracovatZaznam(m.lParam);
         } else {

@@ -4,7 +4,6 @@ never reads, a flood of connections); the server's load is read by its message 0
 import os
 import shutil
 import socket
-import struct
 import subprocess
 import sys
 import time
@@ -28,25 +27,9 @@ def volny_port():
 
 
 def log_kamery():
-    try:
-        with open(os.path.join(t.slozka_dat(), JMENO + '.log'), 'rb') as f:
-            return f.read().decode('utf-16-le', 'replace')
-    except FileNotFoundError:
-        return ''
+    return t.log_kamery(JMENO)
 
 
-def velikost_jpeg(data):
-    """(width, height) from the frame header of a JPEG."""
-    assert data[:2] == b'\xff\xd8' and data[-2:] == b'\xff\xd9', data[:16]
-    i = 2
-    while i + 9 <= len(data):
-        znacka = data[i + 1]
-        delka = struct.unpack('>H', data[i + 2:i + 4])[0]
-        if znacka in (0xC0, 0xC1, 0xC2):
-            vyska, sirka = struct.unpack('>HH', data[i + 5:i + 9])
-            return sirka, vyska
-        i += 2 + delka
-    raise AssertionError('JPEG bez hlavičky snímku')
 
 
 def curl(port, *argumenty, cesta='/'):
@@ -138,7 +121,7 @@ class ServerHttp(unittest.TestCase):
         self.assertEqual(radek, 'HTTP/1.0 200 OK')
         self.assertEqual(pole['content-type'], 'image/jpeg')
         self.assertEqual(int(pole['content-length']), len(telo))
-        self.assertEqual(velikost_jpeg(telo), (1920, 1080))
+        self.assertEqual(t.rozmer_jpeg(telo), (1920, 1080))
         return hlava
 
     def zavrit(self):
@@ -158,7 +141,7 @@ class ServerHttp(unittest.TestCase):
         self.snimek_curl_s_heslem = curl(self.port, '-u', 'kdokoli:Žluťoučký kůň')
         rc, hlava, telo = self.snimek_curl_s_heslem
         self.assertEqual(zahlavi(hlava)[0], 'HTTP/1.0 200 OK', hlava)
-        self.assertEqual(velikost_jpeg(telo), (1920, 1080))
+        self.assertEqual(t.rozmer_jpeg(telo), (1920, 1080))
         # A raw client cannot give a password: closed without data.
         self.assertEqual(surovy(self.port, b'\x16\x03\x01 hello'), b'')
 
@@ -175,7 +158,7 @@ class ServerHttp(unittest.TestCase):
         with open(os.path.join(VYSTUP, 'hlava_200.txt'), 'w') as f:
             f.write(hlava)
         # A raw client: the bare JPEG bytes, nothing before them.
-        self.assertEqual(velikost_jpeg(surovy(self.port, b'\x00ahoj')), (1920, 1080))
+        self.assertEqual(t.rozmer_jpeg(surovy(self.port, b'\x00ahoj')), (1920, 1080))
 
         # ffmpeg reads three frames of the stream.
         r = subprocess.run(['ffmpeg', '-v', 'error', '-y', '-f', 'mpjpeg', '-i',
@@ -184,7 +167,7 @@ class ServerHttp(unittest.TestCase):
         self.assertEqual(r.returncode, 0, r.stderr[-2000:])
         for n in (1, 2, 3):
             with open(os.path.join(VYSTUP, 'proud%d.jpg' % n), 'rb') as f:
-                self.assertEqual(velikost_jpeg(f.read()), (1920, 1080))
+                self.assertEqual(t.rozmer_jpeg(f.read()), (1920, 1080))
         self.pockat_na_klid()
 
         # A browser shows the picture.

@@ -201,6 +201,10 @@ class SitovyOvladac(unittest.TestCase):
         self.assertEqual(t.pockat(self.proces, 60), 0)
 
     def test_konec_aplikace_prerusi_cekajici_prikaz(self):
+        # A stored camera that stays off: with none, the start would first offer to make the default list.
+        rc, vystup = t.pomocnik('kamera', 'Dvůr', 3600000, 1, 0)
+        self.assertEqual(rc, 0, vystup)
+        t.zapsat_hodnotu('Kamery\\Dvůr', 'poSpusteni', 'REG_DWORD', 0)
         t.zapsat_hodnotu('Po spusteni', 'sitovyOvladac', 'REG_DWORD', 1)
         t.zapsat_hodnotu('Sitovy ovladac', 'nacistPocitaceLan', 'REG_DWORD', 0)
         t.zapsat_hodnotu('Sitovy ovladac', 'port', 'REG_DWORD', self.prijemce.port)
@@ -212,6 +216,54 @@ class SitovyOvladac(unittest.TestCase):
         # The application's end forces the tool's stop, which cuts the send off instead of waiting for the reply.
         self.assertEqual(t.pomocnik('zavrit-okno', '?RTervik4', '-', MS)[0], 0)
         self.assertEqual(t.pockat(self.proces, 60), 0)
+
+    @unittest.skipUnless(t.je_testovaci_kamera(), 'testovací kamera není zaregistrovaná')
+    def test_ovladac_spusti_server_kamery_jine_aplikace(self):
+        # Another Tervik receives: its default camera (the test camera, video on) gets 40069 from the controller.
+        port_prijmu, port_serveru = volny_port(), volny_port()
+        port_prijmu[1].close()
+        port_serveru[1].close()
+        port_prijmu, port_serveru = port_prijmu[0], port_serveru[0]
+        rc, vystup = t.pomocnik('kamera', 'Dvůr', 3600000, 1, 1)
+        self.assertEqual(rc, 0, vystup)
+        t.zapsat_hodnotu('Kamery\\Dvůr\\HTTP server', 'portServer', 'REG_DWORD', port_serveru)
+        t.zapsat_hodnotu('Dalkove ovladani', 'portPrijem', 'REG_DWORD', port_prijmu)
+        t.zapsat_hodnotu('Po spusteni', 'prijemDalkovehoOvladani', 'REG_DWORD', 1)
+        t.zapsat_hodnotu('Sitovy ovladac', 'nacistPocitaceLan', 'REG_DWORD', 0)
+        t.zapsat_hodnotu('Sitovy ovladac', 'port', 'REG_DWORD', port_prijmu)
+        aplikace = t.na_pozadi(t.TERVIK)
+        try:
+            self.assertEqual(t.pomocnik('cekat-okno', 'Tervik4Tervik', '-', 60000)[0], 0)
+
+            def server_zastaven():
+                try:
+                    with socket.create_connection(('127.0.0.1', port_prijmu), timeout=10) as k:
+                        k.sendall(b'GET /40070\0')
+                        k.shutdown(socket.SHUT_WR)
+                        return k.recv(256) == 'HTTP server není spuštěn'.encode('cp1250') + b'\0'
+                except OSError:
+                    return False
+            # The camera's video runs once the receiver no longer answers that the device is off.
+            self.assertTrue(t.pockat_na(server_zastaven, 60))
+
+            self.proces = t.na_pozadi(t.TERVIK, '-so')
+            self.assertEqual(t.pomocnik('cekat-okno', OKNO, '-', 60000)[0], 0)
+            self.assertEqual(t.pomocnik('vybrat-polozku', OKNO, '-', ID_PRIKAZY, 7, MS)[0], 0)
+            self.assertEqual(t.pomocnik('kliknout', OKNO, '-', ID_ODESLAT, MS)[0], 0)
+            self.assertTrue(t.pockat_na(lambda: self.text(ID_STAV) == OK, 60), self.text(ID_STAV))
+            self.assertEqual(self.text(ID_ODPOVEDI), 'Bude spuštěn HTTP server')
+
+            def server_odpovida():
+                try:
+                    with socket.create_connection(('127.0.0.1', port_serveru), timeout=10) as k:
+                        k.sendall(b'HEAD / HTTP/1.0\r\n\r\n')
+                        return k.recv(64).startswith(b'HTTP/1.0 200 OK')
+                except OSError:
+                    return False
+            self.assertTrue(t.pockat_na(server_odpovida, 60))
+            snimek_obrazovky(os.path.join(t.BUILD, '..', 'obrazovky', 'sitovy_ovladac_prijem.png'))
+        finally:
+            t.ukoncit(aplikace)
 
 
 if __name__ == '__main__':

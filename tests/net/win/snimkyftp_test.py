@@ -19,11 +19,7 @@ LIMIT = 90
 
 
 def log_kamery():
-    try:
-        with open(os.path.join(t.slozka_dat(), JMENO + '.log'), 'rb') as f:
-            return f.read().decode('utf-16-le', 'replace')
-    except FileNotFoundError:
-        return ''
+    return t.log_kamery(JMENO)
 
 
 def nastavit(hodnoty):
