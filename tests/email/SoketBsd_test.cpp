@@ -20,25 +20,13 @@
 
 #include "email/OdeslaniEmailu.h"
 #include "email/Smtp.h"
+#include "email/SmyckaBsd.h"
 
 using namespace Holvent::Email;
 
 namespace {
 
-// A listening loopback socket on a free port; rcvbuf > 0 makes its connections' receive buffers that small.
-int NaslouchatNaSmycce(std::uint16_t& port, int rcvbuf = 0) {
-    const int s = socket(AF_INET, SOCK_STREAM, 0);
-    if (rcvbuf > 0) setsockopt(s, SOL_SOCKET, SO_RCVBUF, &rcvbuf, sizeof rcvbuf);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    listen(s, 1);
-    socklen_t delka = sizeof a;
-    getsockname(s, reinterpret_cast<sockaddr*>(&a), &delka);
-    port = ntohs(a.sin_port);
-    return s;
-}
+int NaslouchatNaSmycce(std::uint16_t& port, int rcvbuf = 0) { return SoketNaSmycce(port, true, rcvbuf); }
 
 // A loopback peer on a free port that plays one short dialogue, every wait bounded.
 class PeerNaSmycce {
@@ -122,17 +110,8 @@ TEST(SoketBsd, DialogPresSkutecneTcpSOdpovediPoKusechACasovymLimitem) {
 }
 
 TEST(SoketBsd, NicNenasloucha) {
-    // A port that was free a moment ago: nothing accepts there.
-    const int s = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    socklen_t delka = sizeof a;
-    getsockname(s, reinterpret_cast<sockaddr*>(&a), &delka);
-    close(s);
     Smtp klient(std::make_unique<SoketBsd>());
-    klient.port = ntohs(a.sin_port);
+    klient.port = VolnyPortNaSmycce();
     klient.pauzaPredPripojenimMs = 0;
     klient.pauzaPredPozdravemMs = 0;
     EXPECT_FALSE(klient.Connect(L"127.0.0.1"));

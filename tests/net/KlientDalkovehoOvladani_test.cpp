@@ -25,6 +25,7 @@ using namespace std::string_literals;
 #include <thread>
 #include <vector>
 
+#include "email/SmyckaBsd.h"
 #include "email/SoketBsd.h"
 
 using Holvent::Email::SoketBsd;
@@ -37,15 +38,7 @@ namespace {
 class PrijemceNaSmycce {
 public:
     explicit PrijemceNaSmycce(std::vector<std::string> kusy, bool mlci = false) : kusy_(std::move(kusy)), mlci_(mlci) {
-        naslouchani_ = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(naslouchani_, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        listen(naslouchani_, 1);
-        socklen_t delka = sizeof a;
-        getsockname(naslouchani_, reinterpret_cast<sockaddr*>(&a), &delka);
-        port_ = ntohs(a.sin_port);
+        naslouchani_ = SoketNaSmycce(port_);
         vlakno_ = std::thread([this] { Obslouzit(); });
     }
     ~PrijemceNaSmycce() {
@@ -153,19 +146,7 @@ TEST(KlientDalkovehoOvladani, OdpovedNad64KiBSeUtne) {
 }
 
 TEST(KlientDalkovehoOvladani, BezPrijemceSelzeSpojeniSKodemSystemu) {
-    std::uint16_t port;
-    {
-        // A port that was free a moment ago and has nobody listening now.
-        const int s = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        socklen_t delka = sizeof a;
-        getsockname(s, reinterpret_cast<sockaddr*>(&a), &delka);
-        port = ntohs(a.sin_port);
-        close(s);
-    }
+    const std::uint16_t port = VolnyPortNaSmycce();
     SoketBsd soket;
     const VysledekPrikazu v = KlientDalkovehoOvladani(soket).Odeslat(L"127.0.0.1", port, 40066);
     EXPECT_EQ(v.selhani, Selhani::Spojeni);
