@@ -42,6 +42,9 @@ inline constexpr std::uint32_t kZpravaPraceOvladace = 0x8025;
 // A tool's notice for the main window's notification icon (a balloon when the icon exists): wParam the kind
 // (1 information, 2 warning, 3 error), lParam a heap std::wstring the main window takes over.
 inline constexpr std::uint32_t kZpravaBublinaNastroje = 0x8026;
+// The recording's file sink refused a write (free space below the reserve, or the write failed): posted
+// once per recording from the streaming thread; wParam 0 short of space, 1 a failed write; lParam unused.
+inline constexpr std::uint32_t kZpravaMistoZaznamu = 0x801E;
 
 // The camera window's timers.
 inline constexpr std::uintptr_t kCasovacDisk = 1;

@@ -9,6 +9,7 @@
 #include "knihovna/Chyba.h"
 #include "knihovna/win/GdiPlus.h"
 #include "video/InfoZarizeni.h"
+#include "video/RozhraniZaznamu.h"
 #include "video/SeznamFormatu.h"
 #include "video/VlastnostZarizeni.h"
 #include "video/win/BitmapaGdiPlus.h"
@@ -22,7 +23,7 @@ namespace Holvent::DirectShow {
 // filter → Sample Grabber → video renderer inside the owner window), keeps the last frame for
 // snapshots, reads formats and image-control ranges, changes the capture size. All operations
 // run on the thread of the owner window and raise Knihovna::Chyba on failure.
-class ZachytavaniVidea {
+class ZachytavaniVidea : public RozhraniZaznamu {
 public:
     // One entry of the encoder table: the GDI+ encoder found for the table's MIME type.
     struct Koder {
@@ -77,6 +78,17 @@ public:
     std::vector<std::uint8_t> UlozitSnimekDoPameti(std::uint32_t kvalita);
     // The renderer's rectangle inside the owner window; nothing without a graph.
     void NastavitPoziciVidea(int x, int y, int sirka, int vyska);
+
+    // Recording (RozhraniZaznamu).
+    bool GrafZapnut() const override { return GrafExistuje(); }
+    bool Zaznamenava() const override;
+    void ZaznamAviStart(const std::wstring& soubor, bool zvuk, std::int32_t sirka, std::int32_t vyska,
+                        std::int32_t snimkuZaSekundu) override;
+    void NacistSystemovyProfil(std::uint32_t index, std::uint32_t verze) override;
+    void NacistProfilPrx(const std::wstring& cesta) override;
+    void ZaznamWmvStart(const std::wstring& soubor) override;
+    void ZaznamStop() override;
+    std::uint64_t VelikostZaznamu() const override;
 
     // Adds the text strip beside the current bitmap when the strip position asks for one.
     virtual void PridatPruh();
