@@ -2,17 +2,11 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 
-#include "knihovna/Formatovani.h"
-#include "knihovna/win/UnikatniHandle.h"
 #include "video/KoderyObrazu.h"
 #include "video/PruhSnimku.h"
 #include "video/RozvrzeniVidea.h"
 #include "video/ZdrojFormatu.h"
-#include "video/win/ChybaGdiPlus.h"
-#include "video/win/ObrazVPameti.h"
-#include "video/win/OsmibitovaBitmapa.h"
 #include "video/win/HledaniZarizeni.h"
 #include "video/win/TypyMedii.h"
 #include "video/win/VyctiZarizeni.h"
@@ -20,7 +14,6 @@
 namespace Holvent::DirectShow {
 
 using Knihovna::kE_FAIL;
-using Knihovna::kE_HANDLE;
 using Knihovna::kE_INVALIDARG;
 using Knihovna::kE_NOINTERFACE;
 using Knihovna::kE_NOTIMPL;

@@ -208,3 +208,16 @@ TEST_F(ZaznamTest, WmvBezWindowsMediaHlasiSvujText) {
     EXPECT_FALSE(Existuje(wmv));
     EXPECT_TRUE(NahledBezi());
 }
+
+TEST_F(ZaznamTest, VypnutiVideaZaznamDokonci) {
+    zachytavani_.ZaznamAviStart(soubor_, false, 0, 0, 0);
+    EXPECT_EQ(zachytavani_.Sirka(), 640);  // 0: the device's format as it is
+    ASSERT_TRUE(Cekat([&] { return zachytavani_.VelikostZaznamu() >= 3 * 640 * 480 * 3; }));
+    zachytavani_.Vypnout();
+    const auto bajty = Precist(soubor_);
+    const ObsahAvi o = Rozebrat(bajty);
+    EXPECT_TRUE(o.idx1);
+    EXPECT_GT(U32(bajty, 4), 0u);
+    EXPECT_EQ(o.sirka, 640);
+    EXPECT_GE(o.snimky.size(), 3u);
+}
