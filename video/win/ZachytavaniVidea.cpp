@@ -448,6 +448,8 @@ bool ZachytavaniVidea::VelikostGrabberuJe(int sirka, int vyska) {
 
 void ZachytavaniVidea::NastavitVelikost(int sirka, int vyska) {
     if (!stavitel_ || !rizeni_) Vyhodit(kE_NOINTERFACE);
+    // The rebuild behind the capture filter would cut the recording's branch off.
+    if (multiplexer_) Vyhodit(VFW_E_WRONG_STATE);
     if (sirka <= 0 || vyska <= 0) Vyhodit(kE_INVALIDARG);
     OAFilterState stav = State_Stopped;
     VyhoditPriChybe(rizeni_->GetState(kCekaniNaStav, &stav));
@@ -541,6 +543,7 @@ void ZachytavaniVidea::SeraditFormaty() { formaty_.Seradit(); }
 
 void ZachytavaniVidea::ZobrazitVlastnostiFormatu() {
     if (!stavitel_ || !rizeni_) Vyhodit(kE_NOINTERFACE);
+    if (multiplexer_) Vyhodit(VFW_E_WRONG_STATE);
     rizeni_->StopWhenReady();
     UkazatelCom<IAMStreamConfig> konfigurace;
     if (FAILED(stavitel_->FindInterface(&PIN_CATEGORY_CAPTURE, &MEDIATYPE_Interleaved, filtrVidea_.get(),
