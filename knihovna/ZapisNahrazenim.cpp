@@ -11,6 +11,11 @@ namespace Knihovna {
 void ZapsatNahrazenim(const std::wstring& cesta, const std::function<void(const std::wstring&)>& zapsat) {
     const std::wstring docasna = cesta + L".tmp";
     std::error_code chyba;
+    // A read-only file is not replaced, as on Windows (a rename would replace it elsewhere, and under Wine as root).
+    const auto stav = std::filesystem::status(std::filesystem::path(cesta), chyba);
+    if (!chyba && std::filesystem::is_regular_file(stav) &&
+        (stav.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
+        Vyhodit(HresultZWin32(kChybaPristupOdepren));
     try {
         zapsat(docasna);
     } catch (...) {

@@ -20,7 +20,8 @@ using Holvent::Email::SablonaDialogu;
 
 namespace {
 
-constexpr short kSirka = 280, kVyska = 142;  // dialog units
+constexpr short kSirkaDialogu = 280, kVyskaDialogu = 142;  // dialog units
+constexpr UINT_PTR kCasovacNacteni = 1;
 constexpr wchar_t kFiltr[] = L"Konfigurace záznamu videa (*.prx)|*.prx";
 constexpr wchar_t kChybaNacteni[] = L"Nepodařilo se načíst požadovaný .prx soubor konfigurace záznamu";
 constexpr wchar_t kChybaUlozeni[] = L"Nepodařilo se uložit požadovaný .prx soubor konfigurace záznamu";
@@ -44,7 +45,7 @@ DlgEditorPrxSouboru::DlgEditorPrxSouboru(ZmenaSouboru zmena)
       bitrate_(static_cast<std::uint32_t>(kRozsahBitrate.min), static_cast<std::uint32_t>(kRozsahBitrate.max)) {}
 
 void DlgEditorPrxSouboru::Vytvorit(HWND rodic) {
-    SablonaDialogu s(kSirka, kVyska, L"", SablonaDialogu::kVnoreny);
+    SablonaDialogu s(kSirkaDialogu, kVyskaDialogu, L"", SablonaDialogu::kVnoreny);
     constexpr DWORD tab = WS_TABSTOP;
     constexpr DWORD cislo = tab | WS_BORDER | ES_AUTOHSCROLL | ES_NUMBER;
     s.Polozka(SS_LEFT, 7, 7, 266, 8, kPopisekSouboru, SablonaDialogu::kPopisek,
@@ -70,7 +71,7 @@ void DlgEditorPrxSouboru::Vytvorit(HWND rodic) {
 }
 
 SIZE DlgEditorPrxSouboru::VelikostRamce(HWND ramec) const {
-    RECT r{0, 0, kSirka, kVyska};
+    RECT r{0, 0, kSirkaDialogu, kVyskaDialogu};
     ::MapDialogRect(hwnd_, &r);
     ::AdjustWindowRectEx(&r, static_cast<DWORD>(::GetWindowLongPtrW(ramec, GWL_STYLE)), ::GetMenu(ramec) != nullptr,
                          static_cast<DWORD>(::GetWindowLongPtrW(ramec, GWL_EXSTYLE)));
@@ -100,6 +101,11 @@ INT_PTR DlgEditorPrxSouboru::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) 
     switch (zprava) {
     case WM_INITDIALOG: Inicializovat(); return FALSE;
     case WM_COMMAND: Prikaz(wp, lp); return TRUE;
+    case WM_TIMER:
+        if (wp != kCasovacNacteni) return FALSE;
+        ::KillTimer(hwnd_, kCasovacNacteni);
+        Nacist();
+        return TRUE;
     }
     return FALSE;
 }
@@ -117,7 +123,9 @@ void DlgEditorPrxSouboru::Inicializovat() {
 void DlgEditorPrxSouboru::Prikaz(WPARAM wp, LPARAM lp) {
     if (soubor_.Prikaz(wp, lp)) return;
     const int id = LOWORD(wp), kod = HIWORD(wp);
-    if (id == kSoubor && kod == EN_CHANGE && !nacitani_) Nacist();
+    // The file is read a moment after the path stops changing: not at every key typed, and never inside the
+    // caller that changed the text (a failure shows a box).
+    if (id == kSoubor && kod == EN_CHANGE && !nacitani_) ::SetTimer(hwnd_, kCasovacNacteni, 200, nullptr);
     else if (id == kBitrate && kod == EN_CHANGE) ZobrazitVelikost();
     else if (id == kUlozit && kod == BN_CLICKED) Ulozit();
     else if (id == kUlozitKopii && kod == BN_CLICKED) UlozitKopii();

@@ -32,9 +32,10 @@ void EditorPrxSouboru::Vytvorit(const std::wstring& titulek) {
                    CW_USEDEFAULT, CW_USEDEFAULT, 400, 300, nullptr, lista);
     dialog_ = std::make_unique<DlgEditorPrxSouboru>([this](bool nacten) { NastavitUlozeni(nacten); });
     dialog_->Vytvorit(Hwnd());
-    ObnovitUmisteni();
-    // The window takes the dialog's size wherever it stood last time.
+    // The window takes the dialog's size: centred the first time, else where it stood last time.
     const SIZE velikost = dialog_->VelikostRamce(Hwnd());
+    ::SetWindowPos(Hwnd(), nullptr, 0, 0, velikost.cx, velikost.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ObnovitUmisteni();
     ::SetWindowPos(Hwnd(), nullptr, 0, 0, velikost.cx, velikost.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
     ::UpdateWindow(Hwnd());
