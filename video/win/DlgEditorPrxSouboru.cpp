@@ -125,7 +125,11 @@ void DlgEditorPrxSouboru::Prikaz(WPARAM wp, LPARAM lp) {
     const int id = LOWORD(wp), kod = HIWORD(wp);
     // The file is read a moment after the path stops changing: not at every key typed, and never inside the
     // caller that changed the text (a failure shows a box).
-    if (id == kSoubor && kod == EN_CHANGE && !nacitani_) ::SetTimer(hwnd_, kCasovacNacteni, 200, nullptr);
+    // Until then the fields belong to no file and cannot be saved.
+    if (id == kSoubor && kod == EN_CHANGE && !nacitani_) {
+        Povolit(false);
+        ::SetTimer(hwnd_, kCasovacNacteni, 200, nullptr);
+    }
     else if (id == kBitrate && kod == EN_CHANGE) ZobrazitVelikost();
     else if (id == kUlozit && kod == BN_CLICKED) Ulozit();
     else if (id == kUlozitKopii && kod == BN_CLICKED) UlozitKopii();
@@ -170,6 +174,7 @@ void DlgEditorPrxSouboru::Nacist() {
 }
 
 void DlgEditorPrxSouboru::Povolit(bool povolit) {
+    nacteno_ = povolit;
     for (int id : kPovolovane) ::EnableWindow(::GetDlgItem(hwnd_, id), povolit);
     if (zmena_) zmena_(povolit);
 }
@@ -185,7 +190,7 @@ void DlgEditorPrxSouboru::ZobrazitVelikost() {
 }
 
 bool DlgEditorPrxSouboru::Ulozit() {
-    if (!Existuje()) return false;
+    if (!nacteno_ || !Existuje()) return false;
     // A field that holds no number within its range stays as the file has it.
     HodnotyPrx h;
     h.sirka = static_cast<std::int32_t>(sirka_.Cislo().value_or(0));
@@ -202,7 +207,7 @@ bool DlgEditorPrxSouboru::Ulozit() {
 }
 
 void DlgEditorPrxSouboru::UlozitKopii() {
-    if (!Existuje()) return;
+    if (!nacteno_ || !Existuje()) return;
     const std::wstring soucasna = soubor_.Text();
     wchar_t cil[MAX_PATH] = {};
     const std::wstring filtr = EditSoubor::FiltrDialogu(kFiltr);

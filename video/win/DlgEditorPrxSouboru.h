@@ -55,4 +55,5 @@ private:
     EditSoubor soubor_;
     EditCislo sirka_, vyska_, snimky_, bitrate_;
     bool nacitani_ = false;  // the path field is being changed by a load itself
+    bool nacteno_ = false;   // the fields hold the values of the file in the path field
 };
