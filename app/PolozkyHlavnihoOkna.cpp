@@ -47,7 +47,7 @@ constexpr std::array kNastroje{Polozka{40063, L"Síťový &ovladač", 0},
                                Polozka{40086, L"Přehrávač &videa", 0},
                                Polozka{40102, L"&Editor obrázků", 0},
                                Polozka{40065, L"Prohlížeč &FTP", 0},
-                               Polozka{40081, L"Editor .p&rx souborů", 0},
+                               Polozka{40081, L"Editor konfigurací &záznamu videa", 0},
                                kOddelovac,
                                Polozka{0, L"&Spustit jako samostaný proces", kMenuProcesy}};
 

@@ -8,6 +8,7 @@
 #include "email/RecordWriter.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/Text.h"
+#include "knihovna/ZapisNahrazenim.h"
 
 namespace Holvent::Email {
 
@@ -116,7 +117,7 @@ bool UlozisteZaznamu<Zaznam>::UlozitSeznam(const std::vector<Zaznam>& zaznamy) {
                                                    L"neztratil, nebude přepsán. Opravte jej nebo odstraňte a spusťte "
                                                    L"aplikaci znovu.",
                                                    cesta.c_str()));
-        ZapsatNahrazenim(cesta, [&](const std::wstring& docasna) {
+        Knihovna::ZapsatNahrazenim(cesta, [&](const std::wstring& docasna) {
             RecordWriter zapis;
             zapis.Open(docasna);
             for (const Zaznam& zaznam : zaznamy) {

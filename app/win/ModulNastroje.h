@@ -56,6 +56,8 @@ protected:
     virtual DWORD CasZastaveni() const;
     // Reports a failure; by default fatal: the event log, the box and the process ends with -1.
     virtual void Hlasit(Selhani selhani, const std::wstring& popis);
+    // The window that gets 0x8013 (none when the tool runs without a main window).
+    HWND HlavniOkno() const { return hlavniOkno_; }
 
 private:
     static unsigned __stdcall Vstup(void* modul);
