@@ -330,6 +330,11 @@ class NastaveniKamery(unittest.TestCase):
         self.assertEqual(t.pomocnik('text-prvku', DIALOG, TITULEK, 1971, 10000)[1],
                          'Systémové profily Windows Media nejsou v tomto systému k dispozici.')
         self.assertEqual(prvek(1962, LB_GETCOUNT), 0)  # the list of Windows Media 8 profiles
+        # "Upravit" opens the file in the .prx editor tool.
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, 1969, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', 'Tervik4EditorPrx', '-', 30000)[0], 0)
+        self.assertEqual(t.pomocnik('zavrit-okno', 'Tervik4EditorPrx', '-', 10000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: t.pomocnik('viditelne', 'Tervik4EditorPrx', '-', 0)[1] == '0', 30))
         self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, 1964, 10000)[0], 0)  # Windows Media 7
         # The four recording pages, each checked (texts fit, Tab) and kept as a screenshot.
         for stranka, soubor in (('Záznam videa', 'zaznam_videa'), ('Záznam AVI', 'zaznam_avi'),
