@@ -45,7 +45,7 @@ bool NaStrance(const std::wstring& klic, const wchar_t* jmeno) {
 
 // The least number of digits is offered from 1; a stored 0 means the same (a number below 2 digits is not padded),
 // so the copy shows it as 1 and a dialog confirmed unchanged does not refuse it.
-constexpr const wchar_t* kKlicPoctuMist = L"Snimky disk\\Soubor";
+constexpr const wchar_t* kKlicePoctuMist[] = {L"Snimky disk\\Soubor", L"Zaznam videa\\Soubor"};
 constexpr const wchar_t* kJmenoPoctuMist = L"pocetMistCisla";
 
 }  // namespace
@@ -58,9 +58,10 @@ KopieParametruKamery::KopieParametruKamery(const ParametryKamery& zdroj) {
         if constexpr (std::is_same_v<Typ, std::int32_t>) Pridat(klic, jmeno, static_cast<std::uint32_t>(pole));
         else Pridat(klic, jmeno, pole);
     });
-    if (const auto it = Hodnoty().find({kKlicPoctuMist, kJmenoPoctuMist}); it != Hodnoty().end())
-        if (const auto* n = std::get_if<std::uint32_t>(&it->second); n && *n == 0)
-            Pridat(kKlicPoctuMist, kJmenoPoctuMist, std::uint32_t{1});
+    for (const wchar_t* klic : kKlicePoctuMist)
+        if (const auto it = Hodnoty().find({klic, kJmenoPoctuMist}); it != Hodnoty().end())
+            if (const auto* n = std::get_if<std::uint32_t>(&it->second); n && *n == 0)
+                Pridat(klic, kJmenoPoctuMist, std::uint32_t{1});
     // A switch that is always on now is on whatever was stored: the page shows it so and OK stores it so.
     for (const StrankyNastaveniKamery::Stranka& s : StrankyNastaveniKamery::Stranky())
         for (const ModelStranky::Hodnota& h : s.hodnoty)

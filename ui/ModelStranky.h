@@ -25,6 +25,7 @@ enum class Ovladac {
     Heslo,            // a text shown masked, unless the check box zobrazeniHesla (when it has one) is on
     VyberTextu,       // a text chosen from a list the page fills (the e-mail accounts)
     TextSVyberem,     // a text with a browse button whose choice the page makes (a folder on an FTP server)
+    Vlastni,          // a number the page's own controls edit (a choice made in lists): no row of its own
 };
 
 struct Moznost {
@@ -54,6 +55,7 @@ struct Hodnota {
     // A check box that is always on (what it switched is always done now): shown checked and greyed, stored as 1.
     bool vzdyZapnuto = false;
     const wchar_t* nadpis = nullptr;  // a line above the row that introduces it and the rows after it
+    const wchar_t* filtr = nullptr;   // of a file: the open dialog's filter ("Text|*.x|..."); null = images
 };
 
 struct Stranka {

@@ -21,6 +21,8 @@ short VyskaRadku(const M::Hodnota& h, short sirka) {
 short VyskaOvladace(const M::Hodnota& h, short sirka) {
     const short popisek = PopisekNahore(h, sirka) ? 10 : 0;
     switch (h.ovladac) {
+    case M::Ovladac::Vlastni:
+        return 0;
     case M::Ovladac::Zaskrtnuti:
         // The check box itself takes about 14 units; a longer text wraps to a second line.
         return OdhadSirky(h.popisek) + 14 > sirka ? 22 : 14;

@@ -43,6 +43,9 @@ constexpr std::array kMoznostiTlacitkaEmailu{
 constexpr std::array kMoznostiTlacitkaFtp{
     Moznost{L"Odeslat aktuální snímek na FTP server", 40052},
     Moznost{L"Zapnout/vypnout automatické odesílání snímků na FTP server", 40040}};
+constexpr std::array kMoznostiFormatuZaznamu{Moznost{L"AVI", 0}, Moznost{L"WMV (Windows Media Video)", 1}};
+constexpr std::array kMoznostiTlacitkaZaznamu{Moznost{L"Spustit/ukončit záznam videa", 40055},
+                                              Moznost{L"Otevřít složku se záznamy", 40057}};
 constexpr std::array kMoznostiZprav{Moznost{L"Nezobrazovat žádné zprávy", 0},
                                     Moznost{L"Zobrazovat pouze chybová hlášení", 1},
                                     Moznost{L"Zobrazovat všechny typy zpráv", 2}};
@@ -195,6 +198,23 @@ Hodnota SVysvetlivkou(Hodnota h, const wchar_t* vysvetlivka, std::uint32_t delit
 constexpr const wchar_t* kTextMilisekund = L"milisekund - tj. %d.%d sekund";
 constexpr const wchar_t* kTextProcent = L"tj. %d.%d procent";
 constexpr const wchar_t* kKlicFtpUmisteni = L"Snimky FTP\\FTP umisteni";
+constexpr const wchar_t* kKlicProfilu = L"Zaznam videa\\WMV\\Profil";
+
+// The texts of a naming page (snapshots and recordings name their files alike).
+struct TextyPojmenovani {
+    const wchar_t *vytvJmena, *jmeno, *pocetMistCisla, *maxPocetSouboru, *prepisovatStare;
+};
+
+std::vector<Hodnota> Pojmenovani(const wchar_t* klic, const TextyPojmenovani& t) {
+    return {Vyber(klic, L"vytvJmena", t.vytvJmena, kMoznostiJmen), Jiny(klic, L"jmeno", t.jmeno, O::Text),
+            Cislo(klic, L"pocetMistCisla", t.pocetMistCisla), Cislo(klic, L"maxPocetSouboru", t.maxPocetSouboru),
+            Prepinac(klic, L"prepisovatStare", t.prepisovatStare)};
+}
+
+Hodnota SFiltrem(Hodnota h, const wchar_t* filtr) {
+    h.filtr = filtr;
+    return h;
+}
 
 // Built once: the block pages' keys are made from their owners', and a Hodnota holds only pointers, so the keys
 // and the page tables live here for the rest of the program.
@@ -290,13 +310,11 @@ Tabulky::Tabulky() {
         Vyber(L"Snimky disk", L"zpravaIkona", L"Zprávy u ikony v oznamovací oblasti:", kMoznostiZprav),
         Vyber(L"Snimky disk", L"toolBarCommand", L"Hlavní část tlačítka na panelu nástrojů:", kMoznostiTlacitka),
     });
-    Pridat(L"Pojmenování souborů", {
-        Vyber(L"Snimky disk\\Soubor", L"vytvJmena", L"Vytváření jmen souborů:", kMoznostiJmen),
-        Jiny(L"Snimky disk\\Soubor", L"jmeno", L"Jméno souboru (bez přípony):", O::Text),
-        Cislo(L"Snimky disk\\Soubor", L"pocetMistCisla", L"Nejmenší počet číslic čísla souboru:"),
-        Cislo(L"Snimky disk\\Soubor", L"maxPocetSouboru", L"Maximální počet souborů:"),
-        Prepinac(L"Snimky disk\\Soubor", L"prepisovatStare", L"Přepisovat staré soubory"),
-    }, kStrankaDisku);
+    Pridat(L"Pojmenování souborů",
+           Pojmenovani(L"Snimky disk\\Soubor",
+                       {L"Vytváření jmen souborů:", L"Jméno souboru (bez přípony):",
+                        L"Nejmenší počet číslic čísla souboru:", L"Maximální počet souborů:", L"Přepisovat staré soubory"}),
+           kStrankaDisku);
     PridatBlok(kBloky[0]);
 
     std::vector<Hodnota> email{
@@ -357,6 +375,32 @@ Tabulky::Tabulky() {
         Cislo(L"HTTP server", L"snimkuZaSekundu", L"Snímků za sekundu pro video proud /mjpeg:"),
     });
     PridatBlok(kBloky[4]);
+
+    Pridat(kStrankaZaznamuVidea, {
+        Vyber(L"Zaznam videa", L"format", L"Formát záznamu videa:", kMoznostiFormatuZaznamu),
+        Jiny(L"Zaznam videa", L"slozka", L"Složka pro ukládání záznamů:", O::Slozka),
+        Vyber(L"Zaznam videa", L"zpravaIkona", L"Zprávy u ikony v oznamovací oblasti:", kMoznostiZprav),
+        Vyber(L"Zaznam videa", L"toolBarCommand", L"Hlavní část tlačítka na panelu nástrojů:", kMoznostiTlacitkaZaznamu),
+    });
+    Pridat(kStrankaZaznamuAvi, {
+        Cislo(L"Zaznam videa\\AVI", L"sirkaVidea", L"Velikost videa - šířka:"),
+        Cislo(L"Zaznam videa\\AVI", L"vyskaVidea", L"Velikost videa - výška:"),
+        Cislo(L"Zaznam videa\\AVI", L"frekvence", L"Frekvence (snímků za sekundu):"),
+        Prepinac(L"Zaznam videa\\AVI", L"zvuk", L"Zaznamenat také zvuk"),
+    }, kStrankaZaznamuVidea);
+    // The profile's source, version and index are chosen by the page's options and system profile lists.
+    Pridat(kStrankaZaznamuWmv, {
+        Jiny(kKlicProfilu, L"typ", L"Zdroj profilu", O::Vlastni),
+        Jiny(kKlicProfilu, L"verzeWM", L"Verze Windows Media systémového profilu", O::Vlastni),
+        Jiny(kKlicProfilu, L"index", L"Systémový profil", O::Vlastni),
+        SFiltrem(Jiny(kKlicProfilu, L"souborPrx", L"Soubor profilu:", O::Soubor), kFiltrPrx),
+    }, kStrankaZaznamuVidea);
+    Pridat(L"Pojmenování záznamů",
+           Pojmenovani(L"Zaznam videa\\Soubor",
+                       {L"Způsob vytvoření jména souboru:", L"Jméno souboru (bez cesty a přípony):",
+                        L"Min. počet znaků v názvu souboru reprezentujících číslo snímku:",
+                        L"Maximální počet souborů na disku (budou cyklicky číslovány):", L"Přepisovat staré soubory"}),
+           kStrankaZaznamuVidea);
 
     Pridat(kStrankaPohybu, {
         SVysvetlivkou(Cislo(L"Detekce pohybu", L"interval", L"Interval kontroly pohybu:"), kTextMilisekund, 1000),

@@ -40,6 +40,11 @@ inline constexpr const wchar_t* kStrankaEmailu = L"Snímky emailem";
 inline constexpr const wchar_t* kStrankaAdres = L"Odesílatel a příjemci";
 inline constexpr const wchar_t* kStrankaFtp = L"Snímky na FTP";
 inline constexpr const wchar_t* kStrankaFtpUmisteni = L"FTP umístění";
+// The recording pages; the dialog builds the AVI and WMV ones with their own lists.
+inline constexpr const wchar_t* kStrankaZaznamuVidea = L"Záznam videa";
+inline constexpr const wchar_t* kStrankaZaznamuAvi = L"Záznam AVI";
+inline constexpr const wchar_t* kStrankaZaznamuWmv = L"Záznam WMV";
+inline constexpr const wchar_t* kFiltrPrx = L"Soubory profilu WMV (*.prx)|*.prx";
 // What those two pages keep at their foot for their buttons (dialog units).
 inline constexpr short kRezervaTlacitek = 18;
 

@@ -144,6 +144,7 @@ void TervikOkno::ZobrazitPredvolby() {
                                         [this](HWND dialog, const ParametryKamery& hodnoty) {
                                             if (emaily_) emaily_->OdeslatTest(dialog, hodnoty);
                                         }};
+    kontext.formaty = video_.Zachytavani().Formaty().Polozky();  // the AVI recording page lists them
     // The camera may have been switched off while the dialog was open.
     if (DlgNastaveniKamery(Parametry(), Zamek(), std::move(kontext)).Zobrazit(Hwnd()) && Hwnd()) PouzitNastaveni();
 }

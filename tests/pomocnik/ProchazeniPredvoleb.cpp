@@ -52,7 +52,8 @@ std::wstring TextOkna(HWND h) {
 void NastavitText(HWND h, const std::wstring& text) { ::SendMessageW(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())); }
 
 // What the control shows, in the stored form (of a bit, 0 or 1); nothing for a font, which cannot be read from
-// another process, nor for a password, whose edit does not give its text to another process on Windows.
+// another process, nor for a password, whose edit does not give its text to another process on Windows, nor for
+// a value the page's own controls edit (it has no control of its own, and must stay as stored).
 std::optional<Hodnota> Zobrazena(HWND dialog, const M::Hodnota& h, int id) {
     HWND p = ::GetDlgItem(dialog, id);
     switch (h.ovladac) {
@@ -72,6 +73,7 @@ std::optional<Hodnota> Zobrazena(HWND dialog, const M::Hodnota& h, int id) {
         return static_cast<std::uint32_t>(::SendMessageW(p, StaticBarva::kZjistitBarvu, 0, 0));
     case M::Ovladac::Pismo:
     case M::Ovladac::Heslo:
+    case M::Ovladac::Vlastni:
         return std::nullopt;
     default:
         return TextOkna(p);

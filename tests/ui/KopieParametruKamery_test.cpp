@@ -69,7 +69,13 @@ TEST(KopieParametruKamery, PotvrzeniPreneseHodnotyStranekAJineNe) {
     EXPECT_TRUE(cil.snimkyFtp.vlastniSnimek);
     EXPECT_EQ(cil.snimkyEmail.snimek.velikost, -1);
     EXPECT_EQ(cil.httpServer.refreshStranky, Vychozi().httpServer.refreshStranky);
-    EXPECT_EQ(cil.zaznamVidea, Vychozi().zaznamVidea);
+    // The recording pages take all but the counter and the profile's stored input, which are on none.
+    ParametryKamery::ZaznamVidea zaznam = zdroj.zaznamVidea;
+    zaznam.soubor.posledniCislo = Vychozi().zaznamVidea.soubor.posledniCislo;
+    zaznam.profil.vstupSirka = 320;
+    zaznam.profil.vstupVyska = 240;
+    zaznam.profil.zvuk = false;
+    EXPECT_EQ(cil.zaznamVidea, zaznam);
     // The e-mail and FTP pages.
     EXPECT_EQ(cil.snimkyEmail.dalsiEmaily, zdroj.snimkyEmail.dalsiEmaily);
     EXPECT_EQ(cil.snimkyEmail.akcePriChybe, 5u);
@@ -197,14 +203,19 @@ TEST(KopieParametruKamery, OdmitnutiZruseniAPotvrzeni) {
 TEST(KopieParametruKamery, NulovyPocetMistSeUkazeJakoJedna) {
     ParametryKamery k = Vychozi();
     ASSERT_EQ(k.snimkyDisk.soubor.pocetMistCisla, 0u);
-    const S::Hodnota& mista = Hodnota(L"Snimky disk\\Soubor", L"pocetMistCisla");
-    KopieParametruKamery kopie(k);
-    EXPECT_EQ(kopie.Zobrazena(mista), 1u);
-    EXPECT_EQ(S::Overit(mista, kopie.Zobrazena(mista)), std::nullopt);
-    EXPECT_FALSE(kopie.Zmeneno());
+    ASSERT_EQ(k.zaznamVidea.soubor.pocetMistCisla, 0u);
+    for (const wchar_t* klic : {L"Snimky disk\\Soubor", L"Zaznam videa\\Soubor"}) {
+        const S::Hodnota& mista = Hodnota(klic, L"pocetMistCisla");
+        KopieParametruKamery kopie(k);
+        EXPECT_EQ(kopie.Zobrazena(mista), 1u) << klic;
+        EXPECT_EQ(S::Overit(mista, kopie.Zobrazena(mista)), std::nullopt) << klic;
+        EXPECT_FALSE(kopie.Zmeneno()) << klic;
+    }
 
     k.snimkyDisk.soubor.pocetMistCisla = 4;
-    EXPECT_EQ(KopieParametruKamery(k).Zobrazena(mista), 4u);
+    k.zaznamVidea.soubor.pocetMistCisla = 6;
+    EXPECT_EQ(KopieParametruKamery(k).Zobrazena(Hodnota(L"Snimky disk\\Soubor", L"pocetMistCisla")), 4u);
+    EXPECT_EQ(KopieParametruKamery(k).Zobrazena(Hodnota(L"Zaznam videa\\Soubor", L"pocetMistCisla")), 6u);
 }
 
 }  // namespace

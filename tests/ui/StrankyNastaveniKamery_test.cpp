@@ -66,6 +66,7 @@ TEST(StrankyNastaveniKamery, KazdaHodnotaStrankyJeVKopiiSeSvymTypem) {
                 break;
             case S::Ovladac::Cislo:
             case S::Ovladac::Vyber:
+            case S::Ovladac::Vlastni:
             case S::Ovladac::Barva:
             case S::Ovladac::KvalitaJpeg:
             case S::Ovladac::Ikona:

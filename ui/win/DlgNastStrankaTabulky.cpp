@@ -139,7 +139,8 @@ void DlgNastStrankaTabulky::Vytvorit(SablonaDialogu& sablona, const Oblast& o) {
             Pridat(sablona, BS_PUSHBUTTON | WS_TABSTOP, static_cast<short>(x + w - 24), y, 24, 12, id + 2,
                    SablonaDialogu::kTlacitko, L"...");
             if (h.ovladac == M::Ovladac::Slozka) p.cesta = std::make_unique<EditSlozka>(h.popisek);
-            else if (h.ovladac == M::Ovladac::Soubor) p.cesta = std::make_unique<EditSoubor>(kFiltrObrazku, false);
+            else if (h.ovladac == M::Ovladac::Soubor)
+                p.cesta = std::make_unique<EditSoubor>(h.filtr ? h.filtr : kFiltrObrazku, false);
             break;
         case M::Ovladac::Barva:
             popisekRadku(14);
@@ -171,6 +172,8 @@ void DlgNastStrankaTabulky::Vytvorit(SablonaDialogu& sablona, const Oblast& o) {
             Pridat(sablona, SS_LEFT | SS_NOPREFIX, static_cast<short>(x + w - 50), y + 4, 50, 8, id + 2,
                    SablonaDialogu::kPopisek);
             p.kvalita = std::make_unique<TrackBarKvalitaJpeg>();
+            break;
+        case M::Ovladac::Vlastni:
             break;
         }
         spodek = std::max<short>(spodek, static_cast<short>(r.y + r.vyska));
@@ -247,6 +250,8 @@ void DlgNastStrankaTabulky::Naplnit() {
         case M::Ovladac::KvalitaJpeg:
             p.kvalita->Pripojit(prvek, Prvek(p.id + 1));
             p.kvalita->Nastavit(kopie_.Zobrazena(h));
+            break;
+        case M::Ovladac::Vlastni:
             break;
         }
     }
@@ -328,6 +333,8 @@ std::optional<std::wstring> DlgNastStrankaTabulky::PrevzitRadek(Radek& p) {
     case M::Ovladac::KvalitaJpeg:
         // The bar's own position: it also holds a position set by a message, which the bar does not report.
         return kopie_.Nastavit(h, ::SendMessageW(Prvek(p.id), TBM_GETPOS, 0, 0));
+    case M::Ovladac::Vlastni:
+        break;  // the derived page takes it
     }
     return std::nullopt;
 }

@@ -3,10 +3,13 @@
 #include <map>
 
 #include "app/win/Aplikace.h"
+#include "app/win/ModulEditoruPrx.h"
 #include "ui/StrankyNastaveniKamery.h"
 #include "ui/win/DlgNastKamEmail.h"
 #include "ui/win/DlgNastKamFtp.h"
 #include "ui/win/DlgNastKamPlanovani.h"
+#include "ui/win/DlgNastKamZaznamAvi.h"
+#include "ui/win/DlgNastKamZaznamWmv.h"
 #include "ui/win/DlgNastKamZarizeni.h"
 #include "ui/win/DlgNastStrankaLogu.h"
 #include "ui/win/DlgNastStrankaTabulky.h"
@@ -38,6 +41,11 @@ DlgNastaveniKamery::DlgNastaveniKamery(ParametryKamery& parametry, std::mutex& z
             stranka = std::make_unique<DlgNastKamEmail>(s, kopie_, id, ucty, kontext_.produkt, test);
         else if (nazev == K::kStrankaFtpUmisteni)
             stranka = std::make_unique<DlgNastKamFtp>(s, kopie_, id, mista, kontext_.produkt);
+        else if (nazev == K::kStrankaZaznamuAvi)
+            stranka = std::make_unique<DlgNastKamZaznamAvi>(s, kopie_, id, kontext_.formaty);
+        else if (nazev == K::kStrankaZaznamuWmv)
+            stranka = std::make_unique<DlgNastKamZaznamWmv>(
+                s, kopie_, id, [](const std::wstring& cesta) { ModulEditoruPrx::Instance().OtevritSoubor(cesta); });
         else
             stranka = std::make_unique<DlgNastStrankaTabulky>(s, kopie_, id);
         const auto rodic = s.rodic ? indexy.find(s.rodic) : indexy.end();

@@ -11,12 +11,13 @@
 #include "ui/KopieParametruKamery.h"
 #include "ui/RozvrzeniStranky.h"
 #include "ui/win/DlgNastaveni.h"
+#include "video/SeznamFormatu.h"
 
 // A camera's settings dialog: the devices, the camera's pages, the disk snapshots, the e-mail snapshots with their
-// addresses and message, the FTP snapshots with their place and the web page, one page per snapshot block, motion
-// detection, the schedule and the log switches. OK and "Použít" commit the copy
-// into the camera's record under its lock; the camera then applies and saves them: after "Použít" through
-// poPouziti, after OK when Zobrazit returned true.
+// addresses and message, the FTP snapshots with their place and the web page, one page per snapshot block, video
+// recording with its AVI, WMV and naming pages, motion detection, the schedule and the log switches. OK and
+// "Použít" commit the copy into the camera's record under its lock; the camera then applies and saves them: after
+// "Použít" through poPouziti, after OK when Zobrazit returned true.
 class DlgNastaveniKamery : public DlgNastaveni {
 public:
     static constexpr int kPrvniIdPrvku = 2000;  // value i of the table's pages in order: 2000 + 4 i, + 1 its control
@@ -35,6 +36,8 @@ public:
         // The e-mail page's link: send the plain test message with the values the pages show now; the answer
         // comes as a message box over the dialog (its window is the first argument).
         std::function<void(HWND dialog, const ParametryKamery& hodnoty)> testovaciEmail;
+        // The formats of the camera's video device (empty until its video first ran), for the AVI page.
+        std::vector<Holvent::DirectShow::FormatVidea> formaty = {};
     };
 
     // The e-mail and FTP pages choose from the application's account and place stores ...

@@ -7,6 +7,7 @@ import logging
 import os
 import re
 import shutil
+import subprocess
 import threading
 import unittest
 
@@ -28,15 +29,17 @@ ID_VIDEA = 1900  # the video device box of the devices page
 ID_COMBO_OKNA = 3  # the device box of the camera window
 ID_STAVOVEHO_RADKU, SB_GETICON = 2, 0x0414
 # The table's pages in the tree's order with their numbers of values (a snapshot block has 18, the server's 15); the devices page
-# has none. Two of the log's switches are always on and greyed: the walker leaves them.
+# has none. Two of the log's switches are always on and greyed, and the WMV profile's source, version and index are
+# chosen in the page's own lists: the walker leaves them (and finds them stored as they were).
 HODNOTY_STRANEK = [('Kamera', 5), ('Okno kamery', 8), ('Po spuštění kamery', 8), ('Snímky na disk', 7),
                    ('Pojmenování souborů', 5), ('Snímek na disk', 18), ('Snímky emailem', 7),
                    ('Odesílatel a příjemci', 3), ('Zpráva emailu', 3), ('Snímek emailem', 18), ('Snímky na FTP', 7),
                    ('FTP umístění', 7), ('Snímek na FTP', 18), ('HTML stránka', 4), ('HTTP server', 4),
-                   ('Snímek pro HTTP server', 15), ('Detekce pohybu', 13),
+                   ('Snímek pro HTTP server', 15), ('Záznam videa', 4), ('Záznam AVI', 4), ('Záznam WMV', 4),
+                   ('Pojmenování záznamů', 5), ('Detekce pohybu', 13),
                    ('Snímek při pohybu', 18), ('Plánované snímkování', 3), ('Záznam do souboru', 21),
                    ('Protokol Windows', 20)]
-POCET_HODNOT = sum(n for _, n in HODNOTY_STRANEK) - 2
+POCET_HODNOT = sum(n for _, n in HODNOTY_STRANEK) - 2 - 3
 STRANKY = ['Zařízení'] + [nazev for nazev, _ in HODNOTY_STRANEK]
 
 
@@ -105,11 +108,13 @@ class NastaveniKamery(unittest.TestCase):
         zapsat_zaznamy('EmailoveUcty.rxml', 'ucet', UCTY)
         zapsat_zaznamy('FtpMista.rxml', 'ftp', MISTA)
 
-    def spustit(self, interval=3600000, video=True, ikona=None):
+    def spustit(self, interval=3600000, video=True, ikona=None, hodnoty=()):
         rc, self.slozka = t.pomocnik('kamera', JMENO, interval, 1, 1 if video else 0)
         self.assertEqual(rc, 0, self.slozka)
         if ikona is not None:
             t.zapsat_hodnotu('Kamery\\' + JMENO, 'indexIkony', 'REG_DWORD', ikona)
+        for podklic, jmeno, typ, data in hodnoty:  # (below the camera's key)
+            t.zapsat_hodnotu('Kamery\\' + JMENO + '\\' + podklic, jmeno, typ, data)
         self.slozka = os.path.join(t.PREFIX, 'drive_c', self.slozka[3:].replace('\\', '/')) \
             if re.match(r'^[A-Za-z]:\\', self.slozka) else self.slozka
         self.p = t.na_pozadi(t.TERVIK)
@@ -279,6 +284,75 @@ class NastaveniKamery(unittest.TestCase):
         self.assertEqual([text(misto, v) for v in ('server', 'uzivatel', 'heslo')], [adresa, 'web', 'tajne'])
         self.assertEqual(text(misto, 'slozka').strip('/'), 'verejne/kamery')
         self.assertEqual((dword(misto, 'pasivniRezim'), dword(misto, 'zobrazovatHeslo')), (0, 1))
+
+    def test_zaznam_avi_z_formatu_kamery_a_wmv_profil_ze_souboru(self):
+        """The AVI page lists the running camera's formats with the stored size's selected, and "Použít" takes
+        another; the WMV page under Wine: system profiles unavailable, the .prx file's values shown, a system
+        profile of version 7 chosen keeps the stored index that no list shows."""
+        prx = os.path.join(t.BUILD, 'tmp', 'nastavenikamery-640.prx')
+        os.makedirs(os.path.dirname(prx), exist_ok=True)
+        with open(prx, 'wb') as f:
+            f.write(('\ufeff<profile version="589824" name="Dvůr">\r\n'
+                     ' <streamconfig majortype="{73647561-0000-0010-8000-00AA00389B71}" bitrate="48024">\r\n'
+                     ' </streamconfig>\r\n'
+                     ' <streamconfig majortype="{73646976-0000-0010-8000-00AA00389B71}" bitrate="300000">\r\n'
+                     '  <videoinfoheader dwbitrate="300000" avgtimeperframe="333333">\r\n'
+                     '   <rcsource left="0" top="0" right="640" bottom="480"/>\r\n'
+                     '   <bitmapinfoheader biwidth="640" biheight="480"/>\r\n'
+                     '  </videoinfoheader>\r\n'
+                     ' </streamconfig>\r\n</profile>\r\n').encode('utf-16-le'))
+        cesta_prx = t.wine('winepath', '-w', prx).stdout.decode('utf-8', 'replace').strip()
+        profil = 'Zaznam videa\\WMV\\Profil'
+        self.spustit(video=True, hodnoty=((profil, 'typ', 'REG_DWORD', 0), (profil, 'index', 'REG_DWORD', 7),
+                                          (profil, 'souborPrx', 'REG_SZ', cesta_prx)))
+        LB_GETCOUNT, LB_GETCURSEL, LB_SETCURSEL = 0x018B, 0x0188, 0x0186
+        formaty, pouzit, bez_formatu = 1951, 1952, 1953
+        def prvek(id, zprava, wp=0):
+            rc, vystup = t.pomocnik('zprava-prvku', DIALOG, TITULEK, id, zprava, wp, 0, 10000)
+            self.assertEqual(rc, 0, vystup)
+            return int(vystup)
+        # The formats are read as the video starts, before the status bar says "Video: %d x %d".
+        def video_bezi():
+            delka = t.pomocnik('zprava-prvku', OKNO_KAMERY, '-', ID_STAVOVEHO_RADKU, 0x040C, 1, 0, 5000)[1]  # SB_GETTEXTLENGTHW
+            return int(delka or 0) & 0xFFFF > len('Video vypnuto')
+        self.assertTrue(t.pockat_na(video_bezi, 60))
+        self.otevrit()
+        self.assertEqual(prvek(formaty, LB_GETCOUNT), 5)
+        self.assertEqual(prvek(formaty, LB_GETCURSEL), 1)  # 320 x 240, the stored size
+        self.assertEqual(t.pomocnik('text-prvku', DIALOG, TITULEK, bez_formatu, 10000), (0, ''))
+        prvek(formaty, LB_SETCURSEL, 2)
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, pouzit, 10000)[0], 0)
+        self.assertTrue(t.pockat_na(
+            lambda: t.pomocnik('text-prvku', DIALOG, TITULEK, id_hodnoty('Záznam AVI', 0), 10000)[1] == '640', 10))
+
+        self.assertEqual(t.pomocnik('text-prvku', DIALOG, TITULEK, 1970, 10000)[1],
+                         '640 x 480 - 30 snímků/sek.  (Bitový tok 300000)')
+        self.assertEqual(t.pomocnik('text-prvku', DIALOG, TITULEK, 1971, 10000)[1],
+                         'Systémové profily Windows Media nejsou v tomto systému k dispozici.')
+        self.assertEqual(prvek(1962, LB_GETCOUNT), 0)  # the list of Windows Media 8 profiles
+        # "Upravit" opens the file in the .prx editor tool.
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, 1969, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', 'Tervik4EditorPrx', '-', 30000)[0], 0)
+        self.assertEqual(t.pomocnik('zavrit-okno', 'Tervik4EditorPrx', '-', 10000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: t.pomocnik('viditelne', 'Tervik4EditorPrx', '-', 0)[1] == '0', 30))
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, 1964, 10000)[0], 0)  # Windows Media 7
+        # The four recording pages, each checked (texts fit, Tab) and kept as a screenshot.
+        for stranka, soubor in (('Záznam videa', 'zaznam_videa'), ('Záznam AVI', 'zaznam_avi'),
+                                ('Záznam WMV', 'zaznam_wmv'), ('Pojmenování záznamů', 'pojmenovani_zaznamu')):
+            rc, vystup = t.pomocnik('stranka-predvoleb', STRANKY.index(stranka), 10000, TITULEK)
+            self.assertEqual(rc, 0, vystup)
+            obrazovky = os.path.join(os.path.dirname(t.BUILD), 'obrazovky')
+            os.makedirs(obrazovky, exist_ok=True)
+            subprocess.run(['import', '-window', 'root', os.path.join(obrazovky, 'predvolby_%s.png' % soubor)],
+                           capture_output=True, timeout=30)
+        self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, IDOK, 10000)[0], 0)
+        self.assertTrue(self.zavreno())
+        self.assertEqual([dword('Zaznam videa\\AVI', v) for v in ('sirkaVidea', 'vyskaVidea', 'frekvence')],
+                         [640, 480, 30])
+        self.assertEqual([dword('Zaznam videa\\WMV\\Profil', v) for v in ('typ', 'verzeWM', 'index')],
+                         [1, 0x70000, 7])
+        self.assertEqual(text('Zaznam videa\\WMV\\Profil', 'souborPrx'), cesta_prx)
+
 
 if __name__ == '__main__':
     unittest.main()
