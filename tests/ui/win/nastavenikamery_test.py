@@ -29,7 +29,7 @@ ID_COMBO_OKNA = 3  # the device box of the camera window
 ID_STAVOVEHO_RADKU, SB_GETICON = 2, 0x0414
 # The table's pages in the tree's order with their numbers of values (a snapshot block has 18, the server's 15); the devices page
 # has none. Two of the log's switches are always on and greyed: the walker leaves them.
-HODNOTY_STRANEK = [('Kamera', 5), ('Okno kamery', 8), ('Po spuštění kamery', 8), ('Snímky na disk', 7),
+HODNOTY_STRANEK = [('Kamera', 5), ('Okno kamery', 9), ('Po spuštění kamery', 8), ('Snímky na disk', 7),
                    ('Pojmenování souborů', 5), ('Snímek na disk', 18), ('Snímky emailem', 7),
                    ('Odesílatel a příjemci', 3), ('Zpráva emailu', 3), ('Snímek emailem', 18), ('Snímky na FTP', 7),
                    ('FTP umístění', 7), ('Snímek na FTP', 18), ('HTML stránka', 4), ('HTTP server', 4),
