@@ -142,9 +142,12 @@ void DlgTervikOvladaciPanel::Ukazat(const StavJezdce& stav) {
     HWND jezdec = ::GetDlgItem(dialog_, kIdJezdce);
     // 32-bit range messages: TBM_SETRANGE would cut the values to 16 bits.
     ::SendMessageW(jezdec, TBM_SETRANGEMIN, FALSE, stav.min);
-    ::SendMessageW(jezdec, TBM_SETRANGEMAX, FALSE, stav.max);
+    ::SendMessageW(jezdec, TBM_SETRANGEMAX, TRUE, stav.max);
     ::SendMessageW(jezdec, TBM_SETLINESIZE, 0, stav.krok);
     ::SendMessageW(jezdec, TBM_SETPAGESIZE, 0, stav.stranka);
+    // Wine moves the thumb only when the position changes, not when the range does: a position kept
+    // across a new range (0 from 0..100 to -64..64) would stay drawn where the old range had it.
+    ::SendMessageW(jezdec, TBM_SETPOS, FALSE, stav.pozice == stav.min ? stav.max : stav.min);
     ::SendMessageW(jezdec, TBM_SETPOS, TRUE, stav.pozice);
     ::EnableWindow(jezdec, stav.povolen);
     ::EnableWindow(::GetDlgItem(dialog_, kIdVychozi), stav.povolen);
