@@ -1,7 +1,7 @@
 """The camera window's image-control strip in the real Tervik.exe under Wine with the virtual test
 camera: brightness at its maximum brightens the snapshots, "Výchozí" gives contrast the device's
-default, zoom takes only its steps, a device without image controls lists only zoom and focus, the
-strip empties with the video and its switch is stored."""
+default, a device without image controls lists only zoom and focus, the strip empties with the
+video and its switch is stored."""
 import os
 import re
 import subprocess
@@ -81,11 +81,18 @@ class OvladaniObrazu(unittest.TestCase):
         return int(vystup)
 
     def snimek(self):
-        """A snapshot by hand (40046); its path once it is written."""
+        """A snapshot by hand (40046); its path once the whole JPEG is written."""
         pred = set(snimky())
+
+        def hotovy():
+            nove = set(snimky()) - pred
+            if not nove:
+                return None
+            with open(snimky()[max(nove)], 'rb') as f:
+                return f.name if f.read().endswith(b'\xff\xd9') else None
         self.assertEqual(t.pomocnik('prikaz', OKNO_KAMERY, '-', SNIMEK, 5000)[0], 0)
-        self.assertTrue(t.pockat_na(lambda: set(snimky()) - pred, 30))
-        return snimky()[max(set(snimky()) - pred)]
+        self.assertTrue(t.pockat_na(hotovy, 30))
+        return hotovy()
 
     def test_pruh_ovladani_kamery(self):
         rc, slozka = t.pomocnik('kamera', JMENO, 3600000, 1, 1)
@@ -123,18 +130,11 @@ class OvladaniObrazu(unittest.TestCase):
         # "Kontrast" set to 80 is what the device has afterwards; "Výchozí" gives its default, 50.
         self.vybrat(1, 50)
         self.assertEqual(self.posunout(80), 80)
-        self.vybrat(0, 64)
-        self.vybrat(1, 80)
         self.assertEqual(t.pomocnik('kliknout', OKNO_KAMERY, '-', VYCHOZI, 5000)[0], 0)
         self.assertTrue(t.pockat_na(lambda: pozice() == 50, 30), pozice())
+        # Read from the device again by choosing it anew.
         self.vybrat(0, 64)
         self.vybrat(1, 50)
-
-        # Zoom (100..400 in steps of 10; the device refuses anything between) takes the nearest step.
-        self.vybrat(5, 100)
-        self.assertEqual(self.posunout(155), 160)
-        self.vybrat(6, 125)
-        self.vybrat(5, 160)
 
         # Another device: the strip is filled anew with what it offers.
         self.assertEqual(t.pomocnik('vybrat-polozku', OKNO_KAMERY, '-', ID_COMBA_ZARIZENI, bez, 5000)[0], 0)
