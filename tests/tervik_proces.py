@@ -114,15 +114,17 @@ def je_testovaci_kamera():
 KNIHOVNA_KAMERY = os.path.join(BUILD, 'testkamera', 'TervikTestovaciKamera.dll')
 
 
-def zaregistrovat_zarizeni(pocet):
-    """Keeps exactly `pocet` devices of the test camera registered. Returns '' when done, else what
+def zaregistrovat_zarizeni(pocet, odebrat=False):
+    """Keeps exactly `pocet` devices of the test camera registered (or what a regsvr32 /i: text such as
+    '1,bezobrazu' names; with `odebrat` removes it: 'bezobrazu'). Returns '' when done, else what
     regsvr32 said on each try. Wine has been seen to end regsvr32 with 1 once on a loaded machine,
     so a failed try is repeated twice after a pause before it counts."""
     zpravy = []
     for pokus in range(3):
         if pokus:
             time.sleep(2)
-        r = wine('regsvr32', '/n', '/i:%d' % pocet, windows_cesta(KNIHOVNA_KAMERY))
+        odebrani = ['/u'] if odebrat else []
+        r = wine('regsvr32', *odebrani, '/n', '/i:%s' % pocet, windows_cesta(KNIHOVNA_KAMERY))
         if r.returncode == 0:
             return ''
         zpravy.append('pokus %d: kód %d, %s %s' % (pokus + 1, r.returncode, r.stdout.decode('utf-8', 'replace').strip(),

@@ -282,6 +282,7 @@ Tabulky::Tabulky() {
         Prepinac(L"Okno", L"toolBarHlavni", L"Zobrazit panel nástrojů"),
         Prepinac(L"Okno", L"zarizeniVideo", L"Zobrazit panel zařízení"),
         Prepinac(L"Okno", L"statusBar", L"Zobrazit stavový řádek"),
+        Prepinac(L"Okno", L"ovladaniKamery", L"Zobrazit ovládání kamery"),
         Vyber(L"Okno", L"titulek", L"Titulek okna:", kMoznostiTitulku),
         Prepinac(L"Video", L"prizpusobovatOknu", L"Přizpůsobit video velikosti okna"),
         Prepinac(L"Okno", L"navrchu", L"Okno vždy navrchu"),

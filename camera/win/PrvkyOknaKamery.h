@@ -15,6 +15,7 @@ namespace P = PrikazyKamery;
 inline constexpr UINT kIdPanelu = 1;
 inline constexpr UINT kIdStavovehoRadku = 2;
 inline constexpr UINT kIdComboZarizeni = 3;
+inline constexpr UINT kIdOvladacihoPanelu = 4;
 inline constexpr UINT kIdIkonyOblasti = 1;
 
 // Images of the program's strip used by the window.
@@ -43,7 +44,7 @@ inline constexpr const wchar_t* kTipZapnout = L"Zapnout videozařízení";
 inline constexpr const wchar_t* kTipVypnout = L"Vypnout videozařízení";
 
 // Commands whose subsystem is not part of the program yet: shown, but greyed.
-inline constexpr UINT kNedostupne[] = {P::kOvladani,       P::kZaznamStart,    P::kZaznamKonec,
+inline constexpr UINT kNedostupne[] = {P::kZaznamStart,    P::kZaznamKonec,
                                        P::kSlozkaZaznamu,  P::kSmazatZaznamy, P::kTlacitkoZaznam,
                                        P::kResetZaznamu,   P::kPromitani};
 bool Nedostupny(UINT prikaz);

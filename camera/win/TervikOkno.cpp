@@ -183,6 +183,7 @@ void TervikOkno::Zavrit() {
     Parametry().okno.toolBarHlavni = panel_.Viditelny();
     Parametry().okno.statusBar = stavovyRadek_.Viditelny();
     if (pruhZarizeni_) Parametry().okno.zarizeniVideo = pruhZarizeni_->Zapnuty();
+    Parametry().okno.ovladaniKamery = ovladaciPanel_.Zapnuty();
     Parametry().okno.titulek = rezimTitulku_;
     VypnoutVideo();
     ikonaOblasti_.Odebrat();
@@ -224,6 +225,7 @@ bool TervikOkno::ProvestPrikaz(UINT prikaz, LPARAM lp, HWND odesilatel) {
     case P::kStatusBar: o.statusBar = !o.statusBar; PouzitPrepinaceOkna(); break;
     case P::kMenu: o.menu = !o.menu; PouzitPrepinaceOkna(); break;
     case P::kZarizeni: o.zarizeniVideo = !o.zarizeniVideo; PouzitPrepinaceOkna(); break;
+    case P::kOvladani: o.ovladaniKamery = !o.ovladaniKamery; PouzitPrepinaceOkna(); break;
     case P::kNastaveniVidea:
     case P::kNastaveniKamery:
         if (!video_.Zachytavani().GrafExistuje()) {
@@ -349,6 +351,7 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         NastavitStav(menu.get(), P::kDetekce, true, detektor_.Bezi());
         NastavitStav(menu.get(), P::kServerHttp, true, serverHttp_.Bezi());
         NastavitStav(menu.get(), P::kMenu, true, Parametry().okno.menu);
+        NastavitStav(menu.get(), P::kOvladani, true, Parametry().okno.ovladaniKamery);
         ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, bod.x, bod.y, 0, Hwnd(), nullptr);
         return 0;
     }

@@ -27,6 +27,7 @@
 #include "knihovna/win/PanelNastroju.h"
 #include "knihovna/win/StavovyRadek.h"
 #include "knihovna/win/UnikatniHandle.h"
+#include "video/win/DlgTervikOvladaciPanel.h"
 #include "video/win/OknoVideo.h"
 #include "video/win/PrijemceSnimku.h"
 
@@ -158,6 +159,7 @@ private:
     NahledIkony nahled_;
     POINT bodNahledu_{};
     std::optional<PruhZarizeni> pruhZarizeni_;
+    Holvent::DirectShow::DlgTervikOvladaciPanel ovladaciPanel_{video_.Zachytavani()};
     Knihovna::WinApi::UnikatniIkona ikona_;
     Knihovna::WinApi::UnikatniIkona velkaIkona_;
     std::unique_ptr<SouborLog> log_;

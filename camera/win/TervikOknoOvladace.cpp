@@ -98,6 +98,8 @@ void TervikOkno::VytvoritOvladace() {
 
     pruhZarizeni_.emplace(Aplikace::Instance().ZarizeniVideo());
     pruhZarizeni_->Vytvorit(Hwnd(), Aplikace::Instance().Instance_(), kIdComboZarizeni, Parametry().zarizeni.video);
+    ovladaciPanel_.Vytvorit(Hwnd(), kIdOvladacihoPanelu,
+                            [this](const std::wstring& text) { stavovyRadek_.NastavitText(kCastZpravy, text); });
 
     video_.Vytvorit(Hwnd());
     video_.NastavitCilKliknuti(Hwnd());
@@ -114,6 +116,7 @@ void TervikOkno::PouzitPrepinaceOkna() {
     panel_.Zobrazit(o.toolBarHlavni);
     stavovyRadek_.Zobrazit(o.statusBar);
     pruhZarizeni_->Zobrazit(o.zarizeniVideo);
+    ovladaciPanel_.Zobrazit(o.ovladaniKamery);
     ::SetWindowPos(Hwnd(), o.navrchu ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     LONG_PTR rozsireny = ::GetWindowLongPtrW(Hwnd(), GWL_EXSTYLE);
     if (o.pruhledne) {
@@ -159,6 +162,7 @@ void TervikOkno::Rozmistit() {
                                  sirka - 48 - kSirkaCastiServeru, sirka - 24 - kSirkaCastiServeru,
                                  sirka - kSirkaCastiServeru, -1});
     int horni = panel_.Vyska();
+    horni += ovladaciPanel_.Rozmistit(horni, sirka);
     if (pruhZarizeni_) horni += pruhZarizeni_->Rozmistit(horni, sirka);
     const int dolni = r.bottom - stavovyRadek_.Vyska();
     if (video_.Hwnd()) ::MoveWindow(video_.Hwnd(), 0, horni, sirka, std::max(0, dolni - horni), TRUE);
@@ -187,6 +191,7 @@ void TervikOkno::ObnovitPrikazy() {
     prikaz(P::kToolbar, o.toolBarHlavni);
     prikaz(P::kStatusBar, o.statusBar);
     prikaz(P::kZarizeni, o.zarizeniVideo);
+    prikaz(P::kOvladani, o.ovladaniKamery);
     prikaz(P::kPrizpusobit, Parametry().video.prizpusobovatOknu);
     prikaz(P::kNavrchu, o.navrchu);
     prikaz(P::kPruhledne, o.pruhledne);

@@ -72,6 +72,8 @@ void TervikOkno::ZapnoutVideo() {
         }
     }
     ZmenaVelikostiVidea();
+    // The records were read anew with the graph.
+    ovladaciPanel_.NaplnitSeznam();
     serverHttp_.Video(true);
     if (Parametry().logovani.zapnutiVidea)
         ZapsatLogKamery(Formatovat(L"Bylo zapnuto videozařízení \"%s\"", zachytavani.ZarizeniVideo().friendlyName.c_str()));
@@ -89,6 +91,7 @@ void TervikOkno::VypnoutVideo() {
     }
     serverHttp_.Video(false);
     video_.VypnoutVideo();
+    ovladaciPanel_.NaplnitSeznam();
     nahled_.Skryt();
     ZmenaVelikostiVidea();
     if (Parametry().logovani.vypnutiVidea)

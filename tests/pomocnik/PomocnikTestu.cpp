@@ -11,6 +11,9 @@
 //   PomocnikTestu text-prvku TRIDA|- TITULEK|- ID MS     prints the text of the window's control ID (also one
 //                                                        inside a child dialog: every command taking an ID finds it)
 //   PomocnikTestu vybrat-polozku TRIDA|- TITULEK|- ID N MS   selects item N of the combo box ID (CBN_SELCHANGE)
+//   PomocnikTestu posunout-jezdec TRIDA|- TITULEK|- ID POZICE MS   moves the trackbar ID there and tells its parent
+//                                                        (WM_HSCROLL, sent); prints the position it then has
+//   PomocnikTestu seznam TRIDA|- TITULEK|- ID MS         the items of a list box or combo box, the selected one "*"
 //   PomocnikTestu poslat-zpravu TRIDA|- TITULEK|- ZPRAVA WP LP MS   sends the message (at most MS), prints its result
 //   PomocnikTestu kurzor X Y                             moves the mouse cursor to the screen point
 //   PomocnikTestu kliknout-mysi TRIDA|- TITULEK|- ID MS  clicks the window's control ID with the mouse near its
@@ -370,15 +373,19 @@ int wmain(int argc, wchar_t** argv) {
         return r == WAIT_TIMEOUT ? 1 : 0;
     }
     if (prikaz == L"seznam" && argc >= 6) {
-        // The items of a window's list box, one a line, the selected one marked with "*".
+        // The items of a list box or combo box, one a line, the selected one marked with "*".
         HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[5], nullptr, 10));
         HWND seznam = Prvek(h, static_cast<int>(std::wcstoul(argv[4], nullptr, 10)));
         if (!seznam) return 1;
-        const LRESULT pocet = ::SendMessageW(seznam, LB_GETCOUNT, 0, 0);
-        const LRESULT vyber = ::SendMessageW(seznam, LB_GETCURSEL, 0, 0);
+        wchar_t trida[64] = {};
+        ::GetClassNameW(seznam, trida, 64);
+        const bool combo = ::lstrcmpiW(trida, L"ComboBox") == 0;
+        const LRESULT pocet = ::SendMessageW(seznam, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+        const LRESULT vyber = ::SendMessageW(seznam, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
         for (LRESULT i = 0; i < pocet; ++i) {
             wchar_t buf[512] = {};
-            if (::SendMessageW(seznam, LB_GETTEXTLEN, i, 0) < 512) ::SendMessageW(seznam, LB_GETTEXT, i, reinterpret_cast<LPARAM>(buf));
+            if (::SendMessageW(seznam, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0) < 512)
+                ::SendMessageW(seznam, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(buf));
             Vypsat(std::wstring(i == vyber ? L"*" : L"") + buf);
         }
         return 0;
@@ -453,6 +460,19 @@ int wmain(int argc, wchar_t** argv) {
         HWND prvek = Prvek(h, id);
         if (!prvek || ::SendMessageW(prvek, CB_SETCURSEL, std::wcstoul(argv[5], nullptr, 10), 0) == CB_ERR) return 1;
         ::PostMessageW(::GetParent(prvek), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(prvek));
+        return 0;
+    }
+    if (prikaz == L"posunout-jezdec" && argc >= 7) {
+        const DWORD ms = std::wcstoul(argv[6], nullptr, 10);
+        HWND jezdec = Prvek(Cekat(Nebo(argv[2]), Nebo(argv[3]), ms), static_cast<int>(std::wcstoul(argv[4], nullptr, 10)));
+        if (!jezdec) return 1;
+        const long pozice = std::wcstol(argv[5], nullptr, 10);
+        ::SendMessageW(jezdec, TBM_SETPOS, TRUE, pozice);
+        DWORD_PTR vysledek = 0;
+        if (!::SendMessageTimeoutW(::GetParent(jezdec), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, LOWORD(pozice)),
+                                   reinterpret_cast<LPARAM>(jezdec), SMTO_NORMAL, ms, &vysledek))
+            return 1;
+        Vypsat(std::to_wstring(static_cast<long>(::SendMessageW(jezdec, TBM_GETPOS, 0, 0))));
         return 0;
     }
     if (prikaz == L"kliknout" && argc >= 6) {

@@ -31,7 +31,7 @@ ID_STAVOVEHO_RADKU, SB_GETICON = 2, 0x0414
 # The table's pages in the tree's order with their numbers of values (a snapshot block has 18, the server's 15); the devices page
 # has none. Two of the log's switches are always on and greyed, and the WMV profile's source, version and index are
 # chosen in the page's own lists: the walker leaves them (and finds them stored as they were).
-HODNOTY_STRANEK = [('Kamera', 5), ('Okno kamery', 8), ('Po spuštění kamery', 8), ('Snímky na disk', 7),
+HODNOTY_STRANEK = [('Kamera', 5), ('Okno kamery', 9), ('Po spuštění kamery', 8), ('Snímky na disk', 7),
                    ('Pojmenování souborů', 5), ('Snímek na disk', 18), ('Snímky emailem', 7),
                    ('Odesílatel a příjemci', 3), ('Zpráva emailu', 3), ('Snímek emailem', 18), ('Snímky na FTP', 7),
                    ('FTP umístění', 7), ('Snímek na FTP', 18), ('HTML stránka', 4), ('HTTP server', 4),
