@@ -126,7 +126,7 @@ inline ParametryKamery ZmenenaKamera() {
     auto& zv = k.zaznamVidea;
     zv.format = 0;
     zv.slozka = L"E:\\video";
-    zv.toolBarCommand = 40056;
+    zv.toolBarCommand = 40057;
     zv.zpravaIkona = 0;
     zv.avi = {25, 640, 480, true};
     zv.soubor = {2, L"zaznam", 9, 20, 3, false};

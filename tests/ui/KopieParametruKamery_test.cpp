@@ -61,7 +61,6 @@ TEST(KopieParametruKamery, PotvrzeniPreneseHodnotyStranekAJineNe) {
     EXPECT_EQ(cil.snimkyDisk.soubor.posledniCislo, 500u);
     EXPECT_TRUE(cil.planovaneSnimky.empty());
     EXPECT_EQ(cil.zarizeni, Vychozi().zarizeni);
-    EXPECT_FALSE(cil.okno.ovladaniKamery);
     EXPECT_EQ(cil.video.sirka, -1);
     EXPECT_EQ(cil.snimkyDisk.snimek.velikost, -1);
     EXPECT_EQ(cil.snimkyDisk.snimek.text.sirkaPruhu, 50u);
