@@ -137,6 +137,8 @@ int UlozitKameru(const std::wstring& jmeno, std::uint32_t interval, std::size_t 
     p.akcePoSpusteni.zapnoutVideo = video;
     p.akcePoSpusteni.snimkyDisk = true;
     p.snimkyDisk.interval = interval;
+    // WMV needs Windows Media, which Wine lacks: the demo camera records AVI.
+    p.zaznamVidea.format = 0;
     p.Ulozit(registr, CestaKamery(kKorenRegistru, jmeno));
     // Beside the main window, when the screen is wide enough.
     UlozitPoziciOkna(Knihovna::Obdelnik{500, 40, 1164, 640},
