@@ -395,6 +395,32 @@ int wmain(int argc, wchar_t** argv) {
         ::PostMessageW(h, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK), reinterpret_cast<LPARAM>(seznam));
         return 0;
     }
+    if (prikaz == L"stavovy-radek" && argc >= 5) {
+        // Each part of a window's status bar as "index|text", the text read through the other process's memory.
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[4], nullptr, 10));
+        HWND radek = h ? ::FindWindowExW(h, nullptr, STATUSCLASSNAMEW, nullptr) : nullptr;
+        if (!radek) return 1;
+        DWORD proces = 0;
+        ::GetWindowThreadProcessId(radek, &proces);
+        HANDLE hp = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, proces);
+        if (!hp) return 1;
+        constexpr std::size_t kZnaku = 1024;
+        void* cizi = ::VirtualAllocEx(hp, nullptr, kZnaku * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE);
+        const int casti = static_cast<int>(::SendMessageW(radek, SB_GETPARTS, 0, 0));
+        for (int i = 0; cizi && i < casti; ++i) {
+            const LRESULT delka = LOWORD(::SendMessageW(radek, SB_GETTEXTLENGTHW, i, 0));
+            wchar_t text[kZnaku] = {};
+            SIZE_T precteno = 0;
+            if (delka > 0 && static_cast<std::size_t>(delka) < kZnaku) {
+                ::SendMessageW(radek, SB_GETTEXTW, i, reinterpret_cast<LPARAM>(cizi));
+                ::ReadProcessMemory(hp, cizi, text, (delka + 1) * sizeof(wchar_t), &precteno);
+            }
+            Vypsat(std::to_wstring(i) + L"|" + text);
+        }
+        if (cizi) ::VirtualFreeEx(hp, cizi, 0, MEM_RELEASE);
+        ::CloseHandle(hp);
+        return 0;
+    }
     if (prikaz == L"stav-okna" && argc >= 5) {
         HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[4], nullptr, 10));
         if (!h) return 1;
