@@ -90,6 +90,7 @@ void TervikOkno::Vytvorit() {
 
     auto& zachytavani = video_.Zachytavani();
     zachytavani.NastavitCil(Hwnd(), kZpravaSnimek, kZpravaStartGrafu, kZpravaVysledekGrafu);
+    zachytavani.NastavitZpravuMista(kZpravaMistoZaznamu);
     zachytavani.NastavitVlastnika(Hwnd());
     // Every preview frame passes the motion detector on the streaming thread.
     casyAkci_.Resetovat();

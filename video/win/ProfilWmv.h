@@ -46,6 +46,9 @@ public:
     IWMProfile* Profil() const { return profil_; }
 
 private:
+    IWMProfileManager* Spravce();
+
+    HMODULE modul_ = nullptr;  // wmvcore.dll
     IWMProfileManager* spravce_ = nullptr;
     IWMProfile* profil_ = nullptr;
     DetailyProfilu detaily_;

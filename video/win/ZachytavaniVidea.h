@@ -15,7 +15,9 @@
 #include "video/win/BitmapaGdiPlus.h"
 #include "video/win/HlavickyDirectShow.h"
 #include "video/win/PrijemceSnimku.h"
+#include "video/win/ProfilWmv.h"
 #include "video/win/UkazatelCom.h"
+#include "video/win/ZapisovacSouboru.h"
 
 namespace Holvent::DirectShow {
 
@@ -89,6 +91,11 @@ public:
     void ZaznamWmvStart(const std::wstring& soubor) override;
     void ZaznamStop() override;
     std::uint64_t VelikostZaznamu() const override;
+    // The message the file sink posts to the notification target when it refuses a write (0: none).
+    void NastavitZpravuMista(UINT zprava) { zpravaMista_ = zprava; }
+    // The profile the WMV branch uses (also for the settings pages).
+    ProfilWmv& Profil() { return profil_; }
+    const std::wstring& SouborZaznamu() const { return souborZaznamu_; }
 
     // Adds the text strip beside the current bitmap when the strip position asks for one.
     virtual void PridatPruh();
@@ -159,6 +166,14 @@ private:
     void PrestavetZaZdrojem(IAMStreamConfig* konfigurace, AM_MEDIA_TYPE* typ, bool spustit);
     void OdstranitZaFiltrem(IBaseFilter* filtr) noexcept;
     void ZastavitVsechnyFiltry() noexcept;
+    // Recording branch (VetevZaznamu.cpp).
+    void PrestavetNahled();
+    void NastavitFormatZaznamu(std::int32_t sirka, std::int32_t vyska, std::int64_t interval, bool ulozitPuvodni);
+    void PridatZvuk();
+    std::vector<ProudAvi> ProudyMultiplexeru();
+    void DokoncitSoubor() noexcept;
+    void OdstranitVetev(bool smazatSoubor) noexcept;
+    void ObnovitNahled();
     void Oznamit(UINT zprava, LPARAM lp);
     HWND OknoVlastnosti() const;
     void NacistKodery();
@@ -208,6 +223,16 @@ private:
     UkazatelCom<IBaseFilter> filtrZvuku_;
     UkazatelCom<IBaseFilter> multiplexer_;
     UkazatelCom<IConfigAviMux> konfiguraceAviMux_;
+    UkazatelCom<ZapisovacSouboru> zapisovac_;
+    UINT zpravaMista_ = 0;
+    // The capture format before the recording changed it (restored at the stop).
+    struct FormatZachytavani {
+        std::int32_t sirka = 0, vyska = 0;
+        std::int64_t interval = 0;
+    };
+    FormatZachytavani puvodniFormat_;
+    bool formatZmenen_ = false;
+    ProfilWmv profil_;
     UkazatelCom<ICaptureGraphBuilder2> stavitel_;
     UkazatelCom<IGraphBuilder> graf_;
     UkazatelCom<IMediaControl> rizeni_;
