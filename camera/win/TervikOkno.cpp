@@ -86,7 +86,13 @@ void TervikOkno::Vytvorit() {
     zaznam_ = std::make_unique<ZaznamKamery>(
         Hwnd(), Parametry(), Jmeno(), app.Registr(), cestaKamery_, app.Hodiny(), static_cast<HlaseniCesty&>(*this),
         stavovyRadek_, kCastZaznamu, [this](bool zapnout) { zapnout ? ZapnoutVideo() : VypnoutVideo(); },
-        [this] { Rozmistit(); ObnovitPrikazy(); });
+        [this] {
+            // The recording's branch may change the capture size: the detector and the picture follow it.
+            ZmenaVelikostiVidea();
+            video_.Rozvrhnout();
+            Rozmistit();
+            ObnovitPrikazy();
+        });
 
     auto& zachytavani = video_.Zachytavani();
     zachytavani.NastavitCil(Hwnd(), kZpravaSnimek, kZpravaStartGrafu, kZpravaVysledekGrafu);
