@@ -16,6 +16,7 @@ KAMERA = 'Dvur'
 TITULEK = KAMERA + ' - Připraven'
 PRODUKT = 'Tervik'
 WM_COMMAND = 0x0111
+WM_ENDSESSION = 0x0016
 SLOZKA = os.path.join(t.BUILD, 'tmp', 'zaznam')
 PLNY_DISK = os.path.join(t.BUILD, 'tmp', 'zaznam_tmpfs')
 OBRAZOVKY = os.path.join(os.path.dirname(t.BUILD), 'obrazovky')
@@ -72,6 +73,15 @@ def ffprobe(soubor):
     assert r.returncode == 0, r.stderr.decode(errors='replace')
     proud = json.loads(r.stdout)['streams'][0]
     return proud['width'], proud['height'], int(proud['nb_read_frames'])
+
+
+def delka(soubor):
+    """The duration in the file's finished index; 0 for a file whose header was never finished."""
+    r = subprocess.run(['ffprobe', '-v', 'error', '-show_entries', 'format=duration', '-of', 'csv=p=0', soubor],
+                       capture_output=True, timeout=120)
+    assert r.returncode == 0, r.stderr.decode(errors='replace')
+    text = r.stdout.decode().strip()
+    return float(text) if text not in ('', 'N/A') else 0
 
 
 def md5_snimku(soubor):
@@ -185,6 +195,17 @@ class Zaznam(unittest.TestCase):
         self.assertEqual((sirka, vyska), (320, 240))
         self.assertGreaterEqual(snimku, 10)
 
+        # The next start takes the next number; the session's end finishes the file (its index written) and ends
+        # the camera's process.
+        self.spustit()
+        self.prikaz(40055)
+        self.assertTrue(t.pockat_na(lambda: stav().get(0) == 'Probíhá záznam do souboru cam_2.avi', 20), stav())
+        self.assertTrue(t.pockat_na(lambda: cas_a_velikost(stav().get(8))[0] >= 1, 20), stav())
+        self.assertEqual(t.pomocnik('zprava', OKNO, TITULEK, WM_ENDSESSION, 1, 0, 5000)[0], 0)
+        self.assertEqual(t.pockat(self.proces), 0)
+        self.proces = None
+        self.assertGreater(delka(os.path.join(SLOZKA, 'cam_2.avi')), 0.5)
+
         # A 24 MiB disk: the recording ends with its message and the file is readable.
         os.makedirs(PLNY_DISK, exist_ok=True)
         if subprocess.run(['mount', '-t', 'tmpfs', '-o', 'size=24m', 'tmpfs', PLNY_DISK],
@@ -196,11 +217,11 @@ class Zaznam(unittest.TestCase):
             self.prikaz(40055)
             self.assertTrue(t.pockat_na(lambda: 'na disku dochází volné místo' in stav().get(0, ''), 60), stav())
             self.assertIn('Záznam videa do souboru', stav()[0])
-            self.assertIn('cam_2.avi', stav()[0])
+            self.assertIn('cam_3.avi', stav()[0])
             self.assertIn('na disku dochází volné místo', t.log_kamery(KAMERA))
             self.assertEqual(stav().get(8, ''), '')
             self.zavrit()
-            sirka, vyska, snimku = ffprobe(os.path.join(PLNY_DISK, 'cam_2.avi'))
+            sirka, vyska, snimku = ffprobe(os.path.join(PLNY_DISK, 'cam_3.avi'))
             self.assertEqual((sirka, vyska), (320, 240))
             self.assertGreater(snimku, 0)
         finally:
