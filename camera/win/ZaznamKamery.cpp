@@ -138,9 +138,8 @@ bool ZaznamKamery::ZeptatSe(const std::wstring& otazka) {
 
 std::wstring ZaznamKamery::PopisChyby(const Knihovna::Chyba& chyba) {
     std::wstring popis = Aplikace::Instance().PopisChybyCom(chyba);
-    // The capture object's own explanation, when the error does not carry it already.
-    if (zachytavani_ && !zachytavani_->PosledniChyba().empty() &&
-        popis.find(zachytavani_->PosledniChyba()) == std::wstring::npos)
+    // The capture object's own explanation, for an error that carries none (its last text may be an older one's).
+    if (zachytavani_ && chyba.Text().empty() && !zachytavani_->PosledniChyba().empty())
         popis += L"\n" + zachytavani_->PosledniChyba();
     return popis;
 }

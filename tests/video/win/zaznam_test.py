@@ -108,6 +108,7 @@ class Zaznam(unittest.TestCase):
         self.pockat_na_stav(lambda s: wmv in s.get(0, ''))
         self.assertEqual(t.pomocnik('viditelne', '#32770', PRODUKT, 1000)[1], '0')
         self.assertIn(wmv, t.log_kamery(KAMERA))
+        self.assertNotIn('zvukové', stav()[0])  # not the older failure's text
         self.assertEqual(self.soubory(), [])
         self.prikaz(0, 0, 0x10)  # WM_CLOSE
         self.konec_procesu()
