@@ -14,7 +14,6 @@ namespace Holvent::DirectShow {
 using Knihovna::kE_FAIL;
 using Knihovna::kE_INVALIDARG;
 using Knihovna::kE_NOINTERFACE;
-using Knihovna::kE_NOTIMPL;
 using Knihovna::Vyhodit;
 using Knihovna::VyhoditPriChybe;
 

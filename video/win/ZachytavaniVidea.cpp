@@ -2,17 +2,11 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 
-#include "knihovna/Formatovani.h"
-#include "knihovna/win/UnikatniHandle.h"
 #include "video/KoderyObrazu.h"
 #include "video/PruhSnimku.h"
 #include "video/RozvrzeniVidea.h"
 #include "video/ZdrojFormatu.h"
-#include "video/win/ChybaGdiPlus.h"
-#include "video/win/ObrazVPameti.h"
-#include "video/win/OsmibitovaBitmapa.h"
 #include "video/win/HledaniZarizeni.h"
 #include "video/win/TypyMedii.h"
 #include "video/win/VyctiZarizeni.h"
@@ -20,7 +14,6 @@
 namespace Holvent::DirectShow {
 
 using Knihovna::kE_FAIL;
-using Knihovna::kE_HANDLE;
 using Knihovna::kE_INVALIDARG;
 using Knihovna::kE_NOINTERFACE;
 using Knihovna::kE_NOTIMPL;
@@ -455,6 +448,8 @@ bool ZachytavaniVidea::VelikostGrabberuJe(int sirka, int vyska) {
 
 void ZachytavaniVidea::NastavitVelikost(int sirka, int vyska) {
     if (!stavitel_ || !rizeni_) Vyhodit(kE_NOINTERFACE);
+    // The rebuild behind the capture filter would cut the recording's branch off.
+    if (multiplexer_) Vyhodit(VFW_E_WRONG_STATE);
     if (sirka <= 0 || vyska <= 0) Vyhodit(kE_INVALIDARG);
     OAFilterState stav = State_Stopped;
     VyhoditPriChybe(rizeni_->GetState(kCekaniNaStav, &stav));
@@ -548,6 +543,7 @@ void ZachytavaniVidea::SeraditFormaty() { formaty_.Seradit(); }
 
 void ZachytavaniVidea::ZobrazitVlastnostiFormatu() {
     if (!stavitel_ || !rizeni_) Vyhodit(kE_NOINTERFACE);
+    if (multiplexer_) Vyhodit(VFW_E_WRONG_STATE);
     rizeni_->StopWhenReady();
     UkazatelCom<IAMStreamConfig> konfigurace;
     if (FAILED(stavitel_->FindInterface(&PIN_CATEGORY_CAPTURE, &MEDIATYPE_Interleaved, filtrVidea_.get(),

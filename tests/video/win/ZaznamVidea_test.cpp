@@ -7,6 +7,7 @@
 #include "video/DetailyProfilu.h"
 #include "video/win/PrijemceSnimku.h"
 #include "video/win/ZachytavaniVidea.h"
+#include "video/win/ZiveObjekty.h"
 
 using namespace Holvent::DirectShow;
 using namespace TestyVidea;
@@ -138,6 +139,7 @@ protected:
 
 TEST_F(ZaznamTest, AviMaVelikostZaznamuRozpracovanySeDaCistANahledBeziDal) {
     ASSERT_EQ(zachytavani_.Sirka(), 640);
+    const long rozhrani = ZiveObjekty::Pocet(ZiveObjekty::Druh::RozhraniCom);
     zachytavani_.ZaznamAviStart(soubor_, false, 320, 240, 15);
     EXPECT_TRUE(zachytavani_.Zaznamenava());
     // The capture format is the recording's: the camera's size and detector follow it.
@@ -160,6 +162,11 @@ TEST_F(ZaznamTest, AviMaVelikostZaznamuRozpracovanySeDaCistANahledBeziDal) {
     zachytavani_.ZaznamStop();
     EXPECT_FALSE(zachytavani_.Zaznamenava());
     EXPECT_EQ(zachytavani_.VelikostZaznamu(), 0u);
+    // The branch let go of its interfaces and of the file.
+    EXPECT_EQ(ZiveObjekty::Pocet(ZiveObjekty::Druh::RozhraniCom), rozhrani);
+    HANDLE vyhradne = ::CreateFileW(soubor_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(vyhradne, INVALID_HANDLE_VALUE);
+    ::CloseHandle(vyhradne);
 
     const auto bajty = Precist(soubor_);
     const ObsahAvi hotovy = Rozebrat(bajty);
@@ -205,6 +212,24 @@ TEST_F(ZaznamTest, WmvBezWindowsMediaHlasiSvujText) {
     auto verze = ChybaZ([&] { zachytavani_.NacistSystemovyProfil(0, 0x60000); });
     EXPECT_EQ(verze.Hr(), E_INVALIDARG);
     EXPECT_NE(verze.Text().find(L"0x60000"), std::wstring::npos);
+    // A .prx file reaches the profile manager, which implements nothing here; a missing one is refused first.
+    const std::wstring prx = DocasnaSlozka() + L"\\profil.prx";
+    UlozitKopii(prx, {0xFF, 0xFE, '<', 0, 'p', 0, '>', 0});
+    EXPECT_EQ(ChybaZ([&] { zachytavani_.NacistProfilPrx(prx); }).Text(), kTextWmvNedostupne);
+    EXPECT_EQ(ChybaZ([&] { zachytavani_.NacistProfilPrx(prx + L"x"); }).Hr(), E_INVALIDARG);
     EXPECT_FALSE(Existuje(wmv));
     EXPECT_TRUE(NahledBezi());
+}
+
+TEST_F(ZaznamTest, VypnutiVideaZaznamDokonci) {
+    zachytavani_.ZaznamAviStart(soubor_, false, 0, 0, 0);
+    EXPECT_EQ(zachytavani_.Sirka(), 640);  // 0: the device's format as it is
+    ASSERT_TRUE(Cekat([&] { return zachytavani_.VelikostZaznamu() >= 3 * 640 * 480 * 3; }));
+    zachytavani_.Vypnout();
+    const auto bajty = Precist(soubor_);
+    const ObsahAvi o = Rozebrat(bajty);
+    EXPECT_TRUE(o.idx1);
+    EXPECT_GT(U32(bajty, 4), 0u);
+    EXPECT_EQ(o.sirka, 640);
+    EXPECT_GE(o.snimky.size(), 3u);
 }
