@@ -20,8 +20,9 @@ MALO_MISTA = 'na disku dochází volné místo'
 
 
 def nastavit(podklic, jmeno, data):
-    t.zapsat_hodnotu(r'Kamery\%s\%s' % (KAMERA, podklic), jmeno, 'REG_SZ' if isinstance(data, str) else 'REG_DWORD',
-                     data)
+    r = t.wine('reg', 'add', r'%s\Kamery\%s\%s' % (t.KOREN, KAMERA, podklic), '/v', jmeno, '/t',
+               'REG_SZ' if isinstance(data, str) else 'REG_DWORD', '/d', str(data), '/f')
+    assert r.returncode == 0, (r.returncode, r.stdout[-500:], r.stderr[-2000:])
 
 
 def stav():
