@@ -39,7 +39,7 @@ inline constexpr int kCastPohyb = 6;
 inline constexpr int kCastServer = 7;  // the text "HTTP" while the snapshot server listens
 inline constexpr int kSirkaCastiServeru = 44;
 inline constexpr int kCastZaznamu = 8;  // while recording: its icon, "Záznam %s, %s" (time, size)
-inline constexpr int kSirkaCastiZaznamu = 170;
+inline constexpr int kSirkaCastiZaznamu = 150;
 
 inline constexpr const wchar_t* kTipZapnout = L"Zapnout videozařízení";
 inline constexpr const wchar_t* kTipVypnout = L"Vypnout videozařízení";

@@ -155,7 +155,8 @@ void TervikOkno::Rozmistit() {
     // Right edges of the parts: the message takes what the video and the activity parts leave.
     const int z = ZaznamBezi() ? kSirkaCastiZaznamu : 0;  // the recording's part only while it runs
     const int aktivity = 5 * 24 + kSirkaCastiServeru + z;
-    stavovyRadek_.NastavitCasti({std::max(60, sirka - aktivity - 170), std::max(80, sirka - aktivity),
+    // While recording the video part gives up some room: its text is short.
+    stavovyRadek_.NastavitCasti({std::max(60, sirka - aktivity - (z ? 120 : 170)), std::max(80, sirka - aktivity),
                                  sirka - 96 - kSirkaCastiServeru - z, sirka - 72 - kSirkaCastiServeru - z,
                                  sirka - 48 - kSirkaCastiServeru - z, sirka - 24 - kSirkaCastiServeru - z,
                                  sirka - kSirkaCastiServeru - z, sirka - z, -1});
