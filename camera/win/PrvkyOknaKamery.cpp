@@ -43,7 +43,7 @@ HMENU MenuZaznam() {
     Pridat(m, P::kZaznamKonec, L"U&končit");
     Oddelovac(m);
     Pridat(m, P::kSlozkaZaznamu, L"&Otevřít složku se záznamy");
-    Pridat(m, P::kSmazatZaznamy, L"S&mazat všechny záznamy");
+    Pridat(m, P::kSmazatZaznamy, L"Vymazat všechny záznamy této kamery");
     Pridat(m, P::kResetZaznamu, L"&Resetovat číslování záznamů");
     return m;
 }

@@ -39,14 +39,14 @@ inline constexpr int kCastPlan = 5;
 inline constexpr int kCastPohyb = 6;
 inline constexpr int kCastServer = 7;  // the text "HTTP" while the snapshot server listens
 inline constexpr int kSirkaCastiServeru = 44;
+inline constexpr int kCastZaznamu = 8;  // while recording: its icon, "Záznam %s, %s" (time, size)
+inline constexpr int kSirkaCastiZaznamu = 150;
 
 inline constexpr const wchar_t* kTipZapnout = L"Zapnout videozařízení";
 inline constexpr const wchar_t* kTipVypnout = L"Vypnout videozařízení";
 
 // Commands whose subsystem is not part of the program yet: shown, but greyed.
-inline constexpr UINT kNedostupne[] = {P::kZaznamStart,    P::kZaznamKonec,
-                                       P::kSlozkaZaznamu,  P::kSmazatZaznamy, P::kTlacitkoZaznam,
-                                       P::kResetZaznamu,   P::kPromitani};
+inline constexpr UINT kNedostupne[] = {P::kPromitani};
 bool Nedostupny(UINT prikaz);
 // Greys every such command of a menu.
 void ZasedNedostupne(HMENU menu);

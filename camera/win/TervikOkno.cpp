@@ -83,6 +83,16 @@ void TervikOkno::Vytvorit() {
     emaily_ = std::make_unique<SnimkyEmailem>(Hwnd(), Parametry(), stavSnimku_, static_cast<HlaseniCesty&>(*this),
                                               Jmeno());
     emaily_->SmazatStareSoubory();
+    zaznam_ = std::make_unique<ZaznamKamery>(
+        Hwnd(), Parametry(), Jmeno(), app.Registr(), cestaKamery_, app.Hodiny(), static_cast<HlaseniCesty&>(*this),
+        stavovyRadek_, kCastZaznamu, [this](bool zapnout) { zapnout ? ZapnoutVideo() : VypnoutVideo(); },
+        [this] {
+            // The recording's branch may change the capture size: the detector and the picture follow it.
+            ZmenaVelikostiVidea();
+            video_.Rozvrhnout();
+            Rozmistit();
+            ObnovitPrikazy();
+        });
 
     auto& zachytavani = video_.Zachytavani();
     zachytavani.NastavitCil(Hwnd(), kZpravaSnimek, kZpravaStartGrafu, kZpravaVysledekGrafu);
@@ -162,8 +172,8 @@ void TervikOkno::Zavrit() {
     } catch (const Chyba& chyba) {
         app.ZobrazitChybu(TextyZprav::Chyba(kTextChybaUlozeniPolohy, app.PopisChybyCom(chyba)));
     }
-    // Recordings arrive with their own subsystem.
     ZastavitDetekci();
+    if (zaznam_) zaznam_->Ukoncit(video_.Zachytavani());
     ZastavitPlanovane();
     ZastavitSnimkyDisk();
     {
@@ -203,6 +213,7 @@ bool TervikOkno::ProvestPrikaz(UINT prikaz, LPARAM lp, HWND odesilatel) {
                                         ? 0
                                         : static_cast<std::uintptr_t>(lp);
     if (Nedostupny(prikaz)) return true;
+    if (zaznam_ && zaznam_->ProvestPrikaz(prikaz, parametr, video_.Zachytavani())) return true;
     auto& app = Aplikace::Instance();
     auto& o = Parametry().okno;
     switch (prikaz) {
@@ -352,10 +363,12 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         NastavitStav(menu.get(), P::kServerHttp, true, serverHttp_.Bezi());
         NastavitStav(menu.get(), P::kMenu, true, Parametry().okno.menu);
         NastavitStav(menu.get(), P::kOvladani, true, Parametry().okno.ovladaniKamery);
+        if (zaznam_) zaznam_->ZasedMenu(menu.get(), video_.Zachytavani().GrafExistuje());
         ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, bod.x, bod.y, 0, Hwnd(), nullptr);
         return 0;
     }
     case WM_TIMER:
+        if (zaznam_ && zaznam_->Casovac(wp, video_.Zachytavani())) return 0;
         switch (wp) {
         case kCasovacDisk: ::PostMessageW(Hwnd(), WM_COMMAND, P::kSnimek, kPrikazCasovaceDisku); return 0;
         case kCasovacPlan: KontrolaPlanu(); return 0;
@@ -369,6 +382,14 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         }
         break;
     case WM_CLOSE: Zavrit(); return 0;
+    case WM_ENDSESSION:
+        // The process may end as soon as this returns: the recording is finished first.
+        if (wp && ukoncitAplikaci_) Zavrit();
+        else if (wp && zaznam_) zaznam_->Ukoncit(video_.Zachytavani());
+        return 0;
+    case kZpravaMistoZaznamu:
+        if (zaznam_) zaznam_->MistoNaDisku(video_.Zachytavani());
+        return 0;
     case WM_DESTROY:
         ::KillTimer(Hwnd(), kCasovacDisk);
         ::KillTimer(Hwnd(), kCasovacPlan);
@@ -377,6 +398,8 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         ::KillTimer(Hwnd(), kCasovacPohyb);
         ::KillTimer(Hwnd(), kCasovacFtp);
         ::KillTimer(Hwnd(), kCasovacServer);
+        ::KillTimer(Hwnd(), kCasovacZaznam);
+        ::KillTimer(Hwnd(), kCasovacDelkaZaznamu);
         detektor_.Zastavit();
         cilHlaseni_ = nullptr;
         ikonaOblasti_.Odebrat();

@@ -19,6 +19,7 @@
 #include "camera/win/PrikazySlozkySnimku.h"
 #include "camera/win/PruhZarizeni.h"
 #include "camera/win/SnimkyNaDisk.h"
+#include "camera/win/ZaznamKamery.h"
 #include "net/win/ServerHttp.h"
 #include "net/win/SnimkyNaFtp.h"
 #include "email/win/SnimkyEmailem.h"
@@ -68,6 +69,7 @@ public:
     bool AutoEmailBezi() const override { return SnimkyEmailBezi(); }
     // The rule the window greys its menu by.
     bool PrikazDostupny(std::uint32_t prikaz) const override;
+    bool ZaznamBezi() const { return zaznam_ && zaznam_->Bezi(); }
     bool ServerHttpBezi() const override { return serverHttp_.Bezi(); }
 
 protected:
@@ -170,6 +172,7 @@ private:
     SnimkyNaFtp snimkyFtp_{Parametry(), stavSnimku_, *this, Jmeno()};
     std::unique_ptr<SnimkyEmailem> emaily_;  // made with the window, which it posts to
     ServerHttp serverHttp_{Parametry(), *this, Jmeno()};
+    std::unique_ptr<ZaznamKamery> zaznam_;  // made with the window, whose timers it sets
     PlanovaneSnimkovani plan_;
     DetektorPohybu detektor_;
     CasyAkciPohybu casyAkci_;

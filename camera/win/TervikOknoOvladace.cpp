@@ -156,11 +156,13 @@ void TervikOkno::Rozmistit() {
     stavovyRadek_.Prizpusobit();
     const int sirka = r.right;
     // Right edges of the parts: the message takes what the video and the activity parts leave.
-    const int aktivity = 5 * 24 + kSirkaCastiServeru;
-    stavovyRadek_.NastavitCasti({std::max(60, sirka - aktivity - 170), std::max(80, sirka - aktivity),
-                                 sirka - 96 - kSirkaCastiServeru, sirka - 72 - kSirkaCastiServeru,
-                                 sirka - 48 - kSirkaCastiServeru, sirka - 24 - kSirkaCastiServeru,
-                                 sirka - kSirkaCastiServeru, -1});
+    const int z = ZaznamBezi() ? kSirkaCastiZaznamu : 0;  // the recording's part only while it runs
+    const int aktivity = 5 * 24 + kSirkaCastiServeru + z;
+    // While recording the video part gives up some room: its text is short.
+    stavovyRadek_.NastavitCasti({std::max(60, sirka - aktivity - (z ? 120 : 170)), std::max(80, sirka - aktivity),
+                                 sirka - 96 - kSirkaCastiServeru - z, sirka - 72 - kSirkaCastiServeru - z,
+                                 sirka - 48 - kSirkaCastiServeru - z, sirka - 24 - kSirkaCastiServeru - z,
+                                 sirka - kSirkaCastiServeru - z, sirka - z, -1});
     int horni = panel_.Vyska();
     horni += ovladaciPanel_.Rozmistit(horni, sirka);
     if (pruhZarizeni_) horni += pruhZarizeni_->Rozmistit(horni, sirka);
@@ -168,14 +170,17 @@ void TervikOkno::Rozmistit() {
     if (video_.Hwnd()) ::MoveWindow(video_.Hwnd(), 0, horni, sirka, std::max(0, dolni - horni), TRUE);
 }
 
-bool TervikOkno::PrikazDostupny(std::uint32_t prikaz) const { return Bezi() && !Nedostupny(prikaz); }
+bool TervikOkno::PrikazDostupny(std::uint32_t prikaz) const {
+    return Bezi() && !Nedostupny(prikaz) &&
+           (!zaznam_ || zaznam_->Povolen(prikaz, const_cast<OknoVideo&>(video_).Zachytavani().GrafExistuje()));
+}
 
 void TervikOkno::ObnovitPrikazy() {
     if (!Hwnd()) return;
     const bool video = video_.Zachytavani().GrafExistuje();
     const auto& o = Parametry().okno;
     const auto prikaz = [&](UINT id, bool zaskrtnout) {
-        const bool povolit = !Nedostupny(id);
+        const bool povolit = !Nedostupny(id) && (!zaznam_ || zaznam_->Povolen(id, video));
         if (HMENU m = ::GetMenu(Hwnd())) NastavitStav(m, id, povolit, zaskrtnout);
         panel_.Povolit(static_cast<int>(id), povolit);
         panel_.Zaskrtnout(static_cast<int>(id), zaskrtnout);
@@ -200,7 +205,8 @@ void TervikOkno::ObnovitPrikazy() {
     prikaz(P::kTitulekZadny, rezimTitulku_ == 2);
     for (UINT id : {P::kSnimek, P::kSlozkaSnimku, P::kSmazatSnimky, P::kResetCislovani, P::kNastaveniVidea,
                     P::kNastaveniKamery, P::kSkrytOkno, P::kVypnout, P::kTlacitkoDisk, P::kSnimekFtp,
-                    P::kTlacitkoFtp})
+                    P::kTlacitkoFtp, P::kZaznamStart, P::kZaznamKonec, P::kSlozkaZaznamu, P::kSmazatZaznamy,
+                    P::kResetZaznamu, P::kTlacitkoZaznam})
         prikaz(id, false);
     for (UINT id : kNedostupne) prikaz(id, false);
     panel_.NastavitPopis(P::kVideo, video ? kTipVypnout : kTipZapnout);

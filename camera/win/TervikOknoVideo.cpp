@@ -84,6 +84,7 @@ void TervikOkno::ZapnoutVideo() {
 void TervikOkno::VypnoutVideo() {
     auto& zachytavani = video_.Zachytavani();
     if (!zachytavani.GrafExistuje()) return;
+    if (zaznam_) zaznam_->Ukoncit(zachytavani);
     // The size the device ran at is kept for the next start.
     if (zachytavani.Sirka() > 0 && zachytavani.Vyska() > 0) {
         Parametry().video.sirka = zachytavani.Sirka();
@@ -401,5 +402,6 @@ void TervikOkno::RozbalitTlacitko(int prikaz, POINT bod) {
     NastavitStav(menu, P::kSnimkyFtp, true, snimkyFtp_.AutoBezi());
     NastavitStav(menu, P::kSnimkyEmail, true, SnimkyEmailBezi());
     ZasedNedostupne(menu);
+    if (zaznam_) zaznam_->ZasedMenu(menu, video_.Zachytavani().GrafExistuje());
     ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, bod.x, bod.y, 0, Hwnd(), nullptr);
 }

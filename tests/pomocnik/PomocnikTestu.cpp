@@ -140,6 +140,8 @@ int UlozitKameru(const std::wstring& jmeno, std::uint32_t interval, std::size_t 
     p.akcePoSpusteni.zapnoutVideo = video;
     p.akcePoSpusteni.snimkyDisk = true;
     p.snimkyDisk.interval = interval;
+    // WMV needs Windows Media, which Wine lacks: the demo camera records AVI.
+    p.zaznamVidea.format = 0;
     p.Ulozit(registr, CestaKamery(kKorenRegistru, jmeno));
     // Beside the main window, when the screen is wide enough.
     UlozitPoziciOkna(Knihovna::Obdelnik{500, 40, 1164, 640},
@@ -398,6 +400,32 @@ int wmain(int argc, wchar_t** argv) {
         if (!seznam) return 1;
         ::SendMessageW(seznam, LB_SETCURSEL, std::wcstoul(argv[5], nullptr, 10), 0);
         ::PostMessageW(h, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK), reinterpret_cast<LPARAM>(seznam));
+        return 0;
+    }
+    if (prikaz == L"stavovy-radek" && argc >= 5) {
+        // Each part of a window's status bar as "index|text", the text read through the other process's memory.
+        HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), std::wcstoul(argv[4], nullptr, 10));
+        HWND radek = h ? ::FindWindowExW(h, nullptr, STATUSCLASSNAMEW, nullptr) : nullptr;
+        if (!radek) return 1;
+        DWORD proces = 0;
+        ::GetWindowThreadProcessId(radek, &proces);
+        HANDLE hp = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, proces);
+        if (!hp) return 1;
+        constexpr std::size_t kZnaku = 1024;
+        void* cizi = ::VirtualAllocEx(hp, nullptr, kZnaku * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE);
+        const int casti = static_cast<int>(::SendMessageW(radek, SB_GETPARTS, 0, 0));
+        for (int i = 0; cizi && i < casti; ++i) {
+            const LRESULT delka = LOWORD(::SendMessageW(radek, SB_GETTEXTLENGTHW, i, 0));
+            wchar_t text[kZnaku] = {};
+            SIZE_T precteno = 0;
+            if (delka > 0 && static_cast<std::size_t>(delka) < kZnaku) {
+                ::SendMessageW(radek, SB_GETTEXTW, i, reinterpret_cast<LPARAM>(cizi));
+                ::ReadProcessMemory(hp, cizi, text, (delka + 1) * sizeof(wchar_t), &precteno);
+            }
+            Vypsat(std::to_wstring(i) + L"|" + text);
+        }
+        if (cizi) ::VirtualFreeEx(hp, cizi, 0, MEM_RELEASE);
+        ::CloseHandle(hp);
         return 0;
     }
     if (prikaz == L"stav-okna" && argc >= 5) {
