@@ -8,9 +8,9 @@
 #include "camera/win/PismoSystemu.h"
 #include "camera/win/ZpracovaniSnimku.h"
 #include "knihovna/Chyba.h"
-#include "knihovna/ChybyOperaceSouboru.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/win/ChybyWin.h"
+#include "knihovna/win/MazaniDoKose.h"
 #include "video/KoderyObrazu.h"
 
 SnimkyNaDisk::SnimkyNaDisk(ParametryKamery& parametry, StavSnimku& stav, Knihovna::Registr& registr,
@@ -96,24 +96,7 @@ std::vector<std::wstring> SnimkyNaDisk::CislovaneSnimky() const {
 }
 
 void SnimkyNaDisk::SmazatSnimky() {
-    const auto soubory = CislovaneSnimky();
-    if (!soubory.empty()) {
-        // The shell takes a list of names each ended by a zero, the whole list by another.
-        std::wstring seznam;
-        for (const auto& s : soubory) seznam.append(s).push_back(L'\0');
-        seznam.push_back(L'\0');
-        SHFILEOPSTRUCTW operace{};
-        operace.wFunc = FO_DELETE;
-        operace.pFrom = seznam.c_str();
-        operace.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-        const int vysledek = ::SHFileOperationW(&operace);
-        if (vysledek != 0) {
-            // The shell's own codes are no system codes: their text comes from here.
-            const auto kod = static_cast<std::uint32_t>(vysledek);
-            Knihovna::Vyhodit(Knihovna::HresultZWin32(kod), Knihovna::TextChybyOperaceSouboru(kod));
-        }
-        if (operace.fAnyOperationsAborted) Knihovna::Vyhodit(Knihovna::kE_ABORT);
-    }
+    Knihovna::WinApi::SmazatDoKose(CislovaneSnimky());
     ResetovatCislovani();
 }
 

@@ -7,9 +7,9 @@
 #include "app/win/Aplikace.h"
 #include "camera/AktivityKamery.h"
 #include "camera/win/PrvkyOknaKamery.h"
-#include "knihovna/ChybyOperaceSouboru.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/win/ChybyWin.h"
+#include "knihovna/win/MazaniDoKose.h"
 
 using Holvent::DirectShow::ZachytavaniVidea;
 namespace P = PrikazyKamery;
@@ -162,22 +162,7 @@ std::vector<std::wstring> ZaznamKamery::SouboryVeSlozce(const std::wstring& sloz
     return nazvy;
 }
 
-void ZaznamKamery::Smazat(const std::vector<std::wstring>& soubory) {
-    // The shell takes a list of names each ended by a zero, the whole list by another.
-    std::wstring seznam;
-    for (const auto& s : soubory) seznam.append(s).push_back(L'\0');
-    seznam.push_back(L'\0');
-    SHFILEOPSTRUCTW operace{};
-    operace.wFunc = FO_DELETE;
-    operace.pFrom = seznam.c_str();
-    operace.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-    const int vysledek = ::SHFileOperationW(&operace);
-    if (vysledek != 0) {
-        const auto kod = static_cast<std::uint32_t>(vysledek);
-        Knihovna::Vyhodit(Knihovna::HresultZWin32(kod), Knihovna::TextChybyOperaceSouboru(kod));
-    }
-    if (operace.fAnyOperationsAborted) Knihovna::Vyhodit(Knihovna::kE_ABORT);
-}
+void ZaznamKamery::Smazat(const std::vector<std::wstring>& soubory) { Knihovna::WinApi::SmazatDoKose(soubory); }
 
 bool ZaznamKamery::SouborExistuje(const std::wstring& cesta) {
     const DWORD atributy = ::GetFileAttributesW(cesta.c_str());

@@ -28,9 +28,9 @@ ODMITNUTY = 'odmitnuty@tervik.test'
 DIALOG = '#32770'
 PREDVOLBY, IDCANCEL = 40030, 2
 # The settings dialog's page "Odesílatel a příjemci" (its place in the tree), the control of its recipient (the
-# second value of the page; 58 values of the pages before it, four ids a value from 2000, the edit one after the
+# second value of the page; 59 values of the pages before it, four ids a value from 2000, the edit one after the
 # label) and its link "Odeslat testovací (textovou) emailovou zprávu".
-STRANKA_ADRES, ID_PRIJEMCE, ID_ODKAZU_TESTU = 8, 2000 + 4 * (58 + 1) + 1, 1931
+STRANKA_ADRES, ID_PRIJEMCE, ID_ODKAZU_TESTU = 8, 2000 + 4 * (59 + 1) + 1, 1931
 
 
 def volny_port():
