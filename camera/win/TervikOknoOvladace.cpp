@@ -172,7 +172,7 @@ void TervikOkno::Rozmistit() {
 
 bool TervikOkno::PrikazDostupny(std::uint32_t prikaz) const {
     return Bezi() && !Nedostupny(prikaz) &&
-           (!zaznam_ || zaznam_->Povolen(prikaz, const_cast<OknoVideo&>(video_).Zachytavani().GrafExistuje()));
+           (!zaznam_ || zaznam_->Povolen(prikaz, video_.Zachytavani().GrafExistuje()));
 }
 
 void TervikOkno::ObnovitPrikazy() {

@@ -26,6 +26,7 @@ public:
     bool Prizpusobit() const { return prizpusobit_; }
 
     Holvent::DirectShow::ZachytavaniVidea& Zachytavani() { return zachytavani_; }
+    const Holvent::DirectShow::ZachytavaniVidea& Zachytavani() const { return zachytavani_; }
 
     // The capture operations that move the picture, followed by the layout.
     void ZapnoutVideo();
