@@ -4,6 +4,9 @@
 #include "camera/ZapisParametru.h"
 #include "knihovna/RegistrKlic.h"
 
+#include <algorithm>
+#include <cwctype>
+
 using namespace Knihovna;
 
 namespace {
@@ -20,7 +23,55 @@ void PopsatModul(Prevod& p, M& m) {
     p.Zavrit();
 }
 
+// Registry key names and Windows paths compare without regard to case.
+bool StejneBezVelikosti(const std::wstring& a, const std::wstring& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
+               return std::towupper(static_cast<std::wint_t>(x)) == std::towupper(static_cast<std::wint_t>(y));
+           });
+}
+
+bool JmenoObsazeno(const std::vector<ZasuvnyModul>& moduly, const std::wstring& jmeno) {
+    return std::any_of(moduly.begin(), moduly.end(),
+                       [&](const ZasuvnyModul& m) { return StejneBezVelikosti(m.jmeno, jmeno); });
+}
+
+void OveritJmena(const std::vector<ZasuvnyModul>& moduly) {
+    for (std::size_t i = 0; i < moduly.size(); ++i) {
+        const std::wstring& j = moduly[i].jmeno;
+        // A name that would nest keys, name the list itself or exceed the registry's limit cannot be a subkey.
+        bool dobre = !j.empty() && j.find(L'\\') == std::wstring::npos && j.size() <= kNejdelsiJmenoModulu;
+        for (std::size_t k = 0; dobre && k < i; ++k) dobre = !StejneBezVelikosti(moduly[k].jmeno, j);
+        if (!dobre) Vyhodit(kE_INVALIDARG, L"Neplatný název zásuvného modulu \"" + j + L"\".");
+    }
+}
+
 }  // namespace
+
+std::wstring JmenoNovehoModulu(const std::vector<ZasuvnyModul>& moduly, const std::wstring& navrh) {
+    std::wstring zaklad = navrh;
+    std::replace(zaklad.begin(), zaklad.end(), L'\\', L'_');
+    if (zaklad.empty()) zaklad = L"Zásuvný modul";
+    if (zaklad.size() > kNejdelsiJmenoModulu) zaklad.resize(kNejdelsiJmenoModulu);
+    if (!JmenoObsazeno(moduly, zaklad)) return zaklad;
+    // The list holds at most moduly.size() names, so one of the first size() + 1 numbers is free.
+    for (std::size_t n = 2;; ++n) {
+        const std::wstring pripona = L" (" + std::to_wstring(n) + L")";
+        std::wstring jmeno = zaklad.substr(0, kNejdelsiJmenoModulu - pripona.size()) + pripona;
+        if (!JmenoObsazeno(moduly, jmeno)) return jmeno;
+    }
+}
+
+ZasuvnyModul& PridatZasuvnyModul(std::vector<ZasuvnyModul>& moduly, const std::wstring& cesta,
+                                 const std::wstring& navrh) {
+    if (std::any_of(moduly.begin(), moduly.end(),
+                    [&](const ZasuvnyModul& m) { return StejneBezVelikosti(m.cesta, cesta); }))
+        Vyhodit(kE_INVALIDARG, kTextModulJizVSeznamu);
+    ZasuvnyModul m;
+    m.jmeno = JmenoNovehoModulu(moduly, navrh);
+    m.cesta = cesta;
+    moduly.push_back(std::move(m));
+    return moduly.back();
+}
 
 std::vector<ZasuvnyModul> NacistZasuvneModuly(Registr& registr, const std::wstring& cestaKamery,
                                               std::vector<Chyba>& chyby) {
@@ -48,15 +99,13 @@ std::vector<ZasuvnyModul> NacistZasuvneModuly(Registr& registr, const std::wstri
 }
 
 void UlozitZasuvneModuly(const std::vector<ZasuvnyModul>& moduly, Registr& registr, const std::wstring& cestaKamery) {
+    OveritJmena(moduly);
     RegistrKlic klic(registr, cestaKamery);
     klic.SmazatPodklic(kKlicZasuvnychModulu);
     klic.OtevritZapis(kKlicZasuvnychModulu);
     klic.Zavrit();
     const std::wstring cesta = cestaKamery + L"\\" + kKlicZasuvnychModulu;
     for (const auto& m : moduly) {
-        // A name that would nest keys or name the list itself cannot be a subkey.
-        if (m.jmeno.empty() || m.jmeno.find(L'\\') != std::wstring::npos)
-            Vyhodit(kE_INVALIDARG, L"Neplatný název zásuvného modulu \"" + m.jmeno + L"\".");
         ZapisParametru zapis(registr, cesta + L"\\" + m.jmeno);
         PopsatModul(zapis, m);
     }

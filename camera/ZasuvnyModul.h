@@ -21,11 +21,24 @@ struct ZasuvnyModul {
 };
 
 inline constexpr const wchar_t* kKlicZasuvnychModulu = L"Zasuvne moduly";
+// The registry's limit for a key name, in characters.
+inline constexpr std::size_t kNejdelsiJmenoModulu = 255;
+inline constexpr const wchar_t* kTextModulJizVSeznamu = L"Tento zásuvný modul je již v seznamu.";
+
+// The name a new entry gets from its proposed name (the product name or the file name): "\" becomes "_",
+// at most kNejdelsiJmenoModulu characters, and unique in the list (" (2)", " (3)", ... as the registry
+// compares names: without regard to case).
+std::wstring JmenoNovehoModulu(const std::vector<ZasuvnyModul>& moduly, const std::wstring& navrh);
+// Appends an entry for the DLL at cesta with all switches off and returns it; a path already in the list
+// (compared without regard to case) throws kTextModulJizVSeznamu and leaves the list as it was.
+ZasuvnyModul& PridatZasuvnyModul(std::vector<ZasuvnyModul>& moduly, const std::wstring& cesta,
+                                 const std::wstring& navrh);
 
 // The list under cestaKamery\"Zasuvne moduly" in registry order; a missing key is an empty list.
 // Unreadable values keep their defaults and are appended to chyby.
 std::vector<ZasuvnyModul> NacistZasuvneModuly(Knihovna::Registr& registr, const std::wstring& cestaKamery,
                                               std::vector<Knihovna::Chyba>& chyby);
-// Deletes "Zasuvne moduly" with everything below it and writes one subkey per entry in list order.
+// Deletes "Zasuvne moduly" with everything below it and writes one subkey per entry in list order. Every name
+// is checked first (not empty, no "\\", not too long, unique): a bad one throws before anything is deleted.
 void UlozitZasuvneModuly(const std::vector<ZasuvnyModul>& moduly, Knihovna::Registr& registr,
                          const std::wstring& cestaKamery);
