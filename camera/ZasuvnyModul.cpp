@@ -2,6 +2,7 @@
 
 #include "camera/CteniParametru.h"
 #include "camera/ZapisParametru.h"
+#include "knihovna/Formatovani.h"
 #include "knihovna/RegistrKlic.h"
 
 #include <algorithm>
@@ -59,6 +60,18 @@ std::wstring JmenoNovehoModulu(const std::vector<ZasuvnyModul>& moduly, const st
         std::wstring jmeno = zaklad.substr(0, kNejdelsiJmenoModulu - pripona.size()) + pripona;
         if (!JmenoObsazeno(moduly, jmeno)) return jmeno;
     }
+}
+
+bool JeAbsolutniCesta(const std::wstring& cesta) {
+    const auto oddelovac = [](wchar_t z) { return z == L'\\' || z == L'/'; };
+    if (cesta.size() >= 3 && oddelovac(cesta[0]) && oddelovac(cesta[1])) return !oddelovac(cesta[2]);
+    return cesta.size() >= 4 && ((cesta[0] >= L'A' && cesta[0] <= L'Z') || (cesta[0] >= L'a' && cesta[0] <= L'z')) &&
+           cesta[1] == L':' && oddelovac(cesta[2]);
+}
+
+std::wstring TextChybyNacteniModulu(const std::wstring& cesta, const std::wstring& systemovyPopis) {
+    return Formatovat(L"Chyba načtení zásuvného modulu\n%s\n\nSystémový popis chyby:\n%s", cesta.c_str(),
+                      systemovyPopis.c_str());
 }
 
 ZasuvnyModul& PridatZasuvnyModul(std::vector<ZasuvnyModul>& moduly, const std::wstring& cesta,

@@ -31,6 +31,11 @@ inline constexpr const wchar_t* kTextModulJizVSeznamu = L"Tento zásuvný modul 
 std::wstring JmenoNovehoModulu(const std::vector<ZasuvnyModul>& moduly, const std::wstring& navrh);
 // Appends an entry for the DLL at cesta with all switches off and returns it; a path already in the list
 // (compared without regard to case) throws kTextModulJizVSeznamu and leaves the list as it was.
+// Whether a library path names its drive or share ("C:\\...", "\\\\server\\..."): only such a path is loaded, so
+// that a plug-in is never looked for along the library search path or in the current folder.
+bool JeAbsolutniCesta(const std::wstring& cesta);
+// "Chyba načtení zásuvného modulu" with the library's path and the system's description of the failure.
+std::wstring TextChybyNacteniModulu(const std::wstring& cesta, const std::wstring& systemovyPopis);
 ZasuvnyModul& PridatZasuvnyModul(std::vector<ZasuvnyModul>& moduly, const std::wstring& cesta,
                                  const std::wstring& navrh);
 

@@ -39,6 +39,13 @@ TEST(ZasuvnyModul, JmenaPriPridaniJedinecnaAPlatna) {
     EXPECT_EQ(s, pred);
 }
 
+TEST(ZasuvnyModul, NacitajiSeJenAbsolutniCesty) {
+    for (const wchar_t* c : {L"C:\\m\\a.dll", L"d:/a.dll", L"\\\\server\\sdileni\\a.dll", L"\\\\?\\C:\\a.dll"})
+        EXPECT_TRUE(JeAbsolutniCesta(c)) << c;
+    for (const wchar_t* c : {L"a.dll", L"m\\a.dll", L"..\\a.dll", L"C:a.dll", L"\\a.dll", L"\\\\\\a.dll", L"", L"C:\\"})
+        EXPECT_FALSE(JeAbsolutniCesta(c)) << c;
+}
+
 TEST(ZasuvnyModul, SeznamyVolaniPodleExportuAPrepinacu) {
     ZasuvnyModul jenZivy{L"Jen zivy", L"a.dll"};  // exports only "ZapisDoObrazu", "zdo" off
     ZasuvnyModul vse{L"Vse", L"b.dll", true, true, true, true, true};

@@ -1,0 +1,54 @@
+#include "camera/win/ZasuvneModuly.h"
+
+#include "knihovna/win/ChybyWin.h"
+
+namespace {
+
+template <class F>
+F Export(HMODULE knihovna, const char* jmeno) {
+    // The exports' types are fixed by the plug-in contract; GetProcAddress only knows a generic one.
+    return reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(knihovna, jmeno)));
+}
+
+}  // namespace
+
+std::vector<std::wstring> ZasuvneModuly::Nacist(const std::vector<ZasuvnyModul>& seznam) {
+    Uvolnit();
+    std::vector<std::wstring> chyby;
+    std::vector<ExportyModulu> exporty;
+    for (const ZasuvnyModul& z : seznam) {
+        Modul m;
+        m.jmeno = z.jmeno;
+        m.cesta = z.cesta;
+        ExportyModulu e;
+        DWORD kod = ERROR_BAD_PATHNAME;
+        if (JeAbsolutniCesta(z.cesta)) {
+            // The library's own dependencies are looked for beside it first, not beside the program.
+            m.knihovna.Nastavit(::LoadLibraryExW(z.cesta.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+            kod = ::GetLastError();
+        }
+        if (m.knihovna) {
+            const HMODULE h = m.knihovna.get();
+            m.zapisDoObrazu = Export<FunkceObrazu>(h, "ZapisDoObrazu");
+            m.disk = Export<FunkceSnimku>(h, "UpravaSnimkuDisk");
+            m.email = Export<FunkceSnimku>(h, "UpravaSnimkuEmail");
+            m.ftp = Export<FunkceSnimku>(h, "UpravaSnimkuFtp");
+            m.http = Export<FunkceSnimku>(h, "UpravaSnimkuHttpServer");
+            e = {m.zapisDoObrazu != nullptr, m.disk != nullptr, m.email != nullptr, m.ftp != nullptr,
+                 m.http != nullptr};
+        } else {
+            if (kod == ERROR_SUCCESS) kod = ERROR_DLL_INIT_FAILED;
+            chyby.push_back(TextChybyNacteniModulu(z.cesta, Knihovna::WinApi::SystemovyPopis(HRESULT_FROM_WIN32(kod))));
+        }
+        moduly_.push_back(std::move(m));
+        exporty.push_back(e);
+    }
+    seznamy_ = SestavitSeznamyVolani(seznam, exporty);
+    return chyby;
+}
+
+void ZasuvneModuly::Uvolnit() {
+    seznamy_ = {};
+    // Later libraries may use earlier ones; free them in reverse order of loading.
+    while (!moduly_.empty()) moduly_.pop_back();
+}

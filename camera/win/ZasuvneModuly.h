@@ -1,0 +1,52 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "camera/SeznamyVolaniModulu.h"
+#include "camera/ZasuvnyModul.h"
+#include "knihovna/win/UnikatniHandle.h"
+
+// A camera's loaded snapshot plug-ins: the libraries of its list, their exports and the five call lists.
+// Loaded and unloaded on the camera's UI thread while no frame callback runs.
+class ZasuvneModuly {
+public:
+    // "UpravaSnimkuDisk" and the other snapshot functions: the snapshot's Gdiplus::Bitmap.
+    using FunkceSnimku = void (*)(void* bitmapa);
+    // "ZapisDoObrazu": the frame's bottom-up 24-bit pixels, its width and height.
+    using FunkceObrazu = void (*)(void* data, std::int32_t sirka, std::int32_t vyska);
+
+    struct Modul {
+        std::wstring jmeno;
+        std::wstring cesta;
+        Knihovna::WinApi::UnikatniModul knihovna;  // empty when the library could not be loaded
+        FunkceObrazu zapisDoObrazu = nullptr;
+        FunkceSnimku disk = nullptr;
+        FunkceSnimku email = nullptr;
+        FunkceSnimku ftp = nullptr;
+        FunkceSnimku http = nullptr;
+    };
+
+    ZasuvneModuly() = default;
+    ZasuvneModuly(const ZasuvneModuly&) = delete;
+    ZasuvneModuly& operator=(const ZasuvneModuly&) = delete;
+    ~ZasuvneModuly() { Uvolnit(); }
+
+    // Unloads, then loads every entry's library in list order and builds the call lists from the exports
+    // and the entry's switches. A library that cannot be loaded (a relative path included) keeps its entry
+    // without library; the load message of each such failure is returned, in list order.
+    std::vector<std::wstring> Nacist(const std::vector<ZasuvnyModul>& seznam);
+    // Frees every library and clears the entries and the call lists.
+    void Uvolnit();
+
+    const std::vector<Modul>& Moduly() const { return moduly_; }
+    const SeznamyVolaniModulu& Seznamy() const { return seznamy_; }
+
+private:
+    std::vector<Modul> moduly_;
+    SeznamyVolaniModulu seznamy_;
+};
