@@ -52,3 +52,9 @@ void ZasuvneModuly::Uvolnit() {
     // Later libraries may use earlier ones; free them in reverse order of loading.
     while (!moduly_.empty()) moduly_.pop_back();
 }
+
+std::wstring ZasuvneModuly::JmenoKnihovny(const std::wstring& cesta) {
+    // Provisional: the file name only, until the version information is read.
+    const std::size_t lomitko = cesta.find_last_of(L"\\/");
+    return lomitko == std::wstring::npos ? cesta : cesta.substr(lomitko + 1);
+}

@@ -36,6 +36,10 @@ public:
     ZasuvneModuly& operator=(const ZasuvneModuly&) = delete;
     ~ZasuvneModuly() { Uvolnit(); }
 
+    // The name a library gets when it is added: the "ProductName" of its version information, or its file
+    // name when that is missing or empty (made unique and valid by the list afterwards).
+    static std::wstring JmenoKnihovny(const std::wstring& cesta);
+
     // Unloads, then loads every entry's library in list order and builds the call lists from the exports
     // and the entry's switches. A library that cannot be loaded (a relative path included) keeps its entry
     // without library; the load message of each such failure is returned, in list order.
