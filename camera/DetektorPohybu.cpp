@@ -52,6 +52,7 @@ void DetektorPohybu::UvolnitSnimky() noexcept {
 
 std::optional<std::uint32_t> DetektorPohybu::ZpracovatSnimek(const std::uint8_t* data, std::size_t delka,
                                                              int sirka, int vyska, std::uint8_t rozdilJasu) noexcept {
+    posledniReference_ = false;
     if (zahodit_.exchange(false)) UvolnitSnimky();
     if (!bezi_ || data == nullptr || sirka <= 0 || vyska <= 0) return std::nullopt;
     const bool reference = pozadavekReference_, porovnani = pozadavekPorovnani_;
@@ -81,6 +82,7 @@ std::optional<std::uint32_t> DetektorPohybu::ZpracovatSnimek(const std::uint8_t*
         vyska_ = vyska;
         maReferenci_ = true;
         pozadavekReference_ = false;
+        posledniReference_ = true;
         return std::nullopt;
     }
 

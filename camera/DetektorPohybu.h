@@ -33,6 +33,9 @@ public:
     // allocated without a request; a failed allocation skips the frame.
     std::optional<std::uint32_t> ZpracovatSnimek(const std::uint8_t* data, std::size_t delka, int sirka, int vyska,
                                                  std::uint8_t rozdilJasu) noexcept;
+    // Streaming thread: whether the last frame given to ZpracovatSnimek became the reference (such a frame is
+    // the detector's own and goes to no live-frame plug-in).
+    bool PosledniBylReferenci() const noexcept { return posledniReference_; }
     // For tests: whether a reference frame exists; a copy of the last change mask (empty without one).
     bool MaReferenci() const;
     std::vector<std::uint8_t> PosledniMaska() const;
@@ -47,6 +50,7 @@ private:
     std::unique_ptr<std::uint8_t[]> reference_, aktualni_;
     std::size_t velikostAktualni_ = 0;
     int sirka_ = 0, vyska_ = 0;
+    bool posledniReference_ = false;
 };
 
 // The settings page texts: "milisekund - tj. %d.%d sekund" and "tj. %d.%d procent", the remainder

@@ -14,3 +14,10 @@ SeznamyVolaniModulu SestavitSeznamyVolani(const std::vector<ZasuvnyModul>& modul
     }
     return s;
 }
+
+std::size_t DelkaZivehoSnimku(int sirka, int vyska) {
+    // Far beyond any device, and safe from overflow in both builds.
+    if (sirka <= 0 || vyska <= 0 || sirka > 65536 || vyska > 65536) return 0;
+    const std::size_t radek = (static_cast<std::size_t>(sirka) * 3 + 3) & ~std::size_t{3};
+    return radek * static_cast<std::size_t>(vyska);
+}

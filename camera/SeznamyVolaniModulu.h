@@ -26,3 +26,7 @@ struct SeznamyVolaniModulu {
 // exporty[i] belongs to moduly[i]; a missing entry counts as a plug-in that is not loaded.
 SeznamyVolaniModulu SestavitSeznamyVolani(const std::vector<ZasuvnyModul>& moduly,
                                           const std::vector<ExportyModulu>& exporty);
+
+// The bytes a live frame of that size holds (rows padded to 4 bytes, 24 bits a pixel); 0 for a size no frame has.
+// A shorter sample is not handed to "ZapisDoObrazu", which would write past its end.
+std::size_t DelkaZivehoSnimku(int sirka, int vyska);

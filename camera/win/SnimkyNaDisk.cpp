@@ -62,13 +62,13 @@ std::wstring SnimkyNaDisk::Ulozit(Holvent::DirectShow::ZachytavaniVidea& zachyta
     return cesta.cesta;
 }
 
-LRESULT SnimkyNaDisk::ZpracovatSnimek(const Holvent::DirectShow::ZachytavaniVidea& zachytavani,
-                                      LPARAM bitmapa) const noexcept {
+LRESULT SnimkyNaDisk::ZpracovatSnimek(const Holvent::DirectShow::ZachytavaniVidea& zachytavani, LPARAM bitmapa,
+                                      const ZpracovaniSnimku::KrokModulu& moduly) const noexcept {
     if (!zachytavani.JeOznamovanaBitmapa(bitmapa)) return 0;
     const int druh = DruhKeZpracovani(stav_.CekajiciDruh());
     if (druh == kSnimekZadny) return 0;
     return ZpracovaniSnimku::ZpracovatZpravu(bitmapa, BlokDruhu(parametry_, druh), druh, stav_.Automaticky(druh),
-                                             hodiny_.Ted());
+                                             hodiny_.Ted(), moduly);
 }
 
 std::vector<std::wstring> SnimkyNaDisk::CislovaneSnimky() const {

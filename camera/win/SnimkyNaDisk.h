@@ -8,6 +8,7 @@
 #include "camera/HlaseniSnimku.h"
 #include "camera/ParametryKamery.h"
 #include "camera/StavSnimku.h"
+#include "camera/win/ZpracovaniSnimku.h"
 #include "knihovna/Hodiny.h"
 #include "knihovna/Registr.h"
 #include "video/win/ZachytavaniVidea.h"
@@ -46,7 +47,9 @@ public:
     // The frame-ready handler: the pending kind's processing of the bitmap, its HRESULT as result.
     // Only the capture object's own bitmap of a snapshot in progress is processed; any other
     // message (another process may send the number too) is answered 0 and its lParam not touched.
-    LRESULT ZpracovatSnimek(const Holvent::DirectShow::ZachytavaniVidea& zachytavani, LPARAM bitmapa) const noexcept;
+    // moduly is the last step (the camera's plug-ins).
+    LRESULT ZpracovatSnimek(const Holvent::DirectShow::ZachytavaniVidea& zachytavani, LPARAM bitmapa,
+                            const ZpracovaniSnimku::KrokModulu& moduly = {}) const noexcept;
 
     // Full paths of this camera's numbered snapshots with the current extension; E_INVALIDARG
     // for a missing folder or an empty name.

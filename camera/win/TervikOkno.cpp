@@ -103,8 +103,9 @@ void TervikOkno::Vytvorit() {
     cilHlaseni_ = Hwnd();
     // A fresh receiver for every window: the last window's one was disconnected for good when it closed.
     prijemce_ = Holvent::DirectShow::PrijemceSnimku::Vytvorit(
-        [this](double, const std::uint8_t* data, long delka) { NaSnimku(data, delka); });
+        [this](double, std::uint8_t* data, long delka) { NaSnimku(data, delka); });
     zachytavani.NastavitPrijemceSnimku(prijemce_.get());
+    NacistZasuvneModuly();
     const InfoZarizeni& zarizeni = Parametry().zarizeni.video;
     // An empty stored device keeps the first one found.
     if (!zarizeni.devicePath.empty() || !zarizeni.friendlyName.empty()) zachytavani.NastavitZarizeniVideo(zarizeni);
@@ -406,11 +407,18 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         video_.Zachytavani().UvolnitVse();
         // After the graph is gone no frame can reach the detector any more.
         if (prijemce_) prijemce_->Odpojit();
+        moduly_.Uvolnit();
         if (oznamovane_) ::PostMessageW(oznamovane_, Aplikace::kZpravaObnovit, 0, 0);
         if (ukoncitAplikaci_) ::PostQuitMessage(0);
         return 0;
     case kZpravaPoSpusteniKamery: PoSpusteni(); return 0;
-    case kZpravaSnimek: return snimky_ ? snimky_->ZpracovatSnimek(video_.Zachytavani(), lp) : 0;
+    case kZpravaSnimek:
+        return snimky_ ? snimky_->ZpracovatSnimek(video_.Zachytavani(), lp,
+                                                  [this](Gdiplus::Bitmap& b, int druh) {
+                                                      moduly_.UpravitSnimek(b, druh, video_.Zachytavani());
+                                                  })
+                       : 0;
+    case kZpravaSelhaniModulu: SelhaniModulu(lp); return 0;
     case kZpravaPohyb: HlaseniPohybu(); return 0;
     case kZpravaSoketServeru: serverHttp_.Soket(Hwnd(), wp, lp); return 0;
     case kZpravaSnimekServeru: serverHttp_.Zadost(wp, lp, video_.Zachytavani(), stavSnimku_); return 0;

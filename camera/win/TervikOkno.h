@@ -20,6 +20,7 @@
 #include "camera/win/PruhZarizeni.h"
 #include "camera/win/SnimkyNaDisk.h"
 #include "camera/win/ZaznamKamery.h"
+#include "camera/win/ModulyKamery.h"
 #include "net/win/ServerHttp.h"
 #include "net/win/SnimkyNaFtp.h"
 #include "email/win/SnimkyEmailem.h"
@@ -134,11 +135,15 @@ private:
     void ZastavitDetekci();
     void ZmenaVelikostiVidea();
     void HlaseniPohybu();
-    void NaSnimku(const std::uint8_t* data, long delka) noexcept;
+    void NaSnimku(std::uint8_t* data, long delka) noexcept;
     void ZobrazitVlastnosti(bool format);
     // The picture tooltip of the notification icon.
     void PohybNadIkonou();
     void ObnovitNahled();
+    // The snapshot plug-ins (TervikOknoModuly.cpp): loaded with the window and after every change on their page.
+    void NacistZasuvneModuly();
+    void ZmenaZasuvnychModulu(const std::vector<ZasuvnyModul>& seznam);
+    void SelhaniModulu(LPARAM lp);
 
     // Messages at the notification icon (kind 1 info, 2 warning, 3 error), always on the status bar too.
     void Zprava(int druh, const std::wstring& text);
@@ -177,6 +182,7 @@ private:
     DetektorPohybu detektor_;
     CasyAkciPohybu casyAkci_;
     Holvent::DirectShow::UkazatelCom<Holvent::DirectShow::PrijemceSnimku> prijemce_;
+    ModulyKamery moduly_;  // the snapshot plug-ins; the live ones run inside the receiver's function
     // What the streaming thread reads: the frame size, the brightness step and the window to report to.
     std::atomic<int> sirkaSnimku_{0};
     std::atomic<int> vyskaSnimku_{0};

@@ -265,12 +265,14 @@ void TervikOkno::PoSpusteni() {
 
 // ---- motion detection
 
-void TervikOkno::NaSnimku(const std::uint8_t* data, long delka) noexcept {
+void TervikOkno::NaSnimku(std::uint8_t* data, long delka) noexcept {
     if (!data || delka <= 0) return;
-    const auto pocet = detektor_.ZpracovatSnimek(data, static_cast<std::size_t>(delka), sirkaSnimku_.load(),
-                                                 vyskaSnimku_.load(), rozdilJasu_.load());
-    if (!pocet) return;
-    if (HWND cil = cilHlaseni_.load()) ::PostMessageW(cil, kZpravaPohyb, static_cast<WPARAM>(*pocet), 0);
+    const int sirka = sirkaSnimku_.load(), vyska = vyskaSnimku_.load();
+    const auto pocet = detektor_.ZpracovatSnimek(data, static_cast<std::size_t>(delka), sirka, vyska, rozdilJasu_.load());
+    if (pocet)
+        if (HWND cil = cilHlaseni_.load()) ::PostMessageW(cil, kZpravaPohyb, static_cast<WPARAM>(*pocet), 0);
+    // The live plug-ins see the frame after the detector, which compares the frame as the device gave it.
+    if (prijemce_) moduly_.ZivySnimek(data, delka, sirka, vyska, detektor_.PosledniBylReferenci(), *prijemce_.get());
 }
 
 void TervikOkno::ZmenaVelikostiVidea() {

@@ -14,6 +14,7 @@ F Export(HMODULE knihovna, const char* jmeno) {
 
 std::vector<std::wstring> ZasuvneModuly::Nacist(const std::vector<ZasuvnyModul>& seznam) {
     Uvolnit();
+    ++generace_;
     std::vector<std::wstring> chyby;
     std::vector<ExportyModulu> exporty;
     for (const ZasuvnyModul& z : seznam) {
@@ -24,11 +25,13 @@ std::vector<std::wstring> ZasuvneModuly::Nacist(const std::vector<ZasuvnyModul>&
         DWORD kod = ERROR_BAD_PATHNAME;
         if (JeAbsolutniCesta(z.cesta)) {
             // The library's own dependencies are looked for beside it first, not beside the program.
-            m.knihovna.Nastavit(::LoadLibraryExW(z.cesta.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
-            kod = ::GetLastError();
+            if (HMODULE h = ::LoadLibraryExW(z.cesta.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH))
+                m.knihovna.reset(h, [](void* k) { ::FreeLibrary(static_cast<HMODULE>(k)); });
+            else
+                kod = ::GetLastError();
         }
         if (m.knihovna) {
-            const HMODULE h = m.knihovna.get();
+            const auto h = static_cast<HMODULE>(m.knihovna.get());
             m.zapisDoObrazu = Export<FunkceObrazu>(h, "ZapisDoObrazu");
             m.disk = Export<FunkceSnimku>(h, "UpravaSnimkuDisk");
             m.email = Export<FunkceSnimku>(h, "UpravaSnimkuEmail");
@@ -44,11 +47,21 @@ std::vector<std::wstring> ZasuvneModuly::Nacist(const std::vector<ZasuvnyModul>&
         exporty.push_back(e);
     }
     seznamy_ = SestavitSeznamyVolani(seznam, exporty);
+    seznam_ = seznam;
+    exporty_ = std::move(exporty);
     return chyby;
+}
+
+void ZasuvneModuly::Vypnout(std::size_t index) {
+    if (index >= exporty_.size()) return;
+    exporty_[index] = {};
+    seznamy_ = SestavitSeznamyVolani(seznam_, exporty_);
 }
 
 void ZasuvneModuly::Uvolnit() {
     seznamy_ = {};
+    seznam_.clear();
+    exporty_.clear();
     // Later libraries may use earlier ones; free them in reverse order of loading.
     while (!moduly_.empty()) moduly_.pop_back();
 }

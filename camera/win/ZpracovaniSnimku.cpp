@@ -134,7 +134,7 @@ void ZpracovaniSnimku::NakreslitText(Gdiplus::Bitmap& bitmapa, const std::wstrin
 }
 
 void ZpracovaniSnimku::Zpracovat(Gdiplus::Bitmap& bitmapa, const ParametrySnimku& blok, int druh, bool automaticky,
-                                 const Knihovna::MistniCas& cas) {
+                                 const Knihovna::MistniCas& cas, const KrokModulu& moduly) {
     if (druh == kSnimekZadny) return;
     if (blok.upravy.stupneSede) StupneSede(bitmapa);
     if (blok.upravy.inverzeBarev) Invertovat(bitmapa);
@@ -148,14 +148,15 @@ void ZpracovaniSnimku::Zpracovat(Gdiplus::Bitmap& bitmapa, const ParametrySnimku
         const std::wstring text = TextSnimku(blok.text, cas);
         if (!text.empty()) NakreslitText(bitmapa, text, blok.text);
     }
+    if (moduly) moduly(bitmapa, druh);
 }
 
 LRESULT ZpracovaniSnimku::ZpracovatZpravu(LPARAM bitmapa, const ParametrySnimku& blok, int druh, bool automaticky,
-                                          const Knihovna::MistniCas& cas) noexcept {
+                                          const Knihovna::MistniCas& cas, const KrokModulu& moduly) noexcept {
     try {
         auto* b = reinterpret_cast<Gdiplus::Bitmap*>(bitmapa);
         if (!b) return static_cast<LRESULT>(Knihovna::kE_INVALIDARG);
-        Zpracovat(*b, blok, druh, automaticky, cas);
+        Zpracovat(*b, blok, druh, automaticky, cas, moduly);
         return 0;
     } catch (...) {
         return static_cast<LRESULT>(Knihovna::HresultAktualniVyjimky());

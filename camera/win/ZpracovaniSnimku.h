@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "camera/ParametrySnimku.h"
@@ -10,14 +11,17 @@
 // scale, inversion, rotation, mirroring, the picture overlay and the text line, by one block.
 class ZpracovaniSnimku {
 public:
+    // The last step: the camera's snapshot plug-ins of the kind on the bitmap (raises when the snapshot fails).
+    using KrokModulu = std::function<void(Gdiplus::Bitmap& bitmapa, int druh)>;
+
     // The whole processing for the kind (DruhKeZpracovani's value) and the snapshot's origin.
     // Raises on failure; the bitmap may then be half processed.
     static void Zpracovat(Gdiplus::Bitmap& bitmapa, const ParametrySnimku& blok, int druh, bool automaticky,
-                          const Knihovna::MistniCas& cas);
+                          const Knihovna::MistniCas& cas, const KrokModulu& moduly = {});
     // The frame-ready handler's form: the HRESULT of the processing as the message result
     // (E_INVALIDARG without a bitmap), never an exception.
     static LRESULT ZpracovatZpravu(LPARAM bitmapa, const ParametrySnimku& blok, int druh, bool automaticky,
-                                   const Knihovna::MistniCas& cas) noexcept;
+                                   const Knihovna::MistniCas& cas, const KrokModulu& moduly = {}) noexcept;
 
     static void StupneSede(Gdiplus::Bitmap& bitmapa);
     static void Invertovat(Gdiplus::Bitmap& bitmapa);

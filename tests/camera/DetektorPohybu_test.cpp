@@ -122,6 +122,25 @@ TEST(DetektorPohybu, SnimkyJineVelikostiAKratkeVzorkySeNeporovnavaji) {
     EXPECT_EQ(TikASnimek(d, maly, 160, 120), 160u * 120u);
 }
 
+// Only the frame the detector takes as its reference is withheld from the live plug-ins: not the frames before,
+// nor the compared ones, nor a frame skipped for its size.
+TEST(DetektorPohybu, ReferencniSnimekJeZnacen) {
+    DetektorPohybu d;
+    d.Spustit();
+    const auto s = Snimek(32, 24, 10);
+    EXPECT_EQ(d.ZpracovatSnimek(s.data(), s.size(), 32, 24, 100), std::nullopt);
+    EXPECT_FALSE(d.PosledniBylReferenci());
+    d.Tik();
+    EXPECT_EQ(d.ZpracovatSnimek(s.data(), s.size() - 1, 32, 24, 100), std::nullopt);  // short: skipped
+    EXPECT_FALSE(d.PosledniBylReferenci());
+    EXPECT_EQ(d.ZpracovatSnimek(s.data(), s.size(), 32, 24, 100), std::nullopt);
+    EXPECT_TRUE(d.PosledniBylReferenci());
+    EXPECT_EQ(d.ZpracovatSnimek(s.data(), s.size(), 32, 24, 100), std::nullopt);  // the next frame is a plain one
+    EXPECT_FALSE(d.PosledniBylReferenci());
+    EXPECT_EQ(TikASnimek(d, s, 32, 24), std::nullopt);  // compared, no motion
+    EXPECT_FALSE(d.PosledniBylReferenci());
+}
+
 ParametryKamery::DetekcePohybu VsechnyAkce() {
     ParametryKamery::DetekcePohybu p;
     p.disk = {.aktivni = true, .minInterval = 10};

@@ -62,3 +62,12 @@ TEST(ZasuvnyModul, SeznamyVolaniPodleExportuAPrepinacu) {
     ocekavane.http = {1};
     EXPECT_EQ(s, ocekavane);
 }
+
+// A live frame's rows are padded to 4 bytes: a sample shorter than that is never handed to a plug-in.
+TEST(ZasuvnyModul, DelkaZivehoSnimkuSZarovnanymiRadky) {
+    EXPECT_EQ(DelkaZivehoSnimku(320, 240), 320u * 3 * 240);
+    EXPECT_EQ(DelkaZivehoSnimku(13, 2), 40u * 2);  // 39 bytes a row, padded to 40
+    EXPECT_EQ(DelkaZivehoSnimku(0, 240), 0u);
+    EXPECT_EQ(DelkaZivehoSnimku(320, -240), 0u);
+    EXPECT_EQ(DelkaZivehoSnimku(1 << 20, 1 << 20), 0u);
+}

@@ -26,6 +26,31 @@ void PrijemceSnimku::Odpojit() {
     // Destroyed outside the lock: the function's captures may release things of their own.
 }
 
+void PrijemceSnimku::PodZamkem(const std::function<void()>& zmena) {
+    std::lock_guard zamek(zamek_);
+    zmena();
+}
+
+void PrijemceSnimku::PonechatSnimek(const std::uint8_t* data, long delka) {
+    std::lock_guard zamek(zamekSnimku_);
+    // The buffer keeps its capacity from frame to frame: no allocation once the size is stable.
+    snimek_.assign(data, data + (delka > 0 ? delka : 0));
+    maSnimek_ = true;
+}
+
+void PrijemceSnimku::ZahoditSnimek() {
+    std::lock_guard zamek(zamekSnimku_);
+    maSnimek_ = false;
+    snimek_ = {};
+}
+
+bool PrijemceSnimku::VzitSnimek(std::vector<std::uint8_t>& cil) const {
+    std::lock_guard zamek(zamekSnimku_);
+    if (!maSnimek_) return false;
+    cil = snimek_;
+    return true;
+}
+
 HRESULT PrijemceSnimku::QueryInterface(REFIID iid, void** objekt) {
     if (!objekt) return E_POINTER;
     if (iid == IID_IUnknown || iid == IID_ISampleGrabberCB) {

@@ -627,10 +627,16 @@ void ZachytavaniVidea::NastavitPoziciVidea(int x, int y, int sirka, int vyska) {
 void ZachytavaniVidea::SejmoutSnimek() {
     if (!grabber_) Vyhodit(kE_NOINTERFACE);
     long velikost = 0;
-    VyhoditPriChybe(grabber_->GetCurrentBuffer(&velikost, nullptr));
-    if (velikost <= 0) Vyhodit(kE_FAIL);
-    if (buffer_.size() != static_cast<size_t>(velikost)) buffer_.resize(static_cast<size_t>(velikost));
-    VyhoditPriChybe(grabber_->GetCurrentBuffer(&velikost, reinterpret_cast<long*>(buffer_.data())));
+    // With live plug-ins the receiver keeps the frame as they left it; the grabber's own copy may predate them.
+    if (prijemce_ && prijemce_->VzitSnimek(buffer_)) {
+        velikost = static_cast<long>(buffer_.size());
+        if (velikost <= 0) Vyhodit(kE_FAIL);
+    } else {
+        VyhoditPriChybe(grabber_->GetCurrentBuffer(&velikost, nullptr));
+        if (velikost <= 0) Vyhodit(kE_FAIL);
+        if (buffer_.size() != static_cast<size_t>(velikost)) buffer_.resize(static_cast<size_t>(velikost));
+        VyhoditPriChybe(grabber_->GetCurrentBuffer(&velikost, reinterpret_cast<long*>(buffer_.data())));
+    }
     AM_MEDIA_TYPE typ{};
     VyhoditPriChybe(grabber_->GetConnectedMediaType(&typ));
     UklidObsahuTypu uklid{typ};

@@ -139,6 +139,8 @@ public:
     bool JeOznamovanaBitmapa(LPARAM lp) const {
         return oznamuje_ && bitmapa_ && lp == reinterpret_cast<LPARAM>(bitmapa_.get());
     }
+    // Gives the current bitmap up without freeing it: a plug-in that never returned may still be drawing in it.
+    void OpustitBitmapu() { (void)bitmapa_.release(); }
     const VIDEOINFOHEADER& HlavickaSnimku() const { return hlavicka_; }
     const std::vector<std::uint8_t>& DataSnimku() const { return buffer_; }
 
