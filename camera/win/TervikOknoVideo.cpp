@@ -149,6 +149,8 @@ void TervikOkno::ZobrazitPredvolby() {
                                             if (emaily_) emaily_->OdeslatTest(dialog, hodnoty);
                                         }};
     kontext.formaty = video_.Zachytavani().Formaty().Polozky();  // the AVI recording page lists them
+    kontext.zasuvneModuly = Parametry().zasuvneModuly;
+    kontext.zmenaModulu = [this](const std::vector<ZasuvnyModul>& seznam) { ZmenaZasuvnychModulu(seznam); };
     // The camera may have been switched off while the dialog was open.
     if (DlgNastaveniKamery(Parametry(), Zamek(), std::move(kontext)).Zobrazit(Hwnd()) && Hwnd()) PouzitNastaveni();
 }

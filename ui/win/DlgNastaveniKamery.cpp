@@ -11,6 +11,7 @@
 #include "ui/win/DlgNastKamZaznamAvi.h"
 #include "ui/win/DlgNastKamZaznamWmv.h"
 #include "ui/win/DlgNastKamZarizeni.h"
+#include "ui/win/DlgNastKamZasuvneModuly.h"
 #include "ui/win/DlgNastStrankaLogu.h"
 #include "ui/win/DlgNastStrankaTabulky.h"
 
@@ -52,6 +53,9 @@ DlgNastaveniKamery::DlgNastaveniKamery(ParametryKamery& parametry, std::mutex& z
         indexy[nazev] = PridatStranku(std::move(stranka), rodic == indexy.end() ? -1 : rodic->second);
         id += DlgNastStrankaTabulky::kIdNaHodnotu * static_cast<int>(s.hodnoty.size());
     }
+    if (kontext_.zmenaModulu)
+        PridatStranku(std::make_unique<DlgNastKamZasuvneModuly>(kontext_.zasuvneModuly, kontext_.zmenaModulu,
+                                                                kontext_.produkt));
 }
 
 bool DlgNastaveniKamery::Potvrdit() {

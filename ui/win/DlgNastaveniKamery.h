@@ -38,6 +38,10 @@ public:
         std::function<void(HWND dialog, const ParametryKamery& hodnoty)> testovaciEmail;
         // The formats of the camera's video device (empty until its video first ran), for the AVI page.
         std::vector<Holvent::DirectShow::FormatVidea> formaty = {};
+        // The plug-in page (the last one, only with zmenaModulu): the list, and its change applied to the camera at
+        // once (saved and loaded; raises when refused).
+        std::vector<ZasuvnyModul> zasuvneModuly = {};
+        std::function<void(const std::vector<ZasuvnyModul>&)> zmenaModulu = {};
     };
 
     // The e-mail and FTP pages choose from the application's account and place stores ...
