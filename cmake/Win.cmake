@@ -79,6 +79,8 @@ foreach(t ${TESTY_PROCESU})
     DEPENDS "Tervik;PomocnikTestu")
 endforeach()
 
+include(${CMAKE_SOURCE_DIR}/cmake/ZasuvneModuly.cmake)
+
 if(EXISTS ${CMAKE_SOURCE_DIR}/testkamera/CMakeLists.txt)
   add_subdirectory(${CMAKE_SOURCE_DIR}/testkamera ${CMAKE_BINARY_DIR}/testkamera)
 endif()
