@@ -63,7 +63,7 @@ using Vysledek = void;
     [[maybe_unused]] const LONG celkem = ::InterlockedIncrement(&gCelkem);
 #ifdef MODUL_PAD
     if (celkem == 5) {
-        int* volatile nikam = nullptr;
+        volatile int* volatile nikam = nullptr;
         *nikam = 1;
     }
 #endif
