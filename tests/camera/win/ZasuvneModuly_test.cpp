@@ -23,10 +23,11 @@ std::wstring Vodoznak() { return SlozkaSestaveni() + L"zasuvnymodul\\TervikVodoz
 
 ZasuvnyModul VseZapnuto(const std::wstring& cesta) { return {L"M", cesta, true, true, true, true, true}; }
 
-// One live-frame call of the first plug-in through the guard on the plug-in thread.
+// One live-frame call of a plug-in (the first by default) through the guard on the plug-in thread.
 VlaknoZasuvnehoModulu::Vysledek ZivyObraz(VlaknoZasuvnehoModulu& vlakno, const ZasuvneModuly& moduly,
-                                          std::chrono::milliseconds limit = VlaknoZasuvnehoModulu::kLimitZivehoObrazu) {
-    const auto funkce = moduly.Moduly().at(0).zapisDoObrazu;
+                                          std::chrono::milliseconds limit = VlaknoZasuvnehoModulu::kLimitZivehoObrazu,
+                                          std::size_t modul = 0) {
+    const auto funkce = moduly.Moduly().at(modul).zapisDoObrazu;
     std::uint8_t snimek[4 * 2] = {};
     return vlakno.Zavolat([funkce](std::uint8_t* d, std::size_t) { return StrazVolatZapisDoObrazu(funkce, d, 1, 2); },
                           snimek, sizeof snimek, limit);
@@ -94,6 +95,8 @@ TEST(ZasuvneModuly, StrazZachytiPadVyjimkuAPreteceni) {
         return vlakno.Zavolat([funkce](std::uint8_t*, std::size_t) { return StrazVolatUpravuSnimku(funkce, nullptr); },
                               nullptr, 0, limit);
     };
+    // The plug-in's own handler catches its exception before the guard's sees it.
+    EXPECT_EQ(ZivyObraz(vlakno, moduly, VlaknoZasuvnehoModulu::kLimitZivehoObrazu, 1).konec, K::Dobehlo);
     const auto vyjimka = snimek(1);
     EXPECT_EQ(vyjimka.konec, K::Selhalo);
     EXPECT_EQ(vyjimka.kod, 0x20474343u);  // a C++ exception thrown by GCC-built code
