@@ -17,6 +17,8 @@ target_include_directories(tervik_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(tervik_win PUBLIC ${TERVIK_WIN_DEFINICE})
 target_compile_options(tervik_win PRIVATE -Wall -Wextra)
 target_link_libraries(tervik_win PUBLIC tervik_jadro ${TERVIK_WIN_KNIHOVNY})
+# The plug-in guard's frame handler must be the only one of its function: no C++ exception tables there.
+set_source_files_properties(${CMAKE_SOURCE_DIR}/camera/win/StrazModulu.cpp PROPERTIES COMPILE_OPTIONS -fno-exceptions)
 
 enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/resources")
@@ -78,6 +80,8 @@ foreach(t ${TESTY_PROCESU})
     RESOURCE_LOCK tervik_registr TIMEOUT 600
     DEPENDS "Tervik;PomocnikTestu")
 endforeach()
+
+include(${CMAKE_SOURCE_DIR}/cmake/ZasuvneModuly.cmake)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/testkamera/CMakeLists.txt)
   add_subdirectory(${CMAKE_SOURCE_DIR}/testkamera ${CMAKE_BINARY_DIR}/testkamera)

@@ -1,5 +1,8 @@
 #include "camera/win/ZasuvneModuly.h"
 
+#include <cstdio>
+#include <cwchar>
+
 #include "knihovna/win/ChybyWin.h"
 
 namespace {
@@ -67,7 +70,32 @@ void ZasuvneModuly::Uvolnit() {
 }
 
 std::wstring ZasuvneModuly::JmenoKnihovny(const std::wstring& cesta) {
-    // Provisional: the file name only, until the version information is read.
+    // "ProductName" of the version information in its first language, else the file name.
+    DWORD nic = 0;
+    const DWORD velikost = ::GetFileVersionInfoSizeW(cesta.c_str(), &nic);
+    if (velikost > 0) {
+        std::vector<std::uint8_t> informace(velikost);
+        struct Jazyk {
+            WORD jazyk, kodovaStranka;
+        };
+        Jazyk* jazyky = nullptr;
+        UINT delkaJazyku = 0;
+        if (::GetFileVersionInfoW(cesta.c_str(), 0, velikost, informace.data()) &&
+            ::VerQueryValueW(informace.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&jazyky),
+                             &delkaJazyku) &&
+            jazyky && delkaJazyku >= sizeof(Jazyk)) {
+            wchar_t dotaz[64];
+            std::swprintf(dotaz, 64, L"\\StringFileInfo\\%04x%04x\\ProductName", jazyky[0].jazyk,
+                          jazyky[0].kodovaStranka);
+            wchar_t* nazev = nullptr;
+            UINT delka = 0;
+            if (::VerQueryValueW(informace.data(), dotaz, reinterpret_cast<void**>(&nazev), &delka) && nazev &&
+                delka > 0) {
+                std::wstring jmeno(nazev, ::wcsnlen(nazev, delka));
+                if (!jmeno.empty()) return jmeno;
+            }
+        }
+    }
     const std::size_t lomitko = cesta.find_last_of(L"\\/");
     return lomitko == std::wstring::npos ? cesta : cesta.substr(lomitko + 1);
 }
