@@ -15,7 +15,7 @@ using Holvent::Email::SablonaDialogu;
 
 namespace {
 
-constexpr int kIdPopisku = 1960, kIdSkupiny = 1961, kIdPoznamky = 1962;
+constexpr int kIdPopisku = 1925, kIdSkupiny = 1926, kIdPoznamky = 1927;  // free between the other pages' ids
 
 struct Prepinac {
     int id;

@@ -12,8 +12,8 @@
 // once, so the dialog's Storno does not undo it.
 class DlgNastKamZasuvneModuly : public StrankaNastaveni {
 public:
-    static constexpr int kIdSeznamu = 1950, kIdPridat = 1951, kIdOdebrat = 1952, kIdPouzit = 1953;
-    static constexpr int kIdZdo = 1954, kIdDisk = 1955, kIdFtp = 1956, kIdEmail = 1957, kIdHttp = 1958;
+    static constexpr int kIdSeznamu = 1916, kIdPridat = 1917, kIdOdebrat = 1918, kIdPouzit = 1919;
+    static constexpr int kIdZdo = 1920, kIdDisk = 1921, kIdFtp = 1922, kIdEmail = 1923, kIdHttp = 1924;
     // The list after a change, applied to the camera (saved and loaded); raises when the change is refused.
     using Zmena = std::function<void(const std::vector<ZasuvnyModul>& seznam)>;
 
