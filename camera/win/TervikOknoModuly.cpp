@@ -48,7 +48,8 @@ void TervikOkno::ZmenaZasuvnychModulu(const std::vector<ZasuvnyModul>& seznam) {
         std::lock_guard zamek(Zamek());
         Parametry().zasuvneModuly = seznam;
     }
-    NacistZasuvneModuly();
+    // A camera switched off while its dialog stayed open loads them with its next window.
+    if (Hwnd()) NacistZasuvneModuly();
 }
 
 void TervikOkno::SelhaniModulu(LPARAM lp) {
