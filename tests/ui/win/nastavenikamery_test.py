@@ -40,7 +40,7 @@ HODNOTY_STRANEK = [('Kamera', 5), ('Okno kamery', 9), ('Po spuštění kamery', 
                    ('Snímek při pohybu', 18), ('Plánované snímkování', 3), ('Záznam do souboru', 21),
                    ('Protokol Windows', 20)]
 POCET_HODNOT = sum(n for _, n in HODNOTY_STRANEK) - 2 - 3
-STRANKY = ['Zařízení'] + [nazev for nazev, _ in HODNOTY_STRANEK]
+STRANKY = ['Zařízení'] + [nazev for nazev, _ in HODNOTY_STRANEK] + ['Zásuvné moduly']  # the plug-ins' own page last
 
 
 def id_hodnoty(stranka, poradi):
