@@ -12,6 +12,8 @@ namespace PravidlaAktualizace {
 
 // String 20010: the version file asked when the setting "adresa" is empty.
 inline constexpr const wchar_t* kVychoziAdresa = L"https://www.dunmarholvent.cz/software/tervik/posledniVerze.txt";
+// The product's web page (command "Webové stránky" and the update dialog's link).
+inline constexpr const wchar_t* kAdresaWebu = L"https://www.dunmarholvent.cz/software/tervik/";
 // The word the version file begins with (compared case-insensitively).
 inline constexpr std::wstring_view kUvodniSlovo = L"posledniVerze";
 // The file's text is 21 to 50 characters long.

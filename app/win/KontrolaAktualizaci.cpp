@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "app/PravidlaAktualizace.h"
+#include "net/win/FtpSpojeni.h"
 
 using Knihovna::Chyba;
 using Knihovna::HresultZWin32;
@@ -52,7 +53,8 @@ using Hodiny = std::chrono::steady_clock;
         if (s.vyprsela) kod = ERROR_INTERNET_TIMEOUT;
         else if (s.zavreno) kod = ERROR_INTERNET_OPERATION_CANCELLED;
     }
-    Knihovna::Vyhodit(HresultZWin32(kod));
+    // WinInet's codes have their texts in wininet.dll, not in the system's table.
+    Knihovna::Vyhodit(HresultZWin32(kod), Holvent::Ftp::PopisChybyWinInet(kod));
 }
 
 // Keeps a handle of the check, or closes it when the check was cut off meanwhile (then nothing is returned).
@@ -153,7 +155,8 @@ std::wstring KontrolaAktualizaci::Stahnout(const std::wstring& adresa, std::chro
         if (s->chyba) throw *s->chyba;
         return s->verze;
     }
-    Knihovna::Vyhodit(HresultZWin32(s->vyprsela ? ERROR_INTERNET_TIMEOUT : ERROR_INTERNET_OPERATION_CANCELLED));
+    const DWORD kod = s->vyprsela ? ERROR_INTERNET_TIMEOUT : ERROR_INTERNET_OPERATION_CANCELLED;
+    Knihovna::Vyhodit(HresultZWin32(kod), Holvent::Ftp::PopisChybyWinInet(kod));
 }
 
 std::wstring KontrolaAktualizaci::Stahnout(const std::wstring& adresa, std::chrono::milliseconds limit) {
