@@ -84,7 +84,8 @@ INT_PTR DlgAktualizaceAplikace::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM w
     switch (zprava) {
     case WM_INITDIALOG:
         Inicializovat(okno);
-        return TRUE;
+        ::SetFocus(::GetDlgItem(okno, IDCANCEL));
+        return FALSE;  // the focus is set
     case WM_NOTIFY: {
         const auto* n = reinterpret_cast<const NMHDR*>(lp);
         if (n->idFrom == kIdOdkaz && (n->code == NM_CLICK || n->code == NM_RETURN)) {

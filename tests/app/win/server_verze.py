@@ -1,7 +1,8 @@
 """The maker's web server for the update check's tests: answers each path as told, counts the requests.
 
 server_verze.py FOLDER: writes the port to FOLDER/port, appends each request's path to FOLDER/pozadavky and ends
-when FOLDER/port.konec appears. /soubor answers 200 with the bytes of FOLDER/odpoved (a test switches them).
+when FOLDER/port.konec appears. /soubor answers 200 with the bytes of FOLDER/odpoved (a test switches them), or as
+FOLDER/rezim says when it exists: "404" not found, "visi" accepts and never answers.
 """
 import http.server
 import os
@@ -32,7 +33,11 @@ class Obsluha(http.server.BaseHTTPRequestHandler):
     def do_GET(self):
         with open(os.path.join(SLOZKA, 'pozadavky'), 'a') as f:
             f.write(self.path + '\n')
-        if self.path == '/visi':  # accepts and never answers
+        rezim = ''
+        if self.path == '/soubor' and os.path.exists(os.path.join(SLOZKA, 'rezim')):
+            with open(os.path.join(SLOZKA, 'rezim')) as f:
+                rezim = f.read().strip()
+        if self.path == '/visi' or rezim == 'visi':  # accepts and never answers
             time.sleep(120)
             return
         if self.path == '/kapky':  # a valid start, then a byte now and then, never the end
@@ -44,7 +49,9 @@ class Obsluha(http.server.BaseHTTPRequestHandler):
                 self.wfile.flush()
                 time.sleep(0.5)
             return
-        if self.path == '/soubor':
+        if rezim == '404':
+            stav, telo = PEVNE['/404']
+        elif self.path == '/soubor':
             with open(os.path.join(SLOZKA, 'odpoved'), 'rb') as f:
                 stav, telo = 200, f.read()
         else:
