@@ -146,8 +146,10 @@ class Aktualizace(unittest.TestCase):
         vyhledat()
         self.assertTrue(t.pockat_na(lambda: self.server.pozadavky() == pred + 1, 30))
         self.assertEqual(t.pomocnik('ikona-oblasti', HLAVNI, '-', 99, 5000)[1], '1')
+        vyhledat()  # a second request while it runs only beeps
         self.assertIn('časový limit', text_chyby(self).lower())
         self.assertEqual(t.pomocnik('ikona-oblasti', HLAVNI, '-', 99, 5000)[1], '0')
+        self.assertEqual(self.server.pozadavky(), pred + 1)
 
         # With "hledatPoSpusteni" off nothing else asked the server, also after the silent check's time.
         pocet = self.server.pozadavky()
