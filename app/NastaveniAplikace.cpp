@@ -40,6 +40,9 @@ const std::vector<NastaveniAplikace::Polozka>& NastaveniAplikace::Polozky() {
         {L"Zapis udalosti", L"spusteniPrijemSitOvl", &N::udalostSpusteniPrijemSitOvl},
         {L"Zapis udalosti", L"ukonceni", &N::udalostUkonceni},
         {L"Zapis udalosti", L"ukonceniPrijemSitOvl", &N::udalostUkonceniPrijemSitOvl},
+        {L"Aktualizace", L"adresa", &N::adresaAktualizaci},
+        {L"Aktualizace", L"hledatPoSpusteni", &N::hledatAktualizacePoSpusteni},
+        {L"Aktualizace", L"casovyLimit", &N::casovyLimitAktualizaci},
     };
     return polozky;
 }
@@ -67,6 +70,9 @@ void NastaveniAplikace::NastavitVychozi(const std::wstring& slozkaDokumentu, std
     maxVelikost = 2000000;
     menuBitmapy = menuZaskrtnutiNeboBitmapa = false;
     udalostSpusteni = udalostSpusteniPrijemSitOvl = udalostUkonceni = udalostUkonceniPrijemSitOvl = false;
+    adresaAktualizaci.clear();
+    hledatAktualizacePoSpusteni = true;
+    casovyLimitAktualizaci = 20;
     casovyLimitKamery = 10000;
     casovyLimitPromitani = 5000;
     casovyLimitNastroje = 5000;

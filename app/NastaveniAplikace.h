@@ -59,6 +59,10 @@ public:
     bool udalostSpusteniPrijemSitOvl = false;
     bool udalostUkonceni = false;
     bool udalostUkonceniPrijemSitOvl = false;
+    // "Aktualizace"
+    std::wstring adresaAktualizaci;  // the version file; empty = string 20010
+    bool hledatAktualizacePoSpusteni = true;
+    std::uint32_t casovyLimitAktualizaci = 20;  // s, the whole check's budget
 
     // Not stored.
     std::uint32_t casovyLimitKamery = 10000;
@@ -128,3 +132,4 @@ struct RozsahHodnoty {
 inline constexpr RozsahHodnoty kRozsahPortu{5000, 40000};
 inline constexpr RozsahHodnoty kRozsahVelikostiLogu{10000, 52428800};
 inline constexpr RozsahHodnoty kRozsahIntervaluPromitani{1, 3600};  // seconds
+inline constexpr RozsahHodnoty kRozsahCasovehoLimituAktualizaci{2, 120};  // seconds

@@ -96,7 +96,6 @@ std::vector<std::uint32_t> VsechnyPrikazy() {
 
 bool NedostupnyPrikaz(std::uint32_t prikaz) {
     switch (prikaz) {
-    case 40005:  // the update check
     case 40007:  // help
         return true;
     }

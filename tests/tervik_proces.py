@@ -24,14 +24,23 @@ def windows_cesta(cesta):
     return 'Z:' + os.path.abspath(cesta).replace('/', '\\')
 
 
-def wine(*argumenty, timeout=LIMIT, prostredi=None):
+def bez_aktualizace(argumenty, aktualizace):
+    """Tervik.exe starts with its check for a newer version after start-up switched off (no test asks the maker's
+    server) unless `aktualizace`."""
+    if argumenty and argumenty[0] == TERVIK and not aktualizace:
+        zapsat_hodnotu('Aktualizace', 'hledatPoSpusteni', 'REG_DWORD', 0)
+
+
+def wine(*argumenty, timeout=LIMIT, prostredi=None, aktualizace=False):
+    bez_aktualizace(argumenty, aktualizace)
     env = dict(os.environ)
     if prostredi:
         env.update(prostredi)
     return subprocess.run([WINE, *argumenty], stdin=subprocess.DEVNULL, capture_output=True, timeout=timeout, env=env)
 
 
-def na_pozadi(*argumenty, prostredi=None):
+def na_pozadi(*argumenty, prostredi=None, aktualizace=False):
+    bez_aktualizace(argumenty, aktualizace)
     env = dict(os.environ)
     if prostredi:
         env.update(prostredi)

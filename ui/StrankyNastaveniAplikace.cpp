@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/NastaveniAplikace.h"
+#include "app/PravidlaAktualizace.h"
 #include "net/KlientDalkovehoOvladani.h"
 
 namespace StrankyNastaveniAplikace {
@@ -93,11 +94,20 @@ constexpr std::array kZaznam{
             L"Do protokolu Windows: Ukončení příjmu dálkového ovládání aplikace přes síť LAN", O::Zaskrtnuti},
 };
 
+constexpr std::array kAktualizace{
+    Hodnota{L"Aktualizace", L"hledatPoSpusteni", L"Po spuštění aplikace vyhledat na webu novou verzi", O::Zaskrtnuti},
+    Hodnota{.klic = L"Aktualizace", .jmeno = L"adresa",
+            .popisek = L"Adresa souboru s číslem nejnovější verze (prázdné = výchozí adresa výrobce):", .ovladac = O::Text,
+            .kontrolaTextu = PravidlaAktualizace::KontrolaAdresy},
+    Hodnota{L"Aktualizace", L"casovyLimit", L"Časový limit vyhledávání (sekundy):", O::Cislo,
+            kRozsahCasovehoLimituAktualizaci.min, kRozsahCasovehoLimituAktualizaci.max},
+};
+
 constexpr std::array kStranky{
     Stranka{L"Všeobecné", kVseobecne},           Stranka{L"Po spuštění", kPoSpusteni},
     Stranka{L"Dálkové ovládání", kDalkoveOvladani}, Stranka{L"Promítání obrázků", kPromitani},
     Stranka{L"Síťový ovladač", kSitovyOvladac},  Stranka{L"Vzhled", kVzhled},
-    Stranka{kStrankaZaznamu, kZaznam},
+    Stranka{kStrankaZaznamu, kZaznam},           Stranka{L"Aktualizace", kAktualizace},
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "app/TextyZprav.h"
 #include "app/VerzeWindows.h"
+#include "app/win/AktualizaceAplikace.h"
 #include "app/win/OknoHlavni.h"
 #include "app/win/ModulSitovyOvladac.h"
 #include "app/win/OknoNastroje.h"
@@ -63,7 +64,8 @@ void VytvoritSlozkuSNadrazenymi(const std::wstring& cesta) {
 
 }  // namespace
 
-Aplikace::Aplikace(HINSTANCE instanceModulu) : instance_(instanceModulu), udalosti_(zamek_, produkt_) {
+Aplikace::Aplikace(HINSTANCE instanceModulu)
+    : instance_(instanceModulu), udalosti_(zamek_, produkt_), aktualizace_(std::make_unique<AktualizaceAplikace>()) {
     instance = this;
 }
 
@@ -422,6 +424,7 @@ void Aplikace::PoSpusteni(HWND hlavniOkno) {
     const std::wstring spusteno = Formatovat(Text(IdZdroju::kTextUspesneSpustena).c_str(), produkt_.c_str());
     if (nastaveni_.logSpusteni) ZapsatLog(spusteno);
     if (nastaveni_.udalostSpusteni) ZapsatUdalostInfo(spusteno);
+    aktualizace_->PoSpusteni(hlavniOkno);
 }
 
 // ---------------------------------------------------------------------------------------- shutdown
@@ -444,7 +447,8 @@ int Aplikace::Ukoncit() {
         // A camera still running (a process ended from outside the loop) closes in its own order.
         if (kamery_)
             for (int i = 0; i < kamery_->Pocet(); ++i) kamery_->Kamera(i)->Zastavit();
-        // 3: thumbnail buttons, the slideshow and the update check own nothing yet.
+        // 3: thumbnail buttons and the slideshow own nothing yet; a check still running is abandoned.
+        aktualizace_->Ukoncit();
         // 4
         zarizeniVideo_.clear();
         zarizeniZvuk_.clear();

@@ -25,6 +25,7 @@
 #include "net/NastaveniProhlizeceFtp.h"
 #include "video/InfoZarizeni.h"
 
+class AktualizaceAplikace;
 class OknoHlavni;
 class OknoNastroje;
 class RozhraniSeznamuKamerWin;
@@ -108,6 +109,8 @@ public:
     std::recursive_mutex& Zamek() { return zamek_; }
 
     OknoHlavni* HlavniOkno() const { return hlavniOkno_.get(); }
+    // The update check (the main window routes to it).
+    AktualizaceAplikace& Aktualizace() { return *aktualizace_; }
 
     // Filled once at start-up.
     const SeznamZarizeni& ZarizeniVideo() const { return zarizeniVideo_; }
@@ -176,6 +179,7 @@ private:
     std::unique_ptr<Holvent::Email::SeznamFtpMist> mista_;
     Tervik* kameraProcesu_ = nullptr;  // the camera of start mode 5
 
+    std::unique_ptr<AktualizaceAplikace> aktualizace_;
     std::unique_ptr<OknoHlavni> hlavniOkno_;
     std::unique_ptr<OknoNastroje> oknoNastroje_;
 };

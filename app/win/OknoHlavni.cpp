@@ -4,8 +4,10 @@
 #include <shellapi.h>
 
 #include "app/PolozkyHlavnihoOkna.h"
+#include "app/PravidlaAktualizace.h"
 #include "app/PravidlaHlavnihoOkna.h"
 #include "app/TextyZprav.h"
+#include "app/win/AktualizaceAplikace.h"
 #include "app/win/Aplikace.h"
 #include "app/win/MenuHlavnihoOkna.h"
 #include "app/win/ModulNastroje.h"
@@ -39,7 +41,7 @@ constexpr UINT kWeb = 40003, kPodpora = 40004, kAktualizace = 40005, kOAplikaci 
                kProcesOvladac = 40116, kPrvniVychozi = 40117, kPosledniVychozi = 40124, kVychoziTervik = 40066;
 
 // The maker's pages (ours to choose).
-constexpr const wchar_t* kAdresaWebu = L"https://www.dunmarholvent.cz/software/tervik/";
+constexpr const wchar_t* kAdresaWebu = PravidlaAktualizace::kAdresaWebu;
 constexpr const wchar_t* kAdresaPodpory = L"mailto:podpora@dunmarholvent.cz?subject=Tervik%204.8";
 
 // The first line of a command's description, for a tooltip.
@@ -448,6 +450,9 @@ bool OknoHlavni::ProvestPrikaz(UINT prikaz) {
             throw Knihovna::Chyba(E_FAIL, Formatovat(L"Adresu \"%s\" se nepodařilo otevřít.", adresa));
         return true;
     }
+    case kAktualizace:
+        app.Aktualizace().Spustit(Hwnd());
+        return true;
     case kNastroje:
         // The main part of the toolbar's "Nástroje" button opens the same menu as its arrow.
         ZobrazitMenu(Polozky::kMenuNastroje, BodPodTlacitkem(kNastroje));
@@ -550,6 +555,7 @@ void OknoHlavni::Zavrit(bool konecRelace) {
         odmitaZavreni_ = false;
         if (!lze) return;
     }
+    if (!app.Aktualizace().PovolitZavreni(konecRelace)) return;
     zavira_ = true;
     ZastavitModulyPredKamerami();
     prijem_.UkoncitPrijem();
@@ -662,6 +668,7 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_TIMER:
+        if (app.Aktualizace().Casovac(Hwnd(), wp)) return 0;
         if (wp == PrijemDalkovehoOvladani::kCasovac) {
             prijem_.Casovac();
             return 0;
@@ -709,6 +716,9 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         ObnovitPrikazy();
         return 0;
     }
+    case kZpravaVysledekAktualizace:
+        app.Aktualizace().Vysledek(lp);
+        return 0;
     case Aplikace::kZpravaObnovit:
     case Aplikace::kZpravaStavModulu:
         if (zprava == Aplikace::kZpravaStavModulu) UkliditModuly();  // a module that ended is reaped

@@ -32,6 +32,9 @@ TEST(NastaveniAplikace, PrvniSpusteniMaVsechnyVychozi) {
     EXPECT_TRUE(n.vista);
     EXPECT_EQ(n.casovyLimitKamery, 10000u);
     EXPECT_EQ(n.casovyLimitNastroje, 5000u);
+    EXPECT_EQ(n.adresaAktualizaci, L"");
+    EXPECT_TRUE(n.hledatAktualizacePoSpusteni);
+    EXPECT_EQ(n.casovyLimitAktualizaci, 20u);
     EXPECT_EQ(n.horkeKlavesy.Polozky().size(), 11u);
     EXPECT_EQ(reg.PocetOtevrenych(), 0);
 }
@@ -53,6 +56,9 @@ TEST(NastaveniAplikace, UlozeniANacteniVratiKazdouHodnotu) {
     a.ipAdresa = L"10.0.0.5";
     a.maxVelikost = 10000;
     a.menuBitmapy = true;
+    a.adresaAktualizaci = L"http://127.0.0.1:8080/posledniVerze.txt";
+    a.hledatAktualizacePoSpusteni = false;
+    a.casovyLimitAktualizaci = 5;
     a.horkeKlavesy.Najit(40001)->klavesa = 0x51;
     a.Ulozit(reg);
 
@@ -124,6 +130,8 @@ TEST(NastaveniAplikace, HodnotaMimoRozsahZustaneVychoziSRadkemLogu) {
         k.ZapsatCislo(L"port", 9999);
         k.OtevritZapis(L"Logovani\\Soubor");
         k.ZapsatCislo(L"maxVelikost", 60000000);
+        k.OtevritZapis(L"Aktualizace");
+        k.ZapsatCislo(L"casovyLimit", 1);
         k.Zavrit();
     }
     NastaveniAplikace n;
@@ -136,13 +144,16 @@ TEST(NastaveniAplikace, HodnotaMimoRozsahZustaneVychoziSRadkemLogu) {
     EXPECT_EQ(n.oznamovaciIkona, 1u);
     EXPECT_EQ(n.interval, 7500u);
     EXPECT_EQ(n.port, 9999u);
+    EXPECT_EQ(n.casovyLimitAktualizaci, 20u);
     // One line per replaced value, naming the value and its key.
-    ASSERT_EQ(log.size(), 3u);
+    ASSERT_EQ(log.size(), 4u);
     EXPECT_EQ(log[0], L"Hodnota \"processPriority\" v klíči registru \"" + std::wstring(kKorenRegistru) +
                           L"\" (4660) je mimo povolený rozsah, použita výchozí hodnota 32.");
     EXPECT_NE(log[1].find(L"\"portPrijem\" v klíči registru \"" + std::wstring(kKorenRegistru) + L"\\Dalkove ovladani\""),
               std::wstring::npos);
     EXPECT_NE(log[2].find(L"\"maxVelikost\""), std::wstring::npos);
+    EXPECT_NE(log[3].find(L"\"casovyLimit\" v klíči registru \"" + std::wstring(kKorenRegistru) + L"\\Aktualizace\""),
+              std::wstring::npos);
 }
 
 TEST(NastaveniAplikace, PromitaniVSekundach) {

@@ -168,7 +168,8 @@ Hodnota NastavitNovou(HWND dialog, const M::Hodnota& h, int id, std::size_t inde
         return soubor;
     }
     default: {
-        const std::wstring text = L"192.168.7." + std::to_wstring(index);
+        std::wstring text = L"192.168.7." + std::to_wstring(index);
+        if (M::OveritText(h, text)) text = L"http://" + text + L"/posledniVerze.txt";  // an address of a web file
         NastavitText(p, text);
         return text;
     }

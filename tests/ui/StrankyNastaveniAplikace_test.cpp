@@ -56,7 +56,8 @@ TEST(StrankyNastaveniAplikace, RozsahyCiselAJejichZprava) {
     for (const Pripad& p : {Pripad{L"Dalkove ovladani", L"portPrijem", 5000, 40000},
                             Pripad{L"Sitovy ovladac", L"port", 5000, 40000},
                             Pripad{L"Logovani\\Soubor", L"maxVelikost", 10000, 52428800},
-                            Pripad{L"Promitani obrazku", L"interval", 1, 3600}}) {
+                            Pripad{L"Promitani obrazku", L"interval", 1, 3600},
+                            Pripad{L"Aktualizace", L"casovyLimit", 2, 120}}) {
         const S::Hodnota& h = Hodnota(p.klic, p.jmeno);
         const std::wstring zprava = L"Zadejte hodnotu v rozsahu " + std::to_wstring(p.min) + L" - " + std::to_wstring(p.max);
         EXPECT_EQ(S::Overit(h, p.min), std::nullopt) << p.jmeno;
@@ -109,6 +110,12 @@ TEST(StrankyNastaveniAplikace, KopiePrevadiOdmitaAPotvrzuje) {
                   std::wstring(L"Neplatná IP adresa"));
     EXPECT_EQ(std::get<std::wstring>(kopie.Ulozena(L"Sitovy ovladac", L"ipAdresa")), L"127.0.0.1");
     EXPECT_EQ(kopie.NastavitText(Hodnota(L"Sitovy ovladac", L"ipAdresa"), L"192.168.1.20"), std::nullopt);
+    // The version file's address must be an HTTP one (empty = the maker's default).
+    const S::Hodnota& adresa = Hodnota(L"Aktualizace", L"adresa");
+    EXPECT_EQ(kopie.NastavitText(adresa, L"ftp://server/posledniVerze.txt"),
+              std::wstring(L"Zadejte adresu začínající http:// nebo https://."));
+    EXPECT_EQ(kopie.NastavitText(adresa, L"HTTPS://server/posledniVerze.txt"), std::nullopt);
+    EXPECT_EQ(kopie.NastavitText(adresa, L""), std::nullopt);
     EXPECT_TRUE(kopie.Zmeneno());
     // Cancel: the record is untouched.
     EXPECT_EQ(nastaveni.interval, 5000u);

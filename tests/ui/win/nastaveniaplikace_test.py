@@ -22,7 +22,7 @@ def id_prvku(index):
 # Page order: "Všeobecné" 0-5 (zvuk 5), "Po spuštění" 6-8, "Dálkové ovládání" 9-11 (portPrijem 9),
 # "Promítání obrázků" 12-14 (interval 12).
 ZVUK, PORT_PRIJEM, INTERVAL = id_prvku(5), id_prvku(9), id_prvku(12)
-POCET_HODNOT = 29
+POCET_HODNOT = 32
 
 
 def hodnota(klic, jmeno):
@@ -124,7 +124,7 @@ class NastaveniAplikace(unittest.TestCase):
     def test_texty_se_vejdou_a_tabulator_projde_kazdou_stranku(self):
         self.assertEqual(t.projit_stranky_predvoleb(self, 'predvolby'),
                          ['Všeobecné', 'Po spuštění', 'Dálkové ovládání', 'Promítání obrázků', 'Síťový ovladač',
-                          'Vzhled', 'Záznam událostí', 'Klávesové zkratky'])
+                          'Vzhled', 'Záznam událostí', 'Aktualizace', 'Klávesové zkratky'])
 
     def test_nova_klavesova_zkratka_plati_po_ok(self):
         # The hotkey page lists every entry; the first is 40001 "Ukončit aplikaci". Ctrl+F11 for it.
@@ -179,7 +179,7 @@ class NastaveniAplikacePri144Dpi(unittest.TestCase):
         t.smazat_nastaveni()
 
     def test_texty_se_vejdou_i_pri_144_dpi(self):
-        self.assertEqual(len(t.projit_stranky_predvoleb(self, 'predvolby-144dpi')), 8)
+        self.assertEqual(len(t.projit_stranky_predvoleb(self, 'predvolby-144dpi')), 9)
 
 
 if __name__ == '__main__':
