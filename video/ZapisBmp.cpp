@@ -23,12 +23,12 @@ constexpr std::size_t kHlavickaObrazu = 40;
 std::size_t KrokRadkuBmp24(int sirka) { return (static_cast<std::size_t>(sirka) * 3 + 3) & ~static_cast<std::size_t>(3); }
 
 std::vector<std::uint8_t> ZapsatBmp24(const std::uint8_t* zdroj, std::size_t velikostZdroje, int sirka, int vyska,
-                                      std::size_t krok, bool shoraDolu) {
+                                      std::size_t krok, bool shoraDolu, int bajtuNaPixel) {
     // 32767 keeps every size of the headers (and a 32-bit biSizeImage) in range.
     constexpr int kNejvic = 32767;
-    if (zdroj == nullptr || sirka <= 0 || vyska <= 0 || sirka > kNejvic || vyska > kNejvic)
+    if (zdroj == nullptr || (bajtuNaPixel != 3 && bajtuNaPixel != 4) || sirka <= 0 || vyska <= 0 || sirka > kNejvic || vyska > kNejvic)
         throw Knihovna::Chyba(Knihovna::kE_INVALIDARG, L"Neplatná velikost snímku.");
-    const std::size_t radek = static_cast<std::size_t>(sirka) * 3;
+    const std::size_t radek = static_cast<std::size_t>(sirka) * static_cast<std::size_t>(bajtuNaPixel);
     // Written as a division so that a huge step cannot wrap around.
     if (krok < radek || velikostZdroje < radek || (velikostZdroje - radek) / krok < static_cast<std::size_t>(vyska) - 1)
         throw Knihovna::Chyba(Knihovna::kE_INVALIDARG, L"Data snímku jsou kratší než jeho velikost.");
@@ -57,7 +57,13 @@ std::vector<std::uint8_t> ZapsatBmp24(const std::uint8_t* zdroj, std::size_t vel
     for (int y = 0; y < vyska; ++y) {
         // Row y of the file counts from the bottom.
         const std::size_t zdrojovyRadek = shoraDolu ? static_cast<std::size_t>(vyska - 1 - y) : static_cast<std::size_t>(y);
-        std::memcpy(data + cilovyKrok * static_cast<std::size_t>(y), zdroj + krok * zdrojovyRadek, radek);
+        std::uint8_t* cil = data + cilovyKrok * static_cast<std::size_t>(y);
+        const std::uint8_t* z = zdroj + krok * zdrojovyRadek;
+        if (bajtuNaPixel == 3) {
+            std::memcpy(cil, z, radek);
+        } else {
+            for (int x = 0; x < sirka; ++x, cil += 3, z += 4) std::memcpy(cil, z, 3);
+        }
     }
     return bmp;
 }

@@ -44,6 +44,15 @@ TEST(ZapisBmp, LichaSirkaZdolaNahoruSVyplni) {
     std::copy(zdroj.begin() + 10, zdroj.begin() + 19, zdolu.begin());
     std::copy(zdroj.begin(), zdroj.begin() + 9, zdolu.begin() + 9);
     EXPECT_EQ(ZapsatBmp24(zdolu.data(), zdolu.size(), 3, 2, 9, false), bmp);
+
+    // And from 32-bit pixels, whose fourth byte is dropped.
+    std::vector<std::uint8_t> ctyri;
+    for (int r = 0; r < 2; ++r)
+        for (int x = 0; x < 3; ++x) {
+            ctyri.insert(ctyri.end(), zdroj.begin() + r * 10 + x * 3, zdroj.begin() + r * 10 + x * 3 + 3);
+            ctyri.push_back(0xAA);
+        }
+    EXPECT_EQ(ZapsatBmp24(ctyri.data(), ctyri.size(), 3, 2, 12, true, 4), bmp);
 }
 
 TEST(ZapisBmp, SpatnyVstupNicNevyrobi) {
@@ -62,4 +71,5 @@ TEST(ZapisBmp, SpatnyVstupNicNevyrobi) {
     EXPECT_EQ(hr(4, 9, 12, 100), Knihovna::kE_INVALIDARG);  // sample shorter than its rows
     EXPECT_EQ(hr(4, 2, SIZE_MAX / 2, 100), Knihovna::kE_INVALIDARG);
     EXPECT_EQ(hr(4, 8, 12, 96), Knihovna::kS_OK);
+    EXPECT_EQ(hr(4, 2, 16, 100), Knihovna::kS_OK);
 }
