@@ -90,7 +90,7 @@ void PrehravaniVidea::SestavitGraf() {
 }
 
 // Puts the grabber between the video's last filter and the renderer when rendering went past it.
-bool PrehravaniVidea::VykreslitVideo(IPin* vstupRendereru) {
+bool PrehravaniVidea::VlozitGrabber(IPin* vstupRendereru) {
     UkazatelCom<IPin> zdroj;
     if (FAILED(vstupRendereru->ConnectedTo(zdroj.put())) || !zdroj) return false;
     const auto vstupGrabberu = NajitPin(filtrGrabberu_.get(), PINDIR_INPUT);
@@ -151,7 +151,7 @@ void PrehravaniVidea::Otevrit(const std::wstring& cesta) {
         // The grabber belongs in the video path; rendering may have gone straight to the renderer.
         if (vmr_) {
             const auto vstupVmr = NajitPin(vmr_.get(), PINDIR_INPUT);
-            if (Pripojen(vstupVmr.get()) && !VstupPripojen(filtrGrabberu_.get())) VykreslitVideo(vstupVmr.get());
+            if (Pripojen(vstupVmr.get()) && !VstupPripojen(filtrGrabberu_.get())) VlozitGrabber(vstupVmr.get());
             if (!Pripojen(vstupVmr.get())) {
                 graf_->RemoveFilter(vmr_.get());
                 okenniRizeni_.Uvolnit();

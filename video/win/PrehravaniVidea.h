@@ -73,7 +73,7 @@ public:
 
 private:
     void SestavitGraf();
-    bool VykreslitVideo(IPin* vystup);
+    bool VlozitGrabber(IPin* vystup);
     void Provest(Prehravac::Povel povel);
 
     HWND oknoVidea_;
