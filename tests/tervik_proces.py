@@ -101,7 +101,12 @@ def pockat(proces, timeout=LIMIT):
         return proces.returncode
     except subprocess.TimeoutExpired:
         proces.kill()
-        proces.vystup, proces.chyby = proces.communicate()
+        try:
+            proces.vystup, proces.chyby = proces.communicate(timeout=10)
+        except subprocess.TimeoutExpired:
+            # Something the killed process started still holds its output pipes: the output is given up
+            # rather than the test waiting for them for ever.
+            proces.vystup, proces.chyby = b'', b''
         return None
 
 

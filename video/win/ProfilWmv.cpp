@@ -151,6 +151,16 @@ void ProfilWmv::Uvolnit() {
     detaily_ = {};
 }
 
+void ProfilWmv::Prevzit(IWMProfile* profil) {
+    profil_ = profil;
+    try {
+        detaily_ = CistDetaily(profil_);
+    } catch (...) {
+        Uvolnit();
+        throw;
+    }
+}
+
 void ProfilWmv::NacistSystemovyProfil(std::uint32_t index, std::uint32_t verze) {
     KontrolaVerze(verze);
     Uvolnit();
@@ -163,13 +173,7 @@ void ProfilWmv::NacistSystemovyProfil(std::uint32_t index, std::uint32_t verze) 
                                                    index, verze >> 16, static_cast<unsigned>(pocet)));
     IWMProfile* profil = nullptr;
     Kontrola(spravce.p->LoadSystemProfile(index, &profil));
-    profil_ = profil;
-    try {
-        detaily_ = CistDetaily(profil_);
-    } catch (...) {
-        Uvolnit();
-        throw;
-    }
+    Prevzit(profil);
 }
 
 void ProfilWmv::NacistProfilPrx(const std::wstring& cesta) {
@@ -201,13 +205,7 @@ void ProfilWmv::NacistProfilPrx(const std::wstring& cesta) {
     if (*zacatek == 0xFEFF) ++zacatek;
     IWMProfile* profil = nullptr;
     Kontrola(spravce->LoadProfileByData(zacatek, &profil));
-    profil_ = profil;
-    try {
-        detaily_ = CistDetaily(profil_);
-    } catch (...) {
-        Uvolnit();
-        throw;
-    }
+    Prevzit(profil);
 }
 
 std::vector<PolozkaProfilu> ProfilWmv::SystemoveProfily(std::uint32_t verze, bool jenSVideem) {

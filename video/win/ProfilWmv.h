@@ -47,6 +47,8 @@ public:
 
 private:
     IWMProfileManager* Spravce();
+    // Takes over a profile the manager made and reads its details; a failure releases it again.
+    void Prevzit(IWMProfile* profil);
 
     HMODULE modul_ = nullptr;  // wmvcore.dll
     IWMProfileManager* spravce_ = nullptr;

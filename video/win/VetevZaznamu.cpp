@@ -189,20 +189,11 @@ void ZachytavaniVidea::ZaznamAviStart(const std::wstring& soubor, bool zvuk, std
         VyhoditPriChybe(stavitel_->FindPin(multiplexer_.get(), PINDIR_OUTPUT, nullptr, nullptr, FALSE, 0, vystup.put()));
         VyhoditPriChybe(graf_->ConnectDirect(vystup.get(), zapisovac_->Vstup(), nullptr));
 
-        VyhoditPriChybe(stavitel_->RenderStream(&PIN_CATEGORY_CAPTURE, &MEDIATYPE_Video, filtrVidea_.get(), nullptr,
-                                                multiplexer_.get()));
-        if (zvuk)
-            VyhoditPriChybe(stavitel_->RenderStream(&PIN_CATEGORY_CAPTURE, &MEDIATYPE_Audio, filtrZvuku_.get(), nullptr,
-                                                    multiplexer_.get()));
+        VykreslitDoVetve(zvuk);
         zapisovac_->NastavitProudy(ProudyMultiplexeru());
         VyhoditPriChybe(rizeni_->Run());
     } catch (...) {
-        OdstranitVetev(souborVytvoren);
-        try {
-            ObnovitNahled();
-        } catch (...) {
-            // The start's own failure is the one to report.
-        }
+        ZrusitStart(souborVytvoren);
         throw;
     }
 }
@@ -253,18 +244,10 @@ void ZachytavaniVidea::ZaznamWmvStart(const std::wstring& soubor) {
         }
         if (!indexWmv_) VyhoditPriChybe(konfigurace->SetIndexMode(FALSE));
         if (detaily.zvuk) PridatZvuk();
-        VyhoditPriChybe(stavitel_->RenderStream(&PIN_CATEGORY_CAPTURE, &MEDIATYPE_Video, filtrVidea_.get(), nullptr,
-                                                multiplexer_.get()));
-        if (detaily.zvuk)
-            VyhoditPriChybe(stavitel_->RenderStream(&PIN_CATEGORY_CAPTURE, &MEDIATYPE_Audio, filtrZvuku_.get(), nullptr,
-                                                    multiplexer_.get()));
+        VykreslitDoVetve(detaily.zvuk);
         VyhoditPriChybe(rizeni_->Run());
     } catch (...) {
-        OdstranitVetev(souborVytvoren);
-        try {
-            ObnovitNahled();
-        } catch (...) {
-        }
+        ZrusitStart(souborVytvoren);
         throw;
     }
 }
@@ -306,6 +289,23 @@ void ZachytavaniVidea::OdstranitVetev(bool smazatSoubor) noexcept {
     filtrZvuku_.Uvolnit();
     if (smazatSoubor && !souborZaznamu_.empty()) ::DeleteFileW(souborZaznamu_.c_str());
     souborZaznamu_.clear();
+}
+
+void ZachytavaniVidea::VykreslitDoVetve(bool zvuk) {
+    VyhoditPriChybe(stavitel_->RenderStream(&PIN_CATEGORY_CAPTURE, &MEDIATYPE_Video, filtrVidea_.get(), nullptr,
+                                            multiplexer_.get()));
+    if (zvuk)
+        VyhoditPriChybe(stavitel_->RenderStream(&PIN_CATEGORY_CAPTURE, &MEDIATYPE_Audio, filtrZvuku_.get(), nullptr,
+                                                multiplexer_.get()));
+}
+
+void ZachytavaniVidea::ZrusitStart(bool souborVytvoren) noexcept {
+    OdstranitVetev(souborVytvoren);
+    try {
+        ObnovitNahled();
+    } catch (...) {
+        // The start's own failure is the one to report.
+    }
 }
 
 void ZachytavaniVidea::ObnovitNahled() {

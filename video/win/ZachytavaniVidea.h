@@ -174,6 +174,10 @@ private:
     void DokoncitSoubor() noexcept;
     void OdstranitVetev(bool smazatSoubor) noexcept;
     void ObnovitNahled();
+    // Renders the capture stream (and the sound's, when asked) into the branch's multiplexer or writer.
+    void VykreslitDoVetve(bool zvuk);
+    // A failed start: the branch goes (with the file it made), the preview runs again.
+    void ZrusitStart(bool souborVytvoren) noexcept;
     void Oznamit(UINT zprava, LPARAM lp);
     HWND OknoVlastnosti() const;
     void NacistKodery();
