@@ -47,6 +47,14 @@ inline constexpr std::uint32_t kZpravaBublinaNastroje = 0x8026;
 inline constexpr std::uint32_t kZpravaMistoZaznamu = 0x801E;
 // To the .prx editor's window: open the file its module holds for it (wParam, lParam unused).
 inline constexpr std::uint32_t kZpravaOtevritPrx = 0x8030;
+// A camera's plug-in faulted or did not answer within its budget and is switched off until its next load
+// (posted by the caller of the plug-in's thread, streaming or UI thread alike): wParam the plug-in's index in the
+// camera's list, lParam a heap-held std::wstring with the finished message the window takes over.
+inline constexpr std::uint32_t kZpravaSelhaniModulu = 0x8031;
+// The update check's worker has ended (to the main window; lParam its result, owned by the window once posted).
+inline constexpr std::uint32_t kZpravaVysledekAktualizace = 0x8032;
+// The video player's graph events (EC_COMPLETE, EC_ERRORABORT…) are waiting (to the player window).
+inline constexpr std::uint32_t kZpravaUdalostPrehravace = 0x83E8;
 
 // The camera window's timers.
 inline constexpr std::uintptr_t kCasovacDisk = 1;
