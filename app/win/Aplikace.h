@@ -27,6 +27,9 @@
 
 class OknoHlavni;
 class OknoNastroje;
+namespace Knihovna::WinApi {
+class Okno;
+}
 class RozhraniSeznamuKamerWin;
 
 // The one application object: start-up, the shared state of the process, the reporting
@@ -177,5 +180,6 @@ private:
     Tervik* kameraProcesu_ = nullptr;  // the camera of start mode 5
 
     std::unique_ptr<OknoHlavni> hlavniOkno_;
-    std::unique_ptr<OknoNastroje> oknoNastroje_;
+    // The window of a tool that is the whole process.
+    std::unique_ptr<Knihovna::WinApi::Okno> oknoNastroje_;
 };
