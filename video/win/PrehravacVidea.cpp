@@ -13,6 +13,7 @@
 #include "knihovna/win/UnikatniHandle.h"
 #include "video/RizeniPrehravace.h"
 #include "video/win/PrehravaniVidea.h"
+#include "video/win/ZapisNahradou.h"
 
 using Knihovna::Chyba;
 using namespace Prehravac;
@@ -50,31 +51,6 @@ void Pridat(HMENU menu, const Polozka (&polozky)[N]) {
 void Zobrazit(const std::wstring& text, const Chyba& chyba) {
     auto& app = Aplikace::Instance();
     app.ZobrazitChybu(TextyZprav::Chyba(text, app.PopisChybyCom(chyba)));
-}
-
-// Writes the bytes to a new file in the target's folder and moves it over the target, so that a
-// failure leaves the target as it was and no partial file behind.
-void ZapsatNahradou(const std::wstring& cil, const std::vector<std::uint8_t>& data) {
-    const auto lomitko = cil.find_last_of(L"\\/");
-    const std::wstring slozka = lomitko == std::wstring::npos ? std::wstring(L".") : cil.substr(0, lomitko + 1);
-    wchar_t docasny[MAX_PATH + 16] = {};
-    Knihovna::WinApi::VyhoditKdyzNeuspech(::GetTempFileNameW(slozka.c_str(), L"tvk", 0, docasny));
-    try {
-        {
-            Knihovna::WinApi::UnikatniSoubor soubor(::CreateFileW(docasny, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-            if (!soubor) Knihovna::WinApi::VyhoditPosledniChybu();
-            DWORD zapsano = 0;
-            Knihovna::WinApi::VyhoditKdyzNeuspech(::WriteFile(soubor.get(), data.data(),
-                                                              static_cast<DWORD>(data.size()), &zapsano, nullptr));
-            if (zapsano != data.size()) Knihovna::Vyhodit(HRESULT_FROM_WIN32(ERROR_HANDLE_DISK_FULL));
-        }
-        Knihovna::WinApi::VyhoditKdyzNeuspech(
-            ::MoveFileExW(docasny, cil.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH));
-    } catch (...) {
-        ::DeleteFileW(docasny);
-        throw;
-    }
 }
 
 }  // namespace
@@ -226,7 +202,7 @@ void PrehravacVidea::UlozitSnimek() {
     ofn.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (!::GetSaveFileNameW(&ofn)) return;
     try {
-        ZapsatNahradou(cesta, bmp);
+        ZapsatSouborNahradou(cesta, bmp);
     } catch (const Chyba& chyba) {
         Zobrazit(Knihovna::Formatovat(L"Aktuální snímek se nepodařilo uložit do souboru \"%s\"", cesta), chyba);
     }

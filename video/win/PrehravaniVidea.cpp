@@ -111,6 +111,10 @@ bool PrehravaniVidea::VlozitGrabber(IPin* vstupRendereru) {
 
 void PrehravaniVidea::Otevrit(const std::wstring& cesta) {
     try {
+        // A folder (e.g. a dropped one) is refused before the graph tries to read it.
+        const DWORD atributy = ::GetFileAttributesW(cesta.c_str());
+        if (atributy != INVALID_FILE_ATTRIBUTES && (atributy & FILE_ATTRIBUTE_DIRECTORY))
+            Knihovna::Vyhodit(HRESULT_FROM_WIN32(ERROR_DIRECTORY), L"Složku nelze přehrát, vyberte videosoubor.");
         SestavitGraf();
         UkazatelCom<IBaseFilter> zdroj;
         VyhoditPriChybe(graf_->AddSourceFilter(cesta.c_str(), cesta.c_str(), zdroj.put()));

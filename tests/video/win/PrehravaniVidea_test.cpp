@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "knihovna/Chyba.h"
 #include "knihovna/win/Zdroje.h"
 #include "tests/video/win/ProstrediKamery.h"
+#include "video/win/ZapisNahradou.h"
 
 using Holvent::DirectShow::PrehravaniVidea;
 using Holvent::DirectShow::ZiveObjekty;
@@ -159,15 +161,50 @@ TEST_F(PrehravaniVideaTest, ZvukBezObrazuANeplatneSoubory) {
         EXPECT_EQ(p.Stav(), Prehravac::Stav::BezSouboru);
     }
 
-    // Garbage and a missing file fail and leave no file open.
-    const std::wstring smeti = Video(L"smeti.avi");
-    {
-        std::ofstream f(std::filesystem::path(smeti), std::ios::binary);
-        f << "RIFF\x10\0\0\0AVI LIST tohle neni video";
+    // Garbage, a truncated and an empty AVI, a folder and a missing file fail and leave no file open
+    // (and, by the fixture, no COM object held).
+    const auto zacatek = Nacist(Video(L"barvy.avi"));
+    ASSERT_GT(zacatek.size(), 6000u);
+    const std::pair<const wchar_t*, std::string> spatne[] = {
+        {L"smeti.avi", std::string("RIFF\x10\0\0\0AVI LIST tohle neni video", 31)},
+        {L"useknute.avi", std::string(zacatek.begin(), zacatek.begin() + 6000)},
+        {L"prazdne.avi", std::string()}};
+    for (const auto& [jmeno, obsah] : spatne) {
+        const std::wstring cesta = Video(jmeno);
+        {
+            std::ofstream f(std::filesystem::path(cesta), std::ios::binary);
+            f << obsah;
+        }
+        EXPECT_TRUE(Knihovna::Selhalo(ChybaVolani([&] { p.Otevrit(cesta); }))) << jmeno;
+        EXPECT_EQ(p.Stav(), Prehravac::Stav::BezSouboru) << jmeno;
+        ::DeleteFileW(cesta.c_str());
     }
-    EXPECT_TRUE(Knihovna::Selhalo(ChybaVolani([&] { p.Otevrit(smeti); })));
-    EXPECT_EQ(p.Stav(), Prehravac::Stav::BezSouboru);
+    const std::wstring slozka = Video(L"");
+    EXPECT_EQ(ChybaVolani([&] { p.Otevrit(slozka.substr(0, slozka.size() - 1)); }),
+              HRESULT_FROM_WIN32(ERROR_DIRECTORY));
     EXPECT_TRUE(Knihovna::Selhalo(ChybaVolani([&] { p.Otevrit(Video(L"neni.avi")); })));
     EXPECT_TRUE(p.Cesta().empty());
-    ::DeleteFileW(smeti.c_str());
+}
+
+TEST(ZapisNahradou, NahradiCilNeboNechaVseJakBylo) {
+    const std::filesystem::path slozka = std::filesystem::path(Video(L"")) / L"zapis";
+    std::filesystem::remove_all(slozka);
+    std::filesystem::create_directories(slozka / L"adresar");
+    const std::wstring cil = (slozka / L"snímek.bmp").wstring();
+    {
+        std::ofstream f(slozka / L"snímek.bmp", std::ios::binary);
+        f << "stary";
+    }
+    ZapsatSouborNahradou(cil, {'n', 'o', 'v', 'y'});
+    EXPECT_EQ(Nacist(cil), (std::vector<std::uint8_t>{'n', 'o', 'v', 'y'}));
+
+    // A target in a missing folder and one that is a folder fail and leave nothing behind.
+    EXPECT_TRUE(Knihovna::Selhalo(ChybaVolani([&] { ZapsatSouborNahradou((slozka / L"neni" / L"a.bmp").wstring(), {1}); })));
+    EXPECT_TRUE(Knihovna::Selhalo(ChybaVolani([&] { ZapsatSouborNahradou((slozka / L"adresar").wstring(), {1}); })));
+    std::vector<std::wstring> soubory;
+    for (const auto& polozka : std::filesystem::directory_iterator(slozka)) soubory.push_back(polozka.path().filename().wstring());
+    std::sort(soubory.begin(), soubory.end());
+    EXPECT_EQ(soubory, (std::vector<std::wstring>{L"adresar", L"snímek.bmp"}));
+    EXPECT_TRUE(std::filesystem::is_empty(slozka / L"adresar"));
+    std::filesystem::remove_all(slozka);
 }
