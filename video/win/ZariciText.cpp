@@ -1,5 +1,7 @@
 #include "video/win/ZariciText.h"
 
+#include <vector>
+
 #include "knihovna/win/GdiPlus.h"
 
 namespace {
@@ -27,14 +29,27 @@ void KreslitZariciText(HDC dc, const RECT& oblast, const std::wstring& text) {
     Gdiplus::StringFormat format;
     format.SetAlignment(Gdiplus::StringAlignmentCenter);
     format.SetLineAlignment(Gdiplus::StringAlignmentCenter);
-    const Gdiplus::RectF r(static_cast<Gdiplus::REAL>(oblast.left), static_cast<Gdiplus::REAL>(oblast.top),
-                           static_cast<Gdiplus::REAL>(oblast.right - oblast.left),
-                           static_cast<Gdiplus::REAL>(oblast.bottom - oblast.top));
+    // Line by line: Wine's GDI+ does not break a path's text at '\n'.
+    std::vector<std::wstring> radky;
+    for (std::size_t zacatek = 0;;) {
+        const std::size_t konec = text.find(L'\n', zacatek);
+        radky.push_back(text.substr(zacatek, konec == std::wstring::npos ? std::wstring::npos : konec - zacatek));
+        if (konec == std::wstring::npos) break;
+        zacatek = konec + 1;
+    }
+    const Gdiplus::REAL vyskaRadku = kVelikost * 1.4f;
+    const Gdiplus::REAL sirka = static_cast<Gdiplus::REAL>(oblast.right - oblast.left);
+    const Gdiplus::REAL stred = (oblast.top + oblast.bottom) / 2.0f;
     Gdiplus::GraphicsPath cesta;
-    if (cesta.AddString(text.c_str(), -1, pouzita, Gdiplus::FontStyleRegular, kVelikost, r, &format) != Gdiplus::Ok)
-        return;
-    for (int sirka = 1; sirka <= 4; ++sirka) {
-        Gdiplus::Pen pero(Gdiplus::Color(0x50, 0xC8, 0x00, 0x00), static_cast<Gdiplus::REAL>(sirka));
+    for (std::size_t i = 0; i < radky.size(); ++i) {
+        const Gdiplus::REAL y = stred + (static_cast<Gdiplus::REAL>(i) - (radky.size() - 1) / 2.0f) * vyskaRadku;
+        const Gdiplus::RectF r(static_cast<Gdiplus::REAL>(oblast.left), y - vyskaRadku / 2, sirka, vyskaRadku);
+        if (!radky[i].empty() &&
+            cesta.AddString(radky[i].c_str(), -1, pouzita, Gdiplus::FontStyleRegular, kVelikost, r, &format) != Gdiplus::Ok)
+            return;
+    }
+    for (int tloustka = 1; tloustka <= 4; ++tloustka) {
+        Gdiplus::Pen pero(Gdiplus::Color(0x50, 0xC8, 0x00, 0x00), static_cast<Gdiplus::REAL>(tloustka));
         pero.SetLineJoin(Gdiplus::LineJoinRound);
         g.DrawPath(&pero, &cesta);
     }
