@@ -167,7 +167,11 @@ void PrehravaniVidea::Otevrit(const std::wstring& cesta) {
             maZvuk_ = VstupPripojen(dsound.get());
             if (!maZvuk_) graf_->RemoveFilter(dsound.get());
         }
-        if (vykresleno == 0 || (!maVideo_ && !maZvuk_)) Knihovna::Vyhodit(Prehravac::kVFW_E_CANNOT_RENDER);
+        // The system has no text for the code everywhere (Wine has none): the user gets ours.
+        if (vykresleno == 0 || (!maVideo_ && !maZvuk_))
+            Knihovna::Vyhodit(Prehravac::kVFW_E_CANNOT_RENDER,
+                              L"Soubor nemá obraz ani zvuk, který lze přehrát (chybí dekodér jeho formátu, nebo je "
+                              L"poškozený).");
         bezZvuku_ = castecne && !maZvuk_;
 
         // Native size: the grabber's connected type, else the renderer's.
