@@ -29,6 +29,7 @@ ParametryPrikazovehoRadku RozebratPrikazovyRadek(const std::vector<std::wstring>
         p.rezim = RezimSpusteni::ProhlizecFtp;
     } else if (JePrepinac(prvni, L"pv")) {
         p.rezim = RezimSpusteni::PrehravacVidea;
+        if (argumenty.size() > 1) p.soubor = argumenty[1];
     } else if (JePrepinac(prvni, L"so")) {
         p.rezim = RezimSpusteni::SitovyOvladac;
     } else if (JePrepinac(prvni, L"vk")) {

@@ -29,6 +29,8 @@ struct ParametryPrikazovehoRadku {
     // For the camera switch: the name after it (empty when missing). The caller looks it up
     // in the camera list and keeps VychoziKamera when it is not there.
     std::wstring jmenoKamery;
+    // For the player's switch: the file to play (empty when none).
+    std::wstring soubor;
 };
 
 // argumenty: the arguments without the program's own name.

@@ -54,6 +54,8 @@ if(TESTY_WIN)
                        PROPERTIES RESOURCE_LOCK tervik_registr)
 endif()
 
+include(${CMAKE_SOURCE_DIR}/tests/video/win/TestovaciVidea.cmake)
+
 # A small Windows helper the process tests use to find, wait for and close windows, and to store
 # cameras through the program's own settings code.
 add_executable(PomocnikTestu ${CMAKE_SOURCE_DIR}/tests/pomocnik/PomocnikTestu.cpp

@@ -12,6 +12,7 @@
 #include "app/VerzeWindows.h"
 #include "app/win/AktualizaceAplikace.h"
 #include "app/win/OknoHlavni.h"
+#include "app/win/ModulPrehravacVidea.h"
 #include "app/win/ModulSitovyOvladac.h"
 #include "app/win/OknoNastroje.h"
 #include "app/win/RozhraniSeznamuKamerWin.h"
@@ -364,12 +365,16 @@ int Aplikace::SpustitRoli(const ParametryPrikazovehoRadku& parametry) {
     case RezimSpusteni::SitovyOvladac:
         oknoNastroje_ = ModulSitovyOvladac::VytvoritOknoOvladace();
         return 0;
-    case RezimSpusteni::EditorObrazku:
-    case RezimSpusteni::ProhlizecFtp:
     case RezimSpusteni::PrehravacVidea:
-        oknoNastroje_ = std::make_unique<OknoNastroje>(rezimSpusteni_);
-        oknoNastroje_->Vytvorit();
+        oknoNastroje_ = ModulPrehravacVidea::VytvoritOknoPrehravace(parametry.soubor);
         return 0;
+    case RezimSpusteni::EditorObrazku:
+    case RezimSpusteni::ProhlizecFtp: {
+        auto okno = std::make_unique<OknoNastroje>(rezimSpusteni_);
+        okno->Vytvorit();
+        oknoNastroje_ = std::move(okno);
+        return 0;
+    }
     case RezimSpusteni::Kamera:
     case RezimSpusteni::VychoziKamera:
         (void)parametry;

@@ -28,6 +28,9 @@
 class AktualizaceAplikace;
 class OknoHlavni;
 class OknoNastroje;
+namespace Knihovna::WinApi {
+class Okno;
+}
 class RozhraniSeznamuKamerWin;
 
 // The one application object: start-up, the shared state of the process, the reporting
@@ -181,5 +184,6 @@ private:
 
     std::unique_ptr<AktualizaceAplikace> aktualizace_;
     std::unique_ptr<OknoHlavni> hlavniOkno_;
-    std::unique_ptr<OknoNastroje> oknoNastroje_;
+    // The window of a tool that is the whole process.
+    std::unique_ptr<Knihovna::WinApi::Okno> oknoNastroje_;
 };

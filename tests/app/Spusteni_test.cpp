@@ -24,6 +24,11 @@ TEST(PrikazovyRadek, KameraPodleJmenaJinakVychozi) {
     p = RozebratPrikazovyRadek({L"KA"});
     EXPECT_EQ(p.rezim, RezimSpusteni::VychoziKamera);
     EXPECT_TRUE(p.jmenoKamery.empty());
+    // The player's switch takes the file to play; a camera's name is no file.
+    p = RozebratPrikazovyRadek({L"-pv", L"C:\\Záznamy\\dvůr.avi"});
+    EXPECT_EQ(p.soubor, L"C:\\Záznamy\\dvůr.avi");
+    EXPECT_TRUE(p.jmenoKamery.empty());
+    EXPECT_TRUE(RozebratPrikazovyRadek({L"-ka", L"Dvůr"}).soubor.empty());
 }
 
 TEST(PrikazovyRadek, RezimZprav) {

@@ -4,13 +4,12 @@
 
 #include "knihovna/win/GdiPlus.h"
 #include "knihovna/win/UnikatniHandle.h"
+#include "video/win/ZariciText.h"
 
 using Knihovna::WinApi::KresleniOkna;
 
 namespace {
 
-constexpr const wchar_t* kPismoNazvu = L"Segoe UI";
-constexpr Gdiplus::REAL kVelikostNazvu = 24;
 constexpr int kKrokPosunu = 20;
 
 }  // namespace
@@ -171,36 +170,7 @@ void OknoVideo::Kreslit(HDC dc) {
 }
 
 void OknoVideo::KreslitNazev(HDC dc, const RECT& klient) {
-    Gdiplus::Graphics g(dc);
-    g.Clear(Gdiplus::Color(255, 255, 255, 255));
-    const std::wstring& nazev = zachytavani_.ZarizeniVideo().friendlyName;
-    if (nazev.empty()) return;
-    g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-
-    // Systems without the font (Wine has only a few) get the family of the default GUI font.
-    Gdiplus::FontFamily rodina(kPismoNazvu);
-    Gdiplus::FontFamily nahradni;
-    const Gdiplus::FontFamily* pouzita = &rodina;
-    if (rodina.GetLastStatus() != Gdiplus::Ok) {
-        Gdiplus::Font vychozi(dc, static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
-        if (vychozi.GetLastStatus() != Gdiplus::Ok || vychozi.GetFamily(&nahradni) != Gdiplus::Ok) return;
-        pouzita = &nahradni;
-    }
-    Gdiplus::StringFormat format;
-    format.SetAlignment(Gdiplus::StringAlignmentCenter);
-    format.SetLineAlignment(Gdiplus::StringAlignmentCenter);
-    const Gdiplus::RectF oblast(0, 0, static_cast<Gdiplus::REAL>(klient.right), static_cast<Gdiplus::REAL>(klient.bottom));
-    Gdiplus::GraphicsPath cesta;
-    if (cesta.AddString(nazev.c_str(), -1, pouzita, Gdiplus::FontStyleRegular, kVelikostNazvu, oblast, &format) !=
-        Gdiplus::Ok)
-        return;
-    for (int sirka = 1; sirka <= 4; ++sirka) {
-        Gdiplus::Pen pero(Gdiplus::Color(0x50, 0xC8, 0x00, 0x00), static_cast<Gdiplus::REAL>(sirka));
-        pero.SetLineJoin(Gdiplus::LineJoinRound);
-        g.DrawPath(&pero, &cesta);
-    }
-    Gdiplus::SolidBrush bila(Gdiplus::Color(255, 255, 255, 255));
-    g.FillPath(&bila, &cesta);
+    KreslitZariciText(dc, klient, zachytavani_.ZarizeniVideo().friendlyName);
 }
 
 LRESULT OknoVideo::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
