@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "imagetools/SouboryEditoru.h"
 #include "video/RozvrzeniVidea.h"
+
 
 using namespace Holvent::Obrazky;
 using Knihovna::Obdelnik;
@@ -57,4 +59,21 @@ TEST(RozmeryEditoru, MeritkoAPosuvniky) {
     v.prizpusobit = true;
     v.meritko = 800;
     EXPECT_EQ(RozvrhnoutVideo(v).video, (Obdelnik{150, 147, 350, 152}));
+}
+
+TEST(RozmeryEditoru, SouboryAKoderPodlePripony) {
+    EXPECT_EQ(PriponaCesty(L"C:\\snimky\\foto.JPG"), L".JPG");
+    EXPECT_EQ(PriponaCesty(L"C:\\snimky.d\\foto"), L"");
+    const wchar_t* jpeg = L"*.JPG;*.JPEG;*.JPE;*.JFIF";
+    EXPECT_TRUE(PriponaVSeznamu(L".jpeg", jpeg));
+    EXPECT_TRUE(PriponaVSeznamu(L".Jfif", jpeg));
+    EXPECT_FALSE(PriponaVSeznamu(L"", jpeg));    // matched every encoder as a substring
+    EXPECT_FALSE(PriponaVSeznamu(L".", jpeg));
+    EXPECT_FALSE(PriponaVSeznamu(L".JP", jpeg));  // a part of an entry
+    EXPECT_FALSE(PriponaVSeznamu(L".tif", L"*.TIFF"));
+    EXPECT_TRUE(PriponaVSeznamu(L".tif", L"*.TIF;*.TIFF"));
+    EXPECT_TRUE(UlozeniNaMisto(L"c:\\FOTO.jpg", L"C:\\foto.JPG"));
+    EXPECT_FALSE(UlozeniNaMisto(L"C:\\kopie.png", L"C:\\foto.jpg"));
+    EXPECT_EQ(DocasnaCestaUlozeni(L"C:\\foto.jpg"), L"C:\\foto.jpg_temp_.jpg");
+    EXPECT_NE(std::wstring(kFiltrObrazku).find(L";*.tif;"), std::wstring::npos);
 }
