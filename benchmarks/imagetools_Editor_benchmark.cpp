@@ -10,7 +10,8 @@ namespace {
 
 ObrazPixelu Fotografie() {
     ObrazPixelu o(6000, 4000, 4);
-    for (std::size_t i = 0; i < o.data.size(); ++i) o.data[i] = static_cast<std::uint8_t>(i * 13 + i / 7);
+    for (std::size_t i = 0; i < o.data.size(); ++i)
+        o.data[i] = static_cast<std::uint8_t>(i * 13 + i / 7);
     return o;
 }
 

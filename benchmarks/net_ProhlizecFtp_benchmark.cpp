@@ -27,7 +27,8 @@ void FiltrASerazeniVypisu(benchmark::State& stav) {
     const auto vypis = Vypis();
     for (auto _ : stav) {
         DavkyVypisuFtp davky(3);
-        for (const auto& p : vypis) davky.Pridat(p);
+        for (const auto& p : vypis)
+            davky.Pridat(p);
         std::vector<PolozkaFtp> slozky, soubory;
         davky.Vzit(slozky, soubory);
         SeraditPolozky(slozky);

@@ -1,10 +1,9 @@
 #include "imagetools/Promitani.h"
 
-#include <array>
 #include <cstdint>
 
+#include "imagetools/RozpoznaniObrazku.h"
 #include "knihovna/Formatovani.h"
-#include "knihovna/Text.h"
 
 namespace Holvent::Obrazky {
 
@@ -78,16 +77,6 @@ StavPromitani::Reakce StavPromitani::Stisknuto(Klavesa k) {
     return r;
 }
 
-bool JeObrazekPromitani(const std::wstring& jmeno) {
-    static constexpr std::array kPripony{L".jpg", L".jpeg", L".bmp", L".png", L".gif", L".tif", L".tiff"};
-    const std::size_t tecka = jmeno.rfind(L'.');
-    if (tecka == std::wstring::npos) return false;
-    const std::wstring_view pripona = std::wstring_view(jmeno).substr(tecka);
-    for (const wchar_t* p : kPripony)
-        if (Knihovna::StejneBezVelikosti(pripona, p)) return true;
-    return false;
-}
-
 namespace {
 
 struct Sber {
@@ -112,7 +101,7 @@ struct Sber {
                 if (hloubka < kMaxHloubkaSberu) Slozka(predpona + p.jmeno, hloubka + 1);
                 return !Konec();
             }
-            if (!JeObrazekPromitani(p.jmeno)) return true;
+            if (!MaPriponuObrazku(p.jmeno)) return true;
             if (vysledek.soubory.size() >= kMaxObrazkuSberu) {
                 vysledek.omezeno = true;
                 return false;

@@ -67,7 +67,7 @@ struct PolozkaSlozky {
 using VycetSlozky =
     std::function<void(const std::wstring& slozka, const std::function<bool(const PolozkaSlozky&)>& polozka)>;
 
-inline constexpr int kMaxHloubkaSberu = 32;              // the given folder is depth 0
+inline constexpr int kMaxHloubkaSberu = 32;  // the given folder is depth 0
 inline constexpr std::size_t kMaxObrazkuSberu = 100'000;
 
 struct VysledekSberu {
@@ -76,14 +76,11 @@ struct VysledekSberu {
     bool omezeno = false;  // stopped at kMaxObrazkuSberu
 };
 
-// Whether a file name has one of the shown extensions (".jpg", ".jpeg", ".bmp", ".png", ".gif", ".tif", ".tiff",
-// case-insensitively).
-bool JeObrazekPromitani(const std::wstring& jmeno);
-
-// Collects the pictures below slozka: names beginning with "." are skipped, subfolders are entered down to
-// kMaxHloubkaSberu (reparse points never), at most kMaxObrazkuSberu pictures. zrusit is checked at every entry;
+// Collects the pictures (MaPriponuObrazku) below slozka: names beginning with "." are skipped, subfolders are entered
+// down to kMaxHloubkaSberu (reparse points never), at most kMaxObrazkuSberu pictures. zrusit is checked at every entry;
 // prubeh (when given) gets the count so far after every krokPrubehu pictures and once at the end.
-VysledekSberu SberObrazku(const std::wstring& slozka, const VycetSlozky& vycet, const std::atomic<bool>* zrusit = nullptr,
+VysledekSberu SberObrazku(const std::wstring& slozka, const VycetSlozky& vycet,
+                          const std::atomic<bool>* zrusit = nullptr,
                           const std::function<void(std::size_t)>& prubeh = {}, std::size_t krokPrubehu = 250);
 
 // "Hledám obrázky (nalezeno: %u)", the window's text while it collects.

@@ -13,7 +13,8 @@ constexpr std::array kKrokyMeritka{10, 25, 33, 50, 67, 75, 100, 125, 150, 200, 3
 }
 
 std::optional<std::wstring> OveritStranuZmeny(std::int64_t strana) {
-    if (strana < kMinStranaZmeny || strana > kMaxStranaZmeny) return ModelStranky::ZpravaRozsahu(kMinStranaZmeny, kMaxStranaZmeny);
+    if (strana < kMinStranaZmeny || strana > kMaxStranaZmeny)
+        return ModelStranky::ZpravaRozsahu(kMinStranaZmeny, kMaxStranaZmeny);
     return std::nullopt;
 }
 

@@ -1,8 +1,10 @@
 #include "imagetools/RozpoznaniObrazku.h"
 
+#include <array>
 #include <cstring>
 
 #include "knihovna/Formatovani.h"
+#include "knihovna/Text.h"
 
 namespace Holvent::Obrazky {
 
@@ -56,7 +58,8 @@ RozpoznanyObrazek SRozmery(FormatObrazku f, std::uint64_t sirka, std::uint64_t v
     if (sirka == 0 || vyska == 0) return Poskozeny(f);
     RozpoznanyObrazek r{VysledekRozpoznani::Rozpoznan, f, static_cast<std::uint32_t>(sirka),
                         static_cast<std::uint32_t>(vyska)};
-    if (sirka > kMaxStrana || vyska > kMaxStrana || sirka * vyska > kMaxBodu) r.vysledek = VysledekRozpoznani::PrilisVelky;
+    if (sirka > kMaxStrana || vyska > kMaxStrana || sirka * vyska > kMaxBodu)
+        r.vysledek = VysledekRozpoznani::PrilisVelky;
     return r;
 }
 
@@ -166,6 +169,15 @@ RozpoznanyObrazek RozpoznatObrazek(const std::uint8_t* data, std::size_t delka) 
     if (c.Zacina(0, "MM\0*", 4)) return Tiff(c, false);
     if (c.Zacina(0, "BM", 2)) return Bmp(c);
     return {};
+}
+
+bool MaPriponuObrazku(std::wstring_view jmeno) {
+    static constexpr std::array kPripony{L".jpg", L".jpeg", L".bmp", L".png", L".gif", L".tif", L".tiff"};
+    const std::size_t tecka = jmeno.rfind(L'.');
+    if (tecka == std::wstring_view::npos) return false;
+    for (const wchar_t* p : kPripony)
+        if (Knihovna::StejneBezVelikosti(jmeno.substr(tecka), p)) return true;
+    return false;
 }
 
 std::wstring TextOdmitnuti(const RozpoznanyObrazek& r, const std::wstring& cesta) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // Recognises a picture file by its first bytes, before anything decodes it: the format by its signature and
 // the size from its header. Every read is checked against the buffer, so a truncated or damaged file is
@@ -35,6 +36,10 @@ inline constexpr std::uint64_t kMaxVelikostSouboru = 256ull * 1024 * 1024;
 // The format and size of the picture whose file starts with data[0..delka). The whole file may be passed;
 // only the header is read.
 RozpoznanyObrazek RozpoznatObrazek(const std::uint8_t* data, std::size_t delka);
+
+// Whether a file name has a picture's extension: ".jpg", ".jpeg", ".bmp", ".png", ".gif", ".tif" or ".tiff", without
+// regard to case (what the slideshow shows and the FTP browser's picture filter lists).
+bool MaPriponuObrazku(std::wstring_view jmeno);
 
 // The program's messages for a refused picture: "Soubor "%s" není platný obrázek nebo je poškozený." and
 // "Obrázek "%s" je příliš velký (%u x %u bodů)." (the latter for PrilisVelky, the former otherwise).

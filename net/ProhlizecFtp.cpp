@@ -5,6 +5,7 @@
 #include <numeric>
 #include <string_view>
 
+#include "imagetools/RozpoznaniObrazku.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/Text.h"
 #include "net/NastaveniProhlizeceFtp.h"
@@ -28,9 +29,7 @@ constexpr std::uint32_t kFiltrVse = NastaveniProhlizeceFtp::kFiltrVse;
 
 }  // namespace
 
-bool FiltrSouboruFtp::JeObrazek(const std::wstring& jmeno) {
-    return MaPriponu(jmeno, {L".jpg", L".jpeg", L".bmp", L".png", L".gif", L".tif", L".tiff"});
-}
+bool FiltrSouboruFtp::JeObrazek(const std::wstring& jmeno) { return Obrazky::MaPriponuObrazku(jmeno); }
 
 bool FiltrSouboruFtp::JeVideo(const std::wstring& jmeno) { return MaPriponu(jmeno, {L".avi", L".wmv"}); }
 
@@ -48,13 +47,15 @@ FiltrSouboruFtp::Cil FiltrSouboruFtp::Kam(const PolozkaFtp& p) const {
 void SeraditPolozky(std::vector<PolozkaFtp>& polozky) {
     // Keys once, not per comparison.
     std::vector<std::wstring> klice(polozky.size());
-    for (std::size_t i = 0; i < polozky.size(); ++i) klice[i] = Knihovna::MalymiPismeny(polozky[i].jmeno);
+    for (std::size_t i = 0; i < polozky.size(); ++i)
+        klice[i] = Knihovna::MalymiPismeny(polozky[i].jmeno);
     std::vector<std::size_t> poradi(polozky.size());
     std::iota(poradi.begin(), poradi.end(), 0);
     std::stable_sort(poradi.begin(), poradi.end(), [&](std::size_t a, std::size_t b) { return klice[a] < klice[b]; });
     std::vector<PolozkaFtp> serazene;
     serazene.reserve(polozky.size());
-    for (std::size_t i : poradi) serazene.push_back(std::move(polozky[i]));
+    for (std::size_t i : poradi)
+        serazene.push_back(std::move(polozky[i]));
     polozky = std::move(serazene);
 }
 
@@ -99,7 +100,8 @@ std::wstring TextOmezenehoVypisu(const std::wstring& slozka) {
 
 std::wstring CestaSouboruFtp(const std::wstring& slozka, const std::wstring& jmeno) {
     std::wstring s = slozka;
-    while (s.size() > 1 && s.back() == L'/') s.pop_back();
+    while (s.size() > 1 && s.back() == L'/')
+        s.pop_back();
     if (s.empty()) return jmeno;
     if (s == L"/") return s + jmeno;
     return s + L"/" + jmeno;
@@ -137,7 +139,8 @@ std::wstring NavrhJmenaUlozeni(const std::wstring& jmenoNaServeru) {
     std::wstring s = jmenoNaServeru;
     for (wchar_t& z : s)
         if (z < 32 || std::wstring_view(L"\\/:*?\"<>|").find(z) != std::wstring_view::npos) z = L'_';
-    for (auto it = s.rbegin(); it != s.rend() && (*it == L'.' || *it == L' '); ++it) *it = L'_';
+    for (auto it = s.rbegin(); it != s.rend() && (*it == L'.' || *it == L' '); ++it)
+        *it = L'_';
     if (s.empty()) return L"_";
     // A device name stays a device name with any extension.
     const std::wstring zaklad = Knihovna::MalymiPismeny(s.substr(0, s.find(L'.')));

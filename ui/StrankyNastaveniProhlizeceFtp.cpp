@@ -22,12 +22,12 @@ constexpr std::array kMoznostiShellu{
 
 constexpr std::array kHodnoty{
     Hodnota{kKlic, L"filtrSoubory", L"Zobrazovat v seznamu soubory:", O::Vlastni},
-    Hodnota{kKlic, L"nacitatAutomaticky",
-            L"Načitat a zobrazovat obrázky automaticky při výběru souboru v seznamu", O::Zaskrtnuti},
+    Hodnota{kKlic, L"nacitatAutomaticky", L"Načitat a zobrazovat obrázky automaticky při výběru souboru v seznamu",
+            O::Zaskrtnuti},
     Hodnota{kKlic, L"pozadiObrazku", L"Barva pozadí obrázku:", O::Barva},
     Hodnota{kKlic, L"shellOtevrit", L"Po stažení souboru:", O::Vyber, 0, 0, 1, kMoznostiShellu},
-    Hodnota{kKlic, L"pripojitPoSpusteni",
-            L"Po spuštění automaticky připojit k poslednímu použítému FTP serveru", O::Zaskrtnuti},
+    Hodnota{kKlic, L"pripojitPoSpusteni", L"Po spuštění automaticky připojit k poslednímu použítému FTP serveru",
+            O::Zaskrtnuti},
 };
 
 constexpr std::array kStranky{Stranka{L"Prohlížeč souborů na FTP", kHodnoty}};
