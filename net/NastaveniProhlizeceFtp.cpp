@@ -30,6 +30,12 @@ std::vector<Chyba> NastaveniProhlizeceFtp::Nacist(Registr& registr, const std::w
         ZkusitKrok(chyby, [&] { klic.CistText(L"heslo", heslo); });
         ZkusitKrok(chyby, [&] { klic.CistPriznak(L"pasivniRezim", pasivniRezim); });
     }
+    otevreno = false;
+    ZkusitKrok(chyby, [&] { otevreno = klic.ZkusitOtevritCteni(kKlicOkno); });
+    if (otevreno) {
+        ZkusitKrok(chyby, [&] { klic.CistCislo(L"sirkaStromu", sirkaStromu); });
+        ZkusitKrok(chyby, [&] { klic.CistCislo(L"vyskaStromu", vyskaStromu); });
+    }
     ZkusitKrok(chyby, [&] { klic.Zavrit(); });
     return chyby;
 }
@@ -47,5 +53,8 @@ void NastaveniProhlizeceFtp::Ulozit(Registr& registr, const std::wstring& koren)
     klic.ZapsatText(L"uzivatel", uzivatel);
     klic.ZapsatText(L"heslo", heslo);
     klic.ZapsatPriznak(L"pasivniRezim", pasivniRezim);
+    klic.OtevritZapis(kKlicOkno);
+    klic.ZapsatCislo(L"sirkaStromu", static_cast<std::uint32_t>(sirkaStromu));
+    klic.ZapsatCislo(L"vyskaStromu", static_cast<std::uint32_t>(vyskaStromu));
     klic.Zavrit();
 }

@@ -9,8 +9,8 @@ RozvrzeniVidea RozvrhnoutVideo(const VstupRozvrzeni& v) {
     r.umistitVideo = true;
     const int cx = std::max(0, v.sirkaKlienta);
     const int cy = std::max(0, v.vyskaKlienta);
-    const int w = v.sirkaVidea;
-    const int h = v.vyskaVidea;
+    int w = v.sirkaVidea;
+    int h = v.vyskaVidea;
 
     if (v.prizpusobit) {
         int sirka = w, vyska = h, x = 0, y = 0;
@@ -28,6 +28,12 @@ RozvrzeniVidea RozvrhnoutVideo(const VstupRozvrzeni& v) {
         }
         r.video = {x, y, x + sirka, y + vyska};
         return r;
+    }
+
+    const int meritko = v.meritko > 0 ? v.meritko : 100;
+    if (meritko != 100) {
+        w = static_cast<int>(std::clamp<std::int64_t>(static_cast<std::int64_t>(w) * meritko / 100, 1, INT32_MAX / 2));
+        h = static_cast<int>(std::clamp<std::int64_t>(static_cast<std::int64_t>(h) * meritko / 100, 1, INT32_MAX / 2));
     }
 
     // A bar shown on one side narrows the other side, which may then need its bar as well.

@@ -18,6 +18,8 @@ struct VstupRozvrzeni {
     // Width of a vertical and height of a horizontal scroll bar; 0 counts the bars as free.
     int sirkaSvislehoPosuvniku = 0;
     int vyskaVodorovnehoPosuvniku = 0;
+    // Zoom of the non-fitted mode in percent (the image editor's 10 to 800; 100 = 1:1). Each scaled side is at least 1.
+    int meritko = 100;
 };
 
 // Where the renderer goes and which scroll bars are shown.
@@ -36,7 +38,8 @@ struct RozvrzeniVidea {
 };
 
 // Fit mode centres a picture that fits and shrinks one that does not, keeping its aspect ratio
-// (never enlarged); 1:1 mode puts it at its natural size at the origin, moved by the scroll positions.
+// (never enlarged); 1:1 mode puts it at its natural size (times meritko) at the origin, moved by the scroll
+// positions.
 RozvrzeniVidea RozvrhnoutVideo(const VstupRozvrzeni& vstup);
 
 // The size the renderer window gets right after the graph starts: the capture size when it is

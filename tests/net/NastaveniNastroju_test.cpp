@@ -23,6 +23,8 @@ TEST(NastaveniNastroju, ProhlizecFtpVychoziAUlozeni) {
     EXPECT_EQ(a.shellOtevrit, 0u);
     a.server = L"ftp.example.cz";
     a.filtrSoubory = NastaveniProhlizeceFtp::kFiltrVse;
+    a.sirkaStromu = 301;
+    a.vyskaStromu = 402;
     a.Ulozit(reg, kKoren);
     NastaveniProhlizeceFtp b;
     b.NastavitVychozi(0);
@@ -30,6 +32,10 @@ TEST(NastaveniNastroju, ProhlizecFtpVychoziAUlozeni) {
     EXPECT_EQ(b.server, L"ftp.example.cz");
     EXPECT_EQ(b.filtrSoubory, 0xFFFFFFFFu);
     EXPECT_EQ(b.pozadiObrazku, 0x00ABABABu);
+    EXPECT_EQ(b.sirkaStromu, 301);
+    EXPECT_EQ(b.vyskaStromu, 402);
+    RegistrKlic k(reg, kKoren);
+    EXPECT_TRUE(k.ZkusitOtevritCteni(L"Prohlizec FTP\\Okno"));
 }
 
 TEST(NastaveniNastroju, EditorObrazkuSpatnyTyp) {
