@@ -53,6 +53,10 @@ inline constexpr std::uint32_t kZpravaOtevritPrx = 0x8030;
 inline constexpr std::uint32_t kZpravaSelhaniModulu = 0x8031;
 // The update check's worker has ended (to the main window; lParam its result, owned by the window once posted).
 inline constexpr std::uint32_t kZpravaVysledekAktualizace = 0x8032;
+// The slideshow's collecting worker to its window: wParam the count of pictures found so far (every few hundred).
+inline constexpr std::uint32_t kZpravaPrubehSberu = 0x8040;
+// The slideshow's collection has ended: lParam a heap-held VysledekSberu the window takes over (0 when none).
+inline constexpr std::uint32_t kZpravaKonecSberu = 0x8041;
 // The video player's graph events (EC_COMPLETE, EC_ERRORABORT…) are waiting (to the player window).
 inline constexpr std::uint32_t kZpravaUdalostPrehravace = 0x83E8;
 
