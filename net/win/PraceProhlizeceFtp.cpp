@@ -160,7 +160,8 @@ void PraceVypisu(Uloha& u) {
         // An empty folder: ERROR_NO_MORE_FILES, under Wine no error code at all.
         if (kod != ERROR_NO_MORE_FILES && kod != 0) {
             ::SetLastError(kod);
-            u.spojeni->Selhani(Formatovat(L"Načtení obsahu složky \"%ls\"", u.slozka.empty() ? L"/" : u.slozka.c_str()));
+            const std::wstring slozka = u.slozka.empty() ? L"/" : u.slozka;
+            u.spojeni->Selhani(Formatovat(L"Načtení obsahu složky \"%ls\"", slozka.c_str()));
         }
     } catch (const Chyba& c) {
         konec->chyba = TextChyby(c);

@@ -108,8 +108,8 @@ public:
     // "Odpojit od serveru": cancels every worker (a download's ".part" is removed) and forgets the parameters.
     void Odpojit();
     // The window closes: every root handle closed (a pending connect returns at once, a transfer at its next
-    // read), later posts suppressed, partial files deleted; waits at most kCasZavreniMs (once; nothing starts after). A worker still running
-    // afterwards owns only its own state and ends by itself.
+    // read), later posts suppressed, partial files deleted; waits at most kCasZavreniMs (once; nothing starts
+    // after). A worker still running afterwards owns only its own state and ends by itself.
     void Zavrit();
 
     bool Pripojeno() const { return pripojeno_; }
