@@ -45,6 +45,7 @@ inline constexpr std::uint32_t kZpravaBublinaNastroje = 0x8026;
 // The recording's file sink refused a write (free space below the reserve, or the write failed): posted
 // once per recording from the streaming thread; wParam 0 short of space, 1 a failed write; lParam unused.
 inline constexpr std::uint32_t kZpravaMistoZaznamu = 0x801E;
+// 0x8015-0x801D (WM_APP + 21-29) are the FTP browser window's workers' messages: net/win/PraceProhlizeceFtp.h.
 // To the .prx editor's window: open the file its module holds for it (wParam, lParam unused).
 inline constexpr std::uint32_t kZpravaOtevritPrx = 0x8030;
 // A camera's plug-in faulted or did not answer within its budget and is switched off until its next load
