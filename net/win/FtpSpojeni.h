@@ -43,11 +43,12 @@ public:
     // The server's last reply (InternetGetLastResponseInfoW), for the log.
     const std::wstring& PosledniOdpoved() const { return posledniOdpoved_; }
 
-private:
-    // The open connection; raises once Zrusit was called or before Connect.
+    // The open connection, for transfers made by the caller; raises once Zrusit was called or before Connect.
     HINTERNET Handle();
     // Raises the failure of a step from the last error and the server's last reply.
     [[noreturn]] void Selhani(const std::wstring& krok);
+
+private:
 
     std::wstring server_, uzivatel_, heslo_;
     bool pasivni_;
