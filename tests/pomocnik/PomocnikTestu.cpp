@@ -77,8 +77,9 @@ const wchar_t* Nebo(const wchar_t* s) { return std::wcscmp(s, L"-") == 0 ? nullp
 HWND Prvek(HWND okno, int id) {
     if (!okno) return nullptr;
     if (HWND p = ::GetDlgItem(okno, id)) return p;
+    // Any depth: a control inside a page or inside nested splitters.
     for (HWND dite = ::GetWindow(okno, GW_CHILD); dite; dite = ::GetWindow(dite, GW_HWNDNEXT))
-        if (HWND p = ::GetDlgItem(dite, id)) return p;
+        if (HWND p = Prvek(dite, id)) return p;
     return nullptr;
 }
 
