@@ -269,6 +269,7 @@ PraceProhlizeceFtp::PraceProhlizeceFtp(HWND okno) : spolecne_(std::make_shared<S
 PraceProhlizeceFtp::~PraceProhlizeceFtp() { Zavrit(); }
 
 std::uint32_t PraceProhlizeceFtp::Spustit(std::shared_ptr<Uloha>& slot, std::shared_ptr<Uloha> uloha) {
+    if (zavreno_) return 0;
     if (slot) slot->Zrusit();
     uloha->generace = ++generace_;
     if (generace_ == 0) uloha->generace = ++generace_;  // 0 is never current
@@ -357,6 +358,8 @@ void PraceProhlizeceFtp::Odpojit() {
 }
 
 void PraceProhlizeceFtp::Zavrit() {
+    if (zavreno_) return;
+    zavreno_ = true;
     const std::shared_ptr<Uloha> stazeni = stazeni_;
     Odpojit();
     std::unique_lock z(spolecne_->zamek);

@@ -108,7 +108,7 @@ public:
     // "Odpojit od serveru": cancels every worker (a download's ".part" is removed) and forgets the parameters.
     void Odpojit();
     // The window closes: every root handle closed (a pending connect returns at once, a transfer at its next
-    // read), later posts suppressed, partial files deleted; waits at most kCasZavreniMs. A worker still running
+    // read), later posts suppressed, partial files deleted; waits at most kCasZavreniMs (once; nothing starts after). A worker still running
     // afterwards owns only its own state and ends by itself.
     void Zavrit();
 
@@ -133,6 +133,7 @@ private:
     std::shared_ptr<Uloha> vypis_, nahled_, stazeni_;
     ParametryFtp parametry_, cekajici_;  // cekajici_: those of the running Pripojit
     bool pripojeno_ = false;
+    bool zavreno_ = false;  // after Zavrit nothing starts
     std::uint32_t generace_ = 0;
     std::uint32_t genVypisu_ = 0, genNahledu_ = 0, genStazeni_ = 0;
 };
