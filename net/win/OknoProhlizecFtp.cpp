@@ -205,9 +205,12 @@ void OknoProhlizecFtp::Pripojit(const NastaveniProhlizeceFtp& n) {
     Vyprazdnit();
     prace_->Pripojit(ParametryFtp{n.server, n.uzivatel, n.heslo, n.pasivniRezim}, nastaveni_.filtrSoubory);
     pripojovani_ = true;
+    // The login folder is the tree's root; the connection's listing fills it and the list.
+    vyberBezVypisu_ = true;
+    TreeView_SelectItem(strom_, PridatSlozku(TVI_ROOT, L"", n.server));
+    vyberBezVypisu_ = false;
     NastavitTitulek();
     Stav(Formatovat(L"Připojuji se k serveru \"%s\" ...", n.server.c_str()));
-    slozkaSeznamu_.clear();
 }
 
 void OknoProhlizecFtp::Odpojit() {
@@ -319,6 +322,7 @@ void OknoProhlizecFtp::KonecVypisu(const KonecVypisuFtp& k) {
         pripojovani_ = false;
         prace_->KonecVypisu(k);
         if (!k.chyba.empty()) {
+            Vyprazdnit();
             NastavitTitulek();
             Stav(k.chyba);
             Aplikace::Instance().ZobrazitChybu(k.chyba);
@@ -331,14 +335,6 @@ void OknoProhlizecFtp::KonecVypisu(const KonecVypisuFtp& k) {
         nastaveni_.heslo = p.heslo;
         nastaveni_.pasivniRezim = p.pasivni;
         NastavitTitulek();
-        if (slozky_.find(L"") == slozky_.end()) {
-            const HTREEITEM koren = PridatSlozku(TVI_ROOT, L"", p.server);
-            slozkaSeznamu_.clear();
-            // Its entries were listed with the connection: ask for them again only if the batches came before the root.
-            if (koren) {
-                TreeView_SelectItem(strom_, koren);
-            }
-        }
     }
     const auto it = slozky_.find(k.slozka);
     if (it != slozky_.end() && k.chyba.empty()) {
@@ -417,7 +413,7 @@ LRESULT OknoProhlizecFtp::Oznameni(const NMHDR& n) {
     switch (n.code) {
     case TVN_SELCHANGEDW: {
         const auto& z = reinterpret_cast<const NMTREEVIEWW&>(n);
-        if (z.itemNew.hItem && prace_->Pripojeno()) VypsatSlozku(z.itemNew.hItem);
+        if (z.itemNew.hItem && prace_->Pripojeno() && !vyberBezVypisu_) VypsatSlozku(z.itemNew.hItem);
         return 0;
     }
     case TVN_ITEMEXPANDINGW: {

@@ -99,4 +99,5 @@ private:
     std::uint64_t velikostStahovani_ = 0;
     std::wstring cilStahovani_;
     bool pripojovani_ = false;
+    bool vyberBezVypisu_ = false;  // the tree's selection changes without a listing
 };

@@ -97,8 +97,10 @@ class ProhlizecFtp(unittest.TestCase):
         self.assertIn(0, [t.pomocnik('nastavit-text', DIALOG, ULOZENI, i, t.windows_cesta(cil), 2000)[0]
                           for i in ID_JMENA_SOUBORU])
         self.assertEqual(t.pomocnik('prikaz', DIALOG, ULOZENI, IDOK, MS)[0], 0)
-        rc, zprava = t.pomocnik('text-zpravy', '-', MS)
-        self.assertEqual(rc, 0)
+        self.assertTrue(t.pockat_na(lambda: os.path.isfile(cil) and os.path.getsize(cil) == len(self.data), 60),
+                        self.stav())
+        rc, zprava = t.pomocnik('text-zpravy', 'Tervik', MS)
+        self.assertEqual(rc, 0, self.stav())
         self.assertIn('nelze upravit', zprava)
         with open(cil, 'rb') as f:
             self.assertEqual(f.read(), self.data)
