@@ -8,7 +8,7 @@ using Holvent::Email::TextPrvku;
 
 bool DlgVyberFtpServeru::Zobrazit(HWND vlastnik) {
     using S = SablonaDialogu;
-    S s(250, 170, L"Vybrat FTP server");
+    S s(250, 140, L"Vybrat FTP server");
     s.Polozka(0, 7, 9, 60, 8, 0xFFFF, S::kPopisek, L"&FTP server:");
     s.Polozka(ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 70, 7, 173, 13, kIdServer, S::kEdit);
     s.Polozka(0, 7, 27, 60, 8, 0xFFFF, S::kPopisek, L"&Uživatel:");
@@ -21,8 +21,8 @@ bool DlgVyberFtpServeru::Zobrazit(HWND vlastnik) {
     s.Polozka(0, 7, 86, 236, 8, 0xFFFF, S::kPopisek, L"P&oužít parametry následujícího předkonfigurovaného FTP místa:");
     s.Polozka(CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 7, 98, 181, 100, kIdMista, L"ComboBox");
     s.Polozka(BS_PUSHBUTTON | WS_TABSTOP, 193, 97, 50, 14, kIdNacist, S::kTlacitko, L"&Načíst");
-    s.Polozka(BS_DEFPUSHBUTTON | WS_TABSTOP, 139, 149, 50, 14, IDOK, S::kTlacitko, L"OK");
-    s.Polozka(BS_PUSHBUTTON | WS_TABSTOP, 193, 149, 50, 14, IDCANCEL, S::kTlacitko, L"Storno");
+    s.Polozka(BS_DEFPUSHBUTTON | WS_TABSTOP, 139, 119, 50, 14, IDOK, S::kTlacitko, L"OK");
+    s.Polozka(BS_PUSHBUTTON | WS_TABSTOP, 193, 119, 50, 14, IDCANCEL, S::kTlacitko, L"Storno");
     seznam_ = mista_.Mista();
     return ZobrazitModalne(vlastnik, s, L"Dialog výběru FTP serveru nelze zobrazit.") == IDOK;
 }

@@ -21,7 +21,9 @@ SLOZKA = os.path.join(t.BUILD, 'prohlizecftp_test')
 MS = 60000
 ID_STROMU, ID_SEZNAMU = 101, 102
 ID_JMENA_SOUBORU = (1148, 1152)  # the save dialog's name box (cmb13) or edit (edt1)
-NACIST, ULOZIT = 40075, 40077
+NACIST, ULOZIT, ODPOJIT, VYBRAT = 40075, 40077, 40074, 40072
+VYBER = 'Vybrat FTP server'
+ID_HESLO = 303
 LB_SETCURSEL, TVM_GETCOUNT, TVM_GETNEXTITEM, TVM_SELECTITEM = 0x0186, 0x1105, 0x110A, 0x110B
 TVGN_ROOT, TVGN_CHILD, TVGN_CARET = 0, 4, 9
 IDOK = 1
@@ -115,6 +117,20 @@ class ProhlizecFtp(unittest.TestCase):
         archiv = self.prvek(ID_STROMU, TVM_GETNEXTITEM, TVGN_CHILD, koren)
         self.prvek(ID_STROMU, TVM_SELECTITEM, TVGN_CARET, archiv)
         self.assertTrue(t.pockat_na(lambda: self.seznam() == ['stary.avi'], 60), self.stav())
+
+        # Disconnected, then a refused login: the system's message, the window answers and stays disconnected.
+        self.assertEqual(t.pomocnik('prikaz', OKNO, '-', ODPOJIT, MS)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: t.pomocnik('cekat-okno', OKNO, '-', MS)[1].endswith(' - Odpojen'), 30))
+        self.assertEqual(self.seznam(), [])
+        self.assertEqual(t.pomocnik('prikaz', OKNO, '-', VYBRAT, MS)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', DIALOG, VYBER, MS)[0], 0)
+        self.assertEqual(t.pomocnik('nastavit-text', DIALOG, VYBER, ID_HESLO, 'spatne', MS)[0], 0)
+        self.assertEqual(t.pomocnik('prikaz', DIALOG, VYBER, IDOK, MS)[0], 0)
+        rc, zprava = t.pomocnik('text-zpravy', 'Tervik', MS)
+        self.assertEqual(rc, 0, self.stav())
+        self.assertIn('530', zprava)
+        self.assertTrue(t.pomocnik('cekat-okno', OKNO, '-', MS)[1].endswith(' - Odpojen'))
+        self.assertEqual(self.prvek(ID_STROMU, TVM_GETCOUNT, 0, 0), 0)
 
         self.assertEqual(t.pomocnik('zavrit-okno', OKNO, '-', MS)[0], 0)
         self.assertEqual(t.pockat(self.proces), 0, getattr(self.proces, 'chyby', b'')[-2000:])
