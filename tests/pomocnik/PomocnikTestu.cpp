@@ -77,9 +77,12 @@ const wchar_t* Nebo(const wchar_t* s) { return std::wcscmp(s, L"-") == 0 ? nullp
 HWND Prvek(HWND okno, int id) {
     if (!okno) return nullptr;
     if (HWND p = ::GetDlgItem(okno, id)) return p;
-    // Any depth: a control inside a page or inside nested splitters.
     for (HWND dite = ::GetWindow(okno, GW_CHILD); dite; dite = ::GetWindow(dite, GW_HWNDNEXT))
-        if (HWND p = Prvek(dite, id)) return p;
+        if (HWND p = ::GetDlgItem(dite, id)) return p;
+    // Deeper only when the two levels above have none (a control inside nested splitters).
+    for (HWND dite = ::GetWindow(okno, GW_CHILD); dite; dite = ::GetWindow(dite, GW_HWNDNEXT))
+        for (HWND vnuk = ::GetWindow(dite, GW_CHILD); vnuk; vnuk = ::GetWindow(vnuk, GW_HWNDNEXT))
+            if (HWND p = Prvek(vnuk, id)) return p;
     return nullptr;
 }
 
