@@ -1,6 +1,7 @@
 """The FTP browser as the whole process ("-fp") in the real Tervik.exe under Wine against a real pyftpdlib server:
 it connects to the last server at start, lists the login folder (a subfolder to the tree, "." names left out, the
-files sorted in the list), lists a subfolder when it is selected, previews a picture, and downloads a file through
+files sorted in the list), lists a subfolder when it is selected, refuses a file that is no picture in the preview, previews a picture,
+and downloads a file through
 the save dialog with identical bytes; "shellOtevrit" 2 on a type without an edit verb shows the shell's failure and
 keeps the file."""
 import os
@@ -41,7 +42,7 @@ class ProhlizecFtp(unittest.TestCase):
         self.data = random.Random(26).randbytes(700_000)
         with open(os.path.join(domov, 'data.xyz'), 'wb') as f:
             f.write(self.data)
-        for jmeno in ('.skryty.jpg', os.path.join('archiv', 'stary.avi')):
+        for jmeno in ('.skryty.jpg', 'vadny.jpg', os.path.join('archiv', 'stary.avi')):
             with open(os.path.join(domov, jmeno), 'wb') as f:
                 f.write(b'RIFF')
         self.mistni = os.path.join(SLOZKA, 'mistni')
@@ -82,9 +83,14 @@ class ProhlizecFtp(unittest.TestCase):
         self.assertTrue(t.pockat_na(lambda: 'Připojen k serveru "127.0.0.1:%d"' % self.server.port
                                     in t.pomocnik('cekat-okno', OKNO, '-', MS)[1], 60), self.stav())
         # The login folder: "archiv" in the tree below the server's item, the files sorted, "." names left out.
-        self.assertTrue(t.pockat_na(lambda: self.seznam() == ['data.xyz', 'obraz.png'], 60), self.stav())
+        self.assertTrue(t.pockat_na(lambda: self.seznam() == ['data.xyz', 'obraz.png', 'vadny.jpg'], 60), self.stav())
         self.assertTrue(t.pockat_na(lambda: self.prvek(ID_STROMU, TVM_GETCOUNT, 0, 0) == 2, 60))
         self.assertIn('Složka "/"', self.stav())
+
+        # A file that is no picture: the refusal instead of a picture.
+        self.prvek(ID_SEZNAMU, LB_SETCURSEL, 2, 0)
+        self.assertEqual(t.pomocnik('prikaz', OKNO, '-', NACIST, MS)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: 'Soubor "vadny.jpg" není platný obrázek' in self.stav(), 60), self.stav())
 
         # The picture previewed in the pane, its size in the status bar.
         self.prvek(ID_SEZNAMU, LB_SETCURSEL, 1, 0)
