@@ -1,9 +1,8 @@
 """The FTP browser as the whole process ("-fp") in the real Tervik.exe under Wine against a real pyftpdlib server:
 it connects to the last server at start, lists the login folder (a subfolder to the tree, "." names left out, the
-files sorted in the list), lists a subfolder when it is selected, refuses a file that is no picture in the preview, previews a picture,
-and downloads a file through
-the save dialog with identical bytes; "shellOtevrit" 2 on a type without an edit verb shows the shell's failure and
-keeps the file."""
+files sorted in the list), refuses a file that is no picture in the preview, previews a picture, downloads a file
+through the save dialog with identical bytes ("shellOtevrit" 2 on a type without an edit verb shows the shell's
+failure and keeps the file), lists a subfolder when it is selected, disconnects, and shows a refused login."""
 import os
 import random
 import shutil
