@@ -14,6 +14,7 @@
 #include "app/win/OknoHlavni.h"
 #include "app/win/ModulPromitaniObrazku.h"
 #include "app/win/ModulPrehravacVidea.h"
+#include "app/win/ModulProhlizecFtp.h"
 #include "app/win/ModulSitovyOvladac.h"
 #include "app/win/OknoNastroje.h"
 #include "app/win/RozhraniSeznamuKamerWin.h"
@@ -369,8 +370,10 @@ int Aplikace::SpustitRoli(const ParametryPrikazovehoRadku& parametry) {
     case RezimSpusteni::PrehravacVidea:
         oknoNastroje_ = ModulPrehravacVidea::VytvoritOknoPrehravace(parametry.soubor);
         return 0;
-    case RezimSpusteni::EditorObrazku:
-    case RezimSpusteni::ProhlizecFtp: {
+    case RezimSpusteni::ProhlizecFtp:
+        oknoNastroje_ = ModulProhlizecFtp::VytvoritOknoProhlizece();
+        return 0;
+    case RezimSpusteni::EditorObrazku: {
         auto okno = std::make_unique<OknoNastroje>(rezimSpusteni_);
         okno->Vytvorit();
         oknoNastroje_ = std::move(okno);

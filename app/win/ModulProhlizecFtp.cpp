@@ -1,7 +1,7 @@
 #include "app/win/ModulProhlizecFtp.h"
 
 #include "app/win/Aplikace.h"
-#include "app/win/OknoNastroje.h"
+#include "net/win/OknoProhlizecFtp.h"
 #include "resources/IdZdroju.h"
 
 ModulProhlizecFtp::ModulProhlizecFtp() : ModulNastroje(IdZdroju::kPrikazProhlizecFtp, IdZdroju::kTextNazevProhlizeceFtp) {}
@@ -12,7 +12,11 @@ ModulProhlizecFtp& ModulProhlizecFtp::Instance() {
 }
 
 std::unique_ptr<Knihovna::WinApi::Okno> ModulProhlizecFtp::VytvoritOkno() {
-    auto okno = std::make_unique<OknoNastroje>(OknoNastroje::Trida(RezimSpusteni::ProhlizecFtp), Nazev());
-    okno->Vytvorit();
+    return VytvoritOknoProhlizece();
+}
+
+std::unique_ptr<Knihovna::WinApi::Okno> ModulProhlizecFtp::VytvoritOknoProhlizece() {
+    auto okno = std::make_unique<OknoProhlizecFtp>();
+    okno->Vytvorit(Instance().Nazev());
     return okno;
 }

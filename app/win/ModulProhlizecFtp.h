@@ -6,6 +6,8 @@
 class ModulProhlizecFtp final : public ModulNastroje {
 public:
     static ModulProhlizecFtp& Instance();
+    // The browser's window on the calling thread (the FTP-browser start mode).
+    static std::unique_ptr<Knihovna::WinApi::Okno> VytvoritOknoProhlizece();
 
 protected:
     std::unique_ptr<Knihovna::WinApi::Okno> VytvoritOkno() override;

@@ -79,6 +79,10 @@ HWND Prvek(HWND okno, int id) {
     if (HWND p = ::GetDlgItem(okno, id)) return p;
     for (HWND dite = ::GetWindow(okno, GW_CHILD); dite; dite = ::GetWindow(dite, GW_HWNDNEXT))
         if (HWND p = ::GetDlgItem(dite, id)) return p;
+    // Deeper only when the two levels above have none (a control inside nested splitters).
+    for (HWND dite = ::GetWindow(okno, GW_CHILD); dite; dite = ::GetWindow(dite, GW_HWNDNEXT))
+        for (HWND vnuk = ::GetWindow(dite, GW_CHILD); vnuk; vnuk = ::GetWindow(vnuk, GW_HWNDNEXT))
+            if (HWND p = Prvek(vnuk, id)) return p;
     return nullptr;
 }
 
