@@ -12,6 +12,7 @@
 #include "app/VerzeWindows.h"
 #include "app/win/AktualizaceAplikace.h"
 #include "app/win/OknoHlavni.h"
+#include "app/win/ModulEditorObrazku.h"
 #include "app/win/ModulPrehravacVidea.h"
 #include "app/win/ModulSitovyOvladac.h"
 #include "app/win/OknoNastroje.h"
@@ -369,6 +370,8 @@ int Aplikace::SpustitRoli(const ParametryPrikazovehoRadku& parametry) {
         oknoNastroje_ = ModulPrehravacVidea::VytvoritOknoPrehravace(parametry.soubor);
         return 0;
     case RezimSpusteni::EditorObrazku:
+        oknoNastroje_ = ModulEditorObrazku::VytvoritOknoEditoru(parametry.soubor);
+        return 0;
     case RezimSpusteni::ProhlizecFtp: {
         auto okno = std::make_unique<OknoNastroje>(rezimSpusteni_);
         okno->Vytvorit();

@@ -1,7 +1,7 @@
 #include "app/win/ModulEditorObrazku.h"
 
 #include "app/win/Aplikace.h"
-#include "app/win/OknoNastroje.h"
+#include "imagetools/win/OknoEditorObrazku.h"
 #include "resources/IdZdroju.h"
 
 ModulEditorObrazku::ModulEditorObrazku() : ModulNastroje(IdZdroju::kPrikazEditorObrazku, IdZdroju::kTextNazevEditoruObrazku) {}
@@ -12,7 +12,18 @@ ModulEditorObrazku& ModulEditorObrazku::Instance() {
 }
 
 std::unique_ptr<Knihovna::WinApi::Okno> ModulEditorObrazku::VytvoritOkno() {
-    auto okno = std::make_unique<OknoNastroje>(OknoNastroje::Trida(RezimSpusteni::EditorObrazku), Nazev());
-    okno->Vytvorit();
+    auto okno = std::make_unique<OknoEditorObrazku>();
+    okno->Vytvorit(Nazev());
+    return okno;
+}
+
+void ModulEditorObrazku::OtevritSoubor(Knihovna::WinApi::Okno& okno, const std::wstring& soubor) {
+    static_cast<OknoEditorObrazku&>(okno).Otevrit(soubor);
+}
+
+std::unique_ptr<Knihovna::WinApi::Okno> ModulEditorObrazku::VytvoritOknoEditoru(const std::wstring& soubor) {
+    auto okno = std::make_unique<OknoEditorObrazku>();
+    okno->Vytvorit(Instance().Nazev());
+    if (!soubor.empty()) okno->Otevrit(soubor);
     return okno;
 }
