@@ -53,6 +53,9 @@ inline constexpr std::uint32_t kZpravaOtevritPrx = 0x8030;
 inline constexpr std::uint32_t kZpravaSelhaniModulu = 0x8031;
 // The update check's worker has ended (to the main window; lParam its result, owned by the window once posted).
 inline constexpr std::uint32_t kZpravaVysledekAktualizace = 0x8032;
+// To the image editor's window: open a camera's snapshot (lParam a heap-held std::wstring with its path, which the
+// window takes over once posted; wParam unused).
+inline constexpr std::uint32_t kZpravaOtevritObrazek = 0x8038;
 // The video player's graph events (EC_COMPLETE, EC_ERRORABORT…) are waiting (to the player window).
 inline constexpr std::uint32_t kZpravaUdalostPrehravace = 0x83E8;
 

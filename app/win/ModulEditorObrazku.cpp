@@ -1,6 +1,7 @@
 #include "app/win/ModulEditorObrazku.h"
 
 #include "app/win/Aplikace.h"
+#include "camera/AktivityKamery.h"
 #include "imagetools/win/OknoEditorObrazku.h"
 #include "resources/IdZdroju.h"
 
@@ -26,4 +27,16 @@ std::unique_ptr<Knihovna::WinApi::Okno> ModulEditorObrazku::VytvoritOknoEditoru(
     okno->Vytvorit(Instance().Nazev());
     if (!soubor.empty()) okno->Otevrit(soubor);
     return okno;
+}
+
+void ModulEditorObrazku::OtevritObrazek(const std::wstring& cesta) {
+    ModulEditorObrazku& modul = Instance();
+    if (!modul.Bezi()) {
+        modul.Spustit(cesta);
+        return;
+    }
+    // The window takes the path over; one that is gone (or not there yet) refuses the post and the path is freed.
+    auto kopie = std::make_unique<std::wstring>(cesta);
+    HWND okno = modul.OknoModulu();
+    if (okno && ::PostMessageW(okno, kZpravaOtevritObrazek, 0, reinterpret_cast<LPARAM>(kopie.get()))) kopie.release();
 }

@@ -14,6 +14,10 @@ public:
     // opened when it is given.
     static std::unique_ptr<Knihovna::WinApi::Okno> VytvoritOknoEditoru(const std::wstring& soubor = {});
 
+    // Opens a picture in the editor module (main thread): starts it with the file when it does not run, else
+    // hands the running window the path.
+    static void OtevritObrazek(const std::wstring& cesta);
+
 protected:
     std::unique_ptr<Knihovna::WinApi::Okno> VytvoritOkno() override;
     void OtevritSoubor(Knihovna::WinApi::Okno& okno, const std::wstring& soubor) override;

@@ -4,6 +4,7 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <memory>
 #include <vector>
 
 #include "app/PravidlaAktualizace.h"
@@ -11,6 +12,7 @@
 #include "app/win/AktualizaceAplikace.h"
 #include "app/win/Aplikace.h"
 #include "app/win/OknoHlavni.h"
+#include "camera/AktivityKamery.h"
 #include "camera/UpravySnimku.h"
 #include "imagetools/RozmeryEditoru.h"
 #include "imagetools/SouboryEditoru.h"
@@ -413,6 +415,12 @@ LRESULT OknoEditorObrazku::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         const UINT n = ::DragQueryFileW(h, 0, cesta.data(), static_cast<UINT>(cesta.size()));
         ::DragFinish(h);
         if (n > 0) Otevrit(cesta.data());
+        return 0;
+    }
+    case kZpravaOtevritObrazek: {
+        const std::unique_ptr<std::wstring> cesta(reinterpret_cast<std::wstring*>(lp));
+        if (cesta) Otevrit(*cesta);
+        if (::IsIconic(Hwnd())) ::ShowWindow(Hwnd(), SW_RESTORE);
         return 0;
     }
     case WM_SETFOCUS: ::SetFocus(pohled_.Hwnd()); return 0;
