@@ -56,6 +56,10 @@ inline constexpr std::uint32_t kZpravaVysledekAktualizace = 0x8032;
 // To the image editor's window: open a camera's snapshot (lParam a heap-held std::wstring with its path, which the
 // window takes over once posted; wParam unused).
 inline constexpr std::uint32_t kZpravaOtevritObrazek = 0x8038;
+// The slideshow's collecting worker to its window: wParam the count of pictures found so far (every few hundred).
+inline constexpr std::uint32_t kZpravaPrubehSberu = 0x8040;
+// The slideshow's collection has ended: lParam a heap-held VysledekSberu the window takes over (0 when none).
+inline constexpr std::uint32_t kZpravaKonecSberu = 0x8041;
 // The video player's graph events (EC_COMPLETE, EC_ERRORABORT…) are waiting (to the player window).
 inline constexpr std::uint32_t kZpravaUdalostPrehravace = 0x83E8;
 

@@ -13,6 +13,7 @@
 #include "app/win/AktualizaceAplikace.h"
 #include "app/win/OknoHlavni.h"
 #include "app/win/ModulEditorObrazku.h"
+#include "app/win/ModulPromitaniObrazku.h"
 #include "app/win/ModulPrehravacVidea.h"
 #include "app/win/ModulSitovyOvladac.h"
 #include "app/win/OknoNastroje.h"
@@ -455,7 +456,9 @@ int Aplikace::Ukoncit() {
         // A camera still running (a process ended from outside the loop) closes in its own order.
         if (kamery_)
             for (int i = 0; i < kamery_->Pocet(); ++i) kamery_->Kamera(i)->Zastavit();
-        // 3: thumbnail buttons and the slideshow own nothing yet; a check still running is abandoned.
+        // 3: a slideshow a camera started (the camera as the whole process) is stopped; thumbnail buttons own
+        // nothing yet; a check still running is abandoned.
+        ModulPromitaniObrazku::Instance().Zastavit();
         aktualizace_->Ukoncit();
         // 4
         zarizeniVideo_.clear();

@@ -1,7 +1,7 @@
 #include "app/win/ModulPromitaniObrazku.h"
 
 #include "app/win/Aplikace.h"
-#include "app/win/OknoNastroje.h"
+#include "imagetools/win/OknoPromitaniObrazku.h"
 #include "resources/IdZdroju.h"
 
 ModulPromitaniObrazku::ModulPromitaniObrazku() : ModulNastroje(0, IdZdroju::kTextNazevPromitani) {}
@@ -11,8 +11,19 @@ ModulPromitaniObrazku& ModulPromitaniObrazku::Instance() {
     return modul;
 }
 
+void ModulPromitaniObrazku::SpustitPromitani(const std::wstring& slozka) {
+    if (Bezi()) return;
+    slozka_ = slozka;
+    Spustit();
+}
+
 std::unique_ptr<Knihovna::WinApi::Okno> ModulPromitaniObrazku::VytvoritOkno() {
-    auto okno = std::make_unique<OknoNastroje>(L"Tervik4PromitaniObrazku", Nazev());
+    const auto& n = Aplikace::Instance().Nastaveni();
+    OknoPromitaniObrazku::Nastaveni nastaveni;
+    nastaveni.barvaPozadi = n.barvaPozadi;
+    nastaveni.interval = n.interval;
+    nastaveni.cyklickyOpakovat = n.cyklickyOpakovat;
+    auto okno = std::make_unique<OknoPromitaniObrazku>(slozka_, nastaveni);
     okno->Vytvorit();
     return okno;
 }

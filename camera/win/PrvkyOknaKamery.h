@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <span>
 
 #include "camera/AktivityKamery.h"
@@ -46,7 +47,7 @@ inline constexpr const wchar_t* kTipZapnout = L"Zapnout videozařízení";
 inline constexpr const wchar_t* kTipVypnout = L"Vypnout videozařízení";
 
 // Commands whose subsystem is not part of the program yet: shown, but greyed.
-inline constexpr UINT kNedostupne[] = {P::kPromitani};
+inline constexpr std::array<UINT, 0> kNedostupne{};
 bool Nedostupny(UINT prikaz);
 // Greys every such command of a menu.
 void ZasedNedostupne(HMENU menu);

@@ -12,6 +12,7 @@
 #include "app/NastaveniAplikace.h"
 #include "app/TextyZprav.h"
 #include "app/win/Aplikace.h"
+#include "app/win/ModulPromitaniObrazku.h"
 #include "app/win/OknoHlavni.h"
 #include "camera/win/PrvkyOknaKamery.h"
 #include "knihovna/Formatovani.h"
@@ -287,6 +288,7 @@ bool TervikOkno::ProvestPrikaz(UINT prikaz, LPARAM lp, HWND odesilatel) {
     }
     case P::kSlozkaSnimku: Slozka().OtevritSlozku((::GetKeyState(VK_CONTROL) & 0x8000) != 0); return true;
     case P::kSmazatSnimky: Slozka().SmazatSnimky(); return true;
+    case P::kPromitani: ModulPromitaniObrazku::Instance().SpustitPromitani(Parametry().snimkyDisk.slozka); return true;
     case P::kResetCislovani: Slozka().ResetovatCislovani(); return true;
     case P::kSnimekEmail: emaily_->OdeslatSnimekEmail(video_.Zachytavani(), parametr); return true;
     case P::kSnimkyEmail:
