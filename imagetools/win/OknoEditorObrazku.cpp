@@ -130,8 +130,9 @@ void OknoEditorObrazku::Otevrit(const std::wstring& cesta) {
         nova.Nacist(cesta);
         obrazek_ = std::move(nova);
     } catch (const Chyba& chyba) {
-        // A file that is no picture gets its own refusal text; a system failure the action's.
-        if (!chyba.Text().empty()) Aplikace::Instance().ZobrazitChybu(chyba.Text());
+        // A file that is no picture (or too large) gets its own refusal text; any other failure the action's.
+        if (chyba.Hr() == Knihovna::HresultZWin32(Knihovna::kChybaNeplatnaData) && !chyba.Text().empty())
+            Aplikace::Instance().ZobrazitChybu(chyba.Text());
         else Zobrazit(Formatovat(L"Obrázek \"%s\" se nepodařilo otevřít.", cesta.c_str()), chyba);
         return;
     }
