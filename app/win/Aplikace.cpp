@@ -459,6 +459,8 @@ int Aplikace::Ukoncit() {
         // 3: a slideshow a camera started (the camera as the whole process) is stopped; thumbnail buttons own
         // nothing yet; a check still running is abandoned.
         ModulPromitaniObrazku::Instance().Zastavit();
+        // The image editor a camera's snapshot opened, likewise.
+        ModulEditorObrazku::Instance().Zastavit();
         aktualizace_->Ukoncit();
         // 4
         zarizeniVideo_.clear();

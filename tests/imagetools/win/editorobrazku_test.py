@@ -150,17 +150,25 @@ class EditorObrazku(unittest.TestCase):
         self.proces = t.na_pozadi(t.TERVIK, '-ka', 'Dvůr')
         self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, 'Dvůr - Připraven', MS)[0], 0)
 
-        def snimek(n):
-            # A snapshot by hand once the video runs; the editor shows it.
-            self.assertTrue(t.pockat_na(lambda: t.pomocnik('prikaz', OKNO_KAMERY, '-', SNIMEK, 5000)[0] == 0 and
-                                        len(os.listdir(SLOZKA)) >= n, 60), os.listdir(SLOZKA))
-            cesta = sorted(os.listdir(SLOZKA))[n - 1]
-            self.assertTrue(t.pockat_na(lambda: (stav() or [''])[0].endswith(cesta), 60), (cesta, stav()))
+        def snimek():
+            # A snapshot by hand, again only while none appears (the video may still be starting); the editor
+            # shows the newest.
+            pred = set(os.listdir(SLOZKA))
+            for _ in range(6):
+                self.assertEqual(t.pomocnik('prikaz', OKNO_KAMERY, '-', SNIMEK, MS)[0], 0)
+                if t.pockat_na(lambda: set(os.listdir(SLOZKA)) - pred, 10):
+                    break
+            nove = sorted(set(os.listdir(SLOZKA)) - pred, key=lambda n: int(re.search(r'(\d+)\.', n).group(1)))
+            self.assertTrue(nove, 'žádný snímek')
+            self.assertTrue(t.pockat_na(lambda: (stav() or [''])[0].endswith('\\' + nove[-1]), 60), (nove, stav()))
+            return nove[-1]
 
-        snimek(1)
-        snimek(2)
+        self.assertNotEqual(snimek(), snimek())
         editory = [r for r in t.pomocnik('okna')[1].split('\n') if r.startswith(EDITOR + '|')]
         self.assertEqual(len(editory), 1, editory)
+        # Closing the camera ends its process, the editor with it.
+        self.assertEqual(t.pomocnik('zavrit-okno', OKNO_KAMERY, '-', 10000)[0], 0)
+        self.assertEqual(t.pockat(self.proces), 0)
 
 
 if __name__ == '__main__':
