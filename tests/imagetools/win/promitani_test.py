@@ -75,6 +75,8 @@ class Promitani(unittest.TestCase):
             f.write(b'\xff\xd8\xff\xe0 toto neni obrazek')
         with open(os.path.join(self.slozka, 'zaznam.avi'), 'wb') as f:
             f.write(b'RIFF')
+        # A link back to the folder itself (Wine shows it as a reparse point): never followed.
+        os.symlink('..', os.path.join(self.slozka, 'vnorena', 'smycka'))
         self.proces = None
 
     def tearDown(self):
