@@ -54,6 +54,9 @@ inline constexpr std::uint32_t kZpravaOtevritPrx = 0x8030;
 inline constexpr std::uint32_t kZpravaSelhaniModulu = 0x8031;
 // The update check's worker has ended (to the main window; lParam its result, owned by the window once posted).
 inline constexpr std::uint32_t kZpravaVysledekAktualizace = 0x8032;
+// To the image editor's window: open a camera's snapshot (lParam a heap-held std::wstring with its path, which the
+// window takes over once posted; wParam unused).
+inline constexpr std::uint32_t kZpravaOtevritObrazek = 0x8038;
 // The slideshow's collecting worker to its window: wParam the count of pictures found so far (every few hundred).
 inline constexpr std::uint32_t kZpravaPrubehSberu = 0x8040;
 // The slideshow's collection has ended: lParam a heap-held VysledekSberu the window takes over (0 when none).

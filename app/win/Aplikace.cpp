@@ -12,6 +12,7 @@
 #include "app/VerzeWindows.h"
 #include "app/win/AktualizaceAplikace.h"
 #include "app/win/OknoHlavni.h"
+#include "app/win/ModulEditorObrazku.h"
 #include "app/win/ModulPromitaniObrazku.h"
 #include "app/win/ModulPrehravacVidea.h"
 #include "app/win/ModulProhlizecFtp.h"
@@ -373,12 +374,9 @@ int Aplikace::SpustitRoli(const ParametryPrikazovehoRadku& parametry) {
     case RezimSpusteni::ProhlizecFtp:
         oknoNastroje_ = ModulProhlizecFtp::VytvoritOknoProhlizece();
         return 0;
-    case RezimSpusteni::EditorObrazku: {
-        auto okno = std::make_unique<OknoNastroje>(rezimSpusteni_);
-        okno->Vytvorit();
-        oknoNastroje_ = std::move(okno);
+    case RezimSpusteni::EditorObrazku:
+        oknoNastroje_ = ModulEditorObrazku::VytvoritOknoEditoru(parametry.soubor);
         return 0;
-    }
     case RezimSpusteni::Kamera:
     case RezimSpusteni::VychoziKamera:
         (void)parametry;
@@ -459,6 +457,8 @@ int Aplikace::Ukoncit() {
         // 3: a slideshow a camera started (the camera as the whole process) is stopped; thumbnail buttons own
         // nothing yet; a check still running is abandoned.
         ModulPromitaniObrazku::Instance().Zastavit();
+        // The image editor a camera's snapshot opened, likewise.
+        ModulEditorObrazku::Instance().Zastavit();
         aktualizace_->Ukoncit();
         // 4
         zarizeniVideo_.clear();

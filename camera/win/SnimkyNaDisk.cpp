@@ -4,6 +4,7 @@
 
 #include <new>
 
+#include "app/win/ModulEditorObrazku.h"
 #include "camera/NazvySnimku.h"
 #include "camera/win/PismoSystemu.h"
 #include "camera/win/ZpracovaniSnimku.h"
@@ -106,8 +107,8 @@ void SnimkyNaDisk::ResetovatCislovani() {
 
 std::wstring SnimkyNaDisk::SlovesoOtevreni() const {
     switch (ZpusobOtevreni(parametry_.snimkyDisk.otviratSnimekCim)) {
-    case OtevreniSnimku::otevrit:
-    case OtevreniSnimku::editor: return L"open";
+    case OtevreniSnimku::otevrit: return L"open";
+    case OtevreniSnimku::editor: return kSlovesoEditoru;
     case OtevreniSnimku::upravit: return L"edit";
     default: return {};
     }
@@ -122,6 +123,7 @@ bool SnimkyNaDisk::OtevritPoUlozeni(const std::wstring& cesta, bool automaticky,
 }
 
 void SnimkyNaDisk::OtevritVShellu(const std::wstring& sloveso, const std::wstring& cesta, int jak) {
+    if (sloveso == kSlovesoEditoru) return ModulEditorObrazku::OtevritObrazek(cesta);
     ::ShellExecuteW(nullptr, sloveso.c_str(), cesta.c_str(), nullptr, nullptr, jak);
 }
 

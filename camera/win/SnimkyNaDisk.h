@@ -64,12 +64,14 @@ public:
     std::wstring ProvestPrikaz(Holvent::DirectShow::ZachytavaniVidea& zachytavani, std::uintptr_t parametr, bool zvuk,
                                HlaseniSnimku& hlaseni);
 
-    // The shell verb "otviratSnimekCim" opens a saved snapshot with (the editor's values open it
-    // as "open" until the editor exists); empty for none.
+    // What OtevritVShellu takes for the program's own image editor.
+    static constexpr const wchar_t* kSlovesoEditoru = L"tervik-editor";
+    // The shell verb "otviratSnimekCim" opens a saved snapshot with (kSlovesoEditoru for the program's
+    // own editor); empty for none.
     std::wstring SlovesoOtevreni() const;
     // Opens the file when "otviratSnimekKdy" asks for it for that origin; whether it was asked.
     bool OtevritPoUlozeni(const std::wstring& cesta, bool automaticky, HlaseniSnimku& hlaseni) const;
-    // The shell's own opening, for HlaseniSnimku::Otevrit of the camera window.
+    // The shell's own opening (or the editor's), for HlaseniSnimku::Otevrit of the camera window.
     static void OtevritVShellu(const std::wstring& sloveso, const std::wstring& cesta, int jak);
 
     // The questions before deleting all snapshots and before resetting the numbering.

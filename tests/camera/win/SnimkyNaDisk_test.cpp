@@ -354,14 +354,14 @@ TEST_F(SnimkyNaDiskTest, PrikazSnimkuHlasiAOtevira) {
     EXPECT_EQ(h.pipnuti, 1);
     EXPECT_EQ(stav_.Citac(), 1u);
 
-    // "kdy" 1: the snapshot from the menu is opened, the timer's is not; the editor's value opens too.
+    // "kdy" 1: the snapshot from the menu is opened, the timer's is not; the editor's value opens in the editor.
     disk.otviratSnimekKdy = 1;
     disk.otviratSnimekCim = 10;
     const std::wstring rucne = snimky_->ProvestPrikaz(zachytavani_, 0, true, h);
     EXPECT_EQ(rucne, slozka_ + L"\\Dvůr_1.jpg");
     const std::wstring zCasovace = snimky_->ProvestPrikaz(zachytavani_, kPrikazCasovaceDisku, false, h);
     EXPECT_TRUE(Existuje(zCasovace));
-    EXPECT_EQ(h.otevreno, (std::vector<std::wstring>{L"open " + rucne + L" 5"}));
+    EXPECT_EQ(h.otevreno, (std::vector<std::wstring>{L"tervik-editor " + rucne + L" 5"}));
     EXPECT_EQ(h.zvuky, 1);
     disk.otviratSnimekCim = 2;  // nothing to open with
     snimky_->ProvestPrikaz(zachytavani_, 0, false, h);
@@ -390,7 +390,7 @@ TEST_F(SnimkyNaDiskTest, PrikazSnimkuHlasiAOtevira) {
 
 TEST_F(SnimkyNaDiskTest, SlovesoAOtazky) {
     auto& disk = kamera_->Parametry().snimkyDisk;
-    const std::pair<std::uint32_t, const wchar_t*> pripady[] = {{0, L"open"}, {1, L"edit"}, {10, L"open"}, {11, L"open"}, {2, L""}};
+    const std::pair<std::uint32_t, const wchar_t*> pripady[] = {{0, L"open"}, {1, L"edit"}, {10, L"tervik-editor"}, {11, L"tervik-editor"}, {2, L""}};
     for (const auto& [cim, sloveso] : pripady) {
         disk.otviratSnimekCim = cim;
         EXPECT_EQ(snimky_->SlovesoOtevreni(), sloveso) << cim;
