@@ -75,8 +75,9 @@ NalezenyKoder KoderProCestu(const std::wstring& cesta) {
 
 }  // namespace
 
-BitmapaGdiPlus NacistObrazek(const std::wstring& cesta) {
-    const std::vector<std::uint8_t> data = PrecistSoubor(cesta);
+BitmapaGdiPlus NacistObrazek(const std::wstring& cesta) { return DekodovatObrazek(PrecistSoubor(cesta), cesta); }
+
+BitmapaGdiPlus DekodovatObrazek(const std::vector<std::uint8_t>& data, const std::wstring& cesta) {
     const Obrazky::RozpoznanyObrazek r = Obrazky::RozpoznatObrazek(data.data(), data.size());
     if (!r.Platny()) Odmitnout(r, cesta);
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "knihovna/win/GdiPlus.h"
 #include "video/win/BitmapaGdiPlus.h"
@@ -13,6 +14,8 @@ namespace Holvent::GdiPlus {
 // an own 32-bit ARGB bitmap. Raises Knihovna::Chyba with the program's refusal text for a file that is no
 // picture, is damaged or too large, or with the system's error when it cannot be read.
 BitmapaGdiPlus NacistObrazek(const std::wstring& cesta);
+// The same for a file already in memory (a server's file, say); jmeno names it in the refusal texts.
+BitmapaGdiPlus DekodovatObrazek(const std::vector<std::uint8_t>& data, const std::wstring& jmeno);
 
 // Encodes the image to cesta with the encoder whose extension list holds the path's extension as a whole
 // entry; a GIF goes through an 8-bit copy. Raises Knihovna::Chyba on failure.
