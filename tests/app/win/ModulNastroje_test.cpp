@@ -309,7 +309,8 @@ TEST(ModulNastroje, ModulyAplikaceJejichPrikazyAPoradiZastaveni) {
     EXPECT_NE(editor.IdVlakna(), prehravac.IdVlakna());
     wchar_t titulek[128] = {};
     ::GetWindowTextW(editor.OknoModulu(), titulek, 128);
-    EXPECT_STREQ(titulek, L"Prohlížení a úprava snímků");
+    // "%s - %s" of the tool's name and the product (this test program's own product name).
+    EXPECT_EQ(std::wstring(titulek).rfind(L"Prohlížení a úprava snímků - ", 0), 0u) << titulek;
     ZastavitModulyPredKamerami();  // neither of these runs: nothing to do
     EXPECT_TRUE(editor.Bezi());
     ZastavitModulyPoKamerach();
