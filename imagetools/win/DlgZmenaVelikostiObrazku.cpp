@@ -1,57 +1,18 @@
 #include "imagetools/win/DlgZmenaVelikostiObrazku.h"
 
 #include <cwchar>
-#include <vector>
 
+#include "email/win/SablonaDialogu.h"
 #include "knihovna/win/ChybyWin.h"
 
 using namespace Holvent::Obrazky;
 
+using Holvent::Email::SablonaDialogu;
+
 namespace {
 
-// DLGTEMPLATE and its DLGITEMTEMPLATEs as WORDs, every item aligned to a DWORD.
-class Sablona {
-public:
-    Sablona(DWORD styl, short cx, short cy, const std::wstring& titulek) {
-        Dvojslovo(styl);
-        Dvojslovo(0);
-        pocet_ = data_.size();
-        data_.push_back(0);
-        for (short s : {short(0), short(0), cx, cy}) data_.push_back(static_cast<WORD>(s));
-        data_.push_back(0);  // no menu
-        data_.push_back(0);  // the predefined dialog class
-        Text(titulek);
-        data_.push_back(8);
-        Text(L"MS Shell Dlg");
-    }
-    void Polozka(DWORD styl, short x, short y, short cx, short cy, WORD id, WORD trida, const std::wstring& text) {
-        if (data_.size() % 2) data_.push_back(0);
-        Dvojslovo(styl | WS_CHILD | WS_VISIBLE);
-        Dvojslovo(0);
-        for (short s : {x, y, cx, cy}) data_.push_back(static_cast<WORD>(s));
-        data_.push_back(id);
-        data_.push_back(0xFFFF);
-        data_.push_back(trida);
-        Text(text);
-        data_.push_back(0);
-        ++data_[pocet_];
-    }
-    const DLGTEMPLATE* Data() const { return reinterpret_cast<const DLGTEMPLATE*>(data_.data()); }
-
-private:
-    void Dvojslovo(DWORD d) {
-        data_.push_back(LOWORD(d));
-        data_.push_back(HIWORD(d));
-    }
-    void Text(const std::wstring& t) {
-        data_.insert(data_.end(), t.begin(), t.end());
-        data_.push_back(0);
-    }
-    std::vector<WORD> data_;
-    size_t pocet_ = 0;
-};
-
-constexpr WORD kTlacitko = 0x0080, kEdit = 0x0081, kPopisek = 0x0082;
+constexpr WORD kTlacitko = SablonaDialogu::kTlacitko, kEdit = SablonaDialogu::kEdit,
+               kPopisek = SablonaDialogu::kPopisek;
 
 }  // namespace
 
@@ -59,7 +20,7 @@ DlgZmenaVelikostiObrazku::DlgZmenaVelikostiObrazku(std::wstring titulek, Rozmery
     : titulek_(std::move(titulek)), stara_(stara), nova_(stara) {}
 
 bool DlgZmenaVelikostiObrazku::Zobrazit(HWND vlastnik) {
-    Sablona s(DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 186, 104, titulek_);
+    SablonaDialogu s(186, 104, titulek_);
     s.Polozka(SS_LEFT, 7, 7, 172, 10, kIdRozmeru, kPopisek, L"");
     s.Polozka(SS_LEFT, 7, 25, 60, 10, 0xFFFF, kPopisek, L"Nová šířka:");
     s.Polozka(ES_NUMBER | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 70, 23, 50, 13, kIdSirky, kEdit, L"");
@@ -68,7 +29,7 @@ bool DlgZmenaVelikostiObrazku::Zobrazit(HWND vlastnik) {
     s.Polozka(BS_AUTOCHECKBOX | WS_TABSTOP, 7, 61, 172, 10, kIdPomeru, kTlacitko, L"Zachovat poměr stran");
     s.Polozka(BS_DEFPUSHBUTTON | WS_TABSTOP, 75, 83, 50, 14, IDOK, kTlacitko, L"OK");
     s.Polozka(BS_PUSHBUTTON | WS_TABSTOP, 129, 83, 50, 14, IDCANCEL, kTlacitko, L"Storno");
-    const INT_PTR r = ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), s.Data(), vlastnik, Procedura,
+    const INT_PTR r = ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), s.Sablona(), vlastnik, Procedura,
                                                 reinterpret_cast<LPARAM>(this));
     if (r == -1) Knihovna::WinApi::VyhoditPosledniChybu(L"Dialog změny rozměrů nelze zobrazit.");
     return r == IDOK;
