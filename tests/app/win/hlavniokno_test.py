@@ -178,7 +178,7 @@ class HlavniOkno(unittest.TestCase):
         editor = lambda: [r for r in t.pomocnik('okna')[1].split('\n') if r.startswith('Tervik4EditorObrazku|')]
         self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40102, 10000)[0], 0)
         self.assertEqual(t.pomocnik('cekat-okno', 'Tervik4EditorObrazku', '-', 30000),
-                         (0, 'Prohlížení a úprava snímků'))
+                         (0, 'Prohlížení a úprava snímků - Tervik'))
         self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40102, 10000)[0], 0)
         self.assertEqual(pockat_na(lambda: editor() == []), True)
         # Open again, it goes with the main window.
