@@ -61,6 +61,12 @@ inline constexpr std::uint32_t kZpravaOtevritObrazek = 0x8038;
 inline constexpr std::uint32_t kZpravaPrubehSberu = 0x8040;
 // The slideshow's collection has ended: lParam a heap-held VysledekSberu the window takes over (0 when none).
 inline constexpr std::uint32_t kZpravaKonecSberu = 0x8041;
+// The camera's capture graph has events waiting (EC_DEVICE_LOST, EC_ERRORABORT…; IMediaEventEx's notification to the
+// camera window; wParam, lParam unused).
+inline constexpr std::uint32_t kZpravaUdalostGrafuKamery = 0x8042;
+// A camera's storage clean-up run has ended (from its worker to the camera window): lParam a heap-held result the
+// window takes over once posted (0 when none).
+inline constexpr std::uint32_t kZpravaKonecUklidu = 0x8043;
 // The video player's graph events (EC_COMPLETE, EC_ERRORABORT…) are waiting (to the player window).
 inline constexpr std::uint32_t kZpravaUdalostPrehravace = 0x83E8;
 
