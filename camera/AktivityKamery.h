@@ -81,6 +81,10 @@ inline constexpr std::uintptr_t kCasovacTooltip = 7;
 inline constexpr std::uintptr_t kCasovacPlan = 8;
 // The snapshot server's connections awaiting their heads: their time-outs.
 inline constexpr std::uintptr_t kCasovacServer = 9;
+// The lost device's next reopening attempt; the frame watchdog; the storage clean-up's period.
+inline constexpr std::uintptr_t kCasovacObnoveni = 10;
+inline constexpr std::uintptr_t kCasovacHlidaniSnimku = 11;
+inline constexpr std::uintptr_t kCasovacUklid = 12;
 inline constexpr std::uint32_t kPeriodaPlanu = 5000;           // ms
 inline constexpr std::uint32_t kPeriodaIkonyZaznamu = 800;     // ms, the blinking recording icon
 
