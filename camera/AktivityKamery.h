@@ -131,6 +131,8 @@ inline constexpr std::uint32_t kZarizeni = 40061;
 inline constexpr std::uint32_t kPromitani = 40078;
 inline constexpr std::uint32_t kHtml = 40108;
 inline constexpr std::uint32_t kPlanovane = 40125;
+// The motion mask's editing mode over the live picture (the motion submenu).
+inline constexpr std::uint32_t kUpravitMasku = 40126;
 }  // namespace PrikazyKamery
 
 // The roads whose workers report by kZpravaVysledekPrace.
