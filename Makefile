@@ -1,5 +1,5 @@
 # Tervik: the two builds (native core + tests, MinGW-w64 product + tests) and their entry points.
-.PHONY: setup build run test clean
+.PHONY: setup build run test installer clean
 
 JOBS ?= 2
 
@@ -17,6 +17,11 @@ run: setup build
 
 test: setup build
 	@tools/testy
+
+# The setup program build/win/Tervik-<version>-setup.exe (the product and NSIS's makensis).
+installer: setup
+	@cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build/win -j$(JOBS) --target instalator
 
 clean:
 	rm -rf build

@@ -9,7 +9,7 @@ set(TERVIK_STATICKY -static -static-libgcc -static-libstdc++)
 target_compile_definitions(tervik_jadro PUBLIC _WIN32_WINNT=0x0601 NOMINMAX)
 
 file(GLOB_RECURSE WIN_ZDROJE CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/*/win/*.cpp)
-list(FILTER WIN_ZDROJE EXCLUDE REGEX "/(tests|build|testkamera)/")
+list(FILTER WIN_ZDROJE EXCLUDE REGEX "/(tests|build|testkamera|installer)/")
 list(FILTER WIN_ZDROJE EXCLUDE REGEX "/app/win/main\\.cpp$")
 
 add_library(tervik_win STATIC ${WIN_ZDROJE})
@@ -59,7 +59,7 @@ include(${CMAKE_SOURCE_DIR}/tests/video/win/TestovaciVidea.cmake)
 # A small Windows helper the process tests use to find, wait for and close windows, and to store
 # cameras through the program's own settings code.
 add_executable(PomocnikTestu ${CMAKE_SOURCE_DIR}/tests/pomocnik/PomocnikTestu.cpp
-  ${CMAKE_SOURCE_DIR}/tests/pomocnik/ProchazeniPredvoleb.cpp)
+  ${CMAKE_SOURCE_DIR}/tests/pomocnik/ProchazeniPredvoleb.cpp ${CMAKE_SOURCE_DIR}/tests/pomocnik/CteniZastupce.cpp)
 target_link_libraries(PomocnikTestu PRIVATE tervik_win)
 target_link_options(PomocnikTestu PRIVATE -municode ${TERVIK_STATICKY})
 if(TARGET tervik_testy_win)
@@ -84,6 +84,7 @@ foreach(t ${TESTY_PROCESU})
 endforeach()
 
 include(${CMAKE_SOURCE_DIR}/cmake/ZasuvneModuly.cmake)
+include(${CMAKE_SOURCE_DIR}/cmake/Instalator.cmake)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/testkamera/CMakeLists.txt)
   add_subdirectory(${CMAKE_SOURCE_DIR}/testkamera ${CMAKE_BINARY_DIR}/testkamera)

@@ -45,6 +45,8 @@
 //   PomocnikTestu drzet-klavesu MOD VK MS                holds the global hotkey (RegisterHotKey modifiers, virtual
 //                                                        key) for this process: prints "drzim", or "chyba=N" and
 //                                                        exits 1; then keeps it until its stdin ends or MS pass
+//   PomocnikTestu zastupce CESTA                         reads a shortcut (.lnk) back: target, arguments, folder,
+//                                                        icon and AppUserModelID (see CteniZastupce.h)
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
@@ -57,6 +59,7 @@
 #include <vector>
 
 #include "app/NastaveniAplikace.h"
+#include "CteniZastupce.h"
 #include "camera/ParametryKamery.h"
 #include "knihovna/Chyba.h"
 #include "knihovna/win/RegistrWindows.h"
@@ -560,6 +563,7 @@ int wmain(int argc, wchar_t** argv) {
             0);
         return 0;
     }
+    if (prikaz == L"zastupce" && argc >= 3) return VypsatZastupce(argv[2]);
     if (prikaz == L"kamera" && argc >= 4) {
         try {
             return UlozitKameru(argv[2], std::wcstoul(argv[3], nullptr, 10),
