@@ -7,7 +7,7 @@ target_compile_definitions(TervikZastupce PRIVATE ${TERVIK_WIN_DEFINICE})
 target_include_directories(TervikZastupce PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(TervikZastupce PRIVATE -Wall -Wextra)
 target_link_libraries(TervikZastupce PRIVATE tervik_jadro ole32 uuid)
-target_link_options(TervikZastupce PRIVATE -municode ${TERVIK_STATICKY})
+target_link_options(TervikZastupce PRIVATE -municode -s ${TERVIK_STATICKY})
 
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/Tervik.rc)
 file(STRINGS ${CMAKE_SOURCE_DIR}/resources/Tervik.rc TERVIK_RADEK_VERZE REGEX "VALUE \"ProductVersion\"")
