@@ -125,8 +125,8 @@ struct SoketTls::Stav {
 
 bool SoketTls::Stav::ZiskatPovereni(std::wstring& chyba) {
     TimeStamp platnost;
-    // TLS 1.3 is offered only through SCH_CREDENTIALS (Windows 10 2004 and later); older systems and Wine take the
-    // older SCHANNEL_CRED with TLS 1.2 and 1.3, or TLS 1.2 alone.
+    // Windows offers TLS 1.3 only through SCH_CREDENTIALS (Windows 10 2004 and later; Wine 8 takes it too); older
+    // systems refuse that structure and get SCHANNEL_CRED with TLS 1.2 and 1.3, or with TLS 1.2 alone.
     TLS_PARAMETERS parametry{};
     parametry.grbitDisabledProtocols = ~static_cast<DWORD>(SP_PROT_TLS1_2_CLIENT | SP_PROT_TLS1_3_CLIENT);
     SCH_CREDENTIALS nove{};
