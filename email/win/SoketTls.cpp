@@ -39,6 +39,12 @@ int Zbyva(Hodiny::time_point konec) {
     return ms > 0 ? static_cast<int>(ms) : 0;
 }
 
+// Wine's ntdll exports its version; Windows' does not.
+bool BeziPodWine() {
+    static const bool wine = ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
 std::wstring Popis(SECURITY_STATUS s) { return Knihovna::WinApi::SystemovyPopis(static_cast<HRESULT>(s)); }
 
 // The local date of a certificate's end for the refusal text.
@@ -349,12 +355,12 @@ int SoketTls::Stav::Desifrovat(Hodiny::time_point konec) {
                 zbytek.assign(static_cast<char*>(x.pvBuffer), static_cast<char*>(x.pvBuffer) + x.cbBuffer);
         }
         prichozi = std::move(zbytek);
-        // close_notify: Windows says SEC_I_CONTEXT_EXPIRED, Wine 8 a record with no plaintext (SEC_E_OK). TLS 1.2
-        // and 1.3 servers send no empty data records, so either is the end of the data.
+        // close_notify: Windows says SEC_I_CONTEXT_EXPIRED, Wine 8 only gives a record with no plaintext (SEC_E_OK).
+        // Only under Wine is such a record taken for the end; on Windows an empty record stays what it is.
         const bool prazdny = std::none_of(std::begin(b), std::end(b), [](const SecBuffer& x) {
             return x.BufferType == SECBUFFER_DATA && x.cbBuffer > 0;
         });
-        if (s == SEC_I_CONTEXT_EXPIRED || (s == SEC_E_OK && prazdny)) {
+        if (s == SEC_I_CONTEXT_EXPIRED || (s == SEC_E_OK && prazdny && BeziPodWine())) {
             konecOdPeeru = true;
             return 1;
         }
