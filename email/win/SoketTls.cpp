@@ -221,6 +221,18 @@ bool SoketTls::Stav::Dojednat(bool prvni, Hodiny::time_point konec, std::wstring
         selhani = true;
         return false;
     };
+    // A failed wait or transfer of the inner socket: 0 time-out, -2 closed by the peer, -1 an error (none: the
+    // connection was cut off from another thread).
+    auto TextPrenosu = [&](int r) {
+        if (r == 0)
+            return Knihovna::Formatovat(L"Server %s neodpověděl včas při navazování šifrovaného spojení.",
+                                        server.c_str());
+        if (r == -1 && kodChyby == 0)
+            return Knihovna::Formatovat(L"Navazování šifrovaného spojení se serverem %s bylo přerušeno.",
+                                        server.c_str());
+        return Knihovna::Formatovat(L"Server %s ukončil spojení během navazování šifrovaného spojení.",
+                                    server.c_str());
+    };
     // After the handshake (SEC_I_RENEGOTIATE) the first round takes what is there, even nothing.
     bool cist = false;
     for (int kolo = 0;; ++kolo) {
@@ -232,15 +244,7 @@ bool SoketTls::Stav::Dojednat(bool prvni, Hodiny::time_point konec, std::wstring
                 return selhalo(Knihovna::Formatovat(L"Šifrované spojení se serverem %s se nepodařilo navázat: "
                                                     L"server neodpovídá protokolem TLS.", server.c_str()));
             const int r = Nacist(konec);
-            if (r == 0)
-                return selhalo(Knihovna::Formatovat(L"Server %s neodpověděl včas při navazování šifrovaného "
-                                                    L"spojení.", server.c_str()));
-            if (r == -1 && kodChyby == 0)
-                return selhalo(Knihovna::Formatovat(L"Navazování šifrovaného spojení se serverem %s bylo přerušeno.",
-                                                    server.c_str()));
-            if (r < 0)
-                return selhalo(Knihovna::Formatovat(L"Server %s ukončil spojení během navazování šifrovaného "
-                                                    L"spojení.", server.c_str()));
+            if (r != 1) return selhalo(TextPrenosu(r));
         }
         // Every record begins with its content type (20 to 24) and major version 3. A server that answers with
         // anything else speaks no TLS (a plain SMTP greeting on the port): told at once instead of waited out, as
@@ -276,9 +280,7 @@ bool SoketTls::Stav::Dojednat(bool prvni, Hodiny::time_point konec, std::wstring
         if (vystup[0].cbBuffer && vystup[0].pvBuffer) {
             const bool odeslano = OdeslatVse(static_cast<const char*>(vystup[0].pvBuffer), vystup[0].cbBuffer, konec);
             ::FreeContextBuffer(vystup[0].pvBuffer);
-            if (!odeslano && !FAILED(s))
-                return selhalo(Knihovna::Formatovat(L"Server %s ukončil spojení během navazování šifrovaného "
-                                                    L"spojení.", server.c_str()));
+            if (!odeslano && !FAILED(s)) return selhalo(TextPrenosu(selhani ? -1 : 0));
         }
         if (FAILED(s))
             return selhalo(Knihovna::Formatovat(L"Šifrované spojení se serverem %s se nepodařilo navázat: %s",

@@ -7,6 +7,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "email/win/KorenovyCertifikat.h"
 #include "email/win/SoketTls.h"
@@ -166,7 +167,7 @@ TEST(SoketTls, SpatneCertifikatyOdmitnutySDuvodem) {
     }
 }
 
-TEST(SoketTls, ZavreniSmetiAMlceniBehemNavazovaniSelzou) {
+TEST(SoketTls, ZavreniSmetiMlceniAPreruseniBehemNavazovaniSelzou) {
     ServerTls server(L"navazovani");
     ASSERT_TRUE(server.Bezi());
     constexpr int kKratkyLimit = 3000;
@@ -179,6 +180,15 @@ TEST(SoketTls, ZavreniSmetiAMlceniBehemNavazovaniSelzou) {
               "Šifrované spojení se serverem localhost se nepodařilo navázat: server neodpovídá protokolem TLS.");
     EXPECT_FALSE(ZabalitDoTls(Pripojit(server.Port("mlci")), L"localhost", kKratkyLimit, chyba));
     EXPECT_EQ(Knihovna::NaUtf8(chyba), "Server localhost neodpověděl včas při navazování šifrovaného spojení.");
+    // Cut off from another thread (the camera closing) while it waits: ends at once, said so.
+    SoketTls tls(Pripojit(server.Port("mlci")), L"localhost", kLimitMs);
+    std::thread prerusit([&tls] {
+        ::Sleep(300);
+        tls.Prerusit();
+    });
+    EXPECT_FALSE(tls.Navazat(chyba));
+    prerusit.join();
+    EXPECT_EQ(Knihovna::NaUtf8(chyba), "Navazování šifrovaného spojení se serverem localhost bylo přerušeno.");
     // A socket that never connected is refused before anything is sent.
     EXPECT_FALSE(ZabalitDoTls(std::make_unique<SoketWinsock>(), L"localhost", kKratkyLimit, chyba));
     EXPECT_FALSE(chyba.empty());
