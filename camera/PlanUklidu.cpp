@@ -22,7 +22,8 @@ std::vector<SmazaniUklidu> NaplanovatUklid(const std::vector<VypisSlozky>& vypis
     const auto starsi = [&](const Kandidat& a, const Kandidat& b) {
         const SouborUklidu& x = soubor(a);
         const SouborUklidu& y = soubor(b);
-        return std::tie(x.cas, a.slozka, x.nazev) < std::tie(y.cas, b.slozka, y.nazev);
+        const std::size_t dx = x.nazev.size(), dy = y.nazev.size();
+        return std::tie(x.cas, a.slozka, dx, x.nazev) < std::tie(y.cas, b.slozka, dy, y.nazev);
     };
 
     // Per folder its files oldest first; the last (the newest) is never a candidate.
@@ -46,7 +47,7 @@ std::vector<SmazaniUklidu> NaplanovatUklid(const std::vector<VypisSlozky>& vypis
     };
 
     if (limity.maxStariDni) {
-        const std::int64_t hranice = ted - static_cast<std::int64_t>(limity.maxStariDni) * kSekundDne;
+        const std::int64_t hranice = ted - static_cast<std::int64_t>(limity.maxStariDni) * kDen;
         for (const auto& slozka : kandidati)
             for (const Kandidat& k : slozka)
                 if (soubor(k).cas < hranice) vybrat(k, DuvodSmazani::Stari);

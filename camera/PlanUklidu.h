@@ -16,7 +16,7 @@
 struct SouborUklidu {
     std::wstring nazev;          // without folder
     std::uint64_t velikost = 0;  // bytes
-    std::int64_t cas = 0;        // last write, in seconds on the same scale as the plan's "now"
+    std::int64_t cas = 0;        // last write, in 100 ns units (FILETIME) on the same scale as the plan's "now"
 };
 
 // The camera's files of one folder and the drive the folder lies on (folders of one drive share its free space).
@@ -39,9 +39,10 @@ struct SmazaniUklidu {
 // A file by its folder's index and its name.
 using OznaceniSouboru = std::pair<std::size_t, std::wstring>;
 
-inline constexpr std::int64_t kSekundDne = 86400;
+inline constexpr std::int64_t kDen = 864000000000;  // in 100 ns units
 
-// The files to delete, oldest first (by last write, then folder, then name): first those older than "maxStariDni"
+// The files to delete, oldest first (by last write, then folder, then the shorter name, so that of two numbered names
+// written at once the lower number goes first): first those older than "maxStariDni"
 // days before ted; then, per folder, the oldest until the rest stays within "maxVelikostMB"; then, per drive, the
 // oldest of all the drive's folders until its free space (volneMisto by disk, plus what the plan frees there) reaches
 // "minVolneMB". The newest file of every folder always stays; so do the nesmazatelne (counted in the sizes, never

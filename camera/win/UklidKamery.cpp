@@ -37,9 +37,8 @@ std::wstring Spojit(const std::wstring& slozka, const std::wstring& nazev) {
     return slozka + L"\\" + nazev;
 }
 
-std::int64_t Sekundy(const FILETIME& cas) {
-    return static_cast<std::int64_t>(((static_cast<std::uint64_t>(cas.dwHighDateTime) << 32) | cas.dwLowDateTime) /
-                                     10000000u);
+std::int64_t Cas(const FILETIME& cas) {
+    return static_cast<std::int64_t>((static_cast<std::uint64_t>(cas.dwHighDateTime) << 32) | cas.dwLowDateTime);
 }
 
 std::wstring TextVelikosti(std::uint64_t bajty) {
@@ -95,7 +94,7 @@ bool Vypsat(const SlozkaKamery& slozka, VypisSlozky& vypis, std::vector<std::wst
         if (!JeSouborKamery(nalez.cFileName, slozka)) continue;
         vypis.soubory.push_back({nalez.cFileName,
                                  (static_cast<std::uint64_t>(nalez.nFileSizeHigh) << 32) | nalez.nFileSizeLow,
-                                 Sekundy(nalez.ftLastWriteTime)});
+                                 Cas(nalez.ftLastWriteTime)});
     } while (!stop.stop_requested() && ::FindNextFileW(h, &nalez));
     ::FindClose(h);
     return true;
@@ -121,7 +120,7 @@ VysledekUklidu Provest(const UlohaUklidu& u, const std::stop_token& stop) {
         std::map<std::wstring, std::uint64_t> volne;
         for (const std::wstring& d : disky)
             if (const auto m = VolneMisto(d)) volne[d] = *m;
-        const std::vector<SmazaniUklidu> plan = NaplanovatUklid(vypis, u.limity, Sekundy(ted), volne, nesmazatelne);
+        const std::vector<SmazaniUklidu> plan = NaplanovatUklid(vypis, u.limity, Cas(ted), volne, nesmazatelne);
         bool selhani = false;
         std::set<OznaceniSouboru> smazane;
         for (const SmazaniUklidu& s : plan) {

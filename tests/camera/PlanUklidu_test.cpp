@@ -6,12 +6,13 @@
 
 namespace {
 
-constexpr std::int64_t kTed = 1000 * kSekundDne;
+constexpr std::int64_t kTed = 1000 * kDen;
+constexpr std::int64_t kSekunda = 10000000;
 constexpr std::uint64_t kMB = 1 << 20;
 
 // A file n days old (and s seconds older) of the given size.
 SouborUklidu Soubor(const wchar_t* nazev, std::int64_t dni, std::uint64_t velikost = kMB, std::int64_t s = 0) {
-    return {nazev, velikost, kTed - dni * kSekundDne - s};
+    return {nazev, velikost, kTed - dni * kDen - s * kSekunda};
 }
 
 std::vector<std::wstring> Nazvy(const std::vector<SmazaniUklidu>& plan) {
@@ -40,6 +41,10 @@ TEST(PlanUklidu, StariOdNejstarsihoANejnovejsiSlozkyZustava) {
     EXPECT_TRUE(NaplanovatUklid({{L"C:\\a", L"C:\\", {Soubor(L"x_1.jpg", 30), Soubor(L"x_2.jpg", 0)}}},
                                 Limity(30, 0, 0), kTed, {})
                     .empty());
+    // Written within the same instant, the lower number is the older one.
+    EXPECT_EQ(Nazvy(NaplanovatUklid({{L"C:\\a", L"C:\\", {Soubor(L"a_10.jpg", 1), Soubor(L"a_9.jpg", 1), Soubor(L"a_11.jpg", 0)}}},
+                                    Limity(0, 0, 2), kTed, {})),
+              (std::vector<std::wstring>{L"a_9.jpg"}));
     // Off: nothing at all, however old or large.
     EXPECT_TRUE(NaplanovatUklid(vypis, Limity(0, 0, 0), kTed, {{L"C:\\", 0}}).empty());
 }
