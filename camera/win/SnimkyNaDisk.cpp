@@ -18,8 +18,9 @@
 
 namespace {
 
-// Whether a failed save is the disk's lack of space: the error says so, or (GDI+ reports a stream's failed write
-// by its own status) the folder's drive has less free space than an uncompressed frame.
+// Whether a failed save is the disk's lack of space: the error says so, or the folder's drive has less free space
+// than an uncompressed frame (GDI+ reports its stream's failed write by its own status: under Wine a save onto a full
+// disk fails as GenericError, E_FAIL).
 bool ChybiMisto(Knihovna::Hresult hr, const std::wstring& slozka,
                 const Holvent::DirectShow::ZachytavaniVidea& zachytavani) {
     if (JeNedostatekMista(hr)) return true;
