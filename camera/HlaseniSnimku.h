@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // What the disk snapshot command tells the user and asks the system for; the camera window
@@ -15,4 +16,11 @@ public:
     virtual void PrehratZvuk() = 0;
     // The shell verb on the saved file with the window state.
     virtual void Otevrit(const std::wstring& sloveso, const std::wstring& cesta, int jak) = 0;
+    // The snapshot could not be written for lack of space (parametr: the command's): true when the camera's
+    // disk-full guard took the report over, false to show text as any other error.
+    virtual bool NedostatekMista(std::uintptr_t parametr, const std::wstring& text) {
+        (void)parametr;
+        (void)text;
+        return false;
+    }
 };

@@ -16,6 +16,8 @@ namespace {
 
 constexpr const wchar_t* kKlicPlanovanych = L"planovane_snimky";
 constexpr const wchar_t* kKlicPozice = L"Pozice okna";
+// The retention's sizes in MiB: up to 16 TiB, more than any drive the camera writes to.
+constexpr std::uint32_t kNejviceMB = 16u << 20;
 constexpr const wchar_t* kAdresaVyrobce = L"https://www.dunmarholvent.cz/software/tervik/";
 
 std::wstring VychoziTextEmailu(bool html, const std::wstring& produkt) {
@@ -261,6 +263,9 @@ const std::vector<RozsahParametru>& RozsahyParametruKamery() {
         {L"Zaznam videa\\Soubor", L"pocetMistCisla", 1, 20},
         {L"Snimek", L"kvalitaJpeg", 0, 100},
         {L"Snimek\\Soubor", L"alfa", 1, 255},
+        {L"Uklid", L"maxStariDni", 0, 3650},
+        {L"Uklid", L"minVolneMB", 0, kNejviceMB},
+        {L"Uklid", L"maxVelikostMB", 0, kNejviceMB},
     };
     return rozsahy;
 }

@@ -240,6 +240,16 @@ struct ParametryKamery {
 
     std::vector<ZasuvnyModul> zasuvneModuly;
 
+    // "Uklid": the storage retention of the camera's own files; every limit 0 = off.
+    struct Uklid {
+        std::uint32_t maxStariDni = 0;    // delete files older than this many days (1 to 3650)
+        std::uint32_t minVolneMB = 0;     // keep this much free on every drive of the camera's folders
+        std::uint32_t maxVelikostMB = 0;  // keep the camera's files of each folder under this total
+        bool logovat = false;             // "Logovani"\"uklid": each deletion, failure and run into the camera's log
+        bool Zapnuto() const { return maxStariDni || minVolneMB || maxVelikostMB; }
+        bool operator==(const Uklid&) const = default;
+    } uklid;
+
     bool operator==(const ParametryKamery&) const = default;
 
     // Every value to its default; file names come from the camera name (NahraditZnaky with "_").

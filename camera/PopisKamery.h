@@ -219,5 +219,13 @@ void PopsatKameru(Prevod& p, P& k, Blok&& blok) {
     p.Hodnota(L"vstupSirka", zv.profil.vstupSirka);
     p.Hodnota(L"vstupVyska", zv.profil.vstupVyska);
     p.Hodnota(L"zvuk", zv.profil.zvuk);
+
+    // The storage retention, and its log switch beside the 20 events.
+    p.Klic(L"Uklid");
+    p.Hodnota(L"maxStariDni", k.uklid.maxStariDni);
+    p.Hodnota(L"minVolneMB", k.uklid.minVolneMB);
+    p.Hodnota(L"maxVelikostMB", k.uklid.maxVelikostMB);
+    p.Klic(L"Logovani");
+    p.Hodnota(L"uklid", k.uklid.logovat);
     p.Zavrit();
 }

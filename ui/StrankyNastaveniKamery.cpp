@@ -195,6 +195,7 @@ Hodnota SVysvetlivkou(Hodnota h, const wchar_t* vysvetlivka, std::uint32_t delit
     return h;
 }
 
+constexpr const wchar_t* kNadpisUklidu = L"Jen soubory této kamery, nejstarší první; nejnovější ve složce zůstává.";
 constexpr const wchar_t* kTextMilisekund = L"milisekund - tj. %d.%d sekund";
 constexpr const wchar_t* kTextProcent = L"tj. %d.%d procent";
 constexpr const wchar_t* kKlicFtpUmisteni = L"Snimky FTP\\FTP umisteni";
@@ -435,8 +436,15 @@ Tabulky::Tabulky() {
         log.push_back(h);
         udalosti.push_back(Prepinac(L"Zapis udalosti", u.jmeno, u.text));
     }
+    log.push_back(Prepinac(L"Logovani", L"uklid", L"Úklid starých snímků a záznamů"));
     Pridat(kStrankaZaznamu, std::move(log));
     Pridat(L"Protokol Windows", std::move(udalosti));
+
+    Pridat(kStrankaUklidu, {
+        SNadpisem(Cislo(L"Uklid", L"maxStariDni", L"Mazat soubory starší než (dny, 0 = nemazat):"), kNadpisUklidu),
+        Cislo(L"Uklid", L"minVolneMB", L"Udržovat na disku volné místo alespoň (MB, 0 = nehlídat):"),
+        Cislo(L"Uklid", L"maxVelikostMB", L"Největší velikost souborů ve složce (MB, 0 = neomezovat):"),
+    });
 }
 
 const Tabulky& Vytvorene() {

@@ -45,6 +45,8 @@ inline constexpr const wchar_t* kStrankaZaznamuVidea = L"Záznam videa";
 inline constexpr const wchar_t* kStrankaZaznamuAvi = L"Záznam AVI";
 inline constexpr const wchar_t* kStrankaZaznamuWmv = L"Záznam WMV";
 inline constexpr const wchar_t* kFiltrPrx = L"Soubory profilu WMV (*.prx)|*.prx";
+// The storage retention's page.
+inline constexpr const wchar_t* kStrankaUklidu = L"Úklid";
 // What those two pages keep at their foot for their buttons (dialog units).
 inline constexpr short kRezervaTlacitek = 18;
 

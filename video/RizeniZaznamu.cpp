@@ -82,7 +82,8 @@ bool RizeniZaznamu::SpustitZaznam(RozhraniZaznamu& zachytavani, bool pohyb) {
         if (cislovano) UlozitCitac();
         if (const auto volne = hostitel_.VolneMisto(z.slozka); volne && *volne < RezervaDisku(0)) {
             vratitCislo();
-            Chyba(pohyb, kTextMaloMistaStart);
+            if (pohyb) hostitel_.NedostatekMista(kTextMaloMistaStart, parametry_.zaznamVidea.zpravaIkona);
+            else hostitel_.ChybovyDialog(kTextMaloMistaStart);
             return false;
         }
         if (avi) {
@@ -163,8 +164,8 @@ void RizeniZaznamu::UkoncitZaznam(RozhraniZaznamu& zachytavani, KonecZaznamu duv
                    kTextZaznamKonec);
     hostitel_.StavovyText(Formatovat(L"%s - Připraven", jmenoKamery_.c_str()));
     if (duvod == KonecZaznamu::MistoNaDisku)
-        hostitel_.Zprava(3, Formatovat(kTextMaloMistaKonec, soubor_.c_str()),
-                         std::max<std::uint32_t>(parametry_.zaznamVidea.zpravaIkona, 1));
+        hostitel_.NedostatekMista(Formatovat(kTextMaloMistaKonec, soubor_.c_str()),
+                                  std::max<std::uint32_t>(parametry_.zaznamVidea.zpravaIkona, 1));
     if (!chyba.empty()) {
         if (pohyb_ || duvod != KonecZaznamu::Rucne) hostitel_.Zprava(3, chyba, parametry_.zaznamVidea.zpravaIkona);
         else hostitel_.ChybovyDialog(chyba);

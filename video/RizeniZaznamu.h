@@ -65,6 +65,9 @@ public:
     virtual void ObnovitPrikazy() = 0;
     // Posts a command to the camera window.
     virtual void PoslatPrikaz(std::uint32_t prikaz) = 0;
+    // A recording stopped or an unattended one did not start for lack of space: a message as Zprava gives it,
+    // which the camera's disk-full guard may hold back and answer with its clean-up.
+    virtual void NedostatekMista(const std::wstring& text, std::uint32_t zpravaIkona) { Zprava(3, text, zpravaIkona); }
 };
 
 // Why a recording ends.

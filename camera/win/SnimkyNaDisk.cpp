@@ -2,9 +2,11 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <new>
 
 #include "app/win/ModulEditorObrazku.h"
+#include "camera/HlidaniMista.h"
 #include "camera/NazvySnimku.h"
 #include "camera/win/PismoSystemu.h"
 #include "camera/win/ZpracovaniSnimku.h"
@@ -13,6 +15,24 @@
 #include "knihovna/win/ChybyWin.h"
 #include "knihovna/win/MazaniDoKose.h"
 #include "video/KoderyObrazu.h"
+
+namespace {
+
+// Whether a failed save is the disk's lack of space: the error says so, or the folder's drive has less free space
+// than an uncompressed frame (GDI+ reports its stream's failed write by its own status: under Wine a save onto a full
+// disk fails as GenericError, E_FAIL).
+bool ChybiMisto(Knihovna::Hresult hr, const std::wstring& slozka,
+                const Holvent::DirectShow::ZachytavaniVidea& zachytavani) {
+    if (JeNedostatekMista(hr)) return true;
+    ULARGE_INTEGER volne{};
+    if (!::GetDiskFreeSpaceExW(slozka.c_str(), &volne, nullptr, nullptr)) return false;
+    const std::uint64_t snimek = static_cast<std::uint64_t>(std::max(zachytavani.Sirka(), 0)) *
+                                     static_cast<std::uint64_t>(std::max(zachytavani.Vyska(), 0)) * 4 +
+                                 (std::uint64_t{1} << 20);
+    return volne.QuadPart < snimek;
+}
+
+}  // namespace
 
 SnimkyNaDisk::SnimkyNaDisk(ParametryKamery& parametry, StavSnimku& stav, Knihovna::Registr& registr,
                            std::wstring cestaKamery, const Knihovna::Hodiny& hodiny)
@@ -57,7 +77,16 @@ std::wstring SnimkyNaDisk::Ulozit(Holvent::DirectShow::ZachytavaniVidea& zachyta
     if (cesta.hr != Knihovna::kS_OK || cesta.cesta.empty())
         Knihovna::Vyhodit(Knihovna::Selhalo(cesta.hr) ? cesta.hr : Knihovna::kE_INVALIDARG, kTextChybaCestySnimku);
 
-    UlozitSnimekDruhu(zachytavani, stav_, kSnimekDisk, disk.snimek, automaticky, cesta.cesta);
+    try {
+        UlozitSnimekDruhu(zachytavani, stav_, kSnimekDisk, disk.snimek, automaticky, cesta.cesta);
+    } catch (const Knihovna::Chyba& chyba) {
+        if (!ChybiMisto(chyba.Hr(), disk.slozka, zachytavani)) throw;
+        // The encoder's stream leaves what it wrote before the disk filled: a picture cut short, under the
+        // name the next snapshot takes.
+        ::DeleteFileW(cesta.cesta.c_str());
+        Knihovna::Vyhodit(HRESULT_FROM_WIN32(ERROR_DISK_FULL),
+                          Knihovna::Formatovat(kTextMistoSnimku, disk.slozka.c_str()));
+    }
     stav_.Citac() = citac;
     stav_.UlozitCitac(parametry_, registr_, cestaKamery_);
     return cesta.cesta;
@@ -140,7 +169,9 @@ std::wstring SnimkyNaDisk::ProvestPrikaz(Holvent::DirectShow::ZachytavaniVidea& 
         OtevritPoUlozeni(cesta, automaticky, hlaseni);
         return cesta;
     } catch (const Knihovna::Chyba& chyba) {
-        hlaseni.ZobrazitChybu(Knihovna::WinApi::PopisChyby(chyba));
+        const std::wstring text = Knihovna::WinApi::PopisChyby(chyba);
+        if (!JeNedostatekMista(chyba.Hr()) || !hlaseni.NedostatekMista(parametr, chyba.Text().empty() ? text : chyba.Text()))
+            hlaseni.ZobrazitChybu(text);
     } catch (const std::bad_alloc&) {
         hlaseni.ZobrazitChybu(Knihovna::WinApi::SystemovyPopis(E_OUTOFMEMORY));
     }

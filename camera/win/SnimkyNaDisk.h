@@ -17,6 +17,8 @@ inline constexpr std::uintptr_t kPrikazCasovaceDisku = 40039;
 
 inline constexpr const wchar_t* kTextChybaCestySnimku =
     L"Nepodařilo se získat na základě nastavení cestu k souboru pro uložení snímku na disk.";
+// A snapshot that failed for lack of space ("%s" the folder).
+inline constexpr const wchar_t* kTextMistoSnimku = L"Snímek nelze uložit do složky \"%s\": na disku není volné místo.";
 
 // The disk snapshots of one camera and its frame-ready handler: saving through the capture
 // object, deleting the numbered snapshots, resetting the numbering, opening a saved file. Runs on
@@ -41,7 +43,8 @@ public:
 
     // Path, pending kind, capture settings, save, counter advanced and stored; the written path. A
     // path that cannot be made raises with kTextChybaCestySnimku and saves nothing; a failed save
-    // leaves the counter as it was.
+    // leaves the counter as it was. A save that failed for lack of space leaves no file cut short and raises
+    // ERROR_DISK_FULL with kTextMistoSnimku.
     std::wstring Ulozit(Holvent::DirectShow::ZachytavaniVidea& zachytavani, bool automaticky);
 
     // The frame-ready handler: the pending kind's processing of the bitmap, its HRESULT as result.

@@ -94,6 +94,10 @@ void TervikOkno::Vytvorit() {
             Rozmistit();
             ObnovitPrikazy();
         });
+    // Storage retention: its first run now, then every 10 minutes and after a write the disk refused.
+    zaznam_->NastavitHlaseniMista(
+        [this](const std::wstring& text, std::uint32_t ikona) { uklid_.NedostatekMista(Parametry(), text, ikona); });
+    uklid_.Spustit(Hwnd(), Parametry());
 
     auto& zachytavani = video_.Zachytavani();
     zachytavani.NastavitCil(Hwnd(), kZpravaSnimek, kZpravaStartGrafu, kZpravaVysledekGrafu);
@@ -187,6 +191,7 @@ void TervikOkno::Zavrit() {
         if (emaily_) emaily_->Zavrit(zbyva());
         // The server goes before the video: its pending pictures fail, its clients are shut.
         serverHttp_.Zavrit(Hwnd(), zbyva());
+        uklid_.Zavrit(Parametry(), zbyva());
         // A result posted just before its worker was stopped is still handled (logged), never lost.
         for (MSG m; Knihovna::WinApi::VyzvednoutZpravu(m, Hwnd(), kZpravaVysledekPrace);)
             ZpracovatZpravu(m.message, m.wParam, m.lParam);
@@ -382,6 +387,7 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         case kCasovacPohyb: detektor_.Tik(); return 0;
         case kCasovacFtp: ::PostMessageW(Hwnd(), WM_COMMAND, P::kSnimekFtp, P::kSnimkyFtp); return 0;
         case kCasovacServer: serverHttp_.Casovac(Hwnd()); return 0;
+        case kCasovacUklid: uklid_.Casovac(Parametry()); return 0;
         }
         break;
     case WM_CLOSE: Zavrit(); return 0;
@@ -403,6 +409,7 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         ::KillTimer(Hwnd(), kCasovacServer);
         ::KillTimer(Hwnd(), kCasovacZaznam);
         ::KillTimer(Hwnd(), kCasovacDelkaZaznamu);
+        ::KillTimer(Hwnd(), kCasovacUklid);
         detektor_.Zastavit();
         cilHlaseni_ = nullptr;
         ikonaOblasti_.Odebrat();
@@ -421,6 +428,7 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
                                                   })
                        : 0;
     case kZpravaSelhaniModulu: SelhaniModulu(lp); return 0;
+    case kZpravaKonecUklidu: uklid_.Vysledek(lp, Parametry()); return 0;
     case kZpravaPohyb: HlaseniPohybu(); return 0;
     case kZpravaSoketServeru: serverHttp_.Soket(Hwnd(), wp, lp); return 0;
     case kZpravaSnimekServeru: serverHttp_.Zadost(wp, lp, video_.Zachytavani(), stavSnimku_); return 0;

@@ -19,6 +19,7 @@
 #include "camera/win/PrikazySlozkySnimku.h"
 #include "camera/win/PruhZarizeni.h"
 #include "camera/win/SnimkyNaDisk.h"
+#include "camera/win/UklidKamery.h"
 #include "camera/win/ZaznamKamery.h"
 #include "camera/win/ModulyKamery.h"
 #include "net/win/ServerHttp.h"
@@ -84,6 +85,7 @@ private:
     void ZobrazitChybu(const std::wstring& text) override;
     void PrehratZvuk() override;
     void Otevrit(const std::wstring& sloveso, const std::wstring& cesta, int jak) override;
+    bool NedostatekMista(std::uintptr_t parametr, const std::wstring& text) override;  // to the storage clean-up
     // HlaseniCesty of the e-mail and FTP roads (Pipnout is shared with HlaseniSnimku).
     void PrehratZvukSnimku() override;
     void ZpravaCesty(int druh, const std::wstring& text, std::uint32_t zpravaIkona) override;
@@ -178,6 +180,7 @@ private:
     std::unique_ptr<SnimkyEmailem> emaily_;  // made with the window, which it posts to
     ServerHttp serverHttp_{Parametry(), *this, Jmeno()};
     std::unique_ptr<ZaznamKamery> zaznam_;  // made with the window, whose timers it sets
+    UklidKamery uklid_{static_cast<HlaseniCesty&>(*this)};  // storage retention and the disk-full guard
     PlanovaneSnimkovani plan_;
     DetektorPohybu detektor_;
     CasyAkciPohybu casyAkci_;

@@ -284,6 +284,10 @@ void TervikOkno::ZobrazitChybu(const std::wstring& text) {
     if (Parametry().snimkyDisk.zpravaIkona >= 1) Zprava(3, text);
     else stavovyRadek_.NastavitText(kCastZpravy, text);
 }
+bool TervikOkno::NedostatekMista(std::uintptr_t parametr, const std::wstring& text) {
+    uklid_.NedostatekMista(Parametry(), text, Parametry().snimkyDisk.zpravaIkona, P::kSnimek, parametr);
+    return true;
+}
 void TervikOkno::PrehratZvuk() {
     ::PlaySoundW(MAKEINTRESOURCEW(IdZdroju::kZvukSnimku), Aplikace::Instance().Instance_(),
                  SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);

@@ -252,7 +252,7 @@ void TervikOkno::KontrolaPlanu() {
 }
 
 void TervikOkno::PoSpusteni() {
-    // The examination of old recordings belongs to the recordings' retention, which has no age to apply yet.
+    // Old recordings are the storage clean-up's (UklidKamery), whose first run started with the window.
     if (Parametry().logovani.spusteni) ZapsatLogKamery(L"Tervik byla zapnuta");
     if (Parametry().zapisUdalosti.spusteni) ZapsatUdalostKamery(L"Tervik \"%s\" byla zapnuta");
     for (const PrikazPoSpusteni& p : PrikazyPoSpusteni(Parametry().akcePoSpusteni))

@@ -195,3 +195,8 @@ void ZaznamKamery::ObnovitNahled() {
 void ZaznamKamery::ObnovitPrikazy() { obnovit_(); }
 
 void ZaznamKamery::PoslatPrikaz(std::uint32_t prikaz) { ::PostMessageW(okno_, WM_COMMAND, prikaz, 0); }
+
+void ZaznamKamery::NedostatekMista(const std::wstring& text, std::uint32_t zpravaIkona) {
+    if (hlaseniMista_) hlaseniMista_(text, zpravaIkona);
+    else Zprava(3, text, zpravaIkona);
+}

@@ -37,6 +37,10 @@ public:
     // nothing is rebuilt or asked.
     void Ukoncit(Holvent::DirectShow::ZachytavaniVidea& zachytavani);
     bool Bezi() const { return rizeni_.Bezi(); }
+    // Who hears of a recording that ran out of space (the camera's disk-full guard); unset: a plain message.
+    void NastavitHlaseniMista(std::function<void(const std::wstring&, std::uint32_t)> hlaseni) {
+        hlaseniMista_ = std::move(hlaseni);
+    }
 
 private:
     bool NastavitCasovac(std::uintptr_t id, std::uint32_t perioda) override;
@@ -58,6 +62,7 @@ private:
     void ObnovitNahled() override;
     void ObnovitPrikazy() override;
     void PoslatPrikaz(std::uint32_t prikaz) override;
+    void NedostatekMista(const std::wstring& text, std::uint32_t zpravaIkona) override;
 
     void OtevritSlozku(bool prozkoumat);
 
@@ -68,6 +73,7 @@ private:
     int castStavu_;
     std::function<void(bool)> prepnoutVideo_;
     std::function<void()> obnovit_;
+    std::function<void(const std::wstring&, std::uint32_t)> hlaseniMista_;
     RizeniZaznamu rizeni_;
     // The preview's size before the recording: an AVI branch may have set its own on the device.
     int sirkaNahledu_ = 0;

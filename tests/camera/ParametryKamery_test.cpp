@@ -102,9 +102,9 @@ TEST(ParametryKamery, UplnyObehKazdeHodnoty) {
     EXPECT_EQ(k.dalsiPrijemci, (std::vector<std::wstring>{L"a@example.cz", L"b@example.cz", L"c@example.cz"}));
     EXPECT_EQ(reg.PocetOtevrenych(), 0);
 
-    // Every value of the record is stored: 162 in the camera's keys and 23 in each of five blocks.
+    // Every value of the record is stored: 166 in the camera's keys and 23 in each of five blocks.
     const auto zmeneneHodnoty = HodnotyZaznamu(reg);
-    EXPECT_EQ(zmeneneHodnoty.size(), 162u + 5 * 23u);
+    EXPECT_EQ(zmeneneHodnoty.size(), 166u + 5 * 23u);
     // ... and the changed record differs from the defaults in every one of them.
     RegistrVPameti regVychozi;
     Vychozi().Ulozit(regVychozi, kCesta);
@@ -203,6 +203,8 @@ TEST(ParametryKamery, HodnotyMimoRozsahZustanouVychoziSRadkemLogu) {
     klic.ZapsatCislo(L"otoceni", 45);
     klic.OtevritZapis(L"HTTP server");
     klic.ZapsatCislo(L"portServer", 70000);  // never a port of another number
+    klic.OtevritZapis(L"Uklid");
+    klic.ZapsatCislo(L"maxStariDni", 3651);  // retention out of range stays off
     klic.Zavrit();
 
     ParametryKamery k = Vychozi();
@@ -217,12 +219,13 @@ TEST(ParametryKamery, HodnotyMimoRozsahZustanouVychoziSRadkemLogu) {
     ocekavana.snimkyFtp.snimek.kvalitaJpeg = vychozi.snimkyFtp.snimek.kvalitaJpeg;
     ocekavana.httpServer.snimek.upravy.otoceni = 0;
     ocekavana.httpServer.portServer = vychozi.httpServer.portServer;
+    ocekavana.uklid.maxStariDni = 0;
     EXPECT_EQ(k, ocekavana);
-    ASSERT_EQ(log.size(), 6u);
+    ASSERT_EQ(log.size(), 7u);
     EXPECT_EQ(log[0], L"Hodnota \"rozdilJasu\" v klíči registru \"" + kCesta +
                           L"\\Detekce pohybu\" (999) je mimo povolený rozsah, použita výchozí hodnota 100.");
     for (const wchar_t* klicAJmeno : {L"\\HTTP server\\Snimek\\Upravy\"", L"\\HTTP server\"", L"\\Snimky disk\"", L"\\Snimky email\"",
-                                      L"\\Snimky FTP\\Snimek\""}) {
+                                      L"\\Snimky FTP\\Snimek\"", L"\\Uklid\""}) {
         EXPECT_EQ(std::count_if(log.begin(), log.end(), [&](const std::wstring& r) { return r.find(klicAJmeno) != r.npos; }), 1)
             << klicAJmeno;
     }

@@ -311,8 +311,11 @@ TEST(StrankyNastaveniKamery, PrepinaceZaznamuAUdalosti) {
                     texty.insert(h.popisek);
                     EXPECT_EQ(h.ovladac, S::Ovladac::Zaskrtnuti);
                 }
-        EXPECT_EQ(naStrance, jmena) << klic;
-        EXPECT_EQ(texty.size(), 20u) << "each event has a text of its own";
+        // The camera's log alone also records the storage clean-up.
+        std::vector<std::wstring> ocekavana = jmena;
+        if (std::wstring(klic) == L"Logovani") ocekavana.push_back(L"uklid");
+        EXPECT_EQ(naStrance, ocekavana) << klic;
+        EXPECT_EQ(texty.size(), ocekavana.size()) << "each event has a text of its own";
         EXPECT_EQ(std::wstring(Hodnota(L"Logovani", L"spusteni").popisek), Hodnota(L"Zapis udalosti", L"spusteni").popisek);
     }
     EXPECT_EQ(S::Najit(L"Logovani\\Soubor", L"maxVelikost"), &Stranka(S::kStrankaZaznamu).hodnoty[0]);
