@@ -17,11 +17,15 @@
 #include "camera/win/TervikOkno.h"
 #include "email/win/DlgEmailUcty.h"
 #include "email/win/DlgFtpMista.h"
+#include "Obrazky.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/win/ChybyWin.h"
+#include "knihovna/win/Dpi.h"
 #include "resources/IdZdroju.h"
 #include "ui/win/DlgNastaveniAplikace.h"
 
+using Knihovna::WinApi::DpiOkna;
+using Knihovna::WinApi::PrijmoutNavrhDpi;
 using Knihovna::Formatovat;
 namespace Polozky = PolozkyHlavnihoOkna;
 
@@ -30,7 +34,7 @@ namespace {
 constexpr int kIdPanelu = 1049;
 constexpr int kIdStavu = 1050;
 constexpr int kVyskaPolozky = 26;
-constexpr int kObrazekBezici = 7;  // the running camera's mark in the shared image list
+constexpr int kObrazekBezici = Obrazky::kKameraBezi;  // the running camera's mark in the shared image list
 constexpr UINT_PTR kIdPodtridy = 1;
 
 // Commands of this window without a name elsewhere.
@@ -110,7 +114,7 @@ void OknoHlavni::VytvoritOvladace() {
                             static_cast<BYTE>(t.rozbalit ? BTNS_DROPDOWN : BTNS_BUTTON),
                             PrvniRadek(app.Text(t.prikaz))});
     }
-    panel_.Vytvorit(Hwnd(), kIdPanelu, app.SeznamObrazku(0), tlacitka);
+    panel_.Vytvorit(Hwnd(), kIdPanelu, app.ObrazkyProDpi(DpiOkna(Hwnd())), tlacitka);
     stav_.Vytvorit(Hwnd(), kIdStavu);
     stav_.NastavitCasti({-1});
     stav_.NastavitText(0, Formatovat(app.Text(IdZdroju::kTextPripraven).c_str(), app.Produkt().c_str()));
@@ -582,6 +586,10 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_SIZE:
         RozmistitOvladace();
+        return 0;
+    case WM_DPICHANGED:
+        panel_.NastavitObrazky(app.ObrazkyProDpi(HIWORD(wp)));
+        PrijmoutNavrhDpi(Hwnd(), lp);
         return 0;
     case WM_COMMAND:
         if (LOWORD(wp) == kIdSeznamuKamer && reinterpret_cast<HWND>(lp) == seznamKamer_) {

@@ -97,6 +97,17 @@ bool PanelNastroju::ZpracovatNotifikaci(const NMHDR* hlavicka, LRESULT& vysledek
     return false;
 }
 
+void PanelNastroju::NastavitObrazky(HIMAGELIST obrazky) {
+    if (!hwnd_) return;
+    ::SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(obrazky));
+    int sirka = 16, vyska = 16;
+    if (obrazky) ImageList_GetIconSize(obrazky, &sirka, &vyska);
+    // The buttons keep their old size unless asked again: 7 px around the image, as the toolbar makes them.
+    ::SendMessageW(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(sirka + 7, vyska + 7));
+    ::SendMessageW(hwnd_, TB_AUTOSIZE, 0, 0);
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 void PanelNastroju::Prizpusobit() {
     if (hwnd_) ::SendMessageW(hwnd_, TB_AUTOSIZE, 0, 0);
 }
