@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "Obrazky.h"
+#include "resources/Obrazky.h"
 
 namespace PolozkyHlavnihoOkna {
 

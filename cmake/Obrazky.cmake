@@ -1,6 +1,6 @@
 # The program's pictures, made from resources/ikony.tsv and the Tango icon set by resources/vytvorit-obrazky.py into
-# the build tree: the header with the strip's indexes (both builds), the strips and icons (the win build's resources;
-# the native build makes them too when the set is installed, for the test that compares them).
+# the build tree: the strips and icons (the win build's resources; the native build makes them too when the set is
+# installed, for the test that compares them).
 set(TERVIK_OBRAZKY ${CMAKE_BINARY_DIR}/obrazky)
 set(TERVIK_TANGO /usr/share/icons/Tango)
 set(SKRIPT_OBRAZKU ${CMAKE_SOURCE_DIR}/resources/vytvorit-obrazky.py)
@@ -10,10 +10,12 @@ if(EXISTS /usr/bin/python3 AND NOT Python3_EXECUTABLE)
 endif()
 find_package(Python3 COMPONENTS Interpreter REQUIRED)
 
-add_custom_command(OUTPUT ${TERVIK_OBRAZKY}/Obrazky.h
-  COMMAND ${Python3_EXECUTABLE} ${SKRIPT_OBRAZKU} --hlavicka ${TERVIK_OBRAZKY}/Obrazky.h
-  DEPENDS ${SKRIPT_OBRAZKU} ${TABULKA_OBRAZKU} VERBATIM)
-add_custom_target(tervik_obrazky_hlavicka DEPENDS ${TERVIK_OBRAZKY}/Obrazky.h)
+# resources/Obrazky.h (the strip's indexes) is kept in the tree; the build stops when it no longer matches the table.
+add_custom_command(OUTPUT ${TERVIK_OBRAZKY}/Obrazky.overeno
+  COMMAND ${Python3_EXECUTABLE} ${SKRIPT_OBRAZKU} --overit ${CMAKE_SOURCE_DIR}/resources/Obrazky.h
+  COMMAND ${CMAKE_COMMAND} -E touch ${TERVIK_OBRAZKY}/Obrazky.overeno
+  DEPENDS ${SKRIPT_OBRAZKU} ${TABULKA_OBRAZKU} ${CMAKE_SOURCE_DIR}/resources/Obrazky.h VERBATIM)
+add_custom_target(tervik_obrazky_hlavicka DEPENDS ${TERVIK_OBRAZKY}/Obrazky.overeno)
 
 set(OBRAZKY_ZDROJU)
 foreach(v 16 24 32)

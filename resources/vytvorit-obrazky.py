@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Makes the program's pictures from the table ikony.tsv and the Tango icon set, at build time:
 
-    vytvorit-obrazky.py --hlavicka OUT/Obrazky.h            the strip's indexes as C++ constants (needs no icons)
+    vytvorit-obrazky.py --hlavicka resources/Obrazky.h      the strip's indexes as C++ constants, kept in the tree
+                                                            (run it after changing the table; needs no icons)
+    vytvorit-obrazky.py --overit resources/Obrazky.h        fails when that header no longer matches the table
     vytvorit-obrazky.py --obrazky OUT                       OUT/Ikony16.bmp, Ikony24.bmp, Ikony32.bmp (32-bit
                                                             strips with alpha) and OUT/<resource>.ico for each icon
     vytvorit-obrazky.py --zvuk resources/Snimek.wav          the snapshot sound (kept in the tree)
@@ -50,7 +52,8 @@ def jmeno_cpp(klic):
 
 def hlavicka(radky):
     vystup = ['#pragma once', '',
-              '// Made by resources/vytvorit-obrazky.py from resources/ikony.tsv: images of the program\'s strips.',
+              '// Made by resources/vytvorit-obrazky.py --hlavicka from resources/ikony.tsv (the build checks that they agree):',
+              '// the images of the program\'s strips.',
               'namespace Obrazky {', '']
     for misto, cislo, klic, _, obrazek in radky:
         if misto == 'pas':
@@ -239,6 +242,7 @@ def zapsat(cesta, data):
 def main():
     p = argparse.ArgumentParser()
     p.add_argument('--hlavicka')
+    p.add_argument('--overit')
     p.add_argument('--obrazky')
     p.add_argument('--zvuk')
     a = p.parse_args()
@@ -246,6 +250,10 @@ def main():
     if a.hlavicka:
         os.makedirs(os.path.dirname(os.path.abspath(a.hlavicka)), exist_ok=True)
         zapsat(a.hlavicka, hlavicka(radky).encode('utf-8'))
+    if a.overit:
+        with open(a.overit, 'rb') as f:
+            if f.read() != hlavicka(radky).encode('utf-8'):
+                sys.exit(f'{a.overit} neodpovídá tabulce {TABULKA}: spusťte {sys.argv[0]} --hlavicka {a.overit}')
     if a.obrazky:
         os.makedirs(a.obrazky, exist_ok=True)
         pas = sorted((r for r in radky if r[0] == 'pas'), key=lambda r: r[1])

@@ -22,13 +22,13 @@
 #include "camera/win/PismoSystemu.h"
 #include "camera/win/TervikOkno.h"
 #include "app/win/SeznamSkoku.h"
-#include "Obrazky.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/VelikostObrazku.h"
 #include "knihovna/win/ChybyWin.h"
 #include "knihovna/win/Dpi.h"
 #include "knihovna/win/Zdroje.h"
 #include "resources/IdZdroju.h"
+#include "resources/Obrazky.h"
 #include "video/win/VyctiZarizeni.h"
 
 using namespace Knihovna;

@@ -9,6 +9,7 @@
 #include "app/TextyZprav.h"
 #include "app/win/AktualizaceAplikace.h"
 #include "app/win/Aplikace.h"
+#include "app/win/DlgOAplikaci.h"
 #include "app/win/MenuHlavnihoOkna.h"
 #include "app/win/ModulNastroje.h"
 #include "app/win/ModulyNastroju.h"
@@ -17,11 +18,11 @@
 #include "camera/win/TervikOkno.h"
 #include "email/win/DlgEmailUcty.h"
 #include "email/win/DlgFtpMista.h"
-#include "Obrazky.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/win/ChybyWin.h"
 #include "knihovna/win/Dpi.h"
 #include "resources/IdZdroju.h"
+#include "resources/Obrazky.h"
 #include "ui/win/DlgNastaveniAplikace.h"
 
 using Knihovna::WinApi::DpiOkna;
@@ -437,14 +438,8 @@ bool OknoHlavni::ProvestPrikaz(UINT prikaz) {
             Holvent::Email::DlgEmailUcty(app.Ucty(), app.Produkt()).Zobrazit(Hwnd());
         else if (prikaz == IdZdroju::kPrikazFtpMista)
             Holvent::Email::DlgFtpMista(app.FtpMista(), app.Produkt()).Zobrazit(Hwnd());
-        else {
-            const auto& v = app.Verze();
-            const std::wstring text = Formatovat(
-                L"%s\nVerze %u.%u.%u.%u\n\nSnímky, záznam videa a dohled z webových kamer a videozařízení.\n\n"
-                L"© Dunmar Holvent\n%s",
-                app.Produkt().c_str(), v[0], v[1], v[2], v[3], kAdresaWebu);
-            ::MessageBoxW(Hwnd(), text.c_str(), L"O aplikaci", MB_OK | MB_ICONINFORMATION);
-        }
+        else
+            DlgOAplikaci::Zobrazit(Hwnd());
         return true;
     }
     case kWeb:

@@ -5,8 +5,8 @@
 #include <array>
 #include <span>
 
-#include "Obrazky.h"
 #include "camera/AktivityKamery.h"
+#include "resources/Obrazky.h"
 
 // What the parts of the camera window share: the ids of its controls, its images, the parts of its status bar,
 // the commands it shows greyed and the menus of its split buttons.

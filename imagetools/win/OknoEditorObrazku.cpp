@@ -11,8 +11,8 @@
 #include "app/TextyZprav.h"
 #include "app/win/AktualizaceAplikace.h"
 #include "app/win/Aplikace.h"
+#include "app/win/DlgOAplikaci.h"
 #include "app/win/OknoHlavni.h"
-#include "Obrazky.h"
 #include "camera/AktivityKamery.h"
 #include "camera/UpravySnimku.h"
 #include "imagetools/RozmeryEditoru.h"
@@ -23,6 +23,7 @@
 #include "knihovna/win/Dpi.h"
 #include "knihovna/win/UnikatniHandle.h"
 #include "resources/IdZdroju.h"
+#include "resources/Obrazky.h"
 
 using Knihovna::Chyba;
 using Knihovna::Formatovat;
@@ -331,13 +332,7 @@ bool OknoEditorObrazku::PrikazPomoci(UINT prikaz) {
         return true;
     }
     case kAktualizace: app.Aktualizace().Spustit(Hwnd()); return true;
-    case kOAplikaci: {
-        const auto& v = app.Verze();
-        const std::wstring text = Formatovat(L"%s\nVerze %u.%u.%u.%u\n\n© Dunmar Holvent\n%s", app.Produkt().c_str(),
-                                             v[0], v[1], v[2], v[3], PravidlaAktualizace::kAdresaWebu);
-        ::MessageBoxW(Hwnd(), text.c_str(), L"O aplikaci", MB_OK | MB_ICONINFORMATION);
-        return true;
-    }
+    case kOAplikaci: DlgOAplikaci::Zobrazit(Hwnd()); return true;
     }
     return false;
 }

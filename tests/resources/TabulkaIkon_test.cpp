@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "Obrazky.h"
 #include "app/PolozkyHlavnihoOkna.h"
 #include "knihovna/VelikostObrazku.h"
+#include "resources/Obrazky.h"
 
 namespace {
 
