@@ -153,6 +153,19 @@ def pres(cil, s, zdroj, z, x0, y0):
             cil[j + 3] = round(ven * 255)
 
 
+def znak_v_rohu(jmeno, s):
+    """An emblem for the bottom right corner of an s*s picture: (pixels, side, x, y). Tango pictures keep an empty
+    margin; the emblem is drawn larger and its margin cut off, so that a plus or a sign stays readable at 16 px."""
+    z = max(11, round(s * 0.6))
+    vetsi = round(z * 1.25)
+    obr = tango(jmeno, vetsi)
+    okraj = (vetsi - z) // 2
+    vyrez = bytearray()
+    for y in range(okraj, okraj + z):
+        vyrez += obr[(y * vetsi + okraj) * 4:(y * vetsi + okraj + z) * 4]
+    return vyrez, z, s - z, s - z
+
+
 def slozit(popis, s):
     """The picture of one table cell at size s."""
     slabost = 1.0
@@ -162,8 +175,7 @@ def slozit(popis, s):
     casti = popis.split('+')
     obr = tango(casti[0], s)
     for znak in casti[1:]:
-        z = max(9, round(s * 0.56))
-        pres(obr, s, tango(znak, z), z, s - z, s - z)
+        pres(obr, s, *znak_v_rohu(znak, s))
     if slabost != 1.0:
         for j in range(3, len(obr), 4):
             obr[j] = round(obr[j] * slabost)
