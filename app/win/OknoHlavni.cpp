@@ -289,6 +289,10 @@ void OknoHlavni::NastavitStavPolozek(HMENU menu) {
 }
 
 void OknoHlavni::ObnovitPrikazy() {
+    if (ikona_.Existuje()) {
+        if (HICON ikona = IkonaOblasti(); ikona != ikonaVOblasti_ && ikona_.Zobrazit(ikona, ikona_.Tip()))
+            ikonaVOblasti_ = ikona;
+    }
     for (const Polozky::Tlacitko& t : Polozky::Panel())
         if (t.prikaz) panel_.Povolit(static_cast<int>(t.prikaz), PrikazPovolen(t.prikaz));
     if (HMENU lista = ::GetMenu(Hwnd())) {
@@ -479,9 +483,20 @@ void OknoHlavni::VytvoritIkonu() {
     if (SkrytyRezim()) return;
     ikona_.NastavitZvuk(app.Nastaveni().zvuk);
     const std::wstring tip = PravidlaHlavnihoOkna::TipIkony(app.Produkt(), app.Uzivatel(), app.Pocitac(), app.IpAdresa());
-    if (!ikona_.Zobrazit(app.MalaIkona(), tip))
+    ikonaVOblasti_ = IkonaOblasti();
+    if (!ikona_.Zobrazit(ikonaVOblasti_, tip))
         app.HlasitChybuCom(IdZdroju::kTextIkonaNevytvorena,
                            Knihovna::Chyba(HRESULT_FROM_WIN32(::GetLastError() ? ::GetLastError() : ERROR_GEN_FAILURE)));
+}
+
+HICON OknoHlavni::IkonaOblasti() {
+    auto& app = Aplikace::Instance();
+    bool bezi = false;
+    for (int i = 0; i < app.Kamery().Pocet() && !bezi; ++i) bezi = app.Kamery().Kamera(i)->Bezi();
+    if (bezi && !ikonaBehu_)
+        ikonaBehu_.Nastavit(::ImageList_GetIcon(app.ObrazkyVelikosti(::GetSystemMetrics(SM_CXSMICON)),
+                                                Obrazky::kOblastBezi, ILD_NORMAL));
+    return bezi && ikonaBehu_ ? ikonaBehu_.get() : app.MalaIkona();
 }
 
 void OknoHlavni::OdebratIkonu() { ikona_.Odebrat(); }
