@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "resources/Obrazky.h"
+
 namespace PolozkyHlavnihoOkna {
 
 namespace {
@@ -55,11 +57,15 @@ constexpr std::array kProcesy{Polozka{40113, L"&Editor obrázků", 0}, Polozka{4
                               Polozka{40115, L"Prohlížeč &FTP", 0}, Polozka{40116, L"&Dálkový ovladač", 0}};
 
 // Images of the shared strip: 0 exit, 1 settings, 10 the camera switch (the thumbnail buttons use the same).
-constexpr std::array kPanel{Tlacitko{40011, 10, 0},  Tlacitko{40012, 2, 0},  Tlacitko{40013, 3, 0},
-                            Tlacitko{0, 0, 0},       Tlacitko{40002, 1, 119}, Tlacitko{40103, 4, 182},
-                            Tlacitko{40006, 5, 105}, Tlacitko{0, 0, 0},      Tlacitko{40001, 0, 0}};
+namespace O = Obrazky;
+constexpr std::array kPanel{Tlacitko{40011, O::kZapnoutKameru, 0}, Tlacitko{40012, O::kPridatKameru, 0},
+                            Tlacitko{40013, O::kOdebratKameru, 0}, Tlacitko{0, 0, 0},
+                            Tlacitko{40002, O::kPredvolby, 119},   Tlacitko{40103, O::kNastroje, 182},
+                            Tlacitko{40006, O::kOAplikaci, 105},   Tlacitko{0, 0, 0},
+                            Tlacitko{40001, O::kKonec, 0}};
 
-constexpr std::array kNahled{TlacitkoNahledu{40011, 10}, TlacitkoNahledu{40002, 1}, TlacitkoNahledu{40001, 0}};
+constexpr std::array kNahled{TlacitkoNahledu{40011, O::kZapnoutKameru}, TlacitkoNahledu{40002, O::kPredvolby},
+                             TlacitkoNahledu{40001, O::kKonec}};
 
 }  // namespace
 

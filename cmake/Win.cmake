@@ -21,11 +21,12 @@ target_link_libraries(tervik_win PUBLIC tervik_jadro ${TERVIK_WIN_KNIHOVNY})
 set_source_files_properties(${CMAKE_SOURCE_DIR}/camera/win/StrazModulu.cpp PROPERTIES COMPILE_OPTIONS -fno-exceptions)
 
 enable_language(RC)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/resources")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/resources -I${TERVIK_OBRAZKY}")
 add_executable(Tervik WIN32 ${CMAKE_SOURCE_DIR}/app/win/main.cpp ${CMAKE_SOURCE_DIR}/resources/Tervik.rc)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/Tervik.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/Tervik.manifest;${CMAKE_SOURCE_DIR}/resources/Texty.rc;${CMAKE_SOURCE_DIR}/resources/Tervik.ico;${CMAKE_SOURCE_DIR}/resources/Ikony.bmp;${CMAKE_SOURCE_DIR}/resources/Snimek.wav")
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/Tervik.manifest;${CMAKE_SOURCE_DIR}/resources/Texty.rc;${CMAKE_SOURCE_DIR}/resources/Snimek.wav;${OBRAZKY_ZDROJU}")
 target_link_libraries(Tervik PRIVATE tervik_win)
+add_dependencies(Tervik tervik_obrazky)
 target_link_options(Tervik PRIVATE -municode ${TERVIK_STATICKY})
 
 # GoogleTest from Debian's sources, built with the cross compiler.
@@ -48,7 +49,7 @@ if(TESTY_WIN)
   add_executable(tervik_testy_win ${TESTY_WIN} ${CMAKE_SOURCE_DIR}/resources/Tervik.rc)
   target_include_directories(tervik_testy_win PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(tervik_testy_win PRIVATE tervik_win gtest gtest_main)
-  add_dependencies(tervik_testy_win Tervik)
+  add_dependencies(tervik_testy_win Tervik tervik_obrazky)
   target_link_options(tervik_testy_win PRIVATE ${TERVIK_STATICKY})
   gtest_discover_tests(tervik_testy_win TEST_PREFIX "wine.win." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                        PROPERTIES RESOURCE_LOCK tervik_registr)

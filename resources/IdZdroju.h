@@ -6,7 +6,9 @@
 namespace IdZdroju {
 
 constexpr std::uint32_t kIkonaAplikace = 101;
-constexpr std::uint32_t kBitmapaIkon = 102;
+constexpr std::uint32_t kBitmapaIkon = 102;    // the image strip at 16 px
+constexpr std::uint32_t kBitmapaIkon24 = 192;  // the same strip at 24 px (144 DPI)
+constexpr std::uint32_t kBitmapaIkon32 = 193;  // and at 32 px (192 DPI)
 constexpr std::uint32_t kZvukSnimku = 103;  // WAVE
 constexpr std::uint32_t kMenuHlavni = 104;
 

@@ -23,9 +23,12 @@
 #include "camera/win/TervikOkno.h"
 #include "app/win/SeznamSkoku.h"
 #include "knihovna/Formatovani.h"
+#include "knihovna/VelikostObrazku.h"
 #include "knihovna/win/ChybyWin.h"
+#include "knihovna/win/Dpi.h"
 #include "knihovna/win/Zdroje.h"
 #include "resources/IdZdroju.h"
+#include "resources/Obrazky.h"
 #include "video/win/VyctiZarizeni.h"
 
 using namespace Knihovna;
@@ -234,17 +237,36 @@ void Aplikace::VytvoritSlozkuDat() {
 }
 
 void Aplikace::NacistObrazky() {
-    seznamyObrazku_[0] = ImageList_LoadImageW(instance_, MAKEINTRESOURCEW(IdZdroju::kBitmapaIkon), 16, 0,
-                                              RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION);
-    if (!seznamyObrazku_[0]) VyhoditPosledniChybu(L"Nelze načíst obrázky aplikace.");
+    // The strips are 32-bit with alpha: the lists keep it, so the pictures have soft edges on any background.
+    auto nacist = [this](UINT id, int velikost) {
+        HBITMAP pas = static_cast<HBITMAP>(::LoadImageW(instance_, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0,
+                                                        LR_CREATEDIBSECTION));
+        if (!pas) VyhoditPosledniChybu(L"Nelze načíst obrázky aplikace.");
+        HIMAGELIST seznam = ImageList_Create(velikost, velikost, ILC_COLOR32 | ILC_MASK, Obrazky::kPocet, 0);
+        const bool pridano = seznam && ImageList_Add(seznam, pas, nullptr) >= 0;
+        ::DeleteObject(pas);
+        if (!pridano) {
+            if (seznam) ImageList_Destroy(seznam);
+            Vyhodit(kE_FAIL, L"Nelze načíst obrázky aplikace.");
+        }
+        return seznam;
+    };
+    seznamyObrazku_[0] = nacist(IdZdroju::kBitmapaIkon, 16);
     seznamyObrazku_[1] = ImageList_Duplicate(seznamyObrazku_[0]);
     if (!seznamyObrazku_[1]) VyhoditPosledniChybu(L"Nelze načíst obrázky aplikace.");
-    velkaIkona_ = static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(IdZdroju::kIkonaAplikace), IMAGE_ICON,
-                                                  ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), 0));
+    vetsiObrazky_[0] = nacist(IdZdroju::kBitmapaIkon24, 24);
+    vetsiObrazky_[1] = nacist(IdZdroju::kBitmapaIkon32, 32);
+    velkaIkona_ = NacistIkonu(instance_, MAKEINTRESOURCEW(IdZdroju::kIkonaAplikace), ::GetSystemMetrics(SM_CXICON));
     if (!velkaIkona_) VyhoditPosledniChybu(L"Nelze načíst ikonu aplikace.");
-    malaIkona_ = static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(IdZdroju::kIkonaAplikace), IMAGE_ICON,
-                                                 ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0));
+    malaIkona_ = NacistIkonu(instance_, MAKEINTRESOURCEW(IdZdroju::kIkonaAplikace), ::GetSystemMetrics(SM_CXSMICON));
     if (!malaIkona_) VyhoditPosledniChybu(L"Nelze načíst ikonu aplikace.");
+}
+
+HIMAGELIST Aplikace::ObrazkyProDpi(UINT dpi) const { return ObrazkyVelikosti(Knihovna::VelikostObrazku(dpi)); }
+
+HIMAGELIST Aplikace::ObrazkyVelikosti(int velikost) const {
+    HIMAGELIST seznam = velikost >= 28 ? vetsiObrazky_[1] : velikost >= 20 ? vetsiObrazky_[0] : nullptr;
+    return seznam ? seznam : seznamyObrazku_[0];
 }
 
 void Aplikace::ZjistitJmenaAAdresu() {
@@ -482,9 +504,11 @@ int Aplikace::Ukoncit() {
             if (!::CloseHandle(h)) VyhoditPosledniChybu();
         }
         // 8
-        for (HIMAGELIST& seznam : seznamyObrazku_) {
-            if (seznam) ImageList_Destroy(seznam);
-            seznam = nullptr;
+        for (auto* seznamy : {&seznamyObrazku_, &vetsiObrazky_}) {
+            for (HIMAGELIST& seznam : *seznamy) {
+                if (seznam) ImageList_Destroy(seznam);
+                seznam = nullptr;
+            }
         }
         if (gdiplus_) Gdiplus::GdiplusShutdown(gdiplus_);
         gdiplus_ = 0;

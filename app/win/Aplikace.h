@@ -100,6 +100,10 @@ public:
     HICON VelkaIkona() const { return velkaIkona_; }
     HICON MalaIkona() const { return malaIkona_; }
     HIMAGELIST SeznamObrazku(int i = 0) const { return seznamyObrazku_[i]; }
+    // The strip at the size for a window's DPI (Knihovna::VelikostObrazku): toolbars and menus.
+    HIMAGELIST ObrazkyProDpi(UINT dpi) const;
+    // The strip nearest to a side in pixels (16, 24 or 32): icons made from its images.
+    HIMAGELIST ObrazkyVelikosti(int velikost) const;
     HCURSOR KurzorCekani() const { return kurzorCekani_; }
     void* InternetHandle() const { return internet_; }
 
@@ -149,7 +153,8 @@ private:
     HICON malaIkona_ = nullptr;
     std::uint32_t verzeWindows_ = 0x0502;
     std::wstring ipAdresa_;
-    std::array<HIMAGELIST, 2> seznamyObrazku_{};
+    std::array<HIMAGELIST, 2> seznamyObrazku_{};  // the 16 px strip and its copy
+    std::array<HIMAGELIST, 2> vetsiObrazky_{};    // the 24 and 32 px strips
     std::unique_ptr<SouborLog> log_;
     HCURSOR kurzorCekani_ = nullptr;
     std::vector<HICON> ikonyPrikazu_;

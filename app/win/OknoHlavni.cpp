@@ -9,6 +9,7 @@
 #include "app/TextyZprav.h"
 #include "app/win/AktualizaceAplikace.h"
 #include "app/win/Aplikace.h"
+#include "app/win/DlgOAplikaci.h"
 #include "app/win/MenuHlavnihoOkna.h"
 #include "app/win/ModulNastroje.h"
 #include "app/win/ModulyNastroju.h"
@@ -19,9 +20,13 @@
 #include "email/win/DlgFtpMista.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/win/ChybyWin.h"
+#include "knihovna/win/Dpi.h"
 #include "resources/IdZdroju.h"
+#include "resources/Obrazky.h"
 #include "ui/win/DlgNastaveniAplikace.h"
 
+using Knihovna::WinApi::DpiOkna;
+using Knihovna::WinApi::PrijmoutNavrhDpi;
 using Knihovna::Formatovat;
 namespace Polozky = PolozkyHlavnihoOkna;
 
@@ -30,7 +35,7 @@ namespace {
 constexpr int kIdPanelu = 1049;
 constexpr int kIdStavu = 1050;
 constexpr int kVyskaPolozky = 26;
-constexpr int kObrazekBezici = 7;  // the running camera's mark in the shared image list
+constexpr int kObrazekBezici = Obrazky::kKameraBezi;  // the running camera's mark in the shared image list
 constexpr UINT_PTR kIdPodtridy = 1;
 
 // Commands of this window without a name elsewhere.
@@ -110,7 +115,7 @@ void OknoHlavni::VytvoritOvladace() {
                             static_cast<BYTE>(t.rozbalit ? BTNS_DROPDOWN : BTNS_BUTTON),
                             PrvniRadek(app.Text(t.prikaz))});
     }
-    panel_.Vytvorit(Hwnd(), kIdPanelu, app.SeznamObrazku(0), tlacitka);
+    panel_.Vytvorit(Hwnd(), kIdPanelu, app.ObrazkyProDpi(DpiOkna(Hwnd())), tlacitka);
     stav_.Vytvorit(Hwnd(), kIdStavu);
     stav_.NastavitCasti({-1});
     stav_.NastavitText(0, Formatovat(app.Text(IdZdroju::kTextPripraven).c_str(), app.Produkt().c_str()));
@@ -284,6 +289,10 @@ void OknoHlavni::NastavitStavPolozek(HMENU menu) {
 }
 
 void OknoHlavni::ObnovitPrikazy() {
+    if (ikona_.Existuje()) {
+        if (HICON ikona = IkonaOblasti(); ikona != ikonaVOblasti_ && ikona_.Zobrazit(ikona, ikona_.Tip()))
+            ikonaVOblasti_ = ikona;
+    }
     for (const Polozky::Tlacitko& t : Polozky::Panel())
         if (t.prikaz) panel_.Povolit(static_cast<int>(t.prikaz), PrikazPovolen(t.prikaz));
     if (HMENU lista = ::GetMenu(Hwnd())) {
@@ -433,14 +442,8 @@ bool OknoHlavni::ProvestPrikaz(UINT prikaz) {
             Holvent::Email::DlgEmailUcty(app.Ucty(), app.Produkt()).Zobrazit(Hwnd());
         else if (prikaz == IdZdroju::kPrikazFtpMista)
             Holvent::Email::DlgFtpMista(app.FtpMista(), app.Produkt()).Zobrazit(Hwnd());
-        else {
-            const auto& v = app.Verze();
-            const std::wstring text = Formatovat(
-                L"%s\nVerze %u.%u.%u.%u\n\nSnímky, záznam videa a dohled z webových kamer a videozařízení.\n\n"
-                L"© Dunmar Holvent\n%s",
-                app.Produkt().c_str(), v[0], v[1], v[2], v[3], kAdresaWebu);
-            ::MessageBoxW(Hwnd(), text.c_str(), L"O aplikaci", MB_OK | MB_ICONINFORMATION);
-        }
+        else
+            DlgOAplikaci::Zobrazit(Hwnd());
         return true;
     }
     case kWeb:
@@ -480,9 +483,20 @@ void OknoHlavni::VytvoritIkonu() {
     if (SkrytyRezim()) return;
     ikona_.NastavitZvuk(app.Nastaveni().zvuk);
     const std::wstring tip = PravidlaHlavnihoOkna::TipIkony(app.Produkt(), app.Uzivatel(), app.Pocitac(), app.IpAdresa());
-    if (!ikona_.Zobrazit(app.MalaIkona(), tip))
+    ikonaVOblasti_ = IkonaOblasti();
+    if (!ikona_.Zobrazit(ikonaVOblasti_, tip))
         app.HlasitChybuCom(IdZdroju::kTextIkonaNevytvorena,
                            Knihovna::Chyba(HRESULT_FROM_WIN32(::GetLastError() ? ::GetLastError() : ERROR_GEN_FAILURE)));
+}
+
+HICON OknoHlavni::IkonaOblasti() {
+    auto& app = Aplikace::Instance();
+    bool bezi = false;
+    for (int i = 0; i < app.Kamery().Pocet() && !bezi; ++i) bezi = app.Kamery().Kamera(i)->Bezi();
+    if (bezi && !ikonaBehu_)
+        ikonaBehu_.Nastavit(::ImageList_GetIcon(app.ObrazkyVelikosti(::GetSystemMetrics(SM_CXSMICON)),
+                                                Obrazky::kOblastBezi, ILD_NORMAL));
+    return bezi && ikonaBehu_ ? ikonaBehu_.get() : app.MalaIkona();
 }
 
 void OknoHlavni::OdebratIkonu() { ikona_.Odebrat(); }
@@ -582,6 +596,10 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_SIZE:
         RozmistitOvladace();
+        return 0;
+    case WM_DPICHANGED:
+        panel_.NastavitObrazky(app.ObrazkyProDpi(HIWORD(wp)));
+        PrijmoutNavrhDpi(Hwnd(), lp);
         return 0;
     case WM_COMMAND:
         if (LOWORD(wp) == kIdSeznamuKamer && reinterpret_cast<HWND>(lp) == seznamKamer_) {

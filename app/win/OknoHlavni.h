@@ -8,6 +8,7 @@
 #include "knihovna/win/IkonaOznamovaciOblasti.h"
 #include "knihovna/win/PanelNastroju.h"
 #include "knihovna/win/StavovyRadek.h"
+#include "knihovna/win/UnikatniHandle.h"
 #include "net/win/PrijemDalkovehoOvladani.h"
 
 class TervikOkno;
@@ -66,6 +67,8 @@ private:
     // Tray icon and hiding.
     bool SkrytyRezim() const;
     void VytvoritIkonu();
+    // The tray icon's picture: the application's when no camera runs, "a camera running" while one does.
+    HICON IkonaOblasti();
     void OdebratIkonu();
     void Minimalizovat();
     void ZobrazitOkno();
@@ -91,6 +94,8 @@ private:
     Knihovna::WinApi::PanelNastroju panel_;
     Knihovna::WinApi::StavovyRadek stav_;
     Knihovna::WinApi::IkonaOznamovaciOblasti ikona_;
+    Knihovna::WinApi::UnikatniIkona ikonaBehu_;  // made the first time a camera runs
+    HICON ikonaVOblasti_ = nullptr;               // what the tray icon shows now
     RegistraceHorkychKlaves klavesy_;  // after the icon: its warnings may use it until the end
     Microsoft::WRL::ComPtr<ITaskbarList3> panelUloh_;
     UINT zpravaTlacitkaUlohy_ = 0;

@@ -6,6 +6,7 @@
 #include <span>
 
 #include "camera/AktivityKamery.h"
+#include "resources/Obrazky.h"
 
 // What the parts of the camera window share: the ids of its controls, its images, the parts of its status bar,
 // the commands it shows greyed and the menus of its split buttons.
@@ -19,16 +20,17 @@ inline constexpr UINT kIdComboZarizeni = 3;
 inline constexpr UINT kIdOvladacihoPanelu = 4;
 inline constexpr UINT kIdIkonyOblasti = 1;
 
-// Images of the program's strip used by the window.
-inline constexpr int kObrVideo = 9;
-inline constexpr int kObrPredvolby = 1;
-inline constexpr int kObrVypnout = 0;
-inline constexpr int kObrSnimekDisk = 10;
-inline constexpr int kObrSnimekFtp = 11;
-inline constexpr int kObrSnimekEmail = 12;
-inline constexpr int kObrZaznam = 8;
-inline constexpr int kObrPlan = 13;
-inline constexpr int kObrPohyb = 20;
+// Images of the program's strip used by the window (resources/ikony.tsv).
+inline constexpr int kObrVideo = Obrazky::kVideo;
+inline constexpr int kObrPredvolby = Obrazky::kPredvolby;
+inline constexpr int kObrVypnout = Obrazky::kKonec;
+inline constexpr int kObrSnimekDisk = Obrazky::kSnimekDisk;
+inline constexpr int kObrSnimekFtp = Obrazky::kSnimekFtp;
+inline constexpr int kObrSnimekEmail = Obrazky::kSnimekEmail;
+inline constexpr int kObrZaznam = Obrazky::kZaznam;
+inline constexpr int kObrZaznamBlik = Obrazky::kZaznamBlik;  // the recording icon's second blink state
+inline constexpr int kObrPlan = Obrazky::kPlanovane;
+inline constexpr int kObrPohyb = Obrazky::kDetekcePohybu;
 
 // Status-bar parts: the message, the video, then one part per automatic activity.
 inline constexpr int kCastZpravy = 0;

@@ -17,6 +17,7 @@
 #include "camera/win/PrvkyOknaKamery.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/win/ChybyWin.h"
+#include "knihovna/win/Dpi.h"
 #include "knihovna/win/VyzvednutiZpravy.h"
 #include "resources/IdZdroju.h"
 #include "ui/win/DlgNastaveniKamery.h"
@@ -148,9 +149,15 @@ int TervikOkno::ObrazekKamery() const {
 
 void TervikOkno::NacistIkonu() {
     const int index = ObrazekKamery();
-    HICON ikona = index >= 0 ? ::ImageList_GetIcon(Aplikace::Instance().SeznamObrazku(0), index, ILD_NORMAL) : nullptr;
-    ikona_.Nastavit(ikona ? ikona : ::CopyIcon(Aplikace::Instance().MalaIkona()));
-    velkaIkona_.Nastavit(::CopyIcon(Aplikace::Instance().VelkaIkona()));
+    // The camera's own picture in both sizes, from the strip nearest to each size the system asks for.
+    auto& app = Aplikace::Instance();
+    auto ikonaKamery = [&](int velikost) -> HICON {
+        return index >= 0 ? ::ImageList_GetIcon(app.ObrazkyVelikosti(velikost), index, ILD_NORMAL) : nullptr;
+    };
+    HICON ikona = ikonaKamery(::GetSystemMetrics(SM_CXSMICON));
+    ikona_.Nastavit(ikona ? ikona : ::CopyIcon(app.MalaIkona()));
+    HICON velka = ikonaKamery(::GetSystemMetrics(SM_CXICON));
+    velkaIkona_.Nastavit(velka ? velka : ::CopyIcon(app.VelkaIkona()));
 }
 
 // ---- closing
@@ -342,6 +349,10 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
             return 0;
         }
         Rozmistit();
+        return 0;
+    case WM_DPICHANGED:  // toolbar images at the new DPI's size
+        panel_.NastavitObrazky(Aplikace::Instance().ObrazkyProDpi(HIWORD(wp)));
+        Knihovna::WinApi::PrijmoutNavrhDpi(Hwnd(), lp);
         return 0;
     case WM_COMMAND:
         if (LOWORD(wp) == kIdComboZarizeni) {

@@ -16,6 +16,7 @@
 #include "camera/win/PrvkyOknaKamery.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/win/ChybyWin.h"
+#include "knihovna/win/Dpi.h"
 #include "resources/IdZdroju.h"
 #include "ui/win/DlgNastaveniKamery.h"
 #include "net/win/DlgGenerHtmlStrankyKamery.h"
@@ -81,7 +82,7 @@ HMENU TervikOkno::VytvoritMenu(bool kontextove) const {
 }
 
 void TervikOkno::VytvoritOvladace() {
-    HIMAGELIST obrazky = Aplikace::Instance().SeznamObrazku(0);
+    HIMAGELIST obrazky = Aplikace::Instance().ObrazkyProDpi(Knihovna::WinApi::DpiOkna(Hwnd()));
     panel_.Vytvorit(Hwnd(), kIdPanelu, obrazky,
                     {{P::kVideo, kObrVideo, BTNS_CHECK, kTipZapnout},
                      {P::kPredvolby, kObrPredvolby, BTNS_BUTTON, L"Předvolby"},

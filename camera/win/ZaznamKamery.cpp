@@ -122,8 +122,9 @@ void ZaznamKamery::Zprava(int druh, const std::wstring& text, std::uint32_t zpra
 void ZaznamKamery::StavovyText(const std::wstring& text) { hlaseni_.StavCesty(text); }
 
 void ZaznamKamery::IkonaZaznamu(bool zobrazit) {
-    stavovyRadek_.NastavitIkonu(castStavu_, Aplikace::Instance().SeznamObrazku(0),
-                                zobrazit ? PrvkyOknaKamery::kObrZaznam : -1);
+    // While recording the icon blinks between its two pictures; after the end the part has none.
+    const int obrazek = zobrazit ? PrvkyOknaKamery::kObrZaznam : rizeni_.Bezi() ? PrvkyOknaKamery::kObrZaznamBlik : -1;
+    stavovyRadek_.NastavitIkonu(castStavu_, Aplikace::Instance().SeznamObrazku(0), obrazek);
 }
 
 void ZaznamKamery::TextZaznamu(const std::wstring& text) { stavovyRadek_.NastavitText(castStavu_, text); }

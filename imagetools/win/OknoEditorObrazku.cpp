@@ -11,6 +11,7 @@
 #include "app/TextyZprav.h"
 #include "app/win/AktualizaceAplikace.h"
 #include "app/win/Aplikace.h"
+#include "app/win/DlgOAplikaci.h"
 #include "app/win/OknoHlavni.h"
 #include "camera/AktivityKamery.h"
 #include "camera/UpravySnimku.h"
@@ -19,8 +20,10 @@
 #include "imagetools/win/DlgZmenaVelikostiObrazku.h"
 #include "knihovna/Formatovani.h"
 #include "knihovna/win/ChybyWin.h"
+#include "knihovna/win/Dpi.h"
 #include "knihovna/win/UnikatniHandle.h"
 #include "resources/IdZdroju.h"
+#include "resources/Obrazky.h"
 
 using Knihovna::Chyba;
 using Knihovna::Formatovat;
@@ -94,18 +97,18 @@ void OknoEditorObrazku::Vytvorit(const std::wstring& titulek) {
     auto& app = Aplikace::Instance();
     Okno::Vytvorit(kTrida, Formatovat(L"%s - %s", titulek.c_str(), app.Produkt().c_str()), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_ACCEPTFILES, CW_USEDEFAULT,
                    CW_USEDEFAULT, 800, 600, nullptr, lista);
-    panel_.Vytvorit(Hwnd(), kIdPanelu, app.SeznamObrazku(0),
-                    {{static_cast<int>(kOtevrit), 2, BTNS_BUTTON, L"Otevřít"},
-                     {static_cast<int>(kUlozit), 3, BTNS_BUTTON, L"Uložit"},
+    panel_.Vytvorit(Hwnd(), kIdPanelu, app.ObrazkyProDpi(Knihovna::WinApi::DpiOkna(Hwnd())),
+                    {{static_cast<int>(kOtevrit), ::Obrazky::kOtevrit, BTNS_BUTTON, L"Otevřít"},
+                     {static_cast<int>(kUlozit), ::Obrazky::kUlozit, BTNS_BUTTON, L"Uložit"},
                      {0, 0, BTNS_SEP, L""},
-                     {static_cast<int>(kOtocitVlevo), 4, BTNS_BUTTON, L"Otočit vlevo (o 90 stupňů)"},
-                     {static_cast<int>(kOtocitVpravo), 5, BTNS_BUTTON, L"Otočit vpravo (o 90 stupňů)"},
+                     {static_cast<int>(kOtocitVlevo), ::Obrazky::kOtocitVlevo, BTNS_BUTTON, L"Otočit vlevo (o 90 stupňů)"},
+                     {static_cast<int>(kOtocitVpravo), ::Obrazky::kOtocitVpravo, BTNS_BUTTON, L"Otočit vpravo (o 90 stupňů)"},
                      {0, 0, BTNS_SEP, L""},
-                     {static_cast<int>(kPrizpusobit), 6, BTNS_CHECK, L"Přizpůsobit oknu"},
-                     {static_cast<int>(kZmensit), 14, BTNS_BUTTON, L"Zmenšit"},
-                     {static_cast<int>(kZvetsit), 15, BTNS_BUTTON, L"Zvětšit"},
+                     {static_cast<int>(kPrizpusobit), ::Obrazky::kPrizpusobit, BTNS_CHECK, L"Přizpůsobit oknu"},
+                     {static_cast<int>(kZmensit), ::Obrazky::kZmensit, BTNS_BUTTON, L"Zmenšit"},
+                     {static_cast<int>(kZvetsit), ::Obrazky::kZvetsit, BTNS_BUTTON, L"Zvětšit"},
                      {0, 0, BTNS_SEP, L""},
-                     {static_cast<int>(kOAplikaci), 16, BTNS_DROPDOWN, L"O aplikaci"}});
+                     {static_cast<int>(kOAplikaci), ::Obrazky::kOAplikaci, BTNS_DROPDOWN, L"O aplikaci"}});
     radek_.Vytvorit(Hwnd(), kIdStavu);
     radek_.NastavitCasti({kSirkaCesty, kSirkaRozmeru, -1});
     pohled_.Vytvorit(Hwnd(), kIdPohledu,
@@ -329,13 +332,7 @@ bool OknoEditorObrazku::PrikazPomoci(UINT prikaz) {
         return true;
     }
     case kAktualizace: app.Aktualizace().Spustit(Hwnd()); return true;
-    case kOAplikaci: {
-        const auto& v = app.Verze();
-        const std::wstring text = Formatovat(L"%s\nVerze %u.%u.%u.%u\n\n© Dunmar Holvent\n%s", app.Produkt().c_str(),
-                                             v[0], v[1], v[2], v[3], PravidlaAktualizace::kAdresaWebu);
-        ::MessageBoxW(Hwnd(), text.c_str(), L"O aplikaci", MB_OK | MB_ICONINFORMATION);
-        return true;
-    }
+    case kOAplikaci: DlgOAplikaci::Zobrazit(Hwnd()); return true;
     }
     return false;
 }
@@ -398,6 +395,10 @@ bool OknoEditorObrazku::Prikaz(UINT prikaz) {
 LRESULT OknoEditorObrazku::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     switch (zprava) {
     case WM_SIZE: Rozvrhnout(); return 0;
+    case WM_DPICHANGED:
+        panel_.NastavitObrazky(Aplikace::Instance().ObrazkyProDpi(HIWORD(wp)));
+        Knihovna::WinApi::PrijmoutNavrhDpi(Hwnd(), lp);
+        return 0;
     case WM_COMMAND:
         if (Prikaz(LOWORD(wp))) return 0;
         break;

@@ -97,6 +97,25 @@ bool PanelNastroju::ZpracovatNotifikaci(const NMHDR* hlavicka, LRESULT& vysledek
     return false;
 }
 
+void PanelNastroju::NastavitObrazky(HIMAGELIST obrazky) {
+    if (!hwnd_) return;
+    // The buttons keep their old size unless told: the new images get the margin the old ones had.
+    auto velikost = [](HIMAGELIST s) {
+        int sirka = 16, vyska = 16;
+        if (s) ImageList_GetIconSize(s, &sirka, &vyska);
+        return SIZE{sirka, vyska};
+    };
+    const SIZE stara = velikost(reinterpret_cast<HIMAGELIST>(::SendMessageW(hwnd_, TB_GETIMAGELIST, 0, 0)));
+    const SIZE nova = velikost(obrazky);
+    const DWORD tlacitko = static_cast<DWORD>(::SendMessageW(hwnd_, TB_GETBUTTONSIZE, 0, 0));
+    ::SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(obrazky));
+    ::SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(nova.cx, nova.cy));
+    ::SendMessageW(hwnd_, TB_SETBUTTONSIZE, 0,
+                   MAKELPARAM(LOWORD(tlacitko) - stara.cx + nova.cx, HIWORD(tlacitko) - stara.cy + nova.cy));
+    ::SendMessageW(hwnd_, TB_AUTOSIZE, 0, 0);
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 void PanelNastroju::Prizpusobit() {
     if (hwnd_) ::SendMessageW(hwnd_, TB_AUTOSIZE, 0, 0);
 }

@@ -17,7 +17,7 @@ struct TlacitkoPanelu {
     std::wstring popis;  // tooltip text
 };
 
-// A flat toolbar with tooltips and split buttons over an image list of 16x16 images the caller owns.
+// A flat toolbar with tooltips and split buttons over an image list the caller owns (16, 24 or 32 px by DPI).
 // The window is a child of its parent and goes with it.
 class PanelNastroju {
 public:
@@ -26,6 +26,8 @@ public:
     PanelNastroju& operator=(const PanelNastroju&) = delete;
 
     void Vytvorit(HWND rodic, UINT id, HIMAGELIST obrazky, const std::vector<TlacitkoPanelu>& tlacitka);
+    // Another image list of the same images (another size, at a change of DPI); the buttons take its size.
+    void NastavitObrazky(HIMAGELIST obrazky);
     HWND Hwnd() const { return hwnd_; }
     void Povolit(int prikaz, bool povolit);
     // Pressed/checked look.

@@ -244,8 +244,12 @@ class HlavniOkno(unittest.TestCase):
         self.assertTrue(pockat_na(menu))
         self.assertEqual(t.pomocnik('stisknout', HLAVNI, '-', 0, 0x1B, 10000)[0], 0)  # Escape
         self.assertTrue(pockat_na(lambda: not menu()))
-        kliknout(40006)  # "O aplikaci"
-        self.assertIn('Verze', odpovedet('O aplikaci'))
+        kliknout(40006)  # "O aplikaci": the dialog with the version resource's version and the icons' credits
+        rc, verze = t.pomocnik('text-prvku', '#32770', 'O aplikaci Tervik', 1003, 30000)
+        self.assertEqual((rc, verze), (0, 'Verze 4.8.5.2'))
+        self.assertIn('Tango', t.pomocnik('text-prvku', '#32770', 'O aplikaci Tervik', 1005, 10000)[1])
+        self.assertEqual(t.pomocnik('zavrit-okno', '#32770', 'O aplikaci Tervik', 10000)[0], 0)
+        self.assertTrue(pockat_na(lambda: zprava_zavrena('O aplikaci Tervik')))
         self.assertEqual(seznam(), ['Dvůr', '*Nová tervik'])
         kliknout(40001)  # "Konec"
         self.assertEqual(t.pockat(p), 0)

@@ -42,9 +42,9 @@ protected:
     }
 };
 
-// 16x16 images made from a system icon (shared, so not freed).
-HIMAGELIST SeznamObrazku(int pocet) {
-    HIMAGELIST s = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, pocet, 0);
+// 16x16 (or velikost) images made from a system icon (shared, so not freed).
+HIMAGELIST SeznamObrazku(int pocet, int velikost = 16) {
+    HIMAGELIST s = ImageList_Create(velikost, velikost, ILC_COLOR32 | ILC_MASK, pocet, 0);
     for (int i = 0; i < pocet; ++i) ImageList_AddIcon(s, ::LoadIconW(nullptr, i % 2 ? IDI_WARNING : IDI_APPLICATION));
     return s;
 }
@@ -69,6 +69,31 @@ protected:
 LRESULT Stav(HWND panel, int prikaz) { return ::SendMessageW(panel, TB_GETSTATE, prikaz, 0); }
 
 }  // namespace
+
+// At a change of DPI the toolbar takes the strip of the new size: its buttons hold the larger images, and shrink back.
+TEST_F(PrvkyOkna, PanelNastrojuBereObrazkyJineVelikosti) {
+    auto& p = okno_.panel;
+    p.Vytvorit(okno_.Hwnd(), 100, obrazky_,
+               {{kVideo, 0, BTNS_CHECK, L"Video"}, {kSnimky, 1, BTNS_DROPDOWN, L"Snímek"}});
+    auto tlacitko = [&] {
+        RECT r{};
+        ::SendMessageW(p.Hwnd(), TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r));
+        return SIZE{r.right - r.left, r.bottom - r.top};
+    };
+    const SIZE puvodni = tlacitko();
+    const int vyska = p.Vyska();
+    HIMAGELIST vetsi = SeznamObrazku(4, 32);
+    p.NastavitObrazky(vetsi);
+    EXPECT_GE(tlacitko().cx, 32 + 6);
+    EXPECT_GE(tlacitko().cy, 32 + 6);
+    EXPECT_GE(p.Vyska(), vyska + 16);
+    p.NastavitObrazky(obrazky_);
+    EXPECT_EQ(tlacitko().cx, puvodni.cx);
+    EXPECT_EQ(tlacitko().cy, puvodni.cy);
+    EXPECT_EQ(p.Vyska(), vyska);
+    p.NastavitObrazky(nullptr);  // the toolbar must not keep the list about to be freed
+    ImageList_Destroy(vetsi);
+}
 
 TEST_F(PrvkyOkna, PanelNastrojuStavyPopiskyARozbaleni) {
     auto& p = okno_.panel;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+
+#include "email/win/DlgZeSablony.h"
+
+// "O aplikaci": the application's icon, product name, version from the version resource, the maker's web address
+// as a link and the credits of the icon set. One at a time in the process: a second request brings the open one
+// to the front.
+class DlgOAplikaci : private Holvent::Email::DlgZeSablony {
+public:
+    enum Id : int { kIdIkona = 1001, kIdNazev = 1002, kIdVerze = 1003, kIdOdkaz = 1004, kIdPodekovani = 1005 };
+
+    // Returns when the dialog closes (at once when another is open).
+    static void Zobrazit(HWND vlastnik);
+
+    DlgOAplikaci(const DlgOAplikaci&) = delete;
+    DlgOAplikaci& operator=(const DlgOAplikaci&) = delete;
+    ~DlgOAplikaci() override;
+
+private:
+    DlgOAplikaci() = default;
+    INT_PTR ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wp, LPARAM lp) override;
+    void Inicializovat(HWND okno);
+    void OtevritOdkaz(const wchar_t* adresa);
+
+    HWND okno_ = nullptr;
+    HICON ikona_ = nullptr;
+    HFONT velkePismo_ = nullptr;
+    static std::atomic<HWND> otevreny_;
+};
