@@ -22,10 +22,10 @@ if(TERVIK_MAKENSIS)
   add_custom_command(OUTPUT ${TERVIK_INSTALATOR}
     COMMAND ${TERVIK_MAKENSIS} -V2 -INPUTCHARSET UTF8 -WX
             -DVERZE=${TERVIK_VERZE} -DPROGRAM=$<TARGET_FILE:Tervik> -DZASTUPCE=$<TARGET_FILE:TervikZastupce>
-            -DIKONA=${CMAKE_SOURCE_DIR}/resources/Tervik.ico -DVYSTUP=${TERVIK_INSTALATOR}
+            -DIKONA=${TERVIK_OBRAZKY}/Ikona101.ico -DVYSTUP=${TERVIK_INSTALATOR}
             ${CMAKE_SOURCE_DIR}/installer/Tervik.nsi
     DEPENDS Tervik TervikZastupce ${CMAKE_SOURCE_DIR}/installer/Tervik.nsi ${CMAKE_SOURCE_DIR}/installer/Texty.nsh
-            ${CMAKE_SOURCE_DIR}/resources/Tervik.ico
+            ${TERVIK_OBRAZKY}/Ikona101.ico
     COMMENT "Setup program Tervik-${TERVIK_VERZE}-setup.exe"
     VERBATIM)
   # Part of every build, so the installer's test always finds the setup of the program it tests.

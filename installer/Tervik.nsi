@@ -2,7 +2,7 @@
 ; %LOCALAPPDATA%\Programs\Tervik with a Start-menu shortcut, an uninstall entry and an optional Run entry.
 ; Built by cmake/Instalator.cmake:
 ;   makensis -INPUTCHARSET UTF8 -DVERZE=4.8.5.2 -DPROGRAM=.../Tervik.exe -DZASTUPCE=.../TervikZastupce.exe
-;            -DIKONA=.../Tervik.ico -DVYSTUP=.../Tervik-4.8.5.2-setup.exe Tervik.nsi
+;            -DIKONA=.../obrazky/Ikona101.ico -DVYSTUP=.../Tervik-4.8.5.2-setup.exe Tervik.nsi
 ; Switches for administrators: /S (silent), /D=FOLDER (last), /PRIHLASENI=ano|ne (the Run entry; without it a
 ; new install has none and an upgrade keeps what was chosen before). The uninstaller takes /S too; silently it
 ; keeps the settings and data.
