@@ -12,6 +12,15 @@ enum class Zabezpeceni : int {
     Tls = 2,       // TLS from the first byte (implicit TLS)
 };
 
+// The name of a security choice as the account dialogs show it.
+constexpr const wchar_t* NazevZabezpeceni(Zabezpeceni z) {
+    switch (z) {
+    case Zabezpeceni::StartTls: return L"STARTTLS";
+    case Zabezpeceni::Tls: return L"SSL/TLS";
+    default: return L"Žádné";
+    }
+}
+
 // The service and port an SMTP connection goes to when the account's server names no port.
 struct SluzbaSmtp {
     const char* nazev;  // in the services database

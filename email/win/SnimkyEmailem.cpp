@@ -9,6 +9,7 @@
 #include "camera/DruhSnimku.h"
 #include "camera/win/SnimkyNaDisk.h"
 #include "email/win/SluzbyZpravyWin.h"
+#include "email/win/SoketTls.h"
 #include "email/win/SoketWinsock.h"
 #include "knihovna/Chyba.h"
 #include "knihovna/Formatovani.h"
@@ -61,7 +62,12 @@ UlohaEmailu SnimkyEmailem::Uloha(const ParametryKamery& p, const EmailovyUcet& u
     u.html = p.snimkyEmail.htmlFormat;
     u.test = test;
     u.produkt = Aplikace::Instance().Produkt();
-    u.vychoziPort = SoketWinsock::PortSmtp();
+    const SluzbaSmtp sluzba = SluzbaZabezpeceni(ucet.zabezpeceni);
+    u.vychoziPort = SoketWinsock::PortSluzby(sluzba.nazev, sluzba.port);
+    const int limitMs = static_cast<int>(u.casovyLimitS * 1000);
+    u.zabalitTls = [limitMs](std::unique_ptr<Soket> vnitrni, const std::wstring& server, std::wstring& chyba) {
+        return ZabalitDoTls(std::move(vnitrni), server, limitMs, chyba);
+    };
     return u;
 }
 
