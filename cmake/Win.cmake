@@ -3,7 +3,7 @@
 set(TERVIK_WIN_DEFINICE UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601 NOMINMAX
     __USE_MINGW_ANSI_STDIO=1)
 set(TERVIK_WIN_KNIHOVNY ole32 oleaut32 uuid comctl32 comdlg32 gdiplus ws2_32 netapi32 wininet shell32 shlwapi
-    advapi32 version user32 gdi32 winmm strmiids uxtheme dwmapi)
+    advapi32 version user32 gdi32 winmm strmiids uxtheme dwmapi secur32 crypt32)
 set(TERVIK_STATICKY -static -static-libgcc -static-libstdc++)
 
 target_compile_definitions(tervik_jadro PUBLIC _WIN32_WINNT=0x0601 NOMINMAX)

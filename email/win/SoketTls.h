@@ -1,16 +1,7 @@
 #pragma once
 
-#include <winsock2.h>
-#include <windows.h>
-#ifndef SECURITY_WIN32
-#define SECURITY_WIN32
-#endif
-#include <security.h>
-#include <schannel.h>
-
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "email/Soket.h"
 
