@@ -147,7 +147,8 @@ bool SoketTls::Stav::ZiskatPovereni(std::wstring& chyba) {
                                         &stare, nullptr, nullptr, &povereni, &platnost);
     }
     if (s != SEC_E_OK) {
-        chyba = Knihovna::Formatovat(L"Šifrované spojení není v tomto systému k dispozici (%s).", Popis(s).c_str());
+        chyba = Knihovna::Formatovat(L"Šifrované spojení není v tomto systému k dispozici (%s).",
+                                     Popis(s).c_str());
         return false;
     }
     maPovereni = true;
@@ -214,13 +215,14 @@ bool SoketTls::Stav::Dojednat(bool prvni, Hodiny::time_point konec, std::wstring
         // Every record begins with its content type (20 to 24) and major version 3. A server that answers with
         // anything else speaks no TLS (a plain SMTP greeting on the port): told at once instead of waited out, as
         // Wine's Schannel would take the text for the start of a long record.
-        if ((!prichozi.empty() && (prichozi[0] < 20 || prichozi[0] > 24)) || (prichozi.size() > 1 && prichozi[1] != 3))
+        if ((!prichozi.empty() && (prichozi[0] < 20 || prichozi[0] > 24)) ||
+            (prichozi.size() > 1 && prichozi[1] != 3))
             return selhalo(Knihovna::Formatovat(L"Šifrované spojení se serverem %s se nepodařilo navázat: server "
                                                 L"neodpovídá protokolem TLS.", server.c_str()));
         static char prazdny = 0;
-        SecBuffer vstup[2] = {
-            {static_cast<unsigned long>(prichozi.size()), SECBUFFER_TOKEN, prichozi.empty() ? &prazdny : prichozi.data()},
-            {0, SECBUFFER_EMPTY, nullptr}};
+        SecBuffer vstup[2] = {{static_cast<unsigned long>(prichozi.size()), SECBUFFER_TOKEN,
+                               prichozi.empty() ? &prazdny : prichozi.data()},
+                              {0, SECBUFFER_EMPTY, nullptr}};
         SecBufferDesc vstupy{SECBUFFER_VERSION, 2, vstup};
         SecBuffer vystup[1] = {{0, SECBUFFER_TOKEN, nullptr}};
         SecBufferDesc vystupy{SECBUFFER_VERSION, 1, vystup};
@@ -359,8 +361,10 @@ int SoketTls::Stav::Desifrovat(Hodiny::time_point konec) {
         if (s == SEC_I_RENEGOTIATE) {
             // A handshake message after the handshake (a TLS 1.3 session ticket or key update, a renegotiation):
             // Schannel takes it through another handshake round, with what followed it as its input.
+            // It is a handshake: the whole time-out, also when the caller only looks whether data waits.
             std::wstring chyba;
-            if (!Dojednat(false, konec, chyba)) return -1;
+            const auto konecDojednani = std::max(konec, Hodiny::now() + std::chrono::milliseconds(limitMs));
+            if (!Dojednat(false, konecDojednani, chyba)) return -1;
         }
     }
     return otevreny.size() > pozice ? 1 : 0;

@@ -45,6 +45,8 @@
 //   PomocnikTestu drzet-klavesu MOD VK MS                holds the global hotkey (RegisterHotKey modifiers, virtual
 //                                                        key) for this process: prints "drzim", or "chyba=N" and
 //                                                        exits 1; then keeps it until its stdin ends or MS pass
+//   PomocnikTestu koren-pridat SOUBOR.der                puts the certificate into the current user's "Root" store
+//   PomocnikTestu koren-odebrat SOUBOR.der               takes it out again (exit 0 also when it was not there)
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
@@ -60,6 +62,7 @@
 #include "camera/ParametryKamery.h"
 #include "knihovna/Chyba.h"
 #include "knihovna/win/RegistrWindows.h"
+#include "../email/win/KorenovyCertifikat.h"
 #include "ProchazeniPredvoleb.h"
 #include "ui/StrankyNastaveniAplikace.h"
 #include "ui/StrankyNastaveniKamery.h"
@@ -547,6 +550,8 @@ int wmain(int argc, wchar_t** argv) {
         HWND dialog = Cekat(L"#32770", titulek.c_str(), std::wcstoul(argv[3], nullptr, 10));
         return dialog ? ZkontrolovatStrankuPredvoleb(dialog, static_cast<int>(std::wcstol(argv[2], nullptr, 10))) : 1;
     }
+    if (prikaz == L"koren-pridat" && argc >= 3) return TestyTls::PridatKorenovy(argv[2]) ? 0 : 1;
+    if (prikaz == L"koren-odebrat" && argc >= 3) return TestyTls::OdebratKorenovy(argv[2]) ? 0 : 1;
     if (prikaz == L"okna") {
         // Every top-level window: class|title|visible.
         ::EnumWindows(

@@ -34,7 +34,10 @@ inline bool OdebratKorenovy(const std::wstring& cesta) {
     PCCERT_CONTEXT hledany = ::CertCreateCertificateContext(X509_ASN_ENCODING,
                                                             reinterpret_cast<const BYTE*>(der.data()),
                                                             static_cast<DWORD>(der.size()));
-    HCERTSTORE uloziste = ::CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, L"Root");
+    // The registry part of the store: Wine 8 deletes nothing through the system store (a collection) and says so
+    // nowhere.
+    HCERTSTORE uloziste = ::CertOpenStore(CERT_STORE_PROV_SYSTEM_REGISTRY_W, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER,
+                                          L"Root");
     bool ok = hledany && uloziste;
     if (ok) {
         PCCERT_CONTEXT nalezeny;

@@ -8,7 +8,7 @@ Root store, see PomocnikTestu's "koren-pridat"/"koren-odebrat") and the server c
 Server certificates (all with the key c.klic):
     dobry      "localhost", valid now, signed by the test CA
     jine_jmeno "jiny.example.com" only, signed by the test CA
-    prosly     "localhost", expired at noon UTC on 2024-01-31 (that day in every time zone of Europe), signed by the test CA
+    prosly     "localhost", expired at noon UTC on 2024-01-31 (that day in Europe's time zones), signed by the test CA
     cizi       "localhost", valid, signed by a CA no store knows
 """
 import os
