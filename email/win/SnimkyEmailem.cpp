@@ -28,6 +28,12 @@ std::wstring BezSlozky(const std::wstring& cesta) {
     return lomitko == std::wstring::npos ? cesta : cesta.substr(lomitko + 1);
 }
 
+// The failure's own text inside a format that ends the sentence itself ("%s."): no doubled full stop.
+std::wstring BezTeckyNaKonci(std::wstring text) {
+    if (!text.empty() && text.back() == L'.') text.pop_back();
+    return text;
+}
+
 }  // namespace
 
 SnimkyEmailem::SnimkyEmailem(HWND okno, ParametryKamery& parametry, StavSnimku& stav, HlaseniCesty& hlaseni,
@@ -213,11 +219,12 @@ void SnimkyEmailem::Vysledek(LPARAM lp) {
     }
 
     // A failure always leaves its line in the camera's log, with the step and the server's last reply.
+    const std::wstring chyba = BezTeckyNaKonci(v.chyba);
     const std::wstring log = prace->test
                                  ? Formatovat(L"Nepodařilo se odeslat testovací email na adresu %s.\n%s.", prijemce,
-                                              v.chyba.c_str())
+                                              chyba.c_str())
                                  : Formatovat(L"Nepodařilo se odeslat snímek \"%s\" na email %s. (%s).", soubor, prijemce,
-                                              v.chyba.c_str());
+                                              chyba.c_str());
     hlaseni_.LogKamery(log);
     // In the hidden message mode the message itself becomes the error event: one entry, not two.
     if (parametry_.zapisUdalosti.snimekEmailChyba && Aplikace::Instance().RezimZprav_() != RezimZprav::Skryty)
@@ -227,7 +234,7 @@ void SnimkyEmailem::Vysledek(LPARAM lp) {
     } else {
         hlaseni_.ZpravaCesty(3,
                              Formatovat(L"Nepodařilo se odeslat snímek \"%s\" na email %s.\n%s.", soubor, prijemce,
-                                        v.chyba.c_str()),
+                                        chyba.c_str()),
                              se.zpravaIkona);
     }
     if (se.akcePriChybe & 1) ::PostMessageW(okno_, kZpravaChybaEmailu, 0, 0);
