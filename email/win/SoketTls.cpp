@@ -1,6 +1,7 @@
 #include "email/win/SoketTls.h"
 
 #include <winsock2.h>
+#include <ws2tcpip.h>
 #include <windows.h>
 #include <subauth.h>
 #include <wincrypt.h>
@@ -39,6 +40,12 @@ int Zbyva(Hodiny::time_point konec) {
     return ms > 0 ? static_cast<int>(ms) : 0;
 }
 
+// Wine's ntdll exports its version; Windows' does not.
+bool BeziPodWine() {
+    static const bool wine = ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
 std::wstring Popis(SECURITY_STATUS s) { return Knihovna::WinApi::SystemovyPopis(static_cast<HRESULT>(s)); }
 
 // The local date of a certificate's end for the refusal text.
@@ -75,6 +82,29 @@ std::wstring JmenaCertifikatu(PCCERT_CONTEXT certifikat) {
         jmena = jmeno;
     }
     return jmena;
+}
+
+// Whether the certificate names the server's IPv4 address (a server reached by its address) among its alternative
+// names: Wine 8's SSL policy compares DNS names only.
+bool NaAdresuServeru(PCCERT_CONTEXT certifikat, const std::wstring& server) {
+    IN_ADDR adresa{};
+    if (::InetPtonW(AF_INET, server.c_str(), &adresa) != 1) return false;
+    const CERT_EXTENSION* rozsireni = ::CertFindExtension(szOID_SUBJECT_ALT_NAME2, certifikat->pCertInfo->cExtension,
+                                                          certifikat->pCertInfo->rgExtension);
+    CERT_ALT_NAME_INFO* info = nullptr;
+    DWORD velikost = 0;
+    if (!rozsireni || !::CryptDecodeObjectEx(X509_ASN_ENCODING, X509_ALTERNATE_NAME, rozsireni->Value.pbData,
+                                             rozsireni->Value.cbData, CRYPT_DECODE_ALLOC_FLAG, nullptr, &info,
+                                             &velikost))
+        return false;
+    bool nalezeno = false;
+    for (DWORD i = 0; i < info->cAltEntry && !nalezeno; ++i) {
+        const CERT_ALT_NAME_ENTRY& e = info->rgAltEntry[i];
+        nalezeno = e.dwAltNameChoice == CERT_ALT_NAME_IP_ADDRESS && e.IPAddress.cbData == sizeof adresa &&
+                   std::memcmp(e.IPAddress.pbData, &adresa, sizeof adresa) == 0;
+    }
+    ::LocalFree(info);
+    return nalezeno;
 }
 
 }  // namespace
@@ -125,8 +155,8 @@ struct SoketTls::Stav {
 
 bool SoketTls::Stav::ZiskatPovereni(std::wstring& chyba) {
     TimeStamp platnost;
-    // TLS 1.3 is offered only through SCH_CREDENTIALS (Windows 10 2004 and later); older systems and Wine take the
-    // older SCHANNEL_CRED with TLS 1.2 and 1.3, or TLS 1.2 alone.
+    // Windows offers TLS 1.3 only through SCH_CREDENTIALS (Windows 10 2004 and later; Wine 8 takes it too); older
+    // systems refuse that structure and get SCHANNEL_CRED with TLS 1.2 and 1.3, or with TLS 1.2 alone.
     TLS_PARAMETERS parametry{};
     parametry.grbitDisabledProtocols = ~static_cast<DWORD>(SP_PROT_TLS1_2_CLIENT | SP_PROT_TLS1_3_CLIENT);
     SCH_CREDENTIALS nove{};
@@ -191,6 +221,18 @@ bool SoketTls::Stav::Dojednat(bool prvni, Hodiny::time_point konec, std::wstring
         selhani = true;
         return false;
     };
+    // A failed wait or transfer of the inner socket: 0 time-out, -2 closed by the peer, -1 an error (none: the
+    // connection was cut off from another thread).
+    auto TextPrenosu = [&](int r) {
+        if (r == 0)
+            return Knihovna::Formatovat(L"Server %s neodpověděl včas při navazování šifrovaného spojení.",
+                                        server.c_str());
+        if (r == -1 && kodChyby == 0)
+            return Knihovna::Formatovat(L"Navazování šifrovaného spojení se serverem %s bylo přerušeno.",
+                                        server.c_str());
+        return Knihovna::Formatovat(L"Server %s ukončil spojení během navazování šifrovaného spojení.",
+                                    server.c_str());
+    };
     // After the handshake (SEC_I_RENEGOTIATE) the first round takes what is there, even nothing.
     bool cist = false;
     for (int kolo = 0;; ++kolo) {
@@ -202,15 +244,7 @@ bool SoketTls::Stav::Dojednat(bool prvni, Hodiny::time_point konec, std::wstring
                 return selhalo(Knihovna::Formatovat(L"Šifrované spojení se serverem %s se nepodařilo navázat: "
                                                     L"server neodpovídá protokolem TLS.", server.c_str()));
             const int r = Nacist(konec);
-            if (r == 0)
-                return selhalo(Knihovna::Formatovat(L"Server %s neodpověděl včas při navazování šifrovaného "
-                                                    L"spojení.", server.c_str()));
-            if (r == -1 && kodChyby == 0)
-                return selhalo(Knihovna::Formatovat(L"Navazování šifrovaného spojení se serverem %s bylo přerušeno.",
-                                                    server.c_str()));
-            if (r < 0)
-                return selhalo(Knihovna::Formatovat(L"Server %s ukončil spojení během navazování šifrovaného "
-                                                    L"spojení.", server.c_str()));
+            if (r != 1) return selhalo(TextPrenosu(r));
         }
         // Every record begins with its content type (20 to 24) and major version 3. A server that answers with
         // anything else speaks no TLS (a plain SMTP greeting on the port): told at once instead of waited out, as
@@ -246,9 +280,7 @@ bool SoketTls::Stav::Dojednat(bool prvni, Hodiny::time_point konec, std::wstring
         if (vystup[0].cbBuffer && vystup[0].pvBuffer) {
             const bool odeslano = OdeslatVse(static_cast<const char*>(vystup[0].pvBuffer), vystup[0].cbBuffer, konec);
             ::FreeContextBuffer(vystup[0].pvBuffer);
-            if (!odeslano && !FAILED(s))
-                return selhalo(Knihovna::Formatovat(L"Server %s ukončil spojení během navazování šifrovaného "
-                                                    L"spojení.", server.c_str()));
+            if (!odeslano && !FAILED(s)) return selhalo(TextPrenosu(selhani ? -1 : 0));
         }
         if (FAILED(s))
             return selhalo(Knihovna::Formatovat(L"Šifrované spojení se serverem %s se nepodařilo navázat: %s",
@@ -299,6 +331,7 @@ bool SoketTls::Stav::KontrolaCertifikatu(std::wstring& chyba) {
             kod = ::GetLastError();
         else
             kod = stav.dwError;
+        if (kod == kCertJineJmeno && NaAdresuServeru(certifikat, server)) kod = 0;
         // Wine 8's SSL policy passes a chain that ends at no root at all (an unknown CA): the chain's own status
         // decides then, as Windows' policy would.
         if (kod == 0) {
@@ -349,12 +382,12 @@ int SoketTls::Stav::Desifrovat(Hodiny::time_point konec) {
                 zbytek.assign(static_cast<char*>(x.pvBuffer), static_cast<char*>(x.pvBuffer) + x.cbBuffer);
         }
         prichozi = std::move(zbytek);
-        // close_notify: Windows says SEC_I_CONTEXT_EXPIRED, Wine 8 a record with no plaintext (SEC_E_OK). TLS 1.2
-        // and 1.3 servers send no empty data records, so either is the end of the data.
+        // close_notify: Windows says SEC_I_CONTEXT_EXPIRED, Wine 8 only gives a record with no plaintext (SEC_E_OK).
+        // Only under Wine is such a record taken for the end; on Windows an empty record stays what it is.
         const bool prazdny = std::none_of(std::begin(b), std::end(b), [](const SecBuffer& x) {
             return x.BufferType == SECBUFFER_DATA && x.cbBuffer > 0;
         });
-        if (s == SEC_I_CONTEXT_EXPIRED || (s == SEC_E_OK && prazdny)) {
+        if (s == SEC_I_CONTEXT_EXPIRED || (s == SEC_E_OK && prazdny && BeziPodWine())) {
             konecOdPeeru = true;
             return 1;
         }

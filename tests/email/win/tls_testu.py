@@ -81,8 +81,10 @@ class Certifikaty:
 
     def _podepsat(self, ca, jmeno, dns, zacatek=None, konec=None):
         csr = os.path.join(self.slozka, jmeno + '.csr')
+        # "localhost" certificates also name the loopback address, for clients that reach the server by it.
+        alt = 'DNS:' + dns + (',IP:127.0.0.1' if dns == JMENO else '')
         _openssl('req', '-new', '-key', self.klic, '-out', csr, '-subj', '/CN=' + dns,
-                 '-addext', 'subjectAltName=DNS:' + dns, slozka=self.slozka)
+                 '-addext', 'subjectAltName=' + alt, slozka=self.slozka)
         doba = ['-startdate', zacatek, '-enddate', konec] if konec else ['-days', '825']
         _openssl('ca', '-batch', '-config', os.path.join(ca, 'ca.cnf'), '-extensions', 'server', '-cert',
                  os.path.join(ca, 'ca.pem'), '-keyfile', os.path.join(ca, 'ca.key'), '-in', csr,
