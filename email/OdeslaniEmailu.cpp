@@ -132,6 +132,8 @@ VysledekEmailu VlaknoOdeslaniEmailu(const UlohaEmailu& uloha, std::unique_ptr<So
     smtp.pauzaPredPozdravemMs = uloha.pauzaPredPozdravemMs;
     if (!uloha.ucet.id.empty()) smtp.userName = uloha.ucet.id;
     if (!uloha.ucet.heslo.empty()) smtp.password = uloha.ucet.heslo;
+    smtp.zabezpeceni = uloha.ucet.zabezpeceni;
+    smtp.zabalitTls = uloha.zabalitTls;
 
     auto selhani = [&](std::wstring krok, std::wstring odpoved) {
         if (stop.stop_requested()) return Selhani(krok, odpoved, L"Odesílání bylo přerušeno.");
@@ -147,6 +149,9 @@ VysledekEmailu VlaknoOdeslaniEmailu(const UlohaEmailu& uloha, std::unique_ptr<So
                                                                       : L"K serveru \"%s\" (port %d) se nelze připojit.";
             return Selhani(krok, L"", Knihovna::Formatovat(vzor, server->hostitel.c_str(), static_cast<int>(smtp.port)));
         }
+        // The connection could not be secured: the text says why (a refused certificate, no STARTTLS, ...).
+        if (!smtp.ChybaZabezpeceni().empty() && !stop.stop_requested())
+            return Selhani(std::move(krok), smtp.LastReply(), smtp.ChybaZabezpeceni());
         return selhani(std::move(krok), smtp.LastReply());
     }
     int kod = -1;

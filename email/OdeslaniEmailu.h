@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <stop_token>
 #include <string>
@@ -24,7 +25,12 @@ struct UlohaEmailu {
     std::wstring produkt;                // the application's name
     std::vector<std::wstring> prilohy;   // the snapshot files (not for a test)
     std::wstring snimek;                 // the file this dispatch saved (must be attached)
-    std::uint16_t vychoziPort = 25;      // SMTP of the services database, used when the server names none
+    std::uint16_t vychoziPort = 25;      // the port of the account's security (services database), used when the
+                                         // server names none
+    // Puts TLS over the connection for an account with security (Smtp::zabalitTls); none refuses such accounts.
+    std::function<std::unique_ptr<Soket>(std::unique_ptr<Soket> vnitrni, const std::wstring& server,
+                                         std::wstring& chyba)>
+        zabalitTls;
     std::uint32_t casovyLimitS = 30;
     int pauzaPredPozdravemMs = 2000;     // as the SMTP client waits by default
 };

@@ -5,6 +5,7 @@
 
 #include "email/Base64.h"
 #include "email/Windows1250.h"
+#include "knihovna/Formatovani.h"
 #include "knihovna/Text.h"
 
 namespace Holvent::Email {
@@ -44,7 +45,7 @@ std::string Base64Text(const std::string& bajty) {
 std::wstring KrokPrikazu(const std::string* bajty, const std::wstring& predchozi) {
     if (!bajty) return L"pozdrav serveru";
     const std::string_view b(*bajty);
-    for (const char* klic : {"EHLO", "HELO", "AUTH LOGIN", "MAIL FROM", "DATA\r\n", "QUIT"})
+    for (const char* klic : {"EHLO", "HELO", "STARTTLS", "AUTH LOGIN", "MAIL FROM", "DATA\r\n", "QUIT"})
         if (b.starts_with(klic)) {
             std::string k(klic);
             if (k == "DATA\r\n") k = "DATA";
@@ -61,6 +62,30 @@ std::wstring KrokPrikazu(const std::string* bajty, const std::wstring& predchozi
 void Pockat(int milisekundy) {
     if (milisekundy > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milisekundy));
 }
+
+// Lends the client's connection to the TLS layer: closing goes through to it, ownership does not.
+class OdkazNaSoket final : public Soket {
+public:
+    explicit OdkazNaSoket(Soket& soket) : s_(soket) {}
+    bool PrelozitAdresu(const std::string& hostitel, std::uint32_t& adresa) override {
+        return s_.PrelozitAdresu(hostitel, adresa);
+    }
+    bool Vytvorit() override { return s_.Vytvorit(); }
+    bool Pripojit(std::uint32_t adresa, std::uint16_t port, int ms) override { return s_.Pripojit(adresa, port, ms); }
+    int CekatNaCteni(int ms) override { return s_.CekatNaCteni(ms); }
+    bool CekatNaZapis(int ms) override { return s_.CekatNaZapis(ms); }
+    int Prijmout(char* buffer, int velikost) override { return s_.Prijmout(buffer, velikost); }
+    int Odeslat(const char* data, int delka) override { return s_.Odeslat(data, delka); }
+    bool UkoncitOdesilani() override { return s_.UkoncitOdesilani(); }
+    void Zavrit() override { s_.Zavrit(); }
+    void Prerusit() override { s_.Prerusit(); }
+    bool JeOtevreny() const override { return s_.JeOtevreny(); }
+    int KodChyby() const override { return s_.KodChyby(); }
+    std::wstring JmenoPocitace() override { return s_.JmenoPocitace(); }
+
+private:
+    Soket& s_;
+};
 
 }  // namespace
 
@@ -83,10 +108,11 @@ int Smtp::Command() { return Prenos(nullptr); }
 int Smtp::OdeslatBajty(const std::string& bajty) { return Prenos(&bajty); }
 
 int Smtp::Prenos(const std::string* bajty) {
-    if (!soket_ || !soket_->JeOtevreny()) {
+    if (!soket_ || !Spojeni().JeOtevreny()) {
         lastReply_.clear();
         return -1;
     }
+    Soket& spojeni = Spojeni();
     krok_ = KrokPrikazu(bajty, krok_);
     char buffer[kVelikostBloku];
     if (bajty) {
@@ -96,8 +122,8 @@ int Smtp::Prenos(const std::string* bajty) {
         // and by the reply time-out, and running into either is no reply.
         const auto zacatekVyprazdneni = std::chrono::steady_clock::now();
         std::size_t vyprazdneno = 0;
-        while (soket_->CekatNaCteni(0) == 1) {
-            const int n = soket_->Prijmout(buffer, kVelikostBloku);
+        while (spojeni.CekatNaCteni(0) == 1) {
+            const int n = spojeni.Prijmout(buffer, kVelikostBloku);
             if (n <= 0) break;
             vyprazdneno += static_cast<std::size_t>(n);
             if (vyprazdneno > kMaxDelkaOdpovedi ||
@@ -116,12 +142,12 @@ int Smtp::Prenos(const std::string* bajty) {
             const auto uplynulo = std::chrono::duration_cast<std::chrono::milliseconds>(
                                       std::chrono::steady_clock::now() - posledniPokrok).count();
             if (uplynulo >= static_cast<long long>(LimitOdpovediMs()) ||
-                !soket_->CekatNaZapis(static_cast<int>(LimitOdpovediMs() - uplynulo))) {
+                !spojeni.CekatNaZapis(static_cast<int>(LimitOdpovediMs() - uplynulo))) {
                 lastReply_.clear();
                 return -1;
             }
             const int blok = static_cast<int>(std::min<std::size_t>(kVelikostBloku, celkem - odeslano));
-            const int n = soket_->Odeslat(bajty->data() + odeslano, blok);
+            const int n = spojeni.Odeslat(bajty->data() + odeslano, blok);
             if (n < 0) return -1;
             if (n == 0) continue;
             posledniPokrok = std::chrono::steady_clock::now();
@@ -134,12 +160,13 @@ int Smtp::Prenos(const std::string* bajty) {
     const auto zacatek = std::chrono::steady_clock::now();
     std::string prijato;
     std::size_t konec = std::string::npos;
+    zbytekZaOdpovedi_ = false;
     for (;;) {
         const auto uplynulo = std::chrono::duration_cast<std::chrono::milliseconds>(
                                   std::chrono::steady_clock::now() - zacatek).count();
         if (uplynulo >= static_cast<long long>(limitMs)) break;
-        if (soket_->CekatNaCteni(static_cast<int>(limitMs - uplynulo)) != 1) break;
-        const int n = soket_->Prijmout(buffer, kVelikostBloku);
+        if (spojeni.CekatNaCteni(static_cast<int>(limitMs - uplynulo)) != 1) break;
+        const int n = spojeni.Prijmout(buffer, kVelikostBloku);
         if (n <= 0) break;
         prijato.append(buffer, static_cast<std::size_t>(n));
         konec = KonecOdpovedi(prijato);
@@ -154,6 +181,7 @@ int Smtp::Prenos(const std::string* bajty) {
         lastReply_ = ZWindows1250(prijato);
         return -1;
     }
+    zbytekZaOdpovedi_ = prijato.size() > konec + 1;
     prijato.resize(konec);
     if (!prijato.empty() && prijato.back() == '\r') prijato.pop_back();
     lastReply_ = ZWindows1250(prijato);
@@ -179,10 +207,14 @@ int Smtp::SelhaniKrok(int kod) {
 
 bool Smtp::Connect(const std::wstring& hostitel) {
     const std::string hostitel8 = NaWindows1250(hostitel);
-    if (soket_->JeOtevreny()) {
+    if (Spojeni().JeOtevreny()) {
         if (greeted_) Quit();
-        soket_->Zavrit();
+        Spojeni().Zavrit();
     }
+    if (soket_->JeOtevreny()) soket_->Zavrit();
+    tls_.reset();
+    server_ = hostitel;
+    chybaZabezpeceni_.clear();
     lastReply_.clear();
     krok_ = L"překlad adresy serveru";
     std::uint32_t adresa = 0;
@@ -191,6 +223,11 @@ bool Smtp::Connect(const std::wstring& hostitel) {
     if (!soket_->Vytvorit()) return false;
     Pockat(pauzaPredPripojenimMs);
     if (!soket_->Pripojit(adresa, port, static_cast<int>(LimitOdpovediMs()))) {
+        Close();
+        return false;
+    }
+    // Implicit TLS: not a byte of SMTP before the handshake.
+    if (zabezpeceni == Zabezpeceni::Tls && !Zabalit()) {
         Close();
         return false;
     }
@@ -212,6 +249,35 @@ int Smtp::Hello() {
     std::wstring jmeno = soket_->JmenoPocitace();
     if (jmeno.size() > kMaxJmenoPocitace) jmeno.resize(kMaxJmenoPocitace);
     if (jmeno.empty()) jmeno = L"localhost";
+    if (zabezpeceni != Zabezpeceni::Zadne) {
+        // No HELO fallback: without EHLO there is neither STARTTLS nor AUTH, and a server that refuses EHLO
+        // must not get the message in plain text.
+        const std::wstring ehlo = L"EHLO " + jmeno + L"\r\n";
+        int kod = Command(ehlo);
+        if (kod != 250) return zabezpeceni == Zabezpeceni::StartTls ? OdmitnutiStartTls(kod, {}) : SelhaniKrok(kod);
+        greeted_ = true;
+        if (!tls_) {
+            kod = Command(L"STARTTLS\r\n");
+            if (kod != 220) return OdmitnutiStartTls(kod, {});
+            // Whatever the peer sent after the 220 and before the handshake would be taken for replies inside
+            // TLS: a man in the middle injecting them. The connection is given up instead.
+            if (zbytekZaOdpovedi_ || soket_->CekatNaCteni(0) == 1)
+                return OdmitnutiStartTls(kod, Knihovna::Formatovat(L"za odpovědí \"%s\" následovala další data ještě "
+                                                                   L"před navázáním šifrování",
+                                                                   lastReply_.c_str()));
+            greeted_ = false;
+            if (!Zabalit()) return -1;
+            // RFC 3207: nothing learnt before the handshake counts; the session starts again with EHLO.
+            greeted_ = true;
+            authenticate_ = false;
+            kod = Command(ehlo);
+            if (kod != 250) return OdmitnutiStartTls(kod, {});
+        }
+        authenticate_ = true;
+        // A refused authentication shows up as a refused MAIL FROM.
+        Authenticate();
+        return 0;
+    }
     if (extended) {
         if (Command(L"EHLO " + jmeno + L"\r\n") == 250) {
             authenticate_ = true;
@@ -230,10 +296,39 @@ int Smtp::Hello() {
     return SelhaniKrok(kod);
 }
 
+bool Smtp::Zabalit() {
+    krok_ = L"navázání šifrovaného spojení";
+    lastReply_.clear();
+    std::wstring chyba;
+    std::unique_ptr<Soket> tls;
+    if (zabalitTls) tls = zabalitTls(std::make_unique<OdkazNaSoket>(*soket_), server_, chyba);
+    else chyba = L"Šifrované spojení není v tomto systému k dispozici.";
+    if (!tls) {
+        // Never on in plain text: the connection is closed, with nothing to QUIT.
+        chybaZabezpeceni_ = chyba.empty() ? L"Šifrované spojení se nepodařilo navázat." : chyba;
+        greeted_ = false;
+        soket_->Zavrit();
+        OnError(-1, lastReply_);
+        return false;
+    }
+    tls_ = std::move(tls);
+    return true;
+}
+
+int Smtp::OdmitnutiStartTls(int kod, const std::wstring& duvod) {
+    const std::wstring text = !duvod.empty()        ? duvod
+                              : !lastReply_.empty() ? lastReply_
+                                                    : std::wstring(L"server neodpověděl");
+    chybaZabezpeceni_ = Knihovna::Formatovat(kTextStartTlsNelze, server_.c_str(), text.c_str());
+    return SelhaniKrok(kod);
+}
+
 int Smtp::Authenticate() {
     // An override that keeps asking for another try cannot hold the dispatch for ever.
     for (int kolo = 0; kolo <= kMaxKolAutentizace; ++kolo) {
         if (userName.empty()) return 0;
+        // The login and password never travel in plain text when the account asks for TLS.
+        if (zabezpeceni != Zabezpeceni::Zadne && !tls_) return SelhaniKrok(-1);
         int kod = Command(L"AUTH LOGIN\r\n");
         if (kod != 334) {
             if (kod == -1) greeted_ = false;
@@ -333,10 +428,11 @@ int Smtp::Quit() {
 }
 
 void Smtp::Close() {
-    if (soket_ && soket_->JeOtevreny()) {
+    if (soket_ && Spojeni().JeOtevreny()) {
         if (greeted_) Quit();
-        soket_->Zavrit();
+        Spojeni().Zavrit();  // under TLS with close_notify
     }
+    if (soket_ && soket_->JeOtevreny()) soket_->Zavrit();
     greeted_ = false;
 }
 

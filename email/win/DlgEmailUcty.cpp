@@ -35,8 +35,9 @@ bool DlgEmailUcty::UpravitZaznam(HWND vlastnik, EmailovyUcet& ucet) const {
 }
 
 std::wstring DlgEmailUcty::Podrobnosti(const EmailovyUcet& u) const {
-    return Knihovna::Formatovat(L"Email: %s\nJméno: %s\nSMTP server: %s\nPřihlašovací jméno: %s", u.email.c_str(),
-                                u.jmeno.c_str(), u.server.c_str(), u.id.c_str());
+    return Knihovna::Formatovat(L"Email: %s\nJméno: %s\nSMTP server: %s\nZabezpečení: %s\nPřihlašovací jméno: %s",
+                                u.email.c_str(), u.jmeno.c_str(), u.server.c_str(), NazevZabezpeceni(u.zabezpeceni),
+                                u.id.c_str());
 }
 
 std::wstring DlgEmailUcty::OtazkaOdebrani(const EmailovyUcet& u) const {

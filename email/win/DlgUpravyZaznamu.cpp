@@ -27,7 +27,7 @@ void MaskovatHeslo(HWND dialog, int id, bool maskovat) {
 template <class Zaznam>
 bool DlgUpravyZaznamu<Zaznam>::Zobrazit(HWND vlastnik) {
     using S = SablonaDialogu;
-    S s(260, 134, Knihovna::Formatovat(popis_.nadpis, (zaznam_.*popis_.klic).c_str()));
+    S s(260, static_cast<short>(134 + popis_.vyskaNavic), Knihovna::Formatovat(popis_.nadpis, (zaznam_.*popis_.klic).c_str()));
     for (std::size_t i = 0; i < popis_.pocetPoli; ++i) {
         const Pole& p = popis_.pole[i];
         s.Polozka(SS_LEFT, 7, static_cast<short>(p.y + 2), 80, 10, 0xFFFF, S::kPopisek, p.popisek);
@@ -37,8 +37,9 @@ bool DlgUpravyZaznamu<Zaznam>::Zobrazit(HWND vlastnik) {
     s.Polozka(BS_AUTOCHECKBOX | WS_TABSTOP, 90, popis_.yZobrazitHeslo, 163, 10, static_cast<WORD>(popis_.idZobrazitHeslo),
               S::kTlacitko, L"Zobrazit heslo");
     PridatOvladace(s);
-    s.Polozka(BS_DEFPUSHBUTTON | WS_TABSTOP, 149, 114, 50, 14, IDOK, S::kTlacitko, L"OK");
-    s.Polozka(BS_PUSHBUTTON | WS_TABSTOP, 203, 114, 50, 14, IDCANCEL, S::kTlacitko, L"Storno");
+    const short yTlacitek = static_cast<short>(114 + popis_.vyskaNavic);
+    s.Polozka(BS_DEFPUSHBUTTON | WS_TABSTOP, 149, yTlacitek, 50, 14, IDOK, S::kTlacitko, L"OK");
+    s.Polozka(BS_PUSHBUTTON | WS_TABSTOP, 203, yTlacitek, 50, 14, IDCANCEL, S::kTlacitko, L"Storno");
     return ZobrazitModalne(vlastnik, s, popis_.chybaZobrazeni) == IDOK;
 }
 

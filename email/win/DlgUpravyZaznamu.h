@@ -43,6 +43,8 @@ public:
         // Why the record as entered cannot be kept, or empty: OK then says so and the
         // dialog stays open.
         std::wstring (*problem)(const Zaznam& zaznam);
+        // Dialog units the dialog is taller than the usual, for the derived dialog's own rows.
+        short vyskaNavic = 0;
     };
 
 protected:

@@ -9,6 +9,7 @@
 #include "camera/DruhSnimku.h"
 #include "camera/win/SnimkyNaDisk.h"
 #include "email/win/SluzbyZpravyWin.h"
+#include "email/win/SoketTls.h"
 #include "email/win/SoketWinsock.h"
 #include "knihovna/Chyba.h"
 #include "knihovna/Formatovani.h"
@@ -25,6 +26,12 @@ constexpr std::chrono::milliseconds kCasZastaveni{10000};
 std::wstring BezSlozky(const std::wstring& cesta) {
     const std::size_t lomitko = cesta.find_last_of(L"\\/");
     return lomitko == std::wstring::npos ? cesta : cesta.substr(lomitko + 1);
+}
+
+// The failure's own text inside a format that ends the sentence itself ("%s."): no doubled full stop.
+std::wstring BezTeckyNaKonci(std::wstring text) {
+    if (!text.empty() && text.back() == L'.') text.pop_back();
+    return text;
 }
 
 }  // namespace
@@ -61,7 +68,12 @@ UlohaEmailu SnimkyEmailem::Uloha(const ParametryKamery& p, const EmailovyUcet& u
     u.html = p.snimkyEmail.htmlFormat;
     u.test = test;
     u.produkt = Aplikace::Instance().Produkt();
-    u.vychoziPort = SoketWinsock::PortSmtp();
+    const SluzbaSmtp sluzba = SluzbaZabezpeceni(ucet.zabezpeceni);
+    u.vychoziPort = SoketWinsock::PortSluzby(sluzba.nazev, sluzba.port);
+    const int limitMs = static_cast<int>(u.casovyLimitS * 1000);
+    u.zabalitTls = [limitMs](std::unique_ptr<Soket> vnitrni, const std::wstring& server, std::wstring& chyba) {
+        return ZabalitDoTls(std::move(vnitrni), server, limitMs, chyba);
+    };
     return u;
 }
 
@@ -207,11 +219,12 @@ void SnimkyEmailem::Vysledek(LPARAM lp) {
     }
 
     // A failure always leaves its line in the camera's log, with the step and the server's last reply.
+    const std::wstring chyba = BezTeckyNaKonci(v.chyba);
     const std::wstring log = prace->test
                                  ? Formatovat(L"Nepodařilo se odeslat testovací email na adresu %s.\n%s.", prijemce,
-                                              v.chyba.c_str())
+                                              chyba.c_str())
                                  : Formatovat(L"Nepodařilo se odeslat snímek \"%s\" na email %s. (%s).", soubor, prijemce,
-                                              v.chyba.c_str());
+                                              chyba.c_str());
     hlaseni_.LogKamery(log);
     // In the hidden message mode the message itself becomes the error event: one entry, not two.
     if (parametry_.zapisUdalosti.snimekEmailChyba && Aplikace::Instance().RezimZprav_() != RezimZprav::Skryty)
@@ -221,7 +234,7 @@ void SnimkyEmailem::Vysledek(LPARAM lp) {
     } else {
         hlaseni_.ZpravaCesty(3,
                              Formatovat(L"Nepodařilo se odeslat snímek \"%s\" na email %s.\n%s.", soubor, prijemce,
-                                        v.chyba.c_str()),
+                                        chyba.c_str()),
                              se.zpravaIkona);
     }
     if (se.akcePriChybe & 1) ::PostMessageW(okno_, kZpravaChybaEmailu, 0, 0);

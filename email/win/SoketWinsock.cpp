@@ -142,11 +142,13 @@ std::wstring SoketWinsock::JmenoPocitace() {
     return std::wstring(jmeno, delka);
 }
 
-std::uint16_t SoketWinsock::PortSmtp() {
+std::uint16_t SoketWinsock::PortSmtp() { return PortSluzby("smtp", 25); }
+
+std::uint16_t SoketWinsock::PortSluzby(const char* nazev, std::uint16_t vychozi) {
     WSADATA data;
-    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) return 25;
-    const servent* sluzba = getservbyname("smtp", "tcp");
-    const std::uint16_t port = sluzba ? ntohs(static_cast<u_short>(sluzba->s_port)) : 25;
+    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) return vychozi;
+    const servent* sluzba = getservbyname(nazev, "tcp");
+    const std::uint16_t port = sluzba ? ntohs(static_cast<u_short>(sluzba->s_port)) : vychozi;
     WSACleanup();
     return port;
 }

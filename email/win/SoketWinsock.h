@@ -36,6 +36,8 @@ public:
 
     // The SMTP port of the services database ("smtp"/"tcp"), 25 when it has none.
     static std::uint16_t PortSmtp();
+    // The port of a TCP service of the services database ("submission"), vychozi when it has none.
+    static std::uint16_t PortSluzby(const char* sluzba, std::uint16_t vychozi);
 
 private:
     // select in slices, so that an interruption ends the wait: under Wine 8 a shutdown from another thread does not

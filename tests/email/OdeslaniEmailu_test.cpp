@@ -250,3 +250,33 @@ TEST_F(SnimkyEmailemTest, OdmitnutiPrijemcuSbiranaPoAdresach) {
     EXPECT_EQ(v.odpoved, L"535 5.7.8 spatne heslo");
     EXPECT_EQ(v.chyba.find(L"c3BhdG5l"), std::wstring::npos);
 }
+
+TEST_F(SnimkyEmailemTest, NezabezpeceneSpojeniHlasiDuvod) {
+    UlohaEmailu u = Uloha();
+    u.test = true;
+    u.ucet.zabezpeceni = Zabezpeceni::StartTls;
+    const std::vector<Krok> odmitnuti{{"", {"220 ok\r\n"}},
+                                      {"EHLO", {"250 ok\r\n"}},
+                                      {"STARTTLS", {"454 4.7.0 TLS not available\r\n"}},
+                                      {"QUIT", {"221 bye\r\n"}}};
+    VysledekEmailu v = VlaknoOdeslaniEmailu(u, std::make_unique<SkriptovanySoket>(odmitnuti), {});
+    EXPECT_FALSE(v.odeslano);
+    EXPECT_EQ(v.chyba, L"Server smtp.example.cz neumožňuje šifrované spojení (STARTTLS): 454 4.7.0 TLS not available");
+
+    // The wrapper's own text (a refused certificate) is the failure's text; without a wrapper nothing goes plain.
+    u.ucet.zabezpeceni = Zabezpeceni::Tls;
+    u.zabalitTls = [](std::unique_ptr<Soket>, const std::wstring& server, std::wstring& chyba) {
+        chyba = L"Certifikát serveru " + server + L" je vystaven na jiné jméno (jiny.example.cz).";
+        return std::unique_ptr<Soket>();
+    };
+    std::string odeslano;
+    auto soket = std::make_unique<SkriptovanySoket>(std::vector<Krok>{{"", {"220 ok\r\n"}}});
+    soket->odeslano = &odeslano;
+    v = VlaknoOdeslaniEmailu(u, std::move(soket), {});
+    EXPECT_EQ(v.chyba, L"Certifikát serveru smtp.example.cz je vystaven na jiné jméno (jiny.example.cz).");
+    u.zabalitTls = nullptr;
+    v = VlaknoOdeslaniEmailu(u, std::make_unique<SkriptovanySoket>(std::vector<Krok>{{"", {"220 ok\r\n"}}}), {});
+    EXPECT_FALSE(v.odeslano);
+    EXPECT_FALSE(v.chyba.empty());
+    EXPECT_TRUE(odeslano.empty());
+}

@@ -364,3 +364,158 @@ TEST_F(SmtpTest, SelhaniPripojeni) {
         EXPECT_EQ(klient.SendMail(zprava_), -1);
     }
 }
+
+namespace {
+
+// TLS without cryptography: passes the bytes through and keeps what went inside the session.
+class PruchoziTls final : public Soket {
+public:
+    PruchoziTls(std::unique_ptr<Soket> vnitrni, std::string* uvnitr) : v_(std::move(vnitrni)), uvnitr_(uvnitr) {}
+    bool PrelozitAdresu(const std::string& h, std::uint32_t& a) override { return v_->PrelozitAdresu(h, a); }
+    bool Vytvorit() override { return v_->Vytvorit(); }
+    bool Pripojit(std::uint32_t a, std::uint16_t p, int ms) override { return v_->Pripojit(a, p, ms); }
+    int CekatNaCteni(int ms) override { return v_->CekatNaCteni(ms); }
+    bool CekatNaZapis(int ms) override { return v_->CekatNaZapis(ms); }
+    int Prijmout(char* b, int n) override { return v_->Prijmout(b, n); }
+    int Odeslat(const char* d, int n) override {
+        const int odeslano = v_->Odeslat(d, n);
+        if (odeslano > 0) uvnitr_->append(d, static_cast<std::size_t>(odeslano));
+        return odeslano;
+    }
+    bool UkoncitOdesilani() override { return v_->UkoncitOdesilani(); }
+    void Zavrit() override { v_->Zavrit(); }
+    void Prerusit() override { v_->Prerusit(); }
+    bool JeOtevreny() const override { return v_->JeOtevreny(); }
+    std::wstring JmenoPocitace() override { return v_->JmenoPocitace(); }
+
+private:
+    std::unique_ptr<Soket> v_;
+    std::string* uvnitr_;
+};
+
+class SmtpTlsTest : public SmtpTest {
+protected:
+    // The client of the script, securing by zabezpeceni; the upgrade shows in the commands as "<TLS server>".
+    ZaznamSmtp& KlientTls(Zabezpeceni zabezpeceni, std::vector<Krok> skript, std::wstring chybaZabaleni = {}) {
+        uvnitr_.clear();
+        auto& klient = Klient(std::move(skript));
+        klient.zabezpeceni = zabezpeceni;
+        klient.userName = L"uzivatel";
+        klient.password = L"heslo";
+        klient.zabalitTls = [this, chybaZabaleni](std::unique_ptr<Soket> vnitrni, const std::wstring& server,
+                                                  std::wstring& chyba) -> std::unique_ptr<Soket> {
+            prikazy_.push_back("<TLS " + std::string(server.begin(), server.end()) + ">");
+            if (!chybaZabaleni.empty()) {
+                chyba = chybaZabaleni;
+                vnitrni->Zavrit();
+                return nullptr;
+            }
+            return std::make_unique<PruchoziTls>(std::move(vnitrni), &uvnitr_);
+        };
+        return klient;
+    }
+    std::string uvnitr_;
+};
+
+const Krok kEhloSeStartTls{"EHLO TESTPC\r\n", {"250-smtp.example.com\r\n250-STARTTLS\r\n250 AUTH LOGIN\r\n"}};
+const std::vector<Krok> kPrihlaseniAZprava{{"AUTH LOGIN\r\n", {"334 VXNlcm5hbWU6\r\n"}},
+                                           {B64("uzivatel") + "\r\n", {"334 UGFzc3dvcmQ6\r\n"}},
+                                           {B64("heslo") + "\r\n", {"235 ok\r\n"}},
+                                           {"MAIL FROM", {"250 ok\r\n"}},
+                                           {"RCPT TO", {"250 ok\r\n"}},
+                                           {"DATA", {"354 go\r\n"}},
+                                           {"", {"250 queued\r\n"}},
+                                           {"QUIT", {"221 bye\r\n"}}};
+
+std::vector<Krok> Spojit(std::vector<Krok> a, const std::vector<Krok>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+}  // namespace
+
+TEST_F(SmtpTlsTest, ZabezpeceniPoradiAEhloZnovuPoZabaleni) {
+    const std::vector<std::string> ocekavanyZacatek{"EHLO TESTPC\r\n", "STARTTLS\r\n", "<TLS smtp.example.com>",
+                                                    "EHLO TESTPC\r\n", "AUTH LOGIN\r\n"};
+    {
+        // STARTTLS: the plain EHLO, the upgrade on 220, EHLO again inside, only then the login.
+        auto& klient = KlientTls(Zabezpeceni::StartTls,
+                                 Spojit({kPozdrav, kEhloSeStartTls, {"STARTTLS\r\n", {"220 2.0.0 Ready to start TLS\r\n"}},
+                                         kEhloSeStartTls},
+                                        kPrihlaseniAZprava));
+        Zprava1();
+        ASSERT_TRUE(klient.Connect(L"smtp.example.com"));
+        EXPECT_EQ(klient.SendMail(zprava_), 0);
+        klient.Close();
+        ASSERT_GE(prikazy_.size(), ocekavanyZacatek.size());
+        EXPECT_EQ(std::vector<std::string>(prikazy_.begin(), prikazy_.begin() + 5), ocekavanyZacatek);
+        EXPECT_EQ(prikazy_.back(), "QUIT\r\n");
+        // Everything from the second EHLO on went inside the session, the credentials too.
+        EXPECT_TRUE(uvnitr_.starts_with("EHLO TESTPC\r\nAUTH LOGIN\r\n" + B64("uzivatel") + "\r\n" + B64("heslo")));
+        EXPECT_TRUE(uvnitr_.ends_with("QUIT\r\n"));
+        EXPECT_TRUE(klient.ChybaZabezpeceni().empty());
+    }
+    {
+        // Implicit TLS: the upgrade before the greeting is read.
+        auto& klient = KlientTls(Zabezpeceni::Tls, Spojit({kPozdrav, kEhloSeStartTls}, kPrihlaseniAZprava));
+        Zprava1();
+        ASSERT_TRUE(klient.Connect(L"smtp.example.com"));
+        EXPECT_EQ(klient.SendMail(zprava_), 0);
+        EXPECT_EQ(std::vector<std::string>(prikazy_.begin(), prikazy_.begin() + 3),
+                  (std::vector<std::string>{"<TLS smtp.example.com>", "EHLO TESTPC\r\n", "AUTH LOGIN\r\n"}));
+        EXPECT_EQ(uvnitr_, odeslano_);
+    }
+    {
+        // None: today's dialogue, no STARTTLS even when offered, the hook never asked.
+        auto& klient = KlientTls(Zabezpeceni::Zadne, Spojit({kPozdrav, kEhloSeStartTls}, kPrihlaseniAZprava));
+        Zprava1();
+        ASSERT_TRUE(klient.Connect(L"smtp.example.com"));
+        EXPECT_EQ(klient.SendMail(zprava_), 0);
+        EXPECT_EQ(prikazy_[0], "EHLO TESTPC\r\n");
+        EXPECT_EQ(prikazy_[1], "AUTH LOGIN\r\n");
+        for (const auto& p : prikazy_) EXPECT_FALSE(p.starts_with("STARTTLS") || p.starts_with("<TLS")) << p;
+    }
+}
+
+TEST_F(SmtpTlsTest, OdmitnuteZabezpeceniKonciBezPrihlaseni) {
+    const std::wstring kCertifikat = L"Certifikát serveru smtp.example.com nevydala důvěryhodná certifikační autorita.";
+    struct Pripad {
+        const char* nazev;
+        Zabezpeceni zabezpeceni;
+        std::vector<Krok> skript;
+        std::wstring chybaZabaleni;
+        std::wstring chyba;  // its beginning
+        bool quit;
+    };
+    const std::wstring kStartTls = L"Server smtp.example.com neumožňuje šifrované spojení (STARTTLS): ";
+    const Pripad pripady[] = {
+        {"454", Zabezpeceni::StartTls,
+         {kPozdrav, kEhloSeStartTls, {"STARTTLS", {"454 4.7.0 TLS not available\r\n"}}, {"QUIT", {"221 bye\r\n"}}},
+         {}, kStartTls + L"454 4.7.0 TLS not available", true},
+        {"EHLO odmitnuto", Zabezpeceni::StartTls,
+         {kPozdrav, {"EHLO", {"500 unknown\r\n"}}, {"QUIT", {"221 bye\r\n"}}}, {}, kStartTls + L"500 unknown", false},
+        {"data za 220 v jednom kuse", Zabezpeceni::StartTls,
+         {kPozdrav, kEhloSeStartTls, {"STARTTLS", {"220 go\r\n250-AUTH PLAIN\r\n"}}, {"QUIT", {"221 bye\r\n"}}},
+         {}, kStartTls + L"za odpovědí \"220 go\" následovala další data", true},
+        {"data za 220 zvlast", Zabezpeceni::StartTls,
+         {kPozdrav, kEhloSeStartTls, {"STARTTLS", {"220 go\r\n", "250 AUTH PLAIN\r\n"}}, {"QUIT", {"221 bye\r\n"}}},
+         {}, kStartTls + L"za odpovědí \"220 go\" následovala další data", true},
+        {"certifikat po STARTTLS", Zabezpeceni::StartTls,
+         {kPozdrav, kEhloSeStartTls, {"STARTTLS", {"220 go\r\n"}}}, kCertifikat, kCertifikat, false},
+        {"certifikat TLS", Zabezpeceni::Tls, {kPozdrav}, kCertifikat, kCertifikat, false},
+        {"EHLO odmitnuto v TLS", Zabezpeceni::Tls, {kPozdrav, {"EHLO", {"502 no\r\n"}}, {"QUIT", {"221 bye\r\n"}}}, {},
+         {}, false},
+    };
+    for (const Pripad& p : pripady) {
+        auto& klient = KlientTls(p.zabezpeceni, p.skript, p.chybaZabaleni);
+        EXPECT_FALSE(klient.Connect(L"smtp.example.com")) << p.nazev;
+        EXPECT_TRUE(klient.ChybaZabezpeceni().starts_with(p.chyba)) << p.nazev;
+        EXPECT_EQ(odeslano_.find("AUTH"), std::string::npos) << p.nazev;
+        EXPECT_EQ(odeslano_.find("HELO"), std::string::npos) << p.nazev;
+        EXPECT_EQ(!prikazy_.empty() && prikazy_.back() == "QUIT\r\n", p.quit) << p.nazev;
+        EXPECT_FALSE(soket_->JeOtevreny()) << p.nazev;
+    }
+    // The implicit TLS that failed sent not a byte.
+    KlientTls(Zabezpeceni::Tls, {kPozdrav}, kCertifikat).Connect(L"smtp.example.com");
+    EXPECT_TRUE(odeslano_.empty());
+}

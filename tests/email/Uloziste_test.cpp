@@ -58,7 +58,7 @@ TEST_F(UlozisteTest, PresnyTvarSouboruUctu) {
     ASSERT_EQ(ucty.AddAccount({L"a@b.cz", L"h", L"i", L"J", L"s"}), 0);
     EXPECT_EQ(Obsah(L"EmailoveUcty.rxml"),
               Knihovna::KodovatUtf16LE(L"<ucet>\r\n <email>a@b.cz</email>\r\n <heslo>h</heslo>\r\n <id>i</id>\r\n"
-                                       L" <jmeno>J</jmeno>\r\n <server>s</server>\r\n</ucet>\r\n"));
+                                       L" <jmeno>J</jmeno>\r\n <server>s</server>\r\n <zabezpeceni>0</zabezpeceni>\r\n</ucet>\r\n"));
     SeznamFtpMist mista(Slozka(), Hlaseni());
     ASSERT_TRUE(mista.LoadPlaces());
     ASSERT_EQ(mista.AddPlace({L"h", false, L"ftp.cz", L"/s", L"u"}), 0);
@@ -67,6 +67,40 @@ TEST_F(UlozisteTest, PresnyTvarSouboruUctu) {
                                        L" <server>ftp.cz</server>\r\n <slozka>/s</slozka>\r\n"
                                        L" <uzivatel>u</uzivatel>\r\n</ftp>\r\n"));
     EXPECT_TRUE(hlaseni_.empty());
+}
+
+TEST_F(UlozisteTest, ZabezpeceniUctuStarySouborANeplatnaHodnota) {
+    SeznamUctu ucty(Slozka(), Hlaseni());
+    ASSERT_TRUE(ucty.LoadAccounts());
+    EmailovyUcet ucet = Ucet(L"starttls@example.com");
+    ucet.zabezpeceni = Zabezpeceni::StartTls;
+    ASSERT_EQ(ucty.AddAccount(ucet), 0);
+    ucet.email = L"tls@example.com";
+    ucet.zabezpeceni = Zabezpeceni::Tls;
+    ASSERT_EQ(ucty.AddAccount(ucet), 1);
+    SeznamUctu znovu(Slozka(), Hlaseni());
+    ASSERT_TRUE(znovu.LoadAccounts());
+    ASSERT_EQ(znovu.Ucty().size(), 2u);
+    EXPECT_EQ(znovu.Ucty()[0].zabezpeceni, Zabezpeceni::StartTls);
+    EXPECT_EQ(znovu.Ucty()[1].zabezpeceni, Zabezpeceni::Tls);
+
+    // A file of an earlier version sends in plain text as it did.
+    Zapsat(L"EmailoveUcty.rxml", Knihovna::KodovatUtf16LE(L"<ucet>\r\n <email>a@b.cz</email>\r\n"
+                                                          L" <server>smtp.b.cz</server>\r\n</ucet>\r\n"));
+    ASSERT_TRUE(znovu.LoadAccounts());
+    ASSERT_EQ(znovu.Ucty().size(), 1u);
+    EXPECT_EQ(znovu.Ucty()[0].zabezpeceni, Zabezpeceni::Zadne);
+
+    // A value out of range: said so, and the file is kept whole rather than guessed at or overwritten.
+    const std::string spatny = Knihovna::KodovatUtf16LE(
+        L"<ucet>\r\n <email>a@b.cz</email>\r\n <zabezpeceni>3</zabezpeceni>\r\n</ucet>\r\n"
+        L"<ucet>\r\n <email>c@d.cz</email>\r\n</ucet>\r\n");
+    Zapsat(L"EmailoveUcty.rxml", spatny);
+    EXPECT_FALSE(znovu.LoadAccounts());
+    ASSERT_EQ(hlaseni_.size(), 1u);
+    EXPECT_NE(hlaseni_[0].find(L"Účet a@b.cz má neplatnou hodnotu zabezpečení \"3\""), std::wstring::npos);
+    EXPECT_EQ(znovu.AddAccount(Ucet(L"novy@example.com")), -1);
+    EXPECT_EQ(Obsah(L"EmailoveUcty.rxml"), spatny);
 }
 
 TEST_F(UlozisteTest, CteniNezavisleNaPoradiARadcich) {

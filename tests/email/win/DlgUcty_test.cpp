@@ -82,9 +82,10 @@ protected:
 }  // namespace
 
 TEST_F(DlgUctyTest, UcetMaskovaneHesloAOkKopirujePole) {
-    EmailovyUcet ucet{L"a@b.cz", L"tajne", L"login", L"Jméno", L"smtp.b.cz"};
+    EmailovyUcet ucet{L"a@b.cz", L"tajne", L"login", L"Jméno", L"smtp.b.cz", Zabezpeceni::StartTls};
     DlgEmailUcet dlg(ucet);
     LRESULT maskaNaZacatku = 0, maskaPoZobrazeni = -1;
+    std::wstring puvodniZabezpeceni;
     std::wstring puvodniHeslo;
     {
         Ovladac o([&] {
@@ -96,6 +97,8 @@ TEST_F(DlgUctyTest, UcetMaskovaneHesloAOkKopirujePole) {
             maskaPoZobrazeni = SendDlgItemMessageW(d, DlgEmailUcet::kIdHeslo, EM_GETPASSWORDCHAR, 0, 0);
             SetDlgItemTextW(d, DlgEmailUcet::kIdServer, L"novy.server.cz");
             SetDlgItemTextW(d, DlgEmailUcet::kIdLogin, L"");
+            puvodniZabezpeceni = TextPrvku(d, DlgEmailUcet::kIdZabezpeceni);
+            SendDlgItemMessageW(d, DlgEmailUcet::kIdZabezpeceni, CB_SETCURSEL, 2, 0);
             Stisknout(d, IDOK);
         });
         ASSERT_TRUE(dlg.Zobrazit(nullptr));
@@ -107,6 +110,8 @@ TEST_F(DlgUctyTest, UcetMaskovaneHesloAOkKopirujePole) {
     EXPECT_EQ(dlg.Ucet().id, L"");
     EXPECT_EQ(dlg.Ucet().jmeno, L"Jméno");
     EXPECT_EQ(dlg.Ucet().heslo, L"tajne");
+    EXPECT_EQ(puvodniZabezpeceni, L"STARTTLS");
+    EXPECT_EQ(dlg.Ucet().zabezpeceni, Zabezpeceni::Tls);
 }
 
 TEST_F(DlgUctyTest, FtpMistoPasivniRezimAStornoNicNemeni) {
@@ -185,7 +190,7 @@ TEST_F(DlgUctyTest, SeznamUctuPridaniDuplicityPridaniAOdebrani) {
     std::vector<std::wstring> hlaseni;
     SeznamUctu ucty(slozka_.wstring(), [&](const std::wstring& t, const Knihovna::Chyba&) { hlaseni.push_back(t); });
     ASSERT_TRUE(ucty.LoadAccounts());
-    ASSERT_EQ(ucty.AddAccount({L"Kamera@Example.com", L"h", L"", L"Kamera", L"smtp.example.com"}), 0);
+    ASSERT_EQ(ucty.AddAccount({L"Kamera@Example.com", L"h", L"", L"Kamera", L"smtp.example.com", Zabezpeceni::Tls}), 0);
     std::wstring chybaDuplicity, podrobnosti, otazka;
     LRESULT pocetPoPridani = 0;
     {
@@ -233,7 +238,7 @@ TEST_F(DlgUctyTest, SeznamUctuPridaniDuplicityPridaniAOdebrani) {
         dlg.Zobrazit(nullptr);
     }
     EXPECT_EQ(podrobnosti, L"Email: Kamera@Example.com\nJméno: Kamera\nSMTP server: smtp.example.com\n"
-                           L"Přihlašovací jméno: ");
+                           L"Zabezpečení: SSL/TLS\nPřihlašovací jméno: ");
     EXPECT_EQ(chybaDuplicity, L"Zadaná emailová adresa již existuje.");
     EXPECT_EQ(pocetPoPridani, 2);
     EXPECT_EQ(otazka, L"Opravdu chcete odebrat tento účet?\n\nnova@example.com\n");
