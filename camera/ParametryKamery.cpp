@@ -261,6 +261,8 @@ const std::vector<RozsahParametru>& RozsahyParametruKamery() {
         {L"Zaznam videa\\Soubor", L"pocetMistCisla", 1, 20},
         {L"Snimek", L"kvalitaJpeg", 0, 100},
         {L"Snimek\\Soubor", L"alfa", 1, 255},
+        {L"Obnoveni", L"limitBezSnimku", 0, 3600},
+        {L"Obnoveni", L"intervalObnoveni", 1, 60},
     };
     return rozsahy;
 }

@@ -219,5 +219,9 @@ void PopsatKameru(Prevod& p, P& k, Blok&& blok) {
     p.Hodnota(L"vstupSirka", zv.profil.vstupSirka);
     p.Hodnota(L"vstupVyska", zv.profil.vstupVyska);
     p.Hodnota(L"zvuk", zv.profil.zvuk);
+
+    p.Klic(L"Obnoveni");
+    p.Hodnota(L"limitBezSnimku", k.obnoveni.limitBezSnimku);
+    p.Hodnota(L"intervalObnoveni", k.obnoveni.intervalObnoveni);
     p.Zavrit();
 }

@@ -437,6 +437,11 @@ Tabulky::Tabulky() {
     }
     Pridat(kStrankaZaznamu, std::move(log));
     Pridat(L"Protokol Windows", std::move(udalosti));
+
+    Pridat(L"Obnovení", {
+        Cislo(L"Obnoveni", L"limitBezSnimku", L"Zařízení je ztracené, když nedodá snímek po (sekundy, 0 = nehlídat):"),
+        Cislo(L"Obnoveni", L"intervalObnoveni", L"Znovu připojit ztracené zařízení každých (sekundy, nejvýše 60):"),
+    });
 }
 
 const Tabulky& Vytvorene() {

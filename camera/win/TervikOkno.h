@@ -21,6 +21,7 @@
 #include "camera/win/SnimkyNaDisk.h"
 #include "camera/win/ZaznamKamery.h"
 #include "camera/win/ModulyKamery.h"
+#include "camera/win/ObnoveniKamery.h"
 #include "net/win/ServerHttp.h"
 #include "net/win/SnimkyNaFtp.h"
 #include "email/win/SnimkyEmailem.h"
@@ -178,6 +179,7 @@ private:
     std::unique_ptr<SnimkyEmailem> emaily_;  // made with the window, which it posts to
     ServerHttp serverHttp_{Parametry(), *this, Jmeno()};
     std::unique_ptr<ZaznamKamery> zaznam_;  // made with the window, whose timers it sets
+    std::unique_ptr<ObnoveniKamery> obnoveni_;  // the device watch and reconnection, made with the window
     PlanovaneSnimkovani plan_;
     DetektorPohybu detektor_;
     CasyAkciPohybu casyAkci_;

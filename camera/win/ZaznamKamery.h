@@ -37,6 +37,7 @@ public:
     // nothing is rebuilt or asked.
     void Ukoncit(Holvent::DirectShow::ZachytavaniVidea& zachytavani);
     bool Bezi() const { return rizeni_.Bezi(); }
+    bool BeziRucne() const { return rizeni_.Bezi() && !rizeni_.SpustenPohybem(); }
 
 private:
     bool NastavitCasovac(std::uintptr_t id, std::uint32_t perioda) override;
