@@ -87,6 +87,7 @@ class ObnoveniKamery(unittest.TestCase):
 
     def ztrata_a_obnoveni(self, jmeno, hodnota):
         odpojeno(hodnota)
+        odpojeni = datetime.now().replace(microsecond=0)
         self.assertTrue(t.pockat_na(lambda: ZTRATA in t.log_kamery(jmeno), 15), t.log_kamery(jmeno))
         log = t.log_kamery(jmeno)
         self.assertIn('Kamera %s ztratila spojení se zařízením Testovací kamera Tervik' % jmeno, log)
@@ -99,14 +100,19 @@ class ObnoveniKamery(unittest.TestCase):
         self.assertIsNone(self.proces.poll())
 
         odpojeno(None)
+        pripojeni = datetime.now().replace(microsecond=0)
         self.assertTrue(t.pockat_na(lambda: PRIPOJENA in t.log_kamery(jmeno), 30), t.log_kamery(jmeno))
         self.assertTrue(t.pockat_na(lambda: len(snimky(jmeno)) >= len(pred) + 3, 30), (pred, snimky(jmeno)))
         log = t.log_kamery(jmeno)
         self.assertRegex(log, r'Kamera %s je opět připojena \(po \d+ s\)' % jmeno)
         self.assertEqual(log.count(START_DISKU), 2, log)
         ztrata, pripojena = cas_radku(log, ZTRATA), cas_radku(log, PRIPOJENA)
-        sys.stderr.write('%s: odpojeno=%d, ztráta v %s, znovu připojena v %s (%s)\n' % (
-            jmeno, hodnota, ztrata.time(), pripojena.time(), re.search(r'po \d+ s', log).group(0)))
+        # What the note reports: how long the camera took to notice the loss and to come back (log times).
+        sys.stderr.write('%s: odpojeno=%d v %s, ztráta zapsána v %s (+%d s); připojeno v %s, znovu připojena v %s '
+                         '(+%d s; v logu %s)\n' % (
+                             jmeno, hodnota, odpojeni.time(), ztrata.time(), (ztrata - odpojeni).total_seconds(),
+                             pripojeni.time(), pripojena.time(), (pripojena - pripojeni).total_seconds(),
+                             re.search(r'po \d+ s', log).group(0)))
 
         self.assertEqual(t.pomocnik('zavrit-okno', OKNO_KAMERY, jmeno + ' - Připraven', 10000)[0], 0)
         self.assertEqual(t.pockat(self.proces), 0, getattr(self.proces, 'chyby', b'')[-2000:])
