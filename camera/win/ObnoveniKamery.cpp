@@ -131,6 +131,10 @@ void ObnoveniKamery::Neuspech() {
 void ObnoveniKamery::Pokus() {
     auto& z = video_.Zachytavani();
     if (z.GrafExistuje()) return;  // switched on by hand: the watchdog's tick decides
+    // Another device chosen in the settings meanwhile is the one to open.
+    if (::lstrcmpiW(z.ZarizeniVideo().devicePath.c_str(), zarizeni_.devicePath.c_str()) != 0 &&
+        !z.ZarizeniVideo().friendlyName.empty())
+        zarizeni_ = z.ZarizeniVideo();
     hlaseni_.StavCesty(Formatovat(kTextPokus, jmeno_.c_str(), zarizeni_.friendlyName.c_str(), pokus_ + 1));
     try {
         SeznamZarizeni seznam;
