@@ -266,6 +266,8 @@ const std::vector<RozsahParametru>& RozsahyParametruKamery() {
         {L"Uklid", L"maxStariDni", 0, 3650},
         {L"Uklid", L"minVolneMB", 0, kNejviceMB},
         {L"Uklid", L"maxVelikostMB", 0, kNejviceMB},
+        {L"Obnoveni", L"limitBezSnimku", 0, 3600},
+        {L"Obnoveni", L"intervalObnoveni", 1, 60},
     };
     return rozsahy;
 }

@@ -249,6 +249,13 @@ struct ParametryKamery {
         bool Zapnuto() const { return maxStariDni || minVolneMB || maxVelikostMB; }
         bool operator==(const Uklid&) const = default;
     } uklid;
+    // "Obnoveni": a lost device (its graph's event, or no frame for "limitBezSnimku" seconds while the video is
+    // on; 0 = no watchdog) is opened again every "intervalObnoveni" seconds, growing up to a minute.
+    struct Obnoveni {
+        std::uint32_t limitBezSnimku = 10;  // s
+        std::uint32_t intervalObnoveni = 5;  // s
+        bool operator==(const Obnoveni&) const = default;
+    } obnoveni;
 
     bool operator==(const ParametryKamery&) const = default;
 

@@ -227,5 +227,8 @@ void PopsatKameru(Prevod& p, P& k, Blok&& blok) {
     p.Hodnota(L"maxVelikostMB", k.uklid.maxVelikostMB);
     p.Klic(L"Logovani");
     p.Hodnota(L"uklid", k.uklid.logovat);
+    p.Klic(L"Obnoveni");
+    p.Hodnota(L"limitBezSnimku", k.obnoveni.limitBezSnimku);
+    p.Hodnota(L"intervalObnoveni", k.obnoveni.intervalObnoveni);
     p.Zavrit();
 }

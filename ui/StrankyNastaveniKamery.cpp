@@ -445,6 +445,10 @@ Tabulky::Tabulky() {
         Cislo(L"Uklid", L"minVolneMB", L"Udržovat na disku volné místo alespoň (MB, 0 = nehlídat):"),
         Cislo(L"Uklid", L"maxVelikostMB", L"Největší velikost souborů ve složce (MB, 0 = neomezovat):"),
     });
+    Pridat(L"Obnovení", {
+        Cislo(L"Obnoveni", L"limitBezSnimku", L"Zařízení je ztracené, když nedodá snímek po (sekundy, 0 = nehlídat):"),
+        Cislo(L"Obnoveni", L"intervalObnoveni", L"Znovu připojit ztracené zařízení každých (sekundy, nejvýše 60):"),
+    });
 }
 
 const Tabulky& Vytvorene() {

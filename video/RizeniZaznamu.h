@@ -90,6 +90,8 @@ public:
     // Ends the running recording; every stop kills timers 4 and 5.
     void UkoncitZaznam(Holvent::DirectShow::RozhraniZaznamu& zachytavani, KonecZaznamu duvod);
     bool Bezi() const { return bezi_; }
+    // Whether the running recording was started by motion detection.
+    bool SpustenPohybem() const { return bezi_ && pohyb_; }
     // Timer 4: the blinking icon, the time and size part, and for WMV the free space.
     void Tik(Holvent::DirectShow::RozhraniZaznamu& zachytavani);
     // Timer 5: a motion recording has lasted its time.

@@ -104,6 +104,13 @@ void TervikOkno::Vytvorit() {
     zachytavani.NastavitCil(Hwnd(), kZpravaSnimek, kZpravaStartGrafu, kZpravaVysledekGrafu);
     zachytavani.NastavitZpravuMista(kZpravaMistoZaznamu);
     zachytavani.NastavitVlastnika(Hwnd());
+    obnoveni_ = std::make_unique<ObnoveniKamery>(
+        Hwnd(), Parametry(), Jmeno(), video_, static_cast<HlaseniCesty&>(*this),
+        ObnoveniKamery::Okno{[this] { ZapnoutVideo(); }, [this] { VypnoutVideo(); }, [this] {
+                                 return BeziciAktivity{snimkyDiskBezi_, SnimkyEmailBezi(), SnimkyFtpBezi(), planovaneBezi_,
+                                                       DetekceBezi(), zaznam_ && zaznam_->BeziRucne()};
+                             }});
+    obnoveni_->Spustit();
     // Every preview frame passes the motion detector on the streaming thread.
     casyAkci_.Resetovat();
     cilHlaseni_ = Hwnd();
@@ -176,6 +183,7 @@ void TervikOkno::Zavrit() {
     zaviram_ = true;
     auto& app = Aplikace::Instance();
     ::KillTimer(Hwnd(), kCasovacTooltip);
+    if (obnoveni_) obnoveni_->Zastavit();
     try {
         // Stored in screen coordinates, as MoveWindow restores it.
         const int x = ::GetSystemMetrics(SM_XVIRTUALSCREEN), y = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
@@ -388,6 +396,7 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     }
     case WM_TIMER:
         if (zaznam_ && zaznam_->Casovac(wp, video_.Zachytavani())) return 0;
+        if (obnoveni_ && obnoveni_->Casovac(wp)) return 0;
         switch (wp) {
         case kCasovacDisk: ::PostMessageW(Hwnd(), WM_COMMAND, P::kSnimek, kPrikazCasovaceDisku); return 0;
         case kCasovacPlan: KontrolaPlanu(); return 0;
@@ -406,6 +415,9 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         // The process may end as soon as this returns: the recording is finished first.
         if (wp && ukoncitAplikaci_) Zavrit();
         else if (wp && zaznam_) zaznam_->Ukoncit(video_.Zachytavani());
+        return 0;
+    case kZpravaUdalostGrafuKamery:
+        if (obnoveni_) obnoveni_->UdalostGrafu();
         return 0;
     case kZpravaMistoZaznamu:
         if (zaznam_) zaznam_->MistoNaDisku(video_.Zachytavani());

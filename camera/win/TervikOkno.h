@@ -22,6 +22,7 @@
 #include "camera/win/UklidKamery.h"
 #include "camera/win/ZaznamKamery.h"
 #include "camera/win/ModulyKamery.h"
+#include "camera/win/ObnoveniKamery.h"
 #include "net/win/ServerHttp.h"
 #include "net/win/SnimkyNaFtp.h"
 #include "email/win/SnimkyEmailem.h"
@@ -181,6 +182,7 @@ private:
     ServerHttp serverHttp_{Parametry(), *this, Jmeno()};
     std::unique_ptr<ZaznamKamery> zaznam_;  // made with the window, whose timers it sets
     UklidKamery uklid_{static_cast<HlaseniCesty&>(*this)};  // storage retention and the disk-full guard
+    std::unique_ptr<ObnoveniKamery> obnoveni_;  // the device watch and reconnection, made with the window
     PlanovaneSnimkovani plan_;
     DetektorPohybu detektor_;
     CasyAkciPohybu casyAkci_;

@@ -42,6 +42,11 @@ void TervikOkno::ZapnoutVideo() {
     try {
         video_.ZapnoutVideo();
     } catch (const Chyba& chyba) {
+        // The attempts to reopen a lost device fail quietly until one succeeds.
+        if (obnoveni_ && obnoveni_->Obnovuje()) {
+            ObnovitPrikazy();
+            return;
+        }
         std::wstring popis = app.PopisChybyCom(chyba);
         if (!zachytavani.PosledniChyba().empty()) popis += L"\n" + zachytavani.PosledniChyba();
         Zprava(3, TextyZprav::Chyba(Formatovat(L"Došlo k chybě při zapínání videozařízení \"%s\"",

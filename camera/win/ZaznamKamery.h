@@ -41,6 +41,7 @@ public:
     void NastavitHlaseniMista(std::function<void(const std::wstring&, std::uint32_t)> hlaseni) {
         hlaseniMista_ = std::move(hlaseni);
     }
+    bool BeziRucne() const { return rizeni_.Bezi() && !rizeni_.SpustenPohybem(); }
 
 private:
     bool NastavitCasovac(std::uintptr_t id, std::uint32_t perioda) override;

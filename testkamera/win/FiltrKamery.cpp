@@ -11,6 +11,15 @@
 
 namespace TestovaciKamera {
 
+Odpojeni CistOdpojeni() {
+    DWORD hodnota = 0;
+    DWORD velikost = sizeof hodnota;
+    if (::RegGetValueW(HKEY_CURRENT_USER, kKlicSceny, kHodnotaOdpojeno, RRF_RT_REG_DWORD, nullptr, &hodnota,
+                       &velikost) != ERROR_SUCCESS)
+        return Odpojeni::Ne;
+    return hodnota == 1 ? Odpojeni::Odpojeno : hodnota == 2 ? Odpojeni::BezSnimku : Odpojeni::Ne;
+}
+
 FiltrKamery::FiltrKamery(bool sObrazem)
     : sObrazem_(sObrazem),
       vlastnosti_(sObrazem),
@@ -80,6 +89,8 @@ HRESULT FiltrKamery::Stop() {
 HRESULT FiltrKamery::Pause() {
     std::lock_guard zamek(zamek_);
     if (stav_ == State_Stopped) {
+        // An unplugged device cannot be started.
+        if (CistOdpojeni() == Odpojeni::Odpojeno) return HRESULT_FROM_WIN32(ERROR_DEVICE_NOT_CONNECTED);
         const HRESULT hr = pin_.Pripravit();
         if (FAILED(hr)) return hr;
     } else if (stav_ == State_Running) {
@@ -157,6 +168,7 @@ HRESULT FiltrKamery::QueryFilterInfo(FILTER_INFO* info) {
 HRESULT FiltrKamery::JoinFilterGraph(IFilterGraph* graf, LPCWSTR nazev) {
     std::lock_guard zamek(zamek_);
     graf_ = graf;
+    grafProudu_ = graf;
     nazev_ = nazev ? nazev : L"";
     return S_OK;
 }
@@ -170,6 +182,8 @@ ULONG FiltrKamery::GetMiscFlags() { return AM_FILTER_MISC_FLAGS_IS_SOURCE; }
 
 HRESULT FiltrKamery::Load(IPropertyBag* vlastnosti, IErrorLog*) {
     if (!vlastnosti) return E_POINTER;
+    // Nor opened: binding the device's moniker fails as it does for a device that is not there.
+    if (CistOdpojeni() == Odpojeni::Odpojeno) return HRESULT_FROM_WIN32(ERROR_DEVICE_NOT_CONNECTED);
     VARIANT cesta;
     ::VariantInit(&cesta);
     int cislo = 0;
@@ -193,6 +207,15 @@ StavSnimku FiltrKamery::StavProSnimek() {
     s.ostrost = vlastnosti_.Ucinna(SkupinaVlastnosti::Obraz, kOstrost);
     s.zoom = vlastnosti_.Ucinna(SkupinaVlastnosti::Ovladani, kZoom);
     return s;
+}
+
+void FiltrKamery::OznamitZtratu() {
+    IFilterGraph* graf = grafProudu_.load();
+    if (!graf) return;
+    Microsoft::WRL::ComPtr<IMediaEventSink> udalosti;
+    if (FAILED(graf->QueryInterface(IID_PPV_ARGS(&udalosti))) || !udalosti) return;
+    // Param 2 = 0: removed (1 would say it is available again).
+    udalosti->Notify(EC_DEVICE_LOST, reinterpret_cast<LONG_PTR>(static_cast<IBaseFilter*>(this)), 0);
 }
 
 bool FiltrKamery::CasProudu(REFERENCE_TIME& cas) {

@@ -14,6 +14,10 @@
 
 namespace TestovaciKamera {
 
+// The "odpojeno" switch now: 0 connected (also when missing or not a DWORD), 1 unplugged, 2 silent.
+enum class Odpojeni { Ne = 0, Odpojeno = 1, BezSnimku = 2 };
+Odpojeni CistOdpojeni();
+
 // The video capture source filter: one output pin, image properties (IAMVideoProcAmp, absent in
 // the variant without them) and camera control (IAMCameraControl: zoom and focus).
 class FiltrKamery final : public IBaseFilter, public IAMFilterMiscFlags, public IPersistPropertyBag {
@@ -53,6 +57,8 @@ public:
     StavSnimku StavProSnimek();
     // Stream time now (graph clock minus the run start); false without a clock.
     bool CasProudu(REFERENCE_TIME& cas);
+    // The streaming thread tells the graph the device is gone (EC_DEVICE_LOST through its IMediaEventSink).
+    void OznamitZtratu();
 
 private:
     explicit FiltrKamery(bool sObrazem);
@@ -63,6 +69,8 @@ private:
     std::recursive_mutex zamek_;
     FILTER_STATE stav_ = State_Stopped;
     IFilterGraph* graf_ = nullptr;  // not held: the graph holds the filter
+    // The same for the streaming thread, which must not take the control lock: Stop holds it while it joins.
+    std::atomic<IFilterGraph*> grafProudu_{nullptr};
     std::wstring nazev_;
 
     std::mutex zamekProudu_;

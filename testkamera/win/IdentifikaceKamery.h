@@ -25,5 +25,8 @@ inline constexpr int kNejvicZarizeni = 8;
 // The scene switch under the program's root key.
 inline constexpr const wchar_t* kKlicSceny = L"Software\\Dunmar Holvent\\Tervik\\4.8\\Testovaci kamera";
 inline constexpr const wchar_t* kHodnotaSceny = L"scena";
+// Under the same key: 1 the device is unplugged (it signals EC_DEVICE_LOST, delivers nothing and cannot be opened
+// or run until cleared), 2 it merely stops delivering frames while set.
+inline constexpr const wchar_t* kHodnotaOdpojeno = L"odpojeno";
 
 }  // namespace TestovaciKamera

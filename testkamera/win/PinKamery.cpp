@@ -367,9 +367,11 @@ void PinKamery::Proud(ComPtr<IMemAllocator> alokator, ComPtr<IMemInputPin> vstup
     CasovaniSnimku casovani(format.interval);
     casovani.Zacit(TedQpc());
     int scena = CistScenu();
+    Odpojeni odpojeni = CistOdpojeni();
     Cas100ns cteniSceny = TedQpc();
     bool prvni = true;
     bool pozastaveno = false;
+    bool ztraceno = false;  // an unplugged device stays gone for this run, as a real one does
 
     for (;;) {
         const Cas100ns cekat = casovani.Cekat(TedQpc());
@@ -385,7 +387,18 @@ void PinKamery::Proud(ComPtr<IMemAllocator> alokator, ComPtr<IMemInputPin> vstup
         }
         if (TedQpc() - cteniSceny >= kIntervalSceny) {
             scena = CistScenu();
+            odpojeni = CistOdpojeni();
             cteniSceny = TedQpc();
+        }
+        if (odpojeni == Odpojeni::Odpojeno && !ztraceno) {
+            ztraceno = true;
+            filtr_.OznamitZtratu();
+        }
+        if (ztraceno || odpojeni == Odpojeni::BezSnimku) {
+            // Nothing is delivered; the switches are still read, and a silent device resumes at a steady rate.
+            pozastaveno = true;
+            if (::WaitForSingleObject(udalostKonce_, 20) == WAIT_OBJECT_0) break;
+            continue;
         }
 
         // MinGW's ComPtr::Attach adds a reference of its own, so the sample is released by hand.

@@ -102,9 +102,9 @@ TEST(ParametryKamery, UplnyObehKazdeHodnoty) {
     EXPECT_EQ(k.dalsiPrijemci, (std::vector<std::wstring>{L"a@example.cz", L"b@example.cz", L"c@example.cz"}));
     EXPECT_EQ(reg.PocetOtevrenych(), 0);
 
-    // Every value of the record is stored: 166 in the camera's keys and 23 in each of five blocks.
+    // Every value of the record is stored: 168 in the camera's keys and 23 in each of five blocks.
     const auto zmeneneHodnoty = HodnotyZaznamu(reg);
-    EXPECT_EQ(zmeneneHodnoty.size(), 166u + 5 * 23u);
+    EXPECT_EQ(zmeneneHodnoty.size(), 168u + 5 * 23u);
     // ... and the changed record differs from the defaults in every one of them.
     RegistrVPameti regVychozi;
     Vychozi().Ulozit(regVychozi, kCesta);

@@ -132,6 +132,7 @@ inline ParametryKamery ZmenenaKamera() {
     zv.soubor = {2, L"zaznam", 9, 20, 3, false};
     zv.profil = {2, L"C:\\profil.prx", 3, 0x90000, 640, 480, true};
     k.uklid = {30, 500, 2048, true};
+    k.obnoveni = {30, 20};
     k.zasuvneModuly = {{L"Vodoznak", L"C:\\moduly\\vodoznak.dll", true, false, true, false, true},
                        {L"Čas", L"C:\\moduly\\cas.dll", false, true, false, true, false}};
     k.dalsiPrijemci = RozdelitDalsiEmaily(se.dalsiEmaily);

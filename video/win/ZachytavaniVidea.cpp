@@ -215,6 +215,9 @@ void ZachytavaniVidea::ZapnoutKroky() {
     VyhoditPriChybe(graf_.Dotaz(IID_IMediaControl, rizeni_));
     VyhoditPriChybe(graf_.Dotaz(IID_IVideoWindow, oknoVidea_));
     VyhoditPriChybe(graf_.Dotaz(IID_IMediaEventEx, udalosti_));
+    // A device that goes away tells the window (EC_DEVICE_LOST, EC_ERRORABORT) instead of freezing unnoticed.
+    if (cil_ && zpravaUdalosti_)
+        VyhoditPriChybe(udalosti_->SetNotifyWindow(reinterpret_cast<OAHWND>(cil_), static_cast<long>(zpravaUdalosti_), 0));
 
     filtrVidea_ = NajitZarizeniVidea(zarizeniVideo_);
     VyhoditPriChybe(graf_->AddFilter(filtrVidea_.get(), L"Cap"));
@@ -393,6 +396,7 @@ void ZachytavaniVidea::Vypnout() {
     filtrZvuku_.Uvolnit();
     filtrVidea_.Uvolnit();
     rizeni_.Uvolnit();
+    if (udalosti_) udalosti_->SetNotifyWindow(0, 0, 0);
     udalosti_.Uvolnit();
     nullRenderer_.Uvolnit();
     graf_.Uvolnit();
@@ -434,6 +438,27 @@ void ZachytavaniVidea::OdstranitZaFiltrem(IBaseFilter* filtr) noexcept {
         graf_->Disconnect(pin.get());
         graf_->RemoveFilter(dalsi.get());
     }
+}
+
+long ZachytavaniVidea::UdalostZtraty() {
+    if (!udalosti_) return 0;
+    long ztrata = 0;
+    // Bounded: a graph that keeps queueing events must not hold the UI thread here.
+    for (int i = 0; i < 256; ++i) {
+        long kod = 0;
+        LONG_PTR p1 = 0, p2 = 0;
+        if (udalosti_->GetEvent(&kod, &p1, &p2, 0) != S_OK) break;
+        // EC_DEVICE_LOST with 1 says the device is back, which a rebuilt graph finds by itself.
+        if (!ztrata && ((kod == EC_DEVICE_LOST && p2 == 0) || kod == EC_ERRORABORT)) ztrata = kod;
+        udalosti_->FreeEventParams(kod, p1, p2);
+    }
+    return ztrata;
+}
+
+bool ZachytavaniVidea::GrafBezi() const {
+    if (!rizeni_) return false;
+    OAFilterState stav = State_Stopped;
+    return SUCCEEDED(rizeni_->GetState(0, &stav)) && stav == State_Running;
 }
 
 // ---------------------------------------------------------------- size and formats

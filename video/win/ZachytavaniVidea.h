@@ -93,6 +93,15 @@ public:
     std::uint64_t VelikostZaznamu() const override;
     // The message the file sink posts to the notification target when it refuses a write (0: none).
     void NastavitZpravuMista(UINT zprava) { zpravaMista_ = zprava; }
+    // The message the graph posts to the notification target when it has events waiting (0: none).
+    void NastavitZpravuUdalosti(UINT zprava) { zpravaUdalosti_ = zprava; }
+    // Takes the graph's waiting events: EC_DEVICE_LOST (the device removed) or EC_ERRORABORT when one of them was
+    // among them (the first such), else 0. Nothing without a graph.
+    long UdalostZtraty();
+    // Preview samples that reached the grabber since the object was made (also across rebuilds of the graph).
+    std::uint64_t PocetSnimku() { return prijemce_ ? prijemce_->Hlidani().PocetSnimku() : 0; }
+    // Whether the graph exists and runs (not stopped or paused for a change).
+    bool GrafBezi() const;
     // The profile the WMV branch uses (also for the settings pages).
     ProfilWmv& Profil() { return profil_; }
     const std::wstring& SouborZaznamu() const { return souborZaznamu_; }
@@ -231,6 +240,7 @@ private:
     UkazatelCom<IConfigAviMux> konfiguraceAviMux_;
     UkazatelCom<ZapisovacSouboru> zapisovac_;
     UINT zpravaMista_ = 0;
+    UINT zpravaUdalosti_ = 0;
     // The capture format before the recording changed it (restored at the stop).
     struct FormatZachytavani {
         std::int32_t sirka = 0, vyska = 0;

@@ -38,7 +38,7 @@ HODNOTY_STRANEK = [('Kamera', 5), ('Okno kamery', 9), ('Po spuštění kamery', 
                    ('Snímek pro HTTP server', 15), ('Záznam videa', 4), ('Záznam AVI', 4), ('Záznam WMV', 4),
                    ('Pojmenování záznamů', 5), ('Detekce pohybu', 13),
                    ('Snímek při pohybu', 18), ('Plánované snímkování', 3), ('Záznam do souboru', 22),
-                   ('Protokol Windows', 20), ('Úklid', 3)]
+                   ('Protokol Windows', 20), ('Úklid', 3), ('Obnovení', 2)]
 POCET_HODNOT = sum(n for _, n in HODNOTY_STRANEK) - 2 - 3
 STRANKY = ['Zařízení'] + [nazev for nazev, _ in HODNOTY_STRANEK] + ['Zásuvné moduly']  # the plug-ins' own page last
 
