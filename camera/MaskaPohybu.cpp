@@ -84,6 +84,42 @@ std::uint64_t VytvoritPropustnost(const MaskaPohybu& maska, int sirka, int vyska
     return maska.NemaskovanychPixelu(sirka, vyska);
 }
 
+Knihovna::Obdelnik ObrazMasky(int sirkaKlienta, int vyskaKlienta, int sirka, int vyska) {
+    if (sirkaKlienta <= 0 || vyskaKlienta <= 0 || sirka <= 0 || vyska <= 0) return {};
+    int w = sirkaKlienta, h = static_cast<int>(static_cast<long long>(vyska) * sirkaKlienta / sirka);
+    if (h > vyskaKlienta) {
+        h = vyskaKlienta;
+        w = static_cast<int>(static_cast<long long>(sirka) * vyskaKlienta / vyska);
+    }
+    const int x = (sirkaKlienta - w) / 2, y = (vyskaKlienta - h) / 2;
+    return {x, y, x + w, y + h};
+}
+
+bool BunkaVBode(const Knihovna::Obdelnik& obraz, int x, int y, int& sloupec, int& radek) {
+    if (x < obraz.left || x >= obraz.right || y < obraz.top || y >= obraz.bottom) return false;
+    sloupec = static_cast<int>(static_cast<long long>(x - obraz.left) * MaskaPohybu::kSloupcu / obraz.Sirka());
+    radek = static_cast<int>(static_cast<long long>(y - obraz.top) * MaskaPohybu::kRadku / obraz.Vyska());
+    return true;
+}
+
+void ZastinitMaskovane(std::uint8_t* bgr, int sirka, int vyska, const MaskaPohybu& maska) {
+    const std::size_t radek = (static_cast<std::size_t>(sirka) * 3 + 3) & ~std::size_t{3};
+    for (int r = 0; r < MaskaPohybu::kRadku; ++r) {
+        if (maska.Radek(r) == 0) continue;
+        for (int y = MaskaPohybu::ZacatekRadku(r, vyska); y < MaskaPohybu::ZacatekRadku(r + 1, vyska); ++y) {
+            std::uint8_t* p = bgr + static_cast<std::size_t>(vyska - 1 - y) * radek;
+            for (int c = 0; c < MaskaPohybu::kSloupcu; ++c) {
+                if (!maska.Maskovana(c, r)) continue;
+                for (int x = MaskaPohybu::ZacatekSloupce(c, sirka); x < MaskaPohybu::ZacatekSloupce(c + 1, sirka); ++x) {
+                    p[3 * x] = static_cast<std::uint8_t>(p[3 * x] / 2);
+                    p[3 * x + 1] = static_cast<std::uint8_t>(p[3 * x + 1] / 2);
+                    p[3 * x + 2] = static_cast<std::uint8_t>(p[3 * x + 2] / 2 + 110);
+                }
+            }
+        }
+    }
+}
+
 std::wstring TextChybneMasky(const std::wstring& cestaKlice) {
     return Knihovna::Formatovat(L"Maska detekce pohybu (hodnota \"maska\" v klíči registru \"%s\") nemá podobu "
                                 L"binárních dat o %u bajtech a nepoužije se: detekce pohybu sleduje celý obraz.",

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
+
+#include "knihovna/Obdelnik.h"
 
 // The motion mask: a grid of 32 × 24 cells laid over the picture, a set cell is ignored by motion detection.
 // Cell column c covers the picture columns [c*W/32, (c+1)*W/32), cell row r the picture rows [r*H/24, (r+1)*H/24),
@@ -51,6 +55,22 @@ inline constexpr std::uint8_t kRadekZakryty = 0xFF;  // all of the row is masked
 // vzory: kRadku × sirka bytes; vzorRadku: vyska bytes. Returns the count of unmasked pixels.
 std::uint64_t VytvoritPropustnost(const MaskaPohybu& maska, int sirka, int vyska, std::uint8_t* vzory,
                                   std::uint8_t* vzorRadku);
+
+// The editing of a mask over the picture: the picture as large as the client area takes it, aspect kept, centred;
+// the cell under a client point of it (false outside the picture).
+Knihovna::Obdelnik ObrazMasky(int sirkaKlienta, int vyskaKlienta, int sirka, int vyska);
+bool BunkaVBode(const Knihovna::Obdelnik& obraz, int x, int y, int& sloupec, int& radek);
+// The cells from (s1, r1) to (s2, r2) on a straight line, both ends included, for a drag whose mouse moves skip cells.
+template <class Funkce>
+void ProjitUsecku(int s1, int r1, int s2, int r2, Funkce&& bunka) {
+    const int kroku = std::max(s2 > s1 ? s2 - s1 : s1 - s2, r2 > r1 ? r2 - r1 : r1 - r2);
+    for (int k = 0; k <= kroku; ++k) {
+        const double t = kroku ? static_cast<double>(k) / kroku : 0.0;
+        bunka(s1 + static_cast<int>(std::lround((s2 - s1) * t)), r1 + static_cast<int>(std::lround((r2 - r1) * t)));
+    }
+}
+// Shades the masked cells of a bottom-up 24-bit frame (rows padded to 4 bytes): each pixel halfway to red.
+void ZastinitMaskovane(std::uint8_t* bgr, int sirka, int vyska, const MaskaPohybu& maska);
 
 // The message of a stored mask that is no REG_BINARY of 96 bytes (the camera then works without a mask).
 std::wstring TextChybneMasky(const std::wstring& cestaKlice);
