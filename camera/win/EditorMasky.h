@@ -24,8 +24,7 @@ public:
     // The window's control id among the camera window's children: the number of the command that starts it.
     static constexpr int kIdOkna = 40126;
     inline static constexpr const wchar_t* kTextNapovedy =
-        L"Úprava masky detekce pohybu: klepnutím nebo tažením myši přepínáte buňky (vyšrafované se nesledují), "
-        L"Enter masku uloží, Esc úpravu zruší";
+        L"Maska: Enter uloží, Esc zruší; klepnutím nebo tažením myši přepínáte buňky (vyšrafované se nesledují)";
 
     // The camera's status bar text, its error messages, and the start and end of the mode (for the menu's check).
     struct Hlaseni {

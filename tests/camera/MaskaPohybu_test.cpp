@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "camera/DetektorPohybu.h"
@@ -47,6 +48,25 @@ TEST(MaskaPohybu, UlozenaPodobaAPlochaBezMasky) {
     for (int y = 0; y < 25; ++y)
         for (int x = 0; x < 33; ++x) rucne += !PixelMaskovan(polovina, x, y, 33, 25);
     EXPECT_EQ(polovina.NemaskovanychPixelu(33, 25), rucne);
+}
+
+TEST(MaskaPohybu, UpravaNadObrazemNevynechaBunkuPriRychlemTahu) {
+    // 320 × 240 in a wider window: full height, centred; the last pixel is the last cell, the edge outside.
+    const auto obraz = ObrazMasky(500, 240, 320, 240);
+    EXPECT_EQ(obraz, (Knihovna::Obdelnik{90, 0, 410, 240}));
+    int s = -1, r = -1;
+    EXPECT_TRUE(BunkaVBode(obraz, 409, 239, s, r));
+    EXPECT_EQ(std::pair(s, r), std::pair(31, 23));
+    EXPECT_FALSE(BunkaVBode(obraz, 89, 10, s, r));
+    // A mouse move from cell (0, 0) straight to (7, 2) passes every column once, ends included.
+    std::vector<std::pair<int, int>> bunky;
+    ProjitUsecku(0, 0, 7, 2, [&](int bs, int br) { bunky.emplace_back(bs, br); });
+    ASSERT_EQ(bunky.size(), 8u);
+    for (std::size_t i = 0; i < bunky.size(); ++i) {
+        EXPECT_EQ(bunky[i].first, static_cast<int>(i));
+        if (i) EXPECT_LE(bunky[i].second - bunky[i - 1].second, 1);
+    }
+    EXPECT_EQ(bunky.back(), std::pair(7, 2));
 }
 
 TEST(PorovnaniSnimku, MaskovaneBodySeNepocitajiNaKazdeCeste) {

@@ -110,7 +110,7 @@ class MaskaPohybu(unittest.TestCase):
         self.assertEqual(rc, 0, rozmer)
         sirka, vyska = (int(v) for v in rozmer.split()[2:])
         rc, radek = t.pomocnik('stavovy-radek', OKNO_KAMERY, 'Vchod - Připraven', 5000)
-        self.assertIn('Enter masku uloží', radek)
+        self.assertIn('Maska: Enter uloží, Esc zruší', radek)
         # Where the picture is: as large as fits, aspect kept, centred; the centre of a cell.
         w, h = sirka, VYSKA * sirka // SIRKA
         if h > vyska:
