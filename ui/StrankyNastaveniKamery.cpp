@@ -410,7 +410,7 @@ Tabulky::Tabulky() {
         Cislo(L"Detekce pohybu", L"rozdilJasu", L"Rozdíl jasu změněného bodu (1 - 255):"),
         Cislo(L"Detekce pohybu", L"minSnimkuPohybu", L"Ohlásit pohyb až po počtu kontrol za sebou (1 - 10):"),
         Cislo(L"Detekce pohybu", L"strazSvetla",
-              L"Změna osvětlení při podílu změněných bodů (procenta, 0 = nehlídat):"),
+              L"Změna osvětlení od podílu bodů (%, 0 = vypnuto):"),
         Prepinac(L"Detekce pohybu\\Disk", L"aktivni", L"Uložit snímek na disk"),
         Cislo(L"Detekce pohybu\\Disk", L"minInterval", L"Nejkratší interval mezi uložením snímků (sekundy):"),
         Jiny(L"Detekce pohybu\\Disk", L"slozka", L"Složka pro snímky při detekci pohybu:", O::Slozka),
