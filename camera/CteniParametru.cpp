@@ -54,6 +54,19 @@ void CteniParametru::Hodnota(const wchar_t* jmeno, PopisPisma& hodnota) {
     });
 }
 
+void CteniParametru::Hodnota(const wchar_t* jmeno, MaskaPohybu& hodnota) {
+    Cist([&] {
+        std::array<std::uint8_t, MaskaPohybu::kBajtu> b{};
+        try {
+            if (klic_.CistBinarni(jmeno, b.data(), MaskaPohybu::kBajtu) == 0) hodnota = *MaskaPohybu::ZBajtu(b);
+        } catch (const Chyba& c) {
+            if (c.Hr() != HresultZWin32(kChybaNesouhlasTypu)) throw;
+            hodnota = MaskaPohybu{};
+            throw Chyba(c.Hr(), TextChybneMasky(klic_.CestaOtevreneho()));
+        }
+    });
+}
+
 void CteniParametru::Zavrit() {
     otevreno_ = false;
     try {

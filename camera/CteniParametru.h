@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "camera/MaskaPohybu.h"
 #include "camera/PopisPisma.h"
 #include "knihovna/Chyba.h"
 #include "knihovna/RegistrKlic.h"
@@ -28,6 +29,8 @@ public:
     void Hodnota(const wchar_t* jmeno, std::int32_t& hodnota);
     void Hodnota(const wchar_t* jmeno, std::wstring& hodnota);
     void Hodnota(const wchar_t* jmeno, PopisPisma& hodnota);
+    // A mask of another length or type is refused (TextChybneMasky) and the mask stays empty.
+    void Hodnota(const wchar_t* jmeno, MaskaPohybu& hodnota);
     void Zavrit();
 
     Knihovna::Registr& PouzityRegistr() const { return klic_.PouzityRegistr(); }

@@ -1,5 +1,6 @@
 #include "camera/DetektorPohybu.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <new>
 
@@ -33,17 +34,70 @@ void DetektorPohybu::Tik() {
 
 bool DetektorPohybu::AktualizovatPrah(std::uint32_t procentoZmen, int sirka, int vyska) {
     if (sirka < 4 || vyska < 3) return false;
-    const std::uint64_t prah =
-        std::uint64_t{procentoZmen} * static_cast<std::uint64_t>(sirka) * static_cast<std::uint64_t>(vyska) / 100000u;
-    const std::uint32_t novy = prah > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<std::uint32_t>(prah);
-    return prah_.exchange(novy) != novy;
+    procentoZmen_ = procentoZmen;
+    sirkaPrahu_ = sirka;
+    vyskaPrahu_ = vyska;
+    const std::uint32_t stary = prah_;
+    PrepocitatPrahy();
+    return prah_ != stary;
+}
+
+void DetektorPohybu::PrepocitatPrahy() {
+    if (sirkaPrahu_ <= 0 || vyskaPrahu_ <= 0) return;
+    // Both shares are of the area the mask leaves: a masked half must not need twice the motion in the other.
+    const std::uint64_t plocha = maska_.NemaskovanychPixelu(sirkaPrahu_, vyskaPrahu_);
+    const auto omezit = [](std::uint64_t n) { return n > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<std::uint32_t>(n); };
+    prah_ = omezit(std::uint64_t{procentoZmen_} * plocha / 100000u);
+    // "At least the percentage": the least count c with 100 c >= strazSvetla * plocha, never 0 while on.
+    prahSvetla_ = strazSvetla_ == 0 ? 0u : omezit(std::max<std::uint64_t>(1, (std::uint64_t{strazSvetla_} * plocha + 99) / 100));
 }
 
 std::uint32_t DetektorPohybu::Prah() const { return prah_; }
 
+void DetektorPohybu::NastavitMasku(const MaskaPohybu& maska) {
+    maska_ = maska;
+    for (int r = 0; r < MaskaPohybu::kRadku; ++r)
+        radkyMasky_[static_cast<std::size_t>(r)].store(maska.Radek(r), std::memory_order_relaxed);
+    verzeMasky_.fetch_add(1, std::memory_order_release);
+    PrepocitatPrahy();
+}
+
+void DetektorPohybu::NastavitPodminky(std::uint32_t minSnimku, std::uint32_t strazSvetla) {
+    minSnimku_ = std::clamp<std::uint32_t>(minSnimku, 1, 10);
+    strazSvetla_ = std::min<std::uint32_t>(strazSvetla, 100);
+    PrepocitatPrahy();
+}
+
+bool DetektorPohybu::PripravitMasku(int sirka, int vyska) noexcept {
+    const std::uint32_t verze = verzeMasky_.load(std::memory_order_acquire);
+    if (verze == verzeTabulek_ && sirka == sirkaMasky_ && vyska == vyskaMasky_) return true;
+    MaskaPohybu maska;
+    for (int r = 0; r < MaskaPohybu::kRadku; ++r)
+        maska.NastavitRadek(r, radkyMasky_[static_cast<std::size_t>(r)].load(std::memory_order_relaxed));
+    sMaskou_ = !maska.Prazdna();
+    if (sMaskou_) {
+        if (!vzory_ || sirka != sirkaMasky_ || vyska != vyskaMasky_) {
+            vzory_.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(sirka) * MaskaPohybu::kRadku]);
+            vzorRadku_.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(vyska)]);
+            if (!vzory_ || !vzorRadku_) {
+                vzory_.reset();
+                vzorRadku_.reset();
+                verzeTabulek_ = 0xFFFFFFFFu;
+                return false;
+            }
+        }
+        VytvoritPropustnost(maska, sirka, vyska, vzory_.get(), vzorRadku_.get());
+    }
+    sirkaMasky_ = sirka;
+    vyskaMasky_ = vyska;
+    verzeTabulek_ = verze;
+    return true;
+}
+
 void DetektorPohybu::ZmenaVelikosti() { zahodit_ = true; }
 
 void DetektorPohybu::UvolnitSnimky() noexcept {
+    poSobe_ = 0;
     maReferenci_ = false;
     reference_.reset();
     aktualni_.reset();
@@ -86,27 +140,42 @@ std::optional<std::uint32_t> DetektorPohybu::ZpracovatSnimek(const std::uint8_t*
         return std::nullopt;
     }
 
-    std::uint32_t pocet = 0;
-    if (porovnani) {
-        if (maReferenci_) {
-            if (velikostAktualni_ != bajtu) {
-                aktualni_.reset();
-                velikostAktualni_ = 0;
-                aktualni_.reset(new (std::nothrow) std::uint8_t[bajtu]);
-                if (!aktualni_) return std::nullopt;
-                velikostAktualni_ = bajtu;
-            }
-            pocet = KopirovatAPorovnat(data, reference_.get(), aktualni_.get(), pixelu, rozdilJasu);
-        }
+    if (!porovnani) return std::nullopt;
+    if (!maReferenci_) {
         pozadavekPorovnani_ = false;
+        return std::nullopt;
     }
-    if (pocet > prah_) {
-        UvolnitSnimky();
-        pozadavekReference_ = false;
-        pozadavekPorovnani_ = false;
-        return pocet;
+    if (velikostAktualni_ != bajtu) {
+        aktualni_.reset();
+        velikostAktualni_ = 0;
+        aktualni_.reset(new (std::nothrow) std::uint8_t[bajtu]);
+        if (!aktualni_) return std::nullopt;
+        velikostAktualni_ = bajtu;
     }
-    return std::nullopt;
+    if (!PripravitMasku(sirka, vyska)) return std::nullopt;
+    const std::uint32_t pocet =
+        sMaskou_ ? KopirovatAPorovnatSMaskou(data, reference_.get(), aktualni_.get(), static_cast<std::size_t>(sirka),
+                                             static_cast<std::size_t>(vyska), vzory_.get(), vzorRadku_.get(), rozdilJasu)
+                 : KopirovatAPorovnat(data, reference_.get(), aktualni_.get(), pixelu, rozdilJasu);
+    pozadavekPorovnani_ = false;
+    const std::uint32_t prahSvetla = prahSvetla_;
+    if (prahSvetla != 0 && pocet >= prahSvetla) {
+        // A lamp switched on or off, or the sun behind a cloud: the lit scene is the new reference (the buffer
+        // is there already, of this size).
+        JasSnimku(data, reference_.get(), pixelu);
+        poSobe_ = 0;
+        return std::nullopt;
+    }
+    if (pocet <= prah_) {
+        poSobe_ = 0;
+        return std::nullopt;
+    }
+    // A single frame over the threshold (a bird, a flash of noise) reports only when so asked.
+    if (++poSobe_ < minSnimku_) return std::nullopt;
+    UvolnitSnimky();
+    pozadavekReference_ = false;
+    pozadavekPorovnani_ = false;
+    return pocet;
 }
 
 bool DetektorPohybu::MaReferenci() const { return maReferenci_; }

@@ -233,6 +233,8 @@ const std::vector<RozsahParametru>& RozsahyParametruKamery() {
         {L"Detekce pohybu", L"interval", 100, 0xFFFFFFFFu},
         {L"Detekce pohybu", L"procentoZmen", 1, 100000},
         {L"Detekce pohybu", L"rozdilJasu", 1, 255},
+        {L"Detekce pohybu", L"minSnimkuPohybu", 1, 10},
+        {L"Detekce pohybu", L"strazSvetla", 0, 100},
         {L"Detekce pohybu\\Disk", L"minInterval", 1, 86400},
         {L"Detekce pohybu\\Email", L"minInterval", 1, 86400},
         {L"Detekce pohybu\\FTP", L"minInterval", 1, 86400},

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "camera/MaskaPohybu.h"
 #include "camera/ParametrySnimku.h"
 #include "camera/ParametrySouboru.h"
 #include "camera/PopisPisma.h"
@@ -38,6 +39,11 @@ struct ParametryKamery {
         std::uint32_t interval = 1000;     // ms
         std::uint32_t procentoZmen = 700;  // thousandths of a percent
         std::uint32_t rozdilJasu = 100;
+        // The false-alarm guards: consecutive compares over the threshold before a report (1 to 10), the share of
+        // the unmasked pixels in percent that is a change of the lighting (0 off, 1 to 100), the cells ignored.
+        std::uint32_t minSnimkuPohybu = 1;
+        std::uint32_t strazSvetla = 0;
+        MaskaPohybu maska;
         struct Disk {
             bool aktivni = true;
             std::uint32_t minInterval = 10;  // s

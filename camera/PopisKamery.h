@@ -56,6 +56,9 @@ void PopsatKameru(Prevod& p, P& k, Blok&& blok) {
     p.Hodnota(L"interval", dp.interval);
     p.Hodnota(L"procentoZmen", dp.procentoZmen);
     p.Hodnota(L"rozdilJasu", dp.rozdilJasu);
+    p.Hodnota(L"minSnimkuPohybu", dp.minSnimkuPohybu);
+    p.Hodnota(L"strazSvetla", dp.strazSvetla);
+    p.Hodnota(L"maska", dp.maska);
     p.Klic(L"Detekce pohybu\\Disk");
     p.Hodnota(L"aktivni", dp.disk.aktivni);
     p.Hodnota(L"minInterval", dp.disk.minInterval);

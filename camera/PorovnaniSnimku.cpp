@@ -1,6 +1,9 @@
 #include "camera/PorovnaniSnimku.h"
 
 #include <atomic>
+#include <cstring>
+
+#include "camera/MaskaPohybu.h"
 
 #if defined(__x86_64__) || defined(_M_X64)
 #define TERVIK_X86 1
@@ -27,13 +30,14 @@ void JasProsty(const std::uint8_t* zdroj, std::uint8_t* jas, std::size_t od, std
     for (std::size_t i = od; i < po; ++i) jas[i] = SedaPixelu(zdroj + 3 * i);
 }
 
+// propust (null: every pixel counts) holds a byte per pixel from od on: 0 masks the pixel.
 std::uint32_t MaskaProsta(const std::uint8_t* zdroj, const std::uint8_t* jas, std::uint8_t* cil, std::size_t od,
-                          std::size_t po, std::uint8_t rozdilJasu) {
+                          std::size_t po, std::uint8_t rozdilJasu, const std::uint8_t* propust = nullptr) {
     std::uint32_t pocet = 0;
     for (std::size_t i = od; i < po; ++i) {
         const int g = SedaPixelu(zdroj + 3 * i);
         const int d = g >= jas[i] ? g - jas[i] : jas[i] - g;
-        const bool zmena = d >= rozdilJasu;
+        const bool zmena = d >= rozdilJasu && (!propust || propust[i - od]);
         pocet += zmena;
         cil[3 * i] = cil[3 * i + 1] = cil[3 * i + 2] = zmena ? 255 : 0;
     }
@@ -106,21 +110,37 @@ __attribute__((target("ssse3"))) void JasSsse3Rozsah(const std::uint8_t* zdroj, 
     JasProsty(zdroj, jas, i, n);
 }
 
+// Pixels od to po of a frame of mez pixels: the windows of a step may read past po while they stay inside the
+// frame, so a row of a masked compare needs no plain tail when its width is a multiple of the step.
+template <bool kPropust>
 __attribute__((target("ssse3"))) std::uint32_t MaskaSsse3Rozsah(const std::uint8_t* zdroj, const std::uint8_t* jas,
-                                                                std::uint8_t* cil, std::size_t n,
-                                                                std::uint8_t rozdilJasu) {
+                                                                std::uint8_t* cil, std::size_t od, std::size_t po,
+                                                                std::size_t mez, std::uint8_t rozdilJasu,
+                                                                const std::uint8_t* propust) {
     const __m128i prah = _mm_set1_epi8(static_cast<char>(rozdilJasu));
     const __m128i nula = _mm_setzero_si128();
     __m128i soucet = nula;
-    std::size_t i = 0;
-    for (; i + kOkrajSsse3 <= n; i += 16) {
-        const __m128i m = MaskaSsse3(SedaSsse3(zdroj + 3 * i), jas + i, prah);
+    std::size_t i = od;
+    for (; i + 16 <= po && i + kOkrajSsse3 <= mez; i += 16) {
+        __m128i m = MaskaSsse3(SedaSsse3(zdroj + 3 * i), jas + i, prah);
+        if constexpr (kPropust)
+            m = _mm_and_si128(m, _mm_loadu_si128(reinterpret_cast<const __m128i*>(propust + (i - od))));
         RoztahnoutSsse3(m, reinterpret_cast<__m128i*>(cil + 3 * i));
         soucet = _mm_add_epi64(soucet, _mm_sad_epu8(m, nula));
     }
     const std::uint64_t celkem = static_cast<std::uint64_t>(_mm_cvtsi128_si64(soucet)) +
                                  static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(soucet, soucet)));
-    return static_cast<std::uint32_t>(celkem / 255u) + MaskaProsta(zdroj, jas, cil, i, n, rozdilJasu);
+    return static_cast<std::uint32_t>(celkem / 255u) +
+           MaskaProsta(zdroj, jas, cil, i, po, rozdilJasu, kPropust ? propust + (i - od) : nullptr);
+}
+
+// Black for the pixels od to po (a run of rows masked whole), in the path's own instructions: a library memset
+// there may leave the upper halves of the vector registers dirty, which slows every SSE instruction after it.
+__attribute__((target("ssse3"))) void CernaSsse3(std::uint8_t* cil, std::size_t od, std::size_t po) {
+    std::uint8_t* p = cil + 3 * od;
+    std::uint8_t* const konec = cil + 3 * po;
+    for (; p + 16 <= konec; p += 16) _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm_setzero_si128());
+    for (; p < konec; ++p) *p = 0;
 }
 
 // ---------------------------------------------------------------- AVX2, 32 pixels per step
@@ -192,22 +212,34 @@ __attribute__((target("avx2"))) void JasAvx2Rozsah(const std::uint8_t* zdroj, st
     JasProsty(zdroj, jas, i, n);
 }
 
+template <bool kPropust>
 __attribute__((target("avx2"))) std::uint32_t MaskaAvx2Rozsah(const std::uint8_t* zdroj, const std::uint8_t* jas,
-                                                              std::uint8_t* cil, std::size_t n,
-                                                              std::uint8_t rozdilJasu) {
+                                                              std::uint8_t* cil, std::size_t od, std::size_t po,
+                                                              std::size_t mez, std::uint8_t rozdilJasu,
+                                                              const std::uint8_t* propust) {
     const __m256i prah = _mm256_set1_epi8(static_cast<char>(rozdilJasu));
     const __m256i nula = _mm256_setzero_si256();
     __m256i soucet = nula;
-    std::size_t i = 0;
-    for (; i + kOkrajAvx2 <= n; i += 32) {
-        const __m256i m = MaskaAvx2(SedaAvx2(zdroj + 3 * i), jas + i, prah);
+    std::size_t i = od;
+    for (; i + 32 <= po && i + kOkrajAvx2 <= mez; i += 32) {
+        __m256i m = MaskaAvx2(SedaAvx2(zdroj + 3 * i), jas + i, prah);
+        if constexpr (kPropust)
+            m = _mm256_and_si256(m, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(propust + (i - od))));
         RoztahnoutAvx2(m, reinterpret_cast<__m256i*>(cil + 3 * i));
         soucet = _mm256_add_epi64(soucet, _mm256_sad_epu8(m, nula));
     }
     const __m128i polovina = _mm_add_epi64(_mm256_castsi256_si128(soucet), _mm256_extracti128_si256(soucet, 1));
     const std::uint64_t celkem = static_cast<std::uint64_t>(_mm_cvtsi128_si64(polovina)) +
                                  static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(polovina, polovina)));
-    return static_cast<std::uint32_t>(celkem / 255u) + MaskaProsta(zdroj, jas, cil, i, n, rozdilJasu);
+    return static_cast<std::uint32_t>(celkem / 255u) +
+           MaskaProsta(zdroj, jas, cil, i, po, rozdilJasu, kPropust ? propust + (i - od) : nullptr);
+}
+
+__attribute__((target("avx2"))) void CernaAvx2(std::uint8_t* cil, std::size_t od, std::size_t po) {
+    std::uint8_t* p = cil + 3 * od;
+    std::uint8_t* const konec = cil + 3 * po;
+    for (; p + 32 <= konec; p += 32) _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), _mm256_setzero_si256());
+    for (; p < konec; ++p) *p = 0;
 }
 
 #endif  // TERVIK_X86
@@ -247,15 +279,63 @@ void JasSnimku(const std::uint8_t* snimek, std::uint8_t* jas, std::size_t pocetP
     }
 }
 
-std::uint32_t KopirovatAPorovnat(const std::uint8_t* snimek, const std::uint8_t* jasReference, std::uint8_t* aktualni,
-                                 std::size_t pocetPixelu, std::uint8_t rozdilJasu) {
+namespace {
+
+// Pixels od to po of a frame of mez pixels on the current path; propust null counts every one.
+std::uint32_t PorovnatRozsah(const std::uint8_t* snimek, const std::uint8_t* jas, std::uint8_t* aktualni,
+                             std::size_t od, std::size_t po, std::size_t mez, std::uint8_t rozdilJasu,
+                             const std::uint8_t* propust) {
     switch (AktualniCesta()) {
 #ifdef TERVIK_X86
-    case CestaPorovnani::Avx2: return MaskaAvx2Rozsah(snimek, jasReference, aktualni, pocetPixelu, rozdilJasu);
-    case CestaPorovnani::Ssse3: return MaskaSsse3Rozsah(snimek, jasReference, aktualni, pocetPixelu, rozdilJasu);
+    case CestaPorovnani::Avx2:
+        return propust ? MaskaAvx2Rozsah<true>(snimek, jas, aktualni, od, po, mez, rozdilJasu, propust)
+                       : MaskaAvx2Rozsah<false>(snimek, jas, aktualni, od, po, mez, rozdilJasu, nullptr);
+    case CestaPorovnani::Ssse3:
+        return propust ? MaskaSsse3Rozsah<true>(snimek, jas, aktualni, od, po, mez, rozdilJasu, propust)
+                       : MaskaSsse3Rozsah<false>(snimek, jas, aktualni, od, po, mez, rozdilJasu, nullptr);
 #endif
-    default: return MaskaProsta(snimek, jasReference, aktualni, 0, pocetPixelu, rozdilJasu);
+    default: return MaskaProsta(snimek, jas, aktualni, od, po, rozdilJasu, propust);
     }
+}
+
+void CernaRozsah(std::uint8_t* aktualni, std::size_t od, std::size_t po) {
+    switch (AktualniCesta()) {
+#ifdef TERVIK_X86
+    case CestaPorovnani::Avx2: return CernaAvx2(aktualni, od, po);
+    case CestaPorovnani::Ssse3: return CernaSsse3(aktualni, od, po);
+#endif
+    default: std::memset(aktualni + 3 * od, 0, 3 * (po - od));
+    }
+}
+
+}  // namespace
+
+std::uint32_t KopirovatAPorovnat(const std::uint8_t* snimek, const std::uint8_t* jasReference, std::uint8_t* aktualni,
+                                 std::size_t pocetPixelu, std::uint8_t rozdilJasu) {
+    return PorovnatRozsah(snimek, jasReference, aktualni, 0, pocetPixelu, pocetPixelu, rozdilJasu, nullptr);
+}
+
+std::uint32_t KopirovatAPorovnatSMaskou(const std::uint8_t* snimek, const std::uint8_t* jasReference,
+                                        std::uint8_t* aktualni, std::size_t sirka, std::size_t vyska,
+                                        const std::uint8_t* vzory, const std::uint8_t* vzorRadku,
+                                        std::uint8_t rozdilJasu) {
+    const std::size_t mez = sirka * vyska;
+    std::uint32_t pocet = 0;
+    for (std::size_t y = 0; y < vyska;) {
+        // Neighbouring rows that count whole, or are masked whole, go in one run.
+        const std::uint8_t druh = vzorRadku[y];
+        std::size_t konec = y + 1;
+        if (druh == kRadekCely || druh == kRadekZakryty)
+            while (konec < vyska && vzorRadku[konec] == druh) ++konec;
+        const std::size_t od = y * sirka, po = konec * sirka;
+        if (druh == kRadekZakryty)
+            CernaRozsah(aktualni, od, po);
+        else
+            pocet += PorovnatRozsah(snimek, jasReference, aktualni, od, po, mez, rozdilJasu,
+                                    druh == kRadekCely ? nullptr : vzory + druh * sirka);
+        y = konec;
+    }
+    return pocet;
 }
 
 std::uint32_t Porovnat(const std::uint8_t* jasReference, std::uint8_t* aktualni, std::size_t pocetPixelu,

@@ -16,6 +16,12 @@ void JasSnimku(const std::uint8_t* snimek, std::uint8_t* jas, std::size_t pocetP
 // is counted, else black (0,0,0). snimek stays untouched. Returns the count.
 std::uint32_t KopirovatAPorovnat(const std::uint8_t* snimek, const std::uint8_t* jasReference, std::uint8_t* aktualni,
                                  std::size_t pocetPixelu, std::uint8_t rozdilJasu);
+// The same over a W × H frame of which only the pixels VytvoritPropustnost lets through count: a masked pixel is
+// never counted and is black in aktualni. vzory and vzorRadku are VytvoritPropustnost's (camera/MaskaPohybu.h).
+std::uint32_t KopirovatAPorovnatSMaskou(const std::uint8_t* snimek, const std::uint8_t* jasReference,
+                                        std::uint8_t* aktualni, std::size_t sirka, std::size_t vyska,
+                                        const std::uint8_t* vzory, const std::uint8_t* vzorRadku,
+                                        std::uint8_t rozdilJasu);
 // The same in place: aktualni holds the frame and receives the mask.
 std::uint32_t Porovnat(const std::uint8_t* jasReference, std::uint8_t* aktualni, std::size_t pocetPixelu,
                        std::uint8_t rozdilJasu);

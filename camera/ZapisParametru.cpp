@@ -20,4 +20,9 @@ void ZapisParametru::Hodnota(const wchar_t* jmeno, const PopisPisma& hodnota) {
     klic_.ZapsatBinarni(jmeno, b.data(), PopisPisma::kVelikost);
 }
 
+void ZapisParametru::Hodnota(const wchar_t* jmeno, const MaskaPohybu& hodnota) {
+    const auto b = hodnota.Bajty();
+    klic_.ZapsatBinarni(jmeno, b.data(), MaskaPohybu::kBajtu);
+}
+
 void ZapisParametru::Zavrit() { klic_.Zavrit(); }

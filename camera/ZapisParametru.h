@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "camera/MaskaPohybu.h"
 #include "camera/PopisPisma.h"
 #include "knihovna/RegistrKlic.h"
 
@@ -19,6 +20,7 @@ public:
     void Hodnota(const wchar_t* jmeno, std::int32_t hodnota);
     void Hodnota(const wchar_t* jmeno, const std::wstring& hodnota);
     void Hodnota(const wchar_t* jmeno, const PopisPisma& hodnota);
+    void Hodnota(const wchar_t* jmeno, const MaskaPohybu& hodnota);
     void Zavrit();
 
     Knihovna::Registr& PouzityRegistr() const { return klic_.PouzityRegistr(); }

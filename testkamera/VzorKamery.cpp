@@ -145,6 +145,21 @@ void VzorKamery::KreslitScenu(std::uint8_t* cil, int sirka, int vyska, const Sta
         }
         for (int y = hranice + 1; y < konec; ++y) std::memcpy(Radek(cil, sirka, vyska, y), prvni, bajtu);
     }
+    if (stav.scena == 2) {
+        // Motion in one region only, the top left quarter: new grey noise there in every frame, so that any two
+        // frames differ there whatever the time between them.
+        std::uint32_t nahoda = stav.cislo * 2654435761u + 12345u;
+        for (int y = 0; y < std::min(konec, vyska / 4); ++y) {
+            std::uint8_t* p = Radek(cil, sirka, vyska, y);
+            for (int x = 0; x < sirka / 4; ++x, p += 3) {
+                nahoda ^= nahoda << 13;
+                nahoda ^= nahoda >> 17;
+                nahoda ^= nahoda << 5;
+                const auto v = static_cast<std::uint8_t>(nahoda >> 24);
+                Zapsat(p, {v, v, v});
+            }
+        }
+    }
 }
 
 void VzorKamery::KreslitHodiny(std::uint8_t* cil, int sirka, int vyska, const StavSnimku& stav) const {

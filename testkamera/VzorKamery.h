@@ -33,7 +33,8 @@ struct StavSnimku {
 };
 
 // The test pattern: eight colour bars over a grey ramp and a clock strip with the time and the
-// frame number (scene 0), or a moving background with an object crossing it (scene 1); zoom crops
+// frame number (scene 0), or a moving background with an object crossing it (scene 1), or the still picture with
+// noise in its top left quarter only (scene 2); zoom crops
 // the centre and scales it up, the image properties change the finished picture.
 class VzorKamery {
 public:

@@ -52,11 +52,14 @@ constexpr const wchar_t* kJmenoPoctuMist = L"pocetMistCisla";
 
 KopieParametruKamery::KopieParametruKamery(const ParametryKamery& zdroj) {
     Projit(zdroj, [&](const std::wstring& klic, const wchar_t* jmeno, const auto& pole) {
-        if (!NaStrance(klic, jmeno)) return;
         using Typ = std::remove_cvref_t<decltype(pole)>;
-        // A signed field is kept as its 32-bit pattern, as the registry stores it.
-        if constexpr (std::is_same_v<Typ, std::int32_t>) Pridat(klic, jmeno, static_cast<std::uint32_t>(pole));
-        else Pridat(klic, jmeno, pole);
+        // The motion mask is edited over the live picture, never on a page.
+        if constexpr (!std::is_same_v<Typ, MaskaPohybu>) {
+            if (!NaStrance(klic, jmeno)) return;
+            // A signed field is kept as its 32-bit pattern, as the registry stores it.
+            if constexpr (std::is_same_v<Typ, std::int32_t>) Pridat(klic, jmeno, static_cast<std::uint32_t>(pole));
+            else Pridat(klic, jmeno, pole);
+        }
     });
     for (const wchar_t* klic : kKlicePoctuMist)
         if (const auto it = Hodnoty().find({klic, kJmenoPoctuMist}); it != Hodnoty().end())
@@ -76,10 +79,12 @@ void KopieParametruKamery::Potvrdit(ParametryKamery& cil) {
 
 void KopieParametruKamery::Zapsat(ParametryKamery& cil) const {
     Projit(cil, [&](const std::wstring& klic, const wchar_t* jmeno, auto& pole) {
-        if (!NaStrance(klic, jmeno)) return;
         using Typ = std::remove_cvref_t<decltype(pole)>;
-        const Hodnota& h = Ulozena(klic, jmeno);
-        if constexpr (std::is_same_v<Typ, std::int32_t>) pole = static_cast<std::int32_t>(std::get<std::uint32_t>(h));
-        else pole = std::get<Typ>(h);
+        if constexpr (!std::is_same_v<Typ, MaskaPohybu>) {
+            if (!NaStrance(klic, jmeno)) return;
+            const Hodnota& h = Ulozena(klic, jmeno);
+            if constexpr (std::is_same_v<Typ, std::int32_t>) pole = static_cast<std::int32_t>(std::get<std::uint32_t>(h));
+            else pole = std::get<Typ>(h);
+        }
     });
 }

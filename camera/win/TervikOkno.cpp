@@ -271,6 +271,15 @@ bool TervikOkno::ProvestPrikaz(UINT prikaz, LPARAM lp, HWND odesilatel) {
         if (detektor_.Bezi()) ZastavitDetekci();
         else SpustitDetekci();
         return true;
+    case P::kUpravitMasku:
+        if (!video_.Zachytavani().GrafExistuje()) {
+            Zprava(2, L"Pro použití této funkce musí být zapnuté video");
+            return true;
+        }
+        editorMasky_.Zahajit(Hwnd(), ObdelnikVidea(), video_.Zachytavani(), app.Registr(), cestaKamery_,
+                             {[this](const std::wstring& t) { stavovyRadek_.NastavitText(kCastZpravy, t); },
+                              [this](const std::wstring& t) { Zprava(3, t); }, [this] { ObnovitPrikazy(); }});
+        return true;
     case P::kTitulekPlny: NastavitTitulek(0); break;
     case P::kTitulekUzky: NastavitTitulek(1); break;
     case P::kTitulekZadny: NastavitTitulek(2); break;

@@ -15,6 +15,7 @@
 #include "camera/PlanovaneSnimkovani.h"
 #include "camera/StavSnimku.h"
 #include "camera/Tervik.h"
+#include "camera/win/EditorMasky.h"
 #include "camera/win/NahledIkony.h"
 #include "camera/win/PrikazySlozkySnimku.h"
 #include "camera/win/PruhZarizeni.h"
@@ -103,6 +104,7 @@ private:
     void VytvoritOvladace();
     HMENU VytvoritMenu(bool kontextove) const;
     void Rozmistit();
+    RECT ObdelnikVidea() const;
     void ObnovitPrikazy();
     void NastavitTitulek(std::uint32_t rezim);
     void PouzitPrepinaceOkna();
@@ -186,6 +188,7 @@ private:
     PlanovaneSnimkovani plan_;
     DetektorPohybu detektor_;
     CasyAkciPohybu casyAkci_;
+    EditorMasky editorMasky_{Parametry().detekcePohybu, detektor_};  // the motion mask's editing mode
     Holvent::DirectShow::UkazatelCom<Holvent::DirectShow::PrijemceSnimku> prijemce_;
     ModulyKamery moduly_;  // the snapshot plug-ins; the live ones run inside the receiver's function
     // What the streaming thread reads: the frame size, the brightness step and the window to report to.

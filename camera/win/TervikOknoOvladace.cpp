@@ -52,6 +52,7 @@ HMENU TervikOkno::VytvoritMenu(bool kontextove) const {
     HMENU video = ::CreatePopupMenu();
     Podmenu(video, MenuZaznam(), L"&Záznam videa");
     Pridat(video, P::kDetekce, L"&Detekce pohybu");
+    Pridat(video, P::kUpravitMasku, L"Upravit masku detekce pohybu...");
 
     HMENU okno = ::CreatePopupMenu();
     Pridat(okno, P::kMenu, L"Hlavní &menu");
@@ -169,6 +170,16 @@ void TervikOkno::Rozmistit() {
     if (pruhZarizeni_) horni += pruhZarizeni_->Rozmistit(horni, sirka);
     const int dolni = r.bottom - stavovyRadek_.Vyska();
     if (video_.Hwnd()) ::MoveWindow(video_.Hwnd(), 0, horni, sirka, std::max(0, dolni - horni), TRUE);
+    editorMasky_.Rozmistit(ObdelnikVidea());
+}
+
+RECT TervikOkno::ObdelnikVidea() const {
+    RECT r{};
+    if (video_.Hwnd()) {
+        ::GetWindowRect(video_.Hwnd(), &r);
+        ::MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    }
+    return r;
 }
 
 bool TervikOkno::PrikazDostupny(std::uint32_t prikaz) const {
@@ -191,6 +202,7 @@ void TervikOkno::ObnovitPrikazy() {
     prikaz(P::kSnimkyEmail, SnimkyEmailBezi());
     prikaz(P::kPlanovane, planovaneBezi_);
     prikaz(P::kDetekce, detektor_.Bezi());
+    prikaz(P::kUpravitMasku, editorMasky_.Bezi());
     prikaz(P::kSnimkyFtp, snimkyFtp_.AutoBezi());
     prikaz(P::kServerHttp, serverHttp_.Bezi());
     prikaz(P::kMenu, o.menu);

@@ -296,6 +296,8 @@ void TervikOkno::SpustitDetekci() {
     if (detektor_.Bezi()) return;
     const auto& d = Parametry().detekcePohybu;
     rozdilJasu_ = static_cast<std::uint8_t>(std::min<std::uint32_t>(d.rozdilJasu, 255));
+    detektor_.NastavitMasku(d.maska);
+    detektor_.NastavitPodminky(d.minSnimkuPohybu, d.strazSvetla);
     const auto& z = video_.Zachytavani();
     // Computed at every start too, so that a single changed pixel never counts as motion.
     if (z.GrafExistuje()) detektor_.AktualizovatPrah(d.procentoZmen, z.Sirka(), z.Vyska());

@@ -24,7 +24,7 @@ int CistScenu() {
     DWORD velikost = sizeof hodnota;
     const LSTATUS s = ::RegGetValueW(HKEY_CURRENT_USER, kKlicSceny, kHodnotaSceny, RRF_RT_REG_DWORD, nullptr,
                                      &hodnota, &velikost);
-    return s == ERROR_SUCCESS && hodnota == 1 ? 1 : 0;
+    return s == ERROR_SUCCESS && hodnota <= 2 ? static_cast<int>(hodnota) : 0;
 }
 
 Cas100ns TedQpc() {

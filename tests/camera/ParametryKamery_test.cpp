@@ -102,9 +102,9 @@ TEST(ParametryKamery, UplnyObehKazdeHodnoty) {
     EXPECT_EQ(k.dalsiPrijemci, (std::vector<std::wstring>{L"a@example.cz", L"b@example.cz", L"c@example.cz"}));
     EXPECT_EQ(reg.PocetOtevrenych(), 0);
 
-    // Every value of the record is stored: 168 in the camera's keys and 23 in each of five blocks.
+    // Every value of the record is stored: 171 in the camera's keys and 23 in each of five blocks.
     const auto zmeneneHodnoty = HodnotyZaznamu(reg);
-    EXPECT_EQ(zmeneneHodnoty.size(), 168u + 5 * 23u);
+    EXPECT_EQ(zmeneneHodnoty.size(), 171u + 5 * 23u);
     // ... and the changed record differs from the defaults in every one of them.
     RegistrVPameti regVychozi;
     Vychozi().Ulozit(regVychozi, kCesta);
@@ -149,20 +149,24 @@ TEST(ParametryKamery, HodnotaSpatnehoTypuNechaVychoziAOstatniSeNactou) {
     RegistrKlic klic(reg, kCesta);
     klic.OtevritZapis(L"Detekce pohybu");
     klic.ZapsatText(L"interval", L"1000");
+    klic.ZapsatBinarni(L"maska", std::string(95, '\xFF').data(), 95);  // a byte short: refused, no mask
     klic.OtevritZapis(L"Snimky email\\Snimek\\Text");
     klic.ZapsatBinarni(L"logfont", "kratke", 6);
     klic.Zavrit();
 
     ParametryKamery k = Vychozi();
     const auto chyby = k.Nacist(reg, kCesta);
-    ASSERT_EQ(chyby.size(), 2u);
+    ASSERT_EQ(chyby.size(), 3u);
     EXPECT_EQ(chyby.front().Hr(), HresultZWin32(kChybaNesouhlasTypu));
     EXPECT_NE(chyby.front().Text().find(L"interval"), std::wstring::npos);
+    EXPECT_EQ(chyby[1].Text(), TextChybneMasky(kCesta + L"\\Detekce pohybu"));
     EXPECT_EQ(k.detekcePohybu.interval, 1000u);
+    EXPECT_TRUE(k.detekcePohybu.maska.Prazdna());
     EXPECT_EQ(k.snimkyEmail.snimek.text.logfont, TestovaciKontext().pismo);
     // Everything else, before and after the bad values, is the user's.
     ParametryKamery ocekavana = zmenena;
     ocekavana.detekcePohybu.interval = 1000;
+    ocekavana.detekcePohybu.maska = {};
     ocekavana.snimkyEmail.snimek.text.logfont = TestovaciKontext().pismo;
     EXPECT_EQ(k, ocekavana);
 }

@@ -59,6 +59,9 @@ inline ParametryKamery ZmenenaKamera() {
     dp.interval = 250;
     dp.procentoZmen = 1500;
     dp.rozdilJasu = 40;
+    dp.minSnimkuPohybu = 3;
+    dp.strazSvetla = 60;
+    dp.maska.NastavitObdelnik(0, 20, 31, 23, true);
     dp.disk = {false, 20, L"D:\\pohyb", {}};
     ZmenitBlok(dp.disk.snimek, 1);
     dp.email = {true, 600};

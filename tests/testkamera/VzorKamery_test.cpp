@@ -117,6 +117,25 @@ TEST(VzorKamery, ScenaSPohybemMeniVetsinuObrazu) {
     EXPECT_GT(x2, x1);
 }
 
+TEST(VzorKamery, ScenaSPohybemVJedneOblastiMeniJenLevouHorniCtvrtinu) {
+    VzorKamery vzor;
+    const int w = 320, h = 240;
+    // The same second, so that the clock's digits stay: only the frame number and the noise change.
+    const Snimek a = Nakreslit(vzor, w, h, Stav(5, 100, 2));
+    const Snimek b = Nakreslit(vzor, w, h, Stav(5, 101, 2));
+    const Knihovna::Obdelnik ctvrtina{0, 0, w / 4, h / 4};
+    int vOblasti = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (a.Bod(x, y) == b.Bod(x, y)) continue;
+            ASSERT_TRUE(VOblasti(ctvrtina, x, y) || VOblasti(VzorKamery::OblastHodin(w, h), x, y)) << x << "," << y;
+            vOblasti += VOblasti(ctvrtina, x, y);
+        }
+    EXPECT_GT(vOblasti, w / 4 * h / 4 * 9 / 10);
+    // Outside the quarter it is the still picture.
+    EXPECT_EQ(a.Bod(w - 1, h / 2), Nakreslit(vzor, w, h, Stav(5, 100)).Bod(w - 1, h / 2));
+}
+
 TEST(VzorKamery, ObrazoveVlastnostiMeniObraz) {
     VzorKamery vzor;
     const int w = 160, h = 120;

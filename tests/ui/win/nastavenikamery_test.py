@@ -36,7 +36,7 @@ HODNOTY_STRANEK = [('Kamera', 5), ('Okno kamery', 9), ('Po spuštění kamery', 
                    ('Odesílatel a příjemci', 3), ('Zpráva emailu', 3), ('Snímek emailem', 18), ('Snímky na FTP', 7),
                    ('FTP umístění', 7), ('Snímek na FTP', 18), ('HTML stránka', 4), ('HTTP server', 4),
                    ('Snímek pro HTTP server', 15), ('Záznam videa', 4), ('Záznam AVI', 4), ('Záznam WMV', 4),
-                   ('Pojmenování záznamů', 5), ('Detekce pohybu', 13),
+                   ('Pojmenování záznamů', 5), ('Detekce pohybu', 15),
                    ('Snímek při pohybu', 18), ('Plánované snímkování', 3), ('Záznam do souboru', 22),
                    ('Protokol Windows', 20), ('Úklid', 3), ('Obnovení', 2)]
 POCET_HODNOT = sum(n for _, n in HODNOTY_STRANEK) - 2 - 3
