@@ -2,6 +2,7 @@
 # the build tree: the strips and icons (the win build's resources; the native build makes them too when the set is
 # installed, for the test that compares them).
 set(TERVIK_OBRAZKY ${CMAKE_BINARY_DIR}/obrazky)
+file(MAKE_DIRECTORY ${TERVIK_OBRAZKY})  # a fresh tree: the check's stamp may be written before the pictures
 set(TERVIK_TANGO /usr/share/icons/Tango)
 set(SKRIPT_OBRAZKU ${CMAKE_SOURCE_DIR}/resources/vytvorit-obrazky.py)
 set(TABULKA_OBRAZKU ${CMAKE_SOURCE_DIR}/resources/ikony.tsv)
