@@ -5,6 +5,7 @@
 
 #include "app/PravidlaAktualizace.h"
 #include "app/win/Aplikace.h"
+#include "app/win/DlgOAplikaci.h"
 #include "email/win/SablonaDialogu.h"
 #include "knihovna/Formatovani.h"
 #include "resources/IdZdroju.h"
@@ -71,14 +72,7 @@ void DlgAktualizaceAplikace::Inicializovat(HWND okno) {
     ::SetForegroundWindow(okno);
 }
 
-void DlgAktualizaceAplikace::OtevritWeb() {
-    const wchar_t* adresa = PravidlaAktualizace::kAdresaWebu;
-    if (reinterpret_cast<INT_PTR>(::ShellExecuteW(okno_, L"open", adresa, nullptr, nullptr, SW_SHOWNORMAL)) <= 32) {
-        auto& app = Aplikace::Instance();
-        const std::wstring text = Formatovat(L"Adresu \"%s\" se nepodařilo otevřít.", adresa);
-        ::MessageBoxW(okno_, text.c_str(), app.Produkt().c_str(), MB_OK | MB_ICONERROR);
-    }
-}
+void DlgAktualizaceAplikace::OtevritWeb() { DlgOAplikaci::OtevritOdkaz(okno_, PravidlaAktualizace::kAdresaWebu); }
 
 INT_PTR DlgAktualizaceAplikace::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wp, LPARAM lp) {
     switch (zprava) {

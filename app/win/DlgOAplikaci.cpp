@@ -79,10 +79,10 @@ void DlgOAplikaci::Inicializovat(HWND okno) {
     ::SetForegroundWindow(okno);
 }
 
-void DlgOAplikaci::OtevritOdkaz(const wchar_t* adresa) {
-    if (reinterpret_cast<INT_PTR>(::ShellExecuteW(okno_, L"open", adresa, nullptr, nullptr, SW_SHOWNORMAL)) <= 32) {
+void DlgOAplikaci::OtevritOdkaz(HWND okno, const wchar_t* adresa) {
+    if (reinterpret_cast<INT_PTR>(::ShellExecuteW(okno, L"open", adresa, nullptr, nullptr, SW_SHOWNORMAL)) <= 32) {
         const std::wstring text = Formatovat(L"Adresu \"%s\" se nepodařilo otevřít.", adresa);
-        ::MessageBoxW(okno_, text.c_str(), Aplikace::Instance().Produkt().c_str(), MB_OK | MB_ICONERROR);
+        ::MessageBoxW(okno, text.c_str(), Aplikace::Instance().Produkt().c_str(), MB_OK | MB_ICONERROR);
     }
 }
 
@@ -95,7 +95,7 @@ INT_PTR DlgOAplikaci::ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wp, LPARAM 
     case WM_NOTIFY: {
         const auto* n = reinterpret_cast<const NMHDR*>(lp);
         if (n->idFrom == kIdOdkaz && (n->code == NM_CLICK || n->code == NM_RETURN)) {
-            OtevritOdkaz(reinterpret_cast<const NMLINK*>(lp)->item.szUrl);
+            OtevritOdkaz(okno, reinterpret_cast<const NMLINK*>(lp)->item.szUrl);
             return TRUE;
         }
         break;

@@ -15,6 +15,8 @@ public:
 
     // Returns when the dialog closes (at once when another is open).
     static void Zobrazit(HWND vlastnik);
+    // Opens a web address in the user's browser; a failure is told in a message box over okno.
+    static void OtevritOdkaz(HWND okno, const wchar_t* adresa);
 
     DlgOAplikaci(const DlgOAplikaci&) = delete;
     DlgOAplikaci& operator=(const DlgOAplikaci&) = delete;
@@ -24,7 +26,6 @@ private:
     DlgOAplikaci() = default;
     INT_PTR ZpracovatZpravu(HWND okno, UINT zprava, WPARAM wp, LPARAM lp) override;
     void Inicializovat(HWND okno);
-    void OtevritOdkaz(const wchar_t* adresa);
 
     HWND okno_ = nullptr;
     HICON ikona_ = nullptr;
