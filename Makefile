@@ -1,5 +1,5 @@
 # Tervik: the two builds (native core + tests, MinGW-w64 product + tests) and their entry points.
-.PHONY: setup build run test installer clean
+.PHONY: setup build run test fuzz installer clean
 
 JOBS ?= 2
 
@@ -17,6 +17,11 @@ run: setup build
 
 test: setup build
 	@tools/testy
+
+# The core's fuzz targets (clang, fuzz/), each for FUZZ_S seconds from its seed inputs.
+FUZZ_S ?= 60
+fuzz: setup
+	@FUZZ_S=$(FUZZ_S) tools/fuzz
 
 # The setup program build/win/Tervik-<version>-setup.exe (the product and NSIS's makensis).
 installer: setup

@@ -1,0 +1,11 @@
+# One libFuzzer program per fuzz/<name>_fuzz.cpp, linked with the core; its seed inputs are in fuzz/corpus/<name>/.
+file(GLOB CILE_FUZZ CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*_fuzz.cpp)
+find_package(Threads REQUIRED)
+foreach(zdroj ${CILE_FUZZ})
+  get_filename_component(jmeno ${zdroj} NAME_WE)
+  string(REGEX REPLACE "_fuzz$" "" jmeno ${jmeno})
+  add_executable(fuzz_${jmeno} ${zdroj})
+  target_include_directories(fuzz_${jmeno} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/fuzz)
+  target_link_libraries(fuzz_${jmeno} PRIVATE tervik_jadro Threads::Threads)
+  target_link_options(fuzz_${jmeno} PRIVATE -fsanitize=fuzzer,address,undefined)
+endforeach()
