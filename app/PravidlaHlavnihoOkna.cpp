@@ -75,4 +75,23 @@ ZmenaIkony IkonaPoNastaveni(std::uint32_t oznamovaciIkona, bool skrytyRezim, boo
     return zmena;
 }
 
+VysledekOblasti UrcitStavOblasti(const std::vector<StavKameryOblasti>& kamery, std::uint32_t nyni) {
+    VysledekOblasti v;
+    auto zvysit = [&v](StavOblasti s) {
+        if (static_cast<int>(s) > static_cast<int>(v.stav)) v.stav = s;
+    };
+    for (const StavKameryOblasti& k : kamery) {
+        if (k.chyba) zvysit(StavOblasti::Chyba);
+        if (k.bezi) zvysit(StavOblasti::Bezi);
+        // Unsigned difference: right across the tick's wrap-round after 49.7 days.
+        const std::uint32_t uplynulo = nyni - k.posledniPohyb;
+        if (k.bezi && k.pohyb && uplynulo < kDobaPohybuVOblasti) {
+            zvysit(StavOblasti::Pohyb);
+            const std::uint32_t zbyva = kDobaPohybuVOblasti - uplynulo;
+            if (v.obnovitZa == 0 || zbyva < v.obnovitZa) v.obnovitZa = zbyva;
+        }
+    }
+    return v;
+}
+
 }  // namespace PravidlaHlavnihoOkna

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The main window's decisions that do not need a window: which command a key or a default-camera
 // command becomes, the tray icon's tooltip, and when the tray icon exists.
@@ -38,5 +39,22 @@ enum class ZmenaIkony { Ponechat, Vytvorit, Odebrat };
 // After the settings dialog: 2 creates a missing icon; 0 removes it while the window is visible (a hidden
 // window keeps its way back); 1 creates it while the window is hidden and removes it while visible.
 ZmenaIkony IkonaPoNastaveni(std::uint32_t oznamovaciIkona, bool skrytyRezim, bool oknoViditelne, bool ikonaExistuje);
+
+// What the tray icon shows: an error of any camera before a recent motion before a running camera before none.
+enum class StavOblasti { Necinna, Bezi, Pohyb, Chyba };
+struct StavKameryOblasti {
+    bool bezi = false;
+    bool chyba = false;                // its device is lost, or a delivery road stopped after a failure
+    bool pohyb = false;                // it has reported motion, at posledniPohyb (a tick in ms)
+    std::uint32_t posledniPohyb = 0;
+};
+// How long the icon shows motion after the last report, ms.
+inline constexpr std::uint32_t kDobaPohybuVOblasti = 10000;
+struct VysledekOblasti {
+    StavOblasti stav = StavOblasti::Necinna;
+    std::uint32_t obnovitZa = 0;  // ms until a motion shown now ends (then the state is asked again); 0 none
+};
+// nyni is the same tick as posledniPohyb (it may have wrapped round since).
+VysledekOblasti UrcitStavOblasti(const std::vector<StavKameryOblasti>& kamery, std::uint32_t nyni);
 
 }  // namespace PravidlaHlavnihoOkna

@@ -61,6 +61,11 @@ public:
     // Whether the camera's window would carry out this menu command now (not greyed, not left for later).
     virtual bool PrikazDostupny(std::uint32_t /*prikaz*/) const { return false; }
 
+    // What the main window's tray icon shows of it: a fault it is waiting out (its device lost, an automatic
+    // delivery stopped after a failure), and the tick of its last motion report (false when it has none).
+    virtual bool MaChybu() const { return false; }
+    virtual bool PosledniPohyb(std::uint32_t& /*tik*/) const { return false; }
+
 private:
     std::wstring jmeno_;
     bool vychoziKamera_ = false;

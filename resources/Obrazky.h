@@ -71,4 +71,34 @@ inline constexpr int kFotoJenCteni = 63;  // devices/camera-photo+emblems/emblem
 
 inline constexpr int kPocet = 64;
 
+// The picture beside a command in toolbars, thumbnail buttons and menus; -1 for none.
+constexpr int ObrazekPrikazu(unsigned prikaz) {
+    switch (prikaz) {
+    case 40001: case 40024: return kKonec;
+    case 40002: case 40030: return kPredvolby;
+    case 40012: return kPridatKameru;
+    case 40013: return kOdebratKameru;
+    case 40103: return kNastroje;
+    case 40006: return kOAplikaci;
+    case 40097: case 40025: return kPrizpusobit;
+    case 40059: case 40055: case 40120: return kZaznam;
+    case 40022: case 40086: case 40114: return kVideo;
+    case 40011: case 40020: return kZapnoutKameru;
+    case 40051: case 40052: case 40119: case 40065: case 40115: return kSnimekFtp;
+    case 40125: return kPlanovane;
+    case 40951: return kZmensit;
+    case 40950: return kZvetsit;
+    case 40049: case 40046: case 40117: return kSnimekDisk;
+    case 40054: case 40053: case 40118: case 40010: return kSnimekEmail;
+    case 40047: return kSlozkaSnimku;
+    case 40042: return kServerHttp;
+    case 40043: return kDetekcePohybu;
+    case 40094: return kOtevrit;
+    case 40098: return kUlozit;
+    case 40107: return kOtocitVlevo;
+    case 40106: return kOtocitVpravo;
+    default: return -1;
+    }
+}
+
 }  // namespace Obrazky

@@ -40,6 +40,9 @@ def nacist_tabulku(cesta=TABULKA):
             misto, cislo = casti[0].split(':')
             prikazy = [] if casti[2] == '-' else [int(p) for p in casti[2].split(',')]
             radky.append((misto, int(cislo), casti[1], prikazy, casti[3]))
+    prikazy = [p for r in radky if r[0] == 'pas' for p in r[3]]
+    if len(prikazy) != len(set(prikazy)):
+        sys.exit(f'{cesta}: příkaz {[p for p in prikazy if prikazy.count(p) > 1][0]} má víc obrázků')
     pas = sorted(r[1] for r in radky if r[0] == 'pas')
     if pas != list(range(POCET_V_PASU)):
         sys.exit(f'{cesta}: pás musí mít obrázky 0 až {POCET_V_PASU - 1}, každý jednou')
@@ -58,7 +61,13 @@ def hlavicka(radky):
     for misto, cislo, klic, _, obrazek in radky:
         if misto == 'pas':
             vystup.append(f'inline constexpr int {jmeno_cpp(klic)} = {cislo};  // {obrazek}')
-    vystup += ['', f'inline constexpr int kPocet = {POCET_V_PASU};', '', '}  // namespace Obrazky', '']
+    vystup += ['', f'inline constexpr int kPocet = {POCET_V_PASU};', '',
+               '// The picture beside a command in toolbars, thumbnail buttons and menus; -1 for none.',
+               'constexpr int ObrazekPrikazu(unsigned prikaz) {', '    switch (prikaz) {']
+    for misto, cislo, klic, prikazy, _ in radky:
+        if misto == 'pas' and prikazy:
+            vystup.append('    ' + ' '.join(f'case {p}:' for p in prikazy) + f' return {jmeno_cpp(klic)};')
+    vystup += ['    default: return -1;', '    }', '}', '', '}  // namespace Obrazky', '']
     return '\n'.join(vystup)
 
 

@@ -264,6 +264,12 @@ void Aplikace::NacistObrazky() {
 
 HIMAGELIST Aplikace::ObrazkyProDpi(UINT dpi) const { return ObrazkyVelikosti(Knihovna::VelikostObrazku(dpi)); }
 
+void Aplikace::ObrazkyDoNabidky(Knihovna::WinApi::ObrazkyNabidky& obrazky, HWND okno, HMENU menu) {
+    const UINT dpi = Knihovna::WinApi::DpiOkna(okno);
+    obrazky.Pripravit(menu, Knihovna::WinApi::ObrazkyNabidky::Povolit(nastaveni_.menuBitmapy, verzeWindows_),
+                      ObrazkyProDpi(dpi), Knihovna::VelikostObrazku(dpi), Obrazky::ObrazekPrikazu);
+}
+
 HIMAGELIST Aplikace::ObrazkyVelikosti(int velikost) const {
     HIMAGELIST seznam = velikost >= 28 ? vetsiObrazky_[1] : velikost >= 20 ? vetsiObrazky_[0] : nullptr;
     return seznam ? seznam : seznamyObrazku_[0];

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "knihovna/win/ObrazkyNabidky.h"
 #include "app/NastaveniAplikace.h"
 #include "app/PrikazovyRadek.h"
 #include "app/SeznamKamer.h"
@@ -104,6 +105,8 @@ public:
     HIMAGELIST ObrazkyProDpi(UINT dpi) const;
     // The strip nearest to a side in pixels (16, 24 or 32): icons made from its images.
     HIMAGELIST ObrazkyVelikosti(int velikost) const;
+    // WM_INITMENUPOPUP of a window: the pictures beside its commands, at the window's DPI ("menuBitmapy").
+    void ObrazkyDoNabidky(Knihovna::WinApi::ObrazkyNabidky& obrazky, HWND okno, HMENU menu);
     HCURSOR KurzorCekani() const { return kurzorCekani_; }
     void* InternetHandle() const { return internet_; }
 

@@ -489,15 +489,7 @@ void OknoHlavni::VytvoritIkonu() {
                            Knihovna::Chyba(HRESULT_FROM_WIN32(::GetLastError() ? ::GetLastError() : ERROR_GEN_FAILURE)));
 }
 
-HICON OknoHlavni::IkonaOblasti() {
-    auto& app = Aplikace::Instance();
-    bool bezi = false;
-    for (int i = 0; i < app.Kamery().Pocet() && !bezi; ++i) bezi = app.Kamery().Kamera(i)->Bezi();
-    if (bezi && !ikonaBehu_)
-        ikonaBehu_.Nastavit(::ImageList_GetIcon(app.ObrazkyVelikosti(::GetSystemMetrics(SM_CXSMICON)),
-                                                Obrazky::kOblastBezi, ILD_NORMAL));
-    return bezi && ikonaBehu_ ? ikonaBehu_.get() : app.MalaIkona();
-}
+HICON OknoHlavni::IkonaOblasti() { return obrazekOblasti_.Vybrat(Hwnd(), Aplikace::Instance().MalaIkona()); }
 
 void OknoHlavni::OdebratIkonu() { ikona_.Odebrat(); }
 
@@ -662,6 +654,7 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
             MenuHlavnihoOkna::NaplnitKamery(menu);
         else
             NastavitStavPolozek(menu);
+        app.ObrazkyDoNabidky(obrazkyNabidky_, Hwnd(), menu);
         return 0;
     }
     case WM_MENUSELECT: {
@@ -687,6 +680,10 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     }
     case WM_TIMER:
         if (app.Aktualizace().Casovac(Hwnd(), wp)) return 0;
+        if (obrazekOblasti_.Casovac(Hwnd(), wp)) {
+            ObnovitPrikazy();
+            return 0;
+        }
         if (wp == PrijemDalkovehoOvladani::kCasovac) {
             prijem_.Casovac();
             return 0;

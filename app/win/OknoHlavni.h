@@ -3,9 +3,11 @@
 #include <shobjidl.h>
 #include <wrl/client.h>
 
+#include "app/win/ObrazekOblasti.h"
 #include "app/win/OknoAplikace.h"
 #include "app/win/RegistraceHorkychKlaves.h"
 #include "knihovna/win/IkonaOznamovaciOblasti.h"
+#include "knihovna/win/ObrazkyNabidky.h"
 #include "knihovna/win/PanelNastroju.h"
 #include "knihovna/win/StavovyRadek.h"
 #include "knihovna/win/UnikatniHandle.h"
@@ -94,7 +96,8 @@ private:
     Knihovna::WinApi::PanelNastroju panel_;
     Knihovna::WinApi::StavovyRadek stav_;
     Knihovna::WinApi::IkonaOznamovaciOblasti ikona_;
-    Knihovna::WinApi::UnikatniIkona ikonaBehu_;  // made the first time a camera runs
+    ObrazekOblasti obrazekOblasti_;
+    Knihovna::WinApi::ObrazkyNabidky obrazkyNabidky_;  // the menus' pictures, lent to the menus while it lives
     HICON ikonaVOblasti_ = nullptr;               // what the tray icon shows now
     RegistraceHorkychKlaves klavesy_;  // after the icon: its warnings may use it until the end
     Microsoft::WRL::ComPtr<ITaskbarList3> panelUloh_;

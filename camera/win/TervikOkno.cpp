@@ -425,6 +425,9 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
         if (wp && ukoncitAplikaci_) Zavrit();
         else if (wp && zaznam_) zaznam_->Ukoncit(video_.Zachytavani());
         return 0;
+    case WM_INITMENUPOPUP:
+        Aplikace::Instance().ObrazkyDoNabidky(obrazkyNabidky_, Hwnd(), reinterpret_cast<HMENU>(wp));
+        break;
     case kZpravaUdalostGrafuKamery:
         if (obnoveni_) obnoveni_->UdalostGrafu();
         return 0;
@@ -466,10 +469,10 @@ LRESULT TervikOkno::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     case kZpravaSnimekServeru: serverHttp_.Zadost(wp, lp, video_.Zachytavani(), stavSnimku_); return 0;
     case kZpravaZatizeniServeru: return serverHttp_.Zatizeni();
     case kZpravaChybaFtp:
-        snimkyFtp_.UkoncitAutoFtp(Hwnd());
+        snimkyFtp_.ZastavitPoChybe(Hwnd());
         return 0;
     case kZpravaChybaEmailu:
-        if (emaily_) emaily_->UkoncitAutoEmail();
+        if (emaily_) emaily_->ZastavitPoChybe();
         return 0;
     case kZpravaVysledekPrace:
         switch (wp) {

@@ -28,6 +28,7 @@
 #include "net/win/SnimkyNaFtp.h"
 #include "email/win/SnimkyEmailem.h"
 #include "knihovna/win/IkonaOznamovaciOblasti.h"
+#include "knihovna/win/ObrazkyNabidky.h"
 #include "knihovna/win/Okno.h"
 #include "knihovna/win/PanelNastroju.h"
 #include "knihovna/win/StavovyRadek.h"
@@ -66,6 +67,11 @@ public:
     bool SnimkyDiskBezi() const { return snimkyDiskBezi_; }
     bool PlanovaneBezi() const { return planovaneBezi_; }
     bool DetekceBezi() const { return detektor_.Bezi(); }
+    bool MaChybu() const override;
+    bool PosledniPohyb(std::uint32_t& tik) const override {
+        tik = posledniPohyb_;
+        return hlasenPohyb_;
+    }
     bool SnimkyFtpBezi() const { return snimkyFtp_.AutoBezi(); }
     bool SnimkyEmailBezi() const { return emaily_ && emaily_->AutoBezi(); }
     bool VideoBezi() override { return Bezi() && VideoZapnuto(); }
@@ -94,7 +100,10 @@ private:
     void StavCesty(const std::wstring& text) override;
     void LogKamery(const std::wstring& text) override { ZapsatLogKamery(text); }
     void UdalostKamery(const std::wstring& text, bool chyba) override;
-    void ZmenaAktivit() override { ObnovitPrikazy(); }
+    void ZmenaAktivit() override {
+        ObnovitPrikazy();
+        OznamitStavOblasti(false);
+    }
     // PrikazySlozkySnimku::Rozhrani of the folder commands.
     bool ZeptatSe(const std::wstring& otazka, bool anoVychozi, bool varovani) override;
     void HlasitChybu(const std::wstring& text) override;
@@ -161,6 +170,12 @@ private:
     std::wstring cestaKamery_;
     bool ukoncitAplikaci_ = false;
     HWND oznamovane_ = nullptr;  // the main window, told of the camera's start and end
+    // The main window's tray icon follows faults and motion: it is told when either changes.
+    void OznamitStavOblasti(bool pohyb);
+    Knihovna::WinApi::ObrazkyNabidky obrazkyNabidky_;  // the menus' pictures, lent to the menus while it lives
+    bool hlasenaChyba_ = false;
+    bool hlasenPohyb_ = false;
+    std::uint32_t posledniPohyb_ = 0;
     bool zaviram_ = false;
     bool predvolbyOtevreny_ = false;
 

@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "app/NastaveniAplikace.h"
+#include "app/PravidlaHlavnihoOkna.h"
 #include "app/TextyZprav.h"
 #include "app/win/Aplikace.h"
 #include "app/win/OknoHlavni.h"
@@ -321,6 +322,7 @@ void TervikOkno::ZastavitDetekci() {
 void TervikOkno::HlaseniPohybu() {
     // A report posted just before the detection stopped has nothing left to start.
     if (!detektor_.Bezi()) return;
+    OznamitStavOblasti(true);
     const MistniCas ted = Aplikace::Instance().Hodiny().Ted();
     stavovyRadek_.NastavitText(kCastZpravy, Formatovat(L"Detekován pohyb v %d:%02d:%02d", ted.hodina, ted.minuta,
                                                        ted.sekunda));
@@ -328,6 +330,27 @@ void TervikOkno::HlaseniPohybu() {
                                            [](std::uint32_t prikaz) { return !Nedostupny(prikaz); });
     for (const AkcePohybu& a : akce)
         ::PostMessageW(Hwnd(), WM_COMMAND, a.prikaz, static_cast<LPARAM>(a.parametr));
+}
+
+bool TervikOkno::MaChybu() const {
+    return (obnoveni_ && obnoveni_->Obnovuje()) || snimkyFtp_.ZastavenoChybou() ||
+           (emaily_ && emaily_->ZastavenoChybou());
+}
+
+void TervikOkno::OznamitStavOblasti(bool pohyb) {
+    bool zmena = false;
+    if (pohyb) {
+        const std::uint32_t tik = ::GetTickCount();
+        // Only the start of a motion is news: the icon shows it for its time after the last report anyway.
+        zmena = !hlasenPohyb_ || tik - posledniPohyb_ >= PravidlaHlavnihoOkna::kDobaPohybuVOblasti;
+        hlasenPohyb_ = true;
+        posledniPohyb_ = tik;
+    }
+    if (const bool chyba = MaChybu(); chyba != hlasenaChyba_) {
+        hlasenaChyba_ = chyba;
+        zmena = true;
+    }
+    if (zmena && oznamovane_) ::PostMessageW(oznamovane_, Aplikace::kZpravaObnovit, 0, 0);
 }
 
 void TervikOkno::ZobrazitVlastnosti(bool format) {

@@ -257,6 +257,7 @@ void SnimkyEmailem::SpustitAutoEmail(bool videoZapnuto, std::uintptr_t parametr)
     const UINT perioda = static_cast<UINT>(std::max<std::uint64_t>(parametry_.snimkyEmail.interval, 1) * 1000);
     if (!::SetTimer(okno_, kCasovacEmail, perioda, nullptr)) Knihovna::WinApi::VyhoditPosledniChybu();
     autoBezi_ = true;
+    zastavenoChybou_ = false;
     const TextyAktivity& texty = TextyAktivityKamery(AktivitaKamery::SnimkyEmail);
     if (texty.logStart && parametry_.logovani.*texty.prepinacStart) hlaseni_.LogKamery(texty.logStart);
     if (texty.udalostStart && parametry_.zapisUdalosti.*texty.prepinacStart)
@@ -264,6 +265,12 @@ void SnimkyEmailem::SpustitAutoEmail(bool videoZapnuto, std::uintptr_t parametr)
     // From the menu the first snapshot goes at once; after start one period later.
     if (parametr == 0) ::PostMessageW(okno_, WM_COMMAND, PrikazyKamery::kSnimekEmail, kPrikazCasovace);
     hlaseni_.ZmenaAktivit();
+}
+
+void SnimkyEmailem::ZastavitPoChybe() {
+    if (!autoBezi_) return;
+    zastavenoChybou_ = true;
+    UkoncitAutoEmail();
 }
 
 void SnimkyEmailem::UkoncitAutoEmail() {

@@ -49,7 +49,10 @@ public:
     // Automatic sending: command 40041 (parametr 0 sends the first snapshot at once), 0x8012, closing.
     void SpustitAutoEmail(bool videoZapnuto, std::uintptr_t parametr);
     void UkoncitAutoEmail();
+    // 0x8012: automatic sending stops after a failure; that counts as the camera's fault until it is started again.
+    void ZastavitPoChybe();
     bool AutoBezi() const { return autoBezi_; }
+    bool ZastavenoChybou() const { return zastavenoChybou_; }
     // After the settings changed: the further recipients again, a running timer with its new period.
     void PouzitNastaveni();
     // Closing: automatic sending stops, a running dispatch is cut off within limit (the camera's stop time-out).
@@ -73,5 +76,6 @@ private:
     Holvent::Email::CitacEmailu citac_;
     Knihovna::Pracovnik pracovnik_;
     bool autoBezi_ = false;
+    bool zastavenoChybou_ = false;
     bool zaneprazdnenoHlaseno_ = false;  // a dropped request was logged in this busy period
 };

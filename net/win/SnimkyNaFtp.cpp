@@ -186,6 +186,7 @@ void SnimkyNaFtp::SpustitAutoFtp(HWND okno, bool preskocitPrvni) {
     if (!::SetTimer(okno, kCasovacFtp, std::max<UINT>(ftp.interval, USER_TIMER_MINIMUM), nullptr))
         Knihovna::WinApi::VyhoditPosledniChybu();
     autoBezi_ = true;
+    zastavenoChybou_ = false;
     hlaseni_.ZmenaAktivit();
     ZapsatAktivitu(true);
     if (!preskocitPrvni) ::PostMessageW(okno, WM_COMMAND, PrikazyKamery::kSnimekFtp, kPrikazCasovaceFtp);
@@ -197,6 +198,12 @@ void SnimkyNaFtp::UkoncitAutoFtp(HWND okno) {
     autoBezi_ = false;
     hlaseni_.ZmenaAktivit();
     ZapsatAktivitu(false);
+}
+
+void SnimkyNaFtp::ZastavitPoChybe(HWND okno) {
+    if (!autoBezi_) return;
+    zastavenoChybou_ = true;
+    UkoncitAutoFtp(okno);
 }
 
 void SnimkyNaFtp::ZapsatAktivitu(bool start) {

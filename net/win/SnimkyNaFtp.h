@@ -50,7 +50,10 @@ public:
     void PrepnoutAutoFtp(HWND okno, bool preskocitPrvni);
     void SpustitAutoFtp(HWND okno, bool preskocitPrvni);
     void UkoncitAutoFtp(HWND okno);
+    // 0x8010: automatic uploading stops after a failure; that counts as the camera's fault until it is started again.
+    void ZastavitPoChybe(HWND okno);
     bool AutoBezi() const { return autoBezi_; }
+    bool ZastavenoChybou() const { return zastavenoChybou_; }
     // After the settings changed: a running timer takes the new interval.
     void PouzitNastaveni(HWND okno);
     // Closing the camera: automatic uploading ends, a running upload is cut off within limit (and logged).
@@ -71,6 +74,7 @@ private:
     Knihovna::Pracovnik pracovnik_;
     std::uint32_t citac_ = 0;
     bool autoBezi_ = false;
+    bool zastavenoChybou_ = false;
     // The running upload, for the messages while it runs and when it is cut off.
     std::wstring bezici_;
     std::shared_ptr<std::atomic<bool>> limitVyprsel_;

@@ -83,4 +83,25 @@ TEST(PravidlaHlavnihoOkna, IkonaPoZmeneNastaveni) {
     EXPECT_EQ(IkonaPoNastaveni(1, false, true, false), Z::Ponechat);
 }
 
+// The tray's picture: error before motion before running; motion lasts its time from the last report, across the
+// tick's wrap-round, and the earliest end of a shown motion is when to ask again.
+TEST(PravidlaHlavnihoOkna, StavOblastiPodlePrednostiADobyPohybu) {
+    using S = StavOblasti;
+    const std::uint32_t d = kDobaPohybuVOblasti;
+    EXPECT_EQ(UrcitStavOblasti({}, 5).stav, S::Necinna);
+    EXPECT_EQ(UrcitStavOblasti({{false, false, false, 0}, {true, false, false, 0}}, 5).stav, S::Bezi);
+
+    const auto pohyb = UrcitStavOblasti({{true, false, true, 1000}, {true, false, true, 4000}}, 5000);
+    EXPECT_EQ(pohyb.stav, S::Pohyb);
+    EXPECT_EQ(pohyb.obnovitZa, d - 4000);  // the first camera's motion ends first
+    EXPECT_EQ(UrcitStavOblasti({{true, false, true, 1000}}, 1000 + d).stav, S::Bezi);
+    EXPECT_EQ(UrcitStavOblasti({{true, false, true, 1000}}, 1000 + d).obnovitZa, 0u);
+    // A report just before the wrap-round still counts just after it; a camera that stopped shows no motion.
+    EXPECT_EQ(UrcitStavOblasti({{true, false, true, 0xFFFFFF00u}}, 0x100).stav, S::Pohyb);
+    EXPECT_EQ(UrcitStavOblasti({{false, false, true, 1000}}, 1001).stav, S::Necinna);
+
+    // An error wins, also from a camera that does not run (its lost device is being opened again).
+    EXPECT_EQ(UrcitStavOblasti({{true, false, true, 1000}, {false, true, false, 0}}, 1001).stav, S::Chyba);
+}
+
 }  // namespace
