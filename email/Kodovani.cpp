@@ -216,8 +216,20 @@ std::string ZakodovatText(std::wstring_view text, std::wstring& charset) {
     return Knihovna::NaUtf8(text);
 }
 
+namespace {
+
+// Header text a reader takes as it stands: ASCII without control characters (a fold's CR LF aside) and without
+// "=?", which would start an encoded word and be shown decoded.
+bool PlatiDoslova(std::wstring_view text) {
+    for (wchar_t z : text)
+        if (static_cast<std::uint32_t>(z) > 126 || (z < 32 && z != L'\t' && z != L'\r' && z != L'\n')) return false;
+    return text.find(L"=?") == std::wstring_view::npos;
+}
+
+}  // namespace
+
 std::wstring ZakodovatHlavicku(std::wstring_view text, bool vzdy) {
-    if (text.empty() || (!vzdy && JenAscii(text))) return std::wstring(text);
+    if (text.empty() || (!vzdy && PlatiDoslova(text))) return std::wstring(text);
     // Encoded words of at most 75 characters: 45 bytes of UTF-8 give 60 Base64 characters;
     // a multi-byte character is never split between two words.
     const std::string utf8 = Knihovna::NaUtf8(text);

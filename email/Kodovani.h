@@ -42,8 +42,8 @@ std::string ZdvojitTeckyNaZacatkuRadku(std::string text);
 // cannot encode. "utf-8", "us-ascii" and "windows-1250" are kept and used.
 std::string ZakodovatText(std::wstring_view text, std::wstring& charset);
 
-// An RFC 2047 encoded word sequence (UTF-8, B) for a header text with non-ASCII
-// characters; ASCII text comes back unchanged unless vzdy is set.
+// An RFC 2047 encoded word sequence (UTF-8, B) for a header text with non-ASCII characters, control characters
+// or "=?" (a reader would decode a literal encoded word); other ASCII text comes back unchanged unless vzdy is set.
 std::wstring ZakodovatHlavicku(std::wstring_view text, bool vzdy = false);
 
 bool JenAscii(std::wstring_view text);

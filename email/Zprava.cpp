@@ -44,6 +44,14 @@ std::wstring BezZalomeni(std::wstring text) {
     return text;
 }
 
+// Text that can stand in a quoted string of a header: visible ASCII, space and tab. Control characters (a NUL
+// above all) go encoded like non-ASCII text.
+bool TisknutelneAscii(std::wstring_view text) {
+    for (wchar_t z : text)
+        if ((z < 32 && z != L'\t') || z > 126) return false;
+    return true;
+}
+
 // A display name before an address: quoted ASCII, or encoded words (which must not be quoted).
 std::wstring ZobrazeneJmeno(const std::wstring& jmeno) {
     const std::wstring cisty = BezZalomeni(jmeno);
@@ -53,7 +61,7 @@ std::wstring ZobrazeneJmeno(const std::wstring& jmeno) {
         beh = (z == L' ' || z == L'\t') ? 0 : beh + 1;
         nejdelsiBeh = std::max(nejdelsiBeh, beh);
     }
-    if (!JenAscii(cisty) || nejdelsiBeh > kMaxDelkaRadku / 2) return ZakodovatHlavicku(cisty, true) + L" ";
+    if (!TisknutelneAscii(cisty) || nejdelsiBeh > kMaxDelkaRadku / 2) return ZakodovatHlavicku(cisty, true) + L" ";
     std::wstring vysledek = L"\"";
     for (wchar_t z : cisty) {
         if (z == L'"' || z == L'\\') vysledek.push_back(L'\\');
@@ -62,14 +70,14 @@ std::wstring ZobrazeneJmeno(const std::wstring& jmeno) {
     return vysledek + L"\" ";
 }
 
-// A file name parameter: quoted ASCII, or RFC 2231 UTF-8 with percent escapes. A name
+// A file name parameter: quoted ASCII, or RFC 2231 UTF-8 with percent escapes (also for control characters). A name
 // that would make a long line is cut into numbered RFC 2231 continuations, never inside
 // an escape.
 std::wstring ParametrJmena(const wchar_t* parametr, const std::wstring& jmeno) {
     constexpr std::size_t kDelkaKusu = 60;
     const std::wstring cisty = BezZalomeni(jmeno);
     std::vector<std::wstring> kusy(1);
-    const bool ascii = JenAscii(cisty);
+    const bool ascii = TisknutelneAscii(cisty);
     auto pridat = [&](const std::wstring& jednotka) {
         if (kusy.back().size() + jednotka.size() > kDelkaKusu) kusy.emplace_back();
         kusy.back() += jednotka;
@@ -154,6 +162,15 @@ bool Zalozit(std::wstring& hlavicka, std::size_t zacatekHodnoty) {
     }
     hlavicka = std::move(vysledek);
     return vejdeSe;
+}
+
+// Whether every CR and LF of the bytes stands in a CR LF pair: the text encodings write each line end as CR LF.
+bool JenCeleKonceRadku(const std::string& bajty) {
+    for (std::size_t i = 0; i < bajty.size(); ++i) {
+        if (bajty[i] == '\r' && (i + 1 >= bajty.size() || bajty[i + 1] != '\n')) return false;
+        if (bajty[i] == '\n' && (i == 0 || bajty[i - 1] != '\r')) return false;
+    }
+    return true;
 }
 
 bool NacistSoubor(const std::wstring& cesta, std::string& obsah) {
@@ -371,7 +388,10 @@ std::vector<std::wstring> Zprava::Compose(std::string& vystup) {
         if (ZacinaText(typ)) Pripsat(text, L";\r\n\tcharset=\"" + BezZalomeni(priloha.charset) + L"\"");
         Pripsat(text, L";\r\n\t" + ParametrJmena(L"name", jmeno) + L"\r\n");
         std::wstring kodovani;
-        const std::string data = EncodeBody(priloha.encoding, obsah, kodovani);
+        // A file arrives byte for byte: one with another line end than CR LF goes as Base64.
+        EncodingKind druh = priloha.encoding;
+        if (druh == EncodingKind::Automaticky && !JenCeleKonceRadku(obsah)) druh = EncodingKind::Base64;
+        const std::string data = EncodeBody(druh, obsah, kodovani);
         Pripsat(text, L"Content-Transfer-Encoding: " + kodovani + L"\r\nContent-Disposition: ");
         Pripsat(text, priloha.inlinePriloha ? L"inline" : L"attachment");
         Pripsat(text, L";\r\n\t" + ParametrJmena(L"filename", jmeno));

@@ -157,6 +157,9 @@ TEST(ZnakovaSada, Latin1ZustavaJinakUtf8) {
 TEST(ZnakovaSada, HlavickaMimoAsciiJakoZakodovanaSlova) {
     EXPECT_EQ(ZakodovatHlavicku(L"Snimek z webkamery"), L"Snimek z webkamery");
     EXPECT_EQ(ZakodovatHlavicku(L"Sn\u00EDmek"), L"=?utf-8?B?U27DrW1law==?=");
+    // ASCII that a reader would not show as it stands: a literal encoded word, a control character.
+    EXPECT_EQ(ZakodovatHlavicku(L"=?utf-8?B?QQ==?="), L"=?utf-8?B?PT91dGYtOD9CP1FRPT0/PQ==?=");
+    EXPECT_EQ(ZakodovatHlavicku(std::wstring(L"a\0b", 3)), L"=?utf-8?B?YQBi?=");
     // Long texts are split into words of at most 75 characters without cutting a character.
     const std::wstring dlouhy(60, L'\u010D');
     const std::wstring slova = ZakodovatHlavicku(dlouhy);

@@ -231,6 +231,22 @@ TEST_F(ZpravaTest, HlavickyDatumZonaAJmenaMimoAscii) {
     EXPECT_NE(Slozit().find(" +0530\r\n"), std::string::npos);
 }
 
+TEST_F(ZpravaTest, NebezpecneTextyAKonceRadkuSouboruPrezijiCestu) {
+    // A literal encoded word and control characters are no header text a reader shows as it stands.
+    zprava_.subject = L"Pohyb =?utf-8?B?QQ==?=";
+    zprava_.senderName = std::wstring(L"Kamera\x01", 7);
+    Priloha p;
+    p.path = Soubor("data.bin", "radek1\nradek2\r");
+    p.fileName = std::wstring(L"a\0b.bin", 7);
+    zprava_.attachments.push_back(p);
+    const std::string text = Slozit();
+    EXPECT_NE(text.find("Subject: =?utf-8?B?"), std::string::npos) << text;
+    EXPECT_NE(text.find("From: =?utf-8?B?S2FtZXJhAQ==?= <"), std::string::npos) << text;
+    EXPECT_NE(text.find("filename*=utf-8''a%00b.bin"), std::string::npos) << text;
+    // Bare line ends of a file would become CR LF in any text encoding.
+    EXPECT_NE(text.find("Content-Transfer-Encoding: base64"), std::string::npos) << text;
+}
+
 TEST_F(ZpravaTest, HlavickaSeZalomenimRadkuNeboSpatnymNazvemSeOdmitne) {
     PridatText(L"text/plain", L"A");
     zprava_.NastavitHlavicku(L"X-Kamera", L"1\r\nBcc: vetrelec@example.com");
