@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "../SpatneHodnotyRegistru.h"
+#include "knihovna/KodovaniUtf16.h"
 #include "knihovna/RegistrKlic.h"
 #include "knihovna/RegistrVPameti.h"
 
@@ -184,4 +188,94 @@ TEST(NastaveniAplikace, UlozeniJednotlivychHodnotZapiseJenJe) {
     EXPECT_FALSE(k.ZkusitOtevritCteni(L"Dalkove ovladani"));
     k.Zavrit();
     EXPECT_EQ(reg.PocetOtevrenych(), 0);
+}
+
+// ------------------------------------------------------------------ every stored value with every wrong type
+
+namespace {
+
+// Every value under the root: "subkey|name" -> "type:bytes".
+void Vypsat(Registr& reg, const std::wstring& cesta, const std::wstring& relativni, std::map<std::wstring, std::string>& v) {
+    std::unique_ptr<OtevrenyKlic> klic;
+    if (reg.Otevrit(cesta, false, klic) != 0) return;
+    std::wstring jmeno;
+    for (std::uint32_t i = 0; klic->VyctiHodnotu(i, jmeno) == 0; ++i) {
+        std::uint32_t typ = 0, velikost = 0;
+        klic->CistHodnotu(jmeno, &typ, nullptr, &velikost);
+        std::string data(velikost, '\0');
+        klic->CistHodnotu(jmeno, &typ, data.data(), &velikost);
+        v[relativni + L"|" + jmeno] = std::to_string(typ) + ":" + data;
+    }
+    std::vector<std::wstring> podklice;
+    for (std::uint32_t i = 0; klic->VyctiPodklic(i, jmeno) == 0; ++i) podklice.push_back(jmeno);
+    klic->Zavrit();
+    for (const auto& p : podklice) Vypsat(reg, cesta + L"\\" + p, relativni.empty() ? p : relativni + L"\\" + p, v);
+}
+
+std::map<std::wstring, std::string> Ulozene(const NastaveniAplikace& n) {
+    RegistrVPameti reg;
+    const_cast<NastaveniAplikace&>(n).Ulozit(reg);
+    std::map<std::wstring, std::string> v;
+    Vypsat(reg, kKorenRegistru, L"", v);
+    return v;
+}
+
+// The stored values from the record's table, and the hotkey table's binary values.
+std::vector<SpatneHodnoty::Hodnota> HodnotyAplikace(const NastaveniAplikace& n) {
+    std::vector<SpatneHodnoty::Hodnota> hodnoty;
+    for (const auto& p : NastaveniAplikace::Polozky())
+        hodnoty.push_back({p.klic, p.jmeno,
+                           std::holds_alternative<std::wstring NastaveniAplikace::*>(p.pole) ? SpatneHodnoty::Druh::Text
+                                                                                           : SpatneHodnoty::Druh::Cislo});
+    for (const auto& k : n.horkeKlavesy.Polozky())
+        hodnoty.push_back({L"Horke klavesy", std::to_wstring(k.idPrikazu), SpatneHodnoty::Druh::Binarni, 16});
+    return hodnoty;
+}
+
+}  // namespace
+
+TEST(NastaveniAplikace, KazdaHodnotaSpatnehoTypuNechaVychoziAUlozeniZapiseSpravnyTyp) {
+    NastaveniAplikace vychozi;
+    Vychozi(vychozi);
+    // The user's record: every switch and text differs from its default (numbers keep it: their ranges differ).
+    NastaveniAplikace zmenena;
+    Vychozi(zmenena);
+    for (const auto& p : NastaveniAplikace::Polozky())
+        std::visit(
+            [&](auto pole) {
+                using T = std::remove_reference_t<decltype(zmenena.*pole)>;
+                if constexpr (std::is_same_v<T, bool>) zmenena.*pole = !(zmenena.*pole);
+                else if constexpr (std::is_same_v<T, std::wstring>) zmenena.*pole += L"Ž";
+            },
+            p.pole);
+    zmenena.horkeKlavesy.Najit(40001)->klavesa = 0x70;
+    const auto zmenene = Ulozene(zmenena);
+    const auto vychozihodnoty = Ulozene(vychozi);
+
+    const auto hodnoty = HodnotyAplikace(vychozi);
+    std::map<std::wstring, std::string> popsane;
+    for (const auto& h : hodnoty) popsane[h.Cesta()] = vychozihodnoty.count(h.Cesta()) ? vychozihodnoty.at(h.Cesta()) : "";
+    EXPECT_EQ(popsane, vychozihodnoty);  // the walk reaches every stored value
+
+    int pripadu = 0;
+    for (const auto& h : hodnoty) {
+        for (const auto& spatna : SpatneHodnoty::Pro(h.druh, h.velikost)) {
+            SCOPED_TRACE(NaUtf8(h.Cesta()) + " jako " + spatna.popis);
+            RegistrVPameti reg;
+            zmenena.Ulozit(reg);
+            SpatneHodnoty::Zapsat(reg, kKorenRegistru, h, spatna);
+            NastaveniAplikace n;
+            Vychozi(n);
+            const auto chyby = n.Nacist(reg);
+            ASSERT_EQ(chyby.size(), 1u);
+            EXPECT_EQ(chyby[0].Hr(), HresultZWin32(kChybaNesouhlasTypu));
+            EXPECT_NE(chyby[0].Text().find(L"\"" + h.jmeno + L"\""), std::wstring::npos);
+            EXPECT_EQ(reg.PocetOtevrenych(), 0);
+            auto ocekavane = zmenene;
+            ocekavane[h.Cesta()] = vychozihodnoty.at(h.Cesta());
+            ASSERT_EQ(Ulozene(n), ocekavane);
+            ++pripadu;
+        }
+    }
+    EXPECT_GT(pripadu, 400);
 }

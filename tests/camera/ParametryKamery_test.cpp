@@ -4,9 +4,13 @@
 
 #include <algorithm>
 
+#include "SpatneHodnotyRegistru.h"
 #include "ZmenenaKamera.h"
 #include "app/NastaveniAplikace.h"
+#include "camera/PopisKamery.h"
+#include "camera/PopisSnimku.h"
 #include "camera/Tervik.h"
+#include "knihovna/KodovaniUtf16.h"
 #include "knihovna/RegistrKlic.h"
 #include "knihovna/RegistrVPameti.h"
 
@@ -453,4 +457,96 @@ TEST(Tervik, ParametryPodKlicemKameryAZamekPotomVolny) {
     // Not held afterwards.
     EXPECT_TRUE(u.Zamek().try_lock());
     u.Zamek().unlock();
+}
+
+// ------------------------------------------------------------------ every stored value with every wrong type
+
+namespace {
+
+// Collects the stored values from the record's own description, as the load walks it.
+class SberHodnot {
+public:
+    SberHodnot(std::vector<SpatneHodnoty::Hodnota>& hodnoty, std::wstring vlastnik = L"")
+        : hodnoty_(hodnoty), vlastnik_(std::move(vlastnik)) {}
+    void Klic(const wchar_t* podklic) {
+        klic_ = vlastnik_;
+        if (podklic) klic_ += (klic_.empty() ? L"" : L"\\") + std::wstring(podklic);
+    }
+    void Hodnota(const wchar_t* jmeno, const bool&) { Pridat(jmeno, SpatneHodnoty::Druh::Cislo); }
+    void Hodnota(const wchar_t* jmeno, const std::uint32_t&) { Pridat(jmeno, SpatneHodnoty::Druh::Cislo); }
+    void Hodnota(const wchar_t* jmeno, const std::int32_t&) { Pridat(jmeno, SpatneHodnoty::Druh::Cislo); }
+    void Hodnota(const wchar_t* jmeno, const std::wstring&) { Pridat(jmeno, SpatneHodnoty::Druh::Text); }
+    void Hodnota(const wchar_t* jmeno, const PopisPisma&) {
+        Pridat(jmeno, SpatneHodnoty::Druh::Binarni, PopisPisma::kVelikost);
+    }
+    void Hodnota(const wchar_t* jmeno, const MaskaPohybu&) {
+        Pridat(jmeno, SpatneHodnoty::Druh::Binarni, MaskaPohybu::kBajtu);
+    }
+    void Zavrit() {}
+
+private:
+    void Pridat(const wchar_t* jmeno, SpatneHodnoty::Druh druh, std::uint32_t velikost = 0) {
+        hodnoty_.push_back({klic_, jmeno, druh, velikost});
+    }
+    std::vector<SpatneHodnoty::Hodnota>& hodnoty_;
+    std::wstring vlastnik_;
+    std::wstring klic_;
+};
+
+std::vector<SpatneHodnoty::Hodnota> HodnotyKamery() {
+    std::vector<SpatneHodnoty::Hodnota> hodnoty;
+    SberHodnot sber(hodnoty);
+    const ParametryKamery k;
+    PopsatKameru(sber, k, [&](const wchar_t* vlastnik, const ParametrySnimku& b) {
+        SberHodnot blok(hodnoty, vlastnik);
+        PopsatBlokSnimku(blok, b);
+    });
+    return hodnoty;
+}
+
+}  // namespace
+
+TEST(ParametryKamery, KazdaHodnotaSpatnehoTypuNechaVychoziAUlozeniZapiseSpravnyTyp) {
+    const ParametryKamery zmenena = ZmenenaKamera();
+    RegistrVPameti vzor;
+    zmenena.Ulozit(vzor, kCesta);
+    const auto zmenene = HodnotyZaznamu(vzor);
+    RegistrVPameti prazdny;
+    Vychozi().Ulozit(prazdny, kCesta);
+    const auto vychozi = HodnotyZaznamu(prazdny);
+
+    const auto hodnoty = HodnotyKamery();
+    // The walk reaches every value the record stores.
+    std::map<std::wstring, std::string> popsane;
+    for (const auto& h : hodnoty) popsane[h.Cesta()] = vychozi.count(h.Cesta()) ? vychozi.at(h.Cesta()) : "";
+    EXPECT_EQ(popsane, vychozi);
+
+    // One registry for the loads and one for the saves: each case puts its value back afterwards.
+    RegistrVPameti reg, ulozeny;
+    zmenena.Ulozit(reg, kCesta);
+    int pripadu = 0;
+    for (const auto& h : hodnoty) {
+        const std::string& puvodni = zmenene.at(h.Cesta());
+        const SpatneHodnoty::Surova zpet{static_cast<std::uint32_t>(std::stoul(puvodni)),
+                                         puvodni.substr(puvodni.find(':') + 1), "původní"};
+        for (const auto& spatna : SpatneHodnoty::Pro(h.druh, h.velikost)) {
+            SCOPED_TRACE(NaUtf8(h.Cesta()) + " jako " + spatna.popis);
+            SpatneHodnoty::Zapsat(reg, kCesta, h, spatna);
+            ParametryKamery k = Vychozi();
+            const auto chyby = k.Nacist(reg, kCesta);
+            // One failure naming the value; the others, before and after it, are the user's.
+            ASSERT_EQ(chyby.size(), 1u);
+            EXPECT_EQ(chyby[0].Hr(), HresultZWin32(kChybaNesouhlasTypu));
+            EXPECT_NE(chyby[0].Text().find(L"\"" + h.jmeno + L"\""), std::wstring::npos);
+            EXPECT_EQ(reg.PocetOtevrenych(), 0);
+            SpatneHodnoty::Zapsat(reg, kCesta, h, zpet);
+            // The failed value runs with its default, and saving writes it with its own type.
+            k.Ulozit(ulozeny, kCesta);
+            auto ocekavane = zmenene;
+            ocekavane[h.Cesta()] = vychozi.at(h.Cesta());
+            ASSERT_EQ(HodnotyZaznamu(ulozeny), ocekavane);
+            ++pripadu;
+        }
+    }
+    EXPECT_GT(pripadu, 1500);
 }

@@ -2,11 +2,13 @@
 against a Python client byte for byte: the checks of the default camera in order, the commands that go ahead,
 malformed and unknown requests, a request split by TCP, an idle client that must not hold the receiver, a peer
 outside "povoleneAdresy", the reply switched off, the menu command, a port taken by another program and the end of
-the application."""
+the application; hostile clients (a burst of 1,000 connections, a client that never sends, a request of 5,000 bytes,
+bytes that are not text) while the main window keeps answering a message round trip within 1 s."""
 import os
 import random
 import socket
 import subprocess
+import threading
 import time
 import unittest
 
@@ -83,6 +85,47 @@ def odpoved_do(port, cislo, ocekavana, sekundy=60):
         except OSError:
             return False
     return t.pockat_na(zkusit, sekundy)
+
+
+def obeh_zpravy():
+    """One message round trip to the main window, bounded by 1 s (SendMessageTimeout in the helper)."""
+    return t.pomocnik('poslat-zpravu', HLAVNI, '-', 0, 0, 0, 1000)[0] == 0
+
+
+class HlidaniOdezvy(threading.Thread):
+    """Asks the main window for round trips one after another until stopped (bounded in count and time)."""
+
+    def __init__(self):
+        super().__init__(daemon=True)
+        self.stop = threading.Event()
+        self.kol = 0
+        self.selhani = 0
+
+    def run(self):
+        konec = time.monotonic() + 600
+        while not self.stop.is_set() and self.kol < 1000 and time.monotonic() < konec:
+            if not obeh_zpravy():
+                self.selhani += 1
+            self.kol += 1
+
+    def zastavit(self):
+        self.stop.set()
+        self.join(120)
+
+
+def vlakna_terviku():
+    """Threads of this tree's running Tervik.exe (Wine's threads are its Linux tasks); None when it is not found."""
+    znacka = os.path.basename(t.ZDROJ).encode()
+    for pid in filter(str.isdigit, os.listdir('/proc')):
+        try:
+            with open('/proc/%s/cmdline' % pid, 'rb') as f:
+                radek = f.read()
+            program = radek.split(b'\0')[0]
+            if program.endswith(b'Tervik.exe') and znacka in program:
+                return len(os.listdir('/proc/%s/task' % pid))
+        except OSError:
+            pass
+    return None
 
 
 def radky_logu():
@@ -186,8 +229,65 @@ class PrijemOvladani(unittest.TestCase):
         self.assertEqual(necinny.prijmout(), b'')
         self.assertEqual(dalsi.prijmout(), bajty(NEZNAMY))
 
+        self.nepratelsti_klienti()
         self.ukoncit_prikazem(bajty('Aplikace bude ukončena'))
         self.assertIn('Byl ukončen příjem síťového ovládání vzdálenou aplikací', '\n'.join(radky_logu()))
+
+    def nepratelsti_klienti(self):
+        """Each hostile case in turn, the main window asked for round trips all the while; after each the receiver
+        answers a normal request. The times are printed, not asserted."""
+        vlakna_pred = vlakna_terviku()
+        hlidani = HlidaniOdezvy()
+        hlidani.start()
+
+        def normalni_odpoved(pripad, zacatek):
+            self.assertTrue(odpoved_do(self.port, 12, NEZNAMY, 120), pripad)
+            print('%s: %.1f s do odpovědi na běžný požadavek' % (pripad, time.monotonic() - zacatek), flush=True)
+
+        # A burst of 1,000 connections (a bounded loop): a third from a refused peer, the rest allowed; half of
+        # those ask and leave at once, the others leave without a word.
+        zacatek = time.monotonic()
+        spojeni = odmitnuto = 0
+        for n in range(1000):
+            try:
+                with socket.create_connection(('127.0.0.1', self.port), timeout=5,
+                                              source_address=('127.0.0.1' if n % 3 == 0 else POVOLENA, 0)) as s:
+                    if n % 2:
+                        s.sendall(b'GET /12\0')
+                    spojeni += 1
+            except OSError:
+                odmitnuto += 1
+        print('1000 spojení: %d navázáno, %d odmítnuto, %.1f s' % (spojeni, odmitnuto, time.monotonic() - zacatek),
+              flush=True)
+        normalni_odpoved('nával 1000 spojení', zacatek)
+
+        # A client that connects and never sends holds the slot until its time is up, not longer.
+        zacatek = time.monotonic()
+        mlci = Klient(self.port)
+        self.assertTrue(obeh_zpravy())
+        self.assertEqual(mlci.prijmout(), b'')
+        print('mlčící klient zavřen po %.1f s' % (time.monotonic() - zacatek), flush=True)
+        normalni_odpoved('mlčící klient', zacatek)
+
+        # A request of 5,000 bytes: its first 1,023 are the request, a number of many digits is unknown; without a
+        # zero byte or a second token it is closed without a reply.
+        zacatek = time.monotonic()
+        self.assertEqual(pozadavek(self.port, b'GET /40053' + b'9' * 4989 + b'\0'), bajty(NEZNAMY))
+        self.assertEqual(pozadavek(self.port, b'A' * 5000), b'')
+        normalni_odpoved('požadavek 5000 bajtů', zacatek)
+
+        # Bytes that are not text.
+        zacatek = time.monotonic()
+        self.assertEqual(pozadavek(self.port, b'GET /\xff\xfe\x80\0'), bajty(NEZNAMY))
+        self.assertEqual(pozadavek(self.port, bytes(range(1, 256)) * 4 + b'\0'), bajty(NEZNAMY))
+        self.assertEqual(pozadavek(self.port, b'\xc3\xa9\x01 /\x00\x00\x00' + bytes([0x90]) * 100), b'')
+        normalni_odpoved('bajty, které nejsou text', zacatek)
+
+        hlidani.zastavit()
+        print('obrátky zprávy hlavního okna: %d, selhání %d; vláken procesu před %s, po %s'
+              % (hlidani.kol, hlidani.selhani, vlakna_pred, vlakna_terviku()), flush=True)
+        self.assertGreater(hlidani.kol, 0)
+        self.assertEqual(hlidani.selhani, 0)
 
     def test_bez_odpovedi_prikaz_probehne_a_menu_prijem_vypne(self):
         t.zapsat_hodnotu('Dalkove ovladani', 'odesilatZpravuOvladaci', 'REG_DWORD', 0)

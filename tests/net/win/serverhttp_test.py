@@ -1,7 +1,9 @@
 """The camera's snapshot server in the real Tervik.exe under Wine with the virtual test camera at 1920 x 1080, against
 real clients on loopback: curl, a raw TCP client, ffmpeg, Chromium, and hostile clients (slow heads, a client that
-never reads, a flood of connections); the server's load is read by its message 0x8023."""
+never reads, a flood of connections, slowloris, 200 clients that never read, heads of 100 KB); the server's load is
+read by its message 0x8023."""
 import os
+import select
 import shutil
 import socket
 import subprocess
@@ -128,6 +130,81 @@ class ServerHttp(unittest.TestCase):
         self.assertEqual(t.pomocnik('zavrit-okno', OKNO, '-', 10000)[0], 0)
         self.assertEqual(t.pockat(self.proces), 0, getattr(self.proces, 'chyby', b'')[-2000:])
 
+    def po_utoku(self, pripad, zacatek):
+        """After a hostile case: no request thread and no open connection are left, and the server answers."""
+        self.pockat_na_klid()
+        klid = time.monotonic() - zacatek
+        self.snimek_curl()
+        print('%s: zatížení (0, 0) po %.1f s' % (pripad, klid), flush=True)
+        # The answer's thread waits up to 2 s for curl's close: the next case starts with the slot free.
+        self.pockat_na_klid()
+
+    def nepratelsti_klienti(self):
+        # Slowloris: 10 clients send the request line and then a header one byte a second, never ending the head
+        # (a loop bounded in rounds): the server closes each when its time for the head is up.
+        zacatek = time.monotonic()
+        pomali = {}
+        for n in range(10):
+            s = socket.create_connection(('127.0.0.1', self.port), timeout=30)
+            s.sendall(b'GET / HTTP/1.1\r\nX-Pomaly: ')
+            pomali[n] = s
+        zavreni = {}
+        for _ in range(40):
+            for n, s in list(pomali.items()):
+                citelne, _, _ = select.select([s], [], [], 0)
+                try:
+                    if citelne and s.recv(100) == b'':
+                        raise ConnectionResetError
+                    s.send(b'a')
+                except OSError:
+                    zavreni[n] = time.monotonic() - zacatek
+                    s.close()
+                    del pomali[n]
+            if not pomali:
+                break
+            time.sleep(1)
+        for s in pomali.values():
+            s.close()
+        print('slowloris: zavřeno %d z 10, nejpozději po %.1f s' % (len(zavreni), max(zavreni.values(), default=0)),
+              flush=True)
+        self.assertEqual(len(zavreni), 10)
+        self.po_utoku('slowloris', zacatek)
+
+        # 200 clients ask and never read (small receive buffers): one request at a time is served, the rest are
+        # refused; the served one is given up after 10 s without progress.
+        zacatek = time.monotonic()
+        necteni = []
+        for _ in range(200):
+            try:
+                s = socket.socket()
+                s.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 4096)
+                s.settimeout(5)
+                s.connect(('127.0.0.1', self.port))
+                s.sendall(b'GET / HTTP/1.0\r\n\r\n')
+                necteni.append(s)
+            except OSError:
+                s.close()
+        print('200 nečtoucích klientů: %d spojeno za %.1f s' % (len(necteni), time.monotonic() - zacatek), flush=True)
+        try:
+            self.po_utoku('200 nečtoucích klientů', zacatek)
+        finally:
+            for s in necteni:
+                s.close()
+
+        # Heads of 100 KB, as one header and as many: closed after the head's limit of bytes.
+        zacatek = time.monotonic()
+        for hlava in (b'GET / HTTP/1.0\r\nX-Velka: ' + b'a' * 100000 + b'\r\n\r\n',
+                      b'GET / HTTP/1.0\r\n' + b'X-Mnoho: 0123456789\r\n' * 4500 + b'\r\n'):
+            with socket.create_connection(('127.0.0.1', self.port), timeout=30) as s:
+                try:
+                    s.sendall(hlava)
+                    prijato = s.recv(100)
+                except OSError:
+                    prijato = b''
+                self.assertEqual(prijato, b'')
+        print('hlavy 100 KB: zavřeny za %.1f s' % (time.monotonic() - zacatek), flush=True)
+        self.po_utoku('hlavy 100 KB', zacatek)
+
     def test_heslo_a_vypnute_video(self):
         self.spustit(heslo='Žluťoučký kůň')
         for argumenty in ((), ('-u', 'kdokoli:spatne')):
@@ -216,6 +293,7 @@ class ServerHttp(unittest.TestCase):
         self.snimek_curl()
         self.assertIn('Byl odeslán snímek z HTTP serveru', log_kamery())
         self.assertFalse(os.path.exists(os.path.join(t.BUILD, JMENO + '.jpg')))
+        self.nepratelsti_klienti()
 
         # The window with the server's part in the status bar.
         if shutil.which('import') and os.environ.get('DISPLAY'):
