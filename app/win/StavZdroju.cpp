@@ -14,6 +14,8 @@ using Holvent::DirectShow::ZiveObjekty;
 
 // The threads and handles of this process from the system's process list. GetProcessHandleCount and
 // GetGuiResources are stubs under Wine; this list comes from its server there and from the kernel on Windows.
+// Wine's server gives the size of the process's handle table as its handle count: it grows in steps, so a leak
+// shows once it has filled the table.
 bool UdajeProcesu(ULONG& vlakna, ULONG& handly) {
     using Dotaz = NTSTATUS(NTAPI*)(SYSTEM_INFORMATION_CLASS, PVOID, ULONG, PULONG);
     const auto dotaz = reinterpret_cast<Dotaz>(
