@@ -1,5 +1,5 @@
 # Tervik: the two builds (native core + tests, MinGW-w64 product + tests) and their entry points.
-.PHONY: setup build run test fuzz installer clean
+.PHONY: setup build run test fuzz soak installer clean
 
 JOBS ?= 2
 
@@ -22,6 +22,12 @@ test: setup build
 FUZZ_S ?= 60
 fuzz: setup
 	@FUZZ_S=$(FUZZ_S) tools/fuzz
+
+# The soak run: four cameras under load in an own Wine prefix and Xvfb for SOAK_MIN minutes, then one table
+# (also build/soak/tabulka.txt); not part of test or CI.
+SOAK_MIN ?= 60
+soak: setup build
+	@tools/soak $(SOAK_MIN)
 
 # The setup program build/win/Tervik-<version>-setup.exe (the product and NSIS's makensis).
 installer: setup

@@ -191,3 +191,5 @@ bool VelikostVideaPouzitelna(std::int32_t sirka, std::int32_t vyska);
 // window is hidden, 0 none) when the window is shown, hidden or its settings change.
 enum class IkonaKamery { Zobrazit, Odebrat, Ponechat };
 IkonaKamery IkonaKameryPodleVolby(std::uint32_t oznamovaciIkona, bool oknoViditelne);
+// 0x8050 (to the main window): kZpravaStavZdroju, one resource figure of the process for a long run's leak check
+// (app/win/StavZdroju.h).

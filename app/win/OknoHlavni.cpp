@@ -14,6 +14,7 @@
 #include "app/win/ModulNastroje.h"
 #include "app/win/ModulyNastroju.h"
 #include "app/win/RozhraniSeznamuKamerWin.h"
+#include "app/win/StavZdroju.h"
 #include "camera/AktivityKamery.h"
 #include "camera/win/TervikOkno.h"
 #include "email/win/DlgEmailUcty.h"
@@ -670,6 +671,8 @@ LRESULT OknoHlavni::ZpracovatZpravu(UINT zprava, WPARAM wp, LPARAM lp) {
     case kZpravaSoketPrijmu:
         prijem_.UdalostSoketu(wp, lp);
         return 0;
+    case kZpravaStavZdroju:
+        return StavZdroju::Hodnota(wp);
     case kZpravaKonecOdpovedi:
         prijem_.KonecOdpovedi();
         return 0;

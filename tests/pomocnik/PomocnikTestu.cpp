@@ -14,7 +14,9 @@
 //   PomocnikTestu posunout-jezdec TRIDA|- TITULEK|- ID POZICE MS   moves the trackbar ID there and tells its parent
 //                                                        (WM_HSCROLL, sent); prints the position it then has
 //   PomocnikTestu seznam TRIDA|- TITULEK|- ID MS         the items of a list box or combo box, the selected one "*"
-//   PomocnikTestu poslat-zpravu TRIDA|- TITULEK|- ZPRAVA WP LP MS   sends the message (at most MS), prints its result
+//   PomocnikTestu poslat-zpravu TRIDA|- TITULEK|- ZPRAVA WP LP MS [N]   sends the message (at most MS), prints its
+//                                                        result; with N, N messages with WP, WP+1, ... and their
+//                                                        results on one line
 //   PomocnikTestu kurzor X Y                             moves the mouse cursor to the screen point
 //   PomocnikTestu kliknout-mysi TRIDA|- TITULEK|- ID MS  clicks the window's control ID with the mouse near its
 //                                                        left edge (a link's text); exit 3 when hidden or disabled
@@ -238,12 +240,19 @@ int wmain(int argc, wchar_t** argv) {
     if (prikaz == L"poslat-zpravu" && argc >= 8) {
         const DWORD ms = std::wcstoul(argv[7], nullptr, 10);
         HWND h = Cekat(Nebo(argv[2]), Nebo(argv[3]), ms);
-        DWORD_PTR vysledek = 0;
-        if (!h || !::SendMessageTimeoutW(h, std::wcstoul(argv[4], nullptr, 0), std::wcstoull(argv[5], nullptr, 0),
-                                         static_cast<LPARAM>(std::wcstoll(argv[6], nullptr, 0)), SMTO_NORMAL, ms,
-                                         &vysledek))
-            return 1;
-        Vypsat(std::to_wstring(vysledek));
+        // With N: N messages with wParam WP, WP+1, ... (one start of this program for a set of figures).
+        const unsigned long pocet = argc >= 9 ? std::wcstoul(argv[8], nullptr, 10) : 1;
+        std::wstring vysledky;
+        for (unsigned long i = 0; i < pocet; ++i) {
+            DWORD_PTR vysledek = 0;
+            if (!h || !::SendMessageTimeoutW(h, std::wcstoul(argv[4], nullptr, 0),
+                                             std::wcstoull(argv[5], nullptr, 0) + i,
+                                             static_cast<LPARAM>(std::wcstoll(argv[6], nullptr, 0)), SMTO_NORMAL, ms,
+                                             &vysledek))
+                return 1;
+            vysledky += (i ? L" " : L"") + std::to_wstring(static_cast<LONG_PTR>(vysledek));
+        }
+        Vypsat(vysledky);
         return 0;
     }
     if (prikaz == L"kliknout-panel" && argc >= 6) {

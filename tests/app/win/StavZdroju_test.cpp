@@ -1,0 +1,35 @@
+#include "app/win/StavZdroju.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+#include "knihovna/win/UnikatniHandle.h"
+
+namespace {
+
+using Knihovna::WinApi::UnikatniHandleJadra;
+using StavZdroju::Udaj;
+
+LRESULT Systemovy(Udaj udaj) { return StavZdroju::Hodnota(static_cast<WPARAM>(udaj)); }
+
+// The threads and handles come from the system's process list (Wine's own counters are stubs): a running thread
+// shows, and so do a few hundred handles (Wine tells the size of the process's handle table, which grows in steps).
+TEST(StavZdroju, VlaknaAHandlyProcesu) {
+    const LRESULT vlakna = Systemovy(Udaj::Vlakna), handly = Systemovy(Udaj::Handly);
+    ASSERT_GT(vlakna, 0);
+    ASSERT_GT(handly, 0);
+    std::vector<UnikatniHandleJadra> udalosti;
+    for (LRESULT i = 0; i <= handly; ++i) udalosti.emplace_back(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    std::thread vlakno([&] { ::WaitForSingleObject(udalosti.front().get(), 30000); });
+    EXPECT_GT(Systemovy(Udaj::Vlakna), vlakna);
+    EXPECT_GT(Systemovy(Udaj::Handly), handly);
+    ::SetEvent(udalosti.front().get());
+    vlakno.join();
+    EXPECT_EQ(Systemovy(Udaj::Pocet), -1);
+}
+
+}  // namespace
