@@ -160,13 +160,6 @@ TEST(NastaveniAplikace, HodnotaMimoRozsahZustaneVychoziSRadkemLogu) {
               std::wstring::npos);
 }
 
-TEST(NastaveniAplikace, PromitaniVSekundach) {
-    EXPECT_EQ(NastaveniAplikace::SekundyZMilisekund(5000), 5u);
-    EXPECT_EQ(NastaveniAplikace::MilisekundyZeSekund(7), 7000u);
-    EXPECT_EQ(kPriorityProcesu[2].hodnota, 0x20u);
-    EXPECT_STREQ(kPriorityProcesu[2].text, L"Normální");
-}
-
 TEST(NastaveniAplikace, UlozeniJednotlivychHodnotZapiseJenJe) {
     RegistrVPameti reg;
     NastaveniAplikace a;

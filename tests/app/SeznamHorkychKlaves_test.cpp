@@ -11,17 +11,6 @@ namespace {
 const std::wstring kKoren = L"Software\\Dunmar Holvent\\Tervik\\4.8";
 }
 
-TEST(SeznamHorkychKlaves, VychoziJedenactBezKlavesy) {
-    SeznamHorkychKlaves s;
-    s.NastavitVychozi();
-    ASSERT_EQ(s.Polozky().size(), 11u);
-    EXPECT_EQ(s.Polozky()[0], (HorkaKlavesa{0, 0, 40001, 20003}));
-    EXPECT_EQ(s.Polozky()[2].idPrikazu, 40017u);
-    EXPECT_EQ(s.Polozky()[4], (HorkaKlavesa{0, 0, 40119, 20206}));
-    EXPECT_EQ(s.Polozky()[10].idPrikazu, 40123u);
-    for (const auto& k : s.Polozky()) EXPECT_EQ(k.klavesa, 0u);
-}
-
 TEST(SeznamHorkychKlaves, UlozeniPrepiseKlicAZbytkyZmizi) {
     RegistrVPameti reg;
     RegistrKlic k(reg, kKoren);

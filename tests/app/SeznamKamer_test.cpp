@@ -263,17 +263,6 @@ TEST_F(SeznamKamerTest, OdebraniVychoziKamery) {
     EXPECT_EQ(seznam->VychoziKamera(), nullptr);
 }
 
-TEST_F(SeznamKamerTest, OdebraniZastaviBeziciKameru) {
-    int zastaveni = 0;
-    Pridat(L"Dvůr");
-    auto* k = static_cast<BeziciKamera*>(seznam->Kamera(0));
-    k->bezi = true;
-    k->zastaveni = &zastaveni;
-    ui.odpovediNaOtazky = {true};
-    EXPECT_TRUE(seznam->Odebrat(0));
-    EXPECT_EQ(zastaveni, 1);
-}
-
 TEST_F(SeznamKamerTest, KameraVeVlastnimDialoguSeNezastaviAniNeuvolni) {
     int zastaveni = 0;
     Pridat(L"Brána");
@@ -296,7 +285,7 @@ TEST_F(SeznamKamerTest, KameraVeVlastnimDialoguSeNezastaviAniNeuvolni) {
     EXPECT_EQ(Jmena(), (std::vector<std::wstring>{L"Brána", L"Dvůr"}));
     EXPECT_EQ(Podklice(), Jmena());
 
-    // Once the dialog is closed the same removal goes through.
+    // Once the dialog is closed the same removal goes through and stops the running camera.
     k->vDialogu = false;
     ui.odpovediNaOtazky = {true};
     EXPECT_TRUE(seznam->Odebrat(1));

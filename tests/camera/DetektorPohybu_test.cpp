@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "camera/MaskaPohybu.h"
+
 namespace {
 
 // A grey frame of value jas (all three bytes equal, so its grey is jas) with the first zmenenych
@@ -141,6 +143,100 @@ TEST(DetektorPohybu, ReferencniSnimekJeZnacen) {
     EXPECT_FALSE(d.PosledniBylReferenci());
 }
 
+// Brightens the picture rectangle [x0, x1) × [y0, y1) (top-down) of a bottom-up frame by rozdil.
+void Zmenit(std::vector<std::uint8_t>& s, int sirka, int vyska, int x0, int y0, int x1, int y1, int rozdil) {
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            for (int k = 0; k < 3; ++k) s[(static_cast<std::size_t>(vyska - 1 - y) * sirka + x) * 3 + k] += rozdil;
+}
+
+TEST(DetektorPohybu, MaskaUrcujeKdePohybNeniAPrahZNemaskovanePlochy) {
+    DetektorPohybu d;
+    MaskaPohybu levaHorni;  // the top left quarter: columns 0-15, rows 0-11
+    levaHorni.NastavitObdelnik(0, 0, 15, 11, true);
+    d.AktualizovatPrah(700, 320, 240);
+    EXPECT_EQ(d.Prah(), 537u);
+    d.NastavitMasku(levaHorni);
+    EXPECT_EQ(d.Prah(), 403u);  // 0.7 % of the three quarters left
+    d.Spustit();
+    const auto pozadi = Snimek(320, 240, 20);
+    EXPECT_EQ(TikASnimek(d, pozadi, 320, 240), std::nullopt);
+    // All of the masked quarter changes: nothing counts.
+    auto vlevo = pozadi;
+    Zmenit(vlevo, 320, 240, 0, 0, 160, 120, 150);
+    EXPECT_EQ(TikASnimek(d, vlevo, 320, 240), std::nullopt);
+    const auto zmeny = d.PosledniMaska();
+    EXPECT_EQ(std::count(zmeny.begin(), zmeny.end(), 255), 0);
+    // The same motion in the bottom right quarter reports all of it; 404 changed pixels there are enough.
+    auto vpravo = pozadi;
+    Zmenit(vpravo, 320, 240, 160, 120, 320, 240, 150);
+    EXPECT_EQ(TikASnimek(d, vpravo, 320, 240), 160u * 120u);
+    // On the threshold of the unmasked area: 403 changed pixels there do not report, 404 do.
+    EXPECT_EQ(TikASnimek(d, pozadi, 320, 240), std::nullopt);  // the new reference
+    auto prah = pozadi;
+    Zmenit(prah, 320, 240, 200, 130, 213, 161, 150);  // 13 × 31 = 403
+    EXPECT_EQ(TikASnimek(d, prah, 320, 240), std::nullopt);
+    prah = pozadi;
+    Zmenit(prah, 320, 240, 200, 130, 301, 134, 150);  // 101 × 4 = 404
+    EXPECT_EQ(TikASnimek(d, prah, 320, 240), 404u);
+    // Everything masked: nothing can report.
+    MaskaPohybu vse;
+    vse.NastavitObdelnik(0, 0, 31, 23, true);
+    d.NastavitMasku(vse);
+    EXPECT_EQ(d.Prah(), 0u);
+    EXPECT_EQ(TikASnimek(d, pozadi, 320, 240), std::nullopt);
+    EXPECT_EQ(TikASnimek(d, Snimek(320, 240, 250), 320, 240), std::nullopt);
+}
+
+TEST(DetektorPohybu, NejmeneSnimkuPoSobeAReferenceDoHlaseni) {
+    DetektorPohybu d;
+    d.AktualizovatPrah(700, 320, 240);
+    d.NastavitPodminky(3, 0);
+    d.Spustit();
+    const auto pozadi = Snimek(320, 240, 20), pohyb = Snimek(320, 240, 200);
+    EXPECT_EQ(TikASnimek(d, pozadi, 320, 240), std::nullopt);
+    // Two over the threshold, then one under it: the run starts again, against the same reference.
+    EXPECT_EQ(TikASnimek(d, pohyb, 320, 240), std::nullopt);
+    EXPECT_EQ(TikASnimek(d, pohyb, 320, 240), std::nullopt);
+    EXPECT_EQ(TikASnimek(d, pozadi, 320, 240), std::nullopt);
+    EXPECT_TRUE(d.MaReferenci());
+    EXPECT_EQ(TikASnimek(d, pohyb, 320, 240), std::nullopt);
+    EXPECT_EQ(TikASnimek(d, pohyb, 320, 240), std::nullopt);
+    EXPECT_EQ(TikASnimek(d, pohyb, 320, 240), 320u * 240u);  // the third in a row
+    EXPECT_FALSE(d.MaReferenci());
+    // Out of range is held to 1 - 10: 0 behaves as 1.
+    d.NastavitPodminky(0, 0);
+    EXPECT_EQ(TikASnimek(d, pozadi, 320, 240), std::nullopt);
+    EXPECT_EQ(TikASnimek(d, pohyb, 320, 240), 320u * 240u);
+}
+
+TEST(DetektorPohybu, StrazSvetlaBereNovouReferenci) {
+    DetektorPohybu d;
+    MaskaPohybu horniPolovina;
+    horniPolovina.NastavitObdelnik(0, 0, 31, 11, true);
+    d.NastavitMasku(horniPolovina);
+    d.NastavitPodminky(1, 50);
+    d.AktualizovatPrah(700, 320, 240);
+    EXPECT_EQ(d.PrahSvetla(), 320u * 120u / 2);  // half of the unmasked bottom half
+    d.Spustit();
+    const auto tma = Snimek(320, 240, 20);
+    EXPECT_EQ(TikASnimek(d, tma, 320, 240), std::nullopt);
+    // The lamp goes on: all of the picture brightens. No report, and the lit scene is the reference now.
+    const auto svetlo = Snimek(320, 240, 180);
+    EXPECT_EQ(TikASnimek(d, svetlo, 320, 240), std::nullopt);
+    EXPECT_TRUE(d.MaReferenci());
+    EXPECT_EQ(TikASnimek(d, svetlo, 320, 240), std::nullopt);
+    // A person in the lit room (an eighth of the unmasked area) still reports.
+    auto osoba = svetlo;
+    Zmenit(osoba, 320, 240, 0, 120, 80, 240, -150);
+    EXPECT_EQ(TikASnimek(d, osoba, 320, 240), 80u * 120u);
+    // Off, the same change of light is motion.
+    d.NastavitPodminky(1, 0);
+    EXPECT_EQ(d.PrahSvetla(), 0u);
+    EXPECT_EQ(TikASnimek(d, tma, 320, 240), std::nullopt);
+    EXPECT_EQ(TikASnimek(d, svetlo, 320, 240), 320u * 120u);
+}
+
 ParametryKamery::DetekcePohybu VsechnyAkce() {
     ParametryKamery::DetekcePohybu p;
     p.disk = {.aktivni = true, .minInterval = 10};
@@ -188,19 +284,6 @@ TEST(CasyAkciPohybu, PretoceniTikuANedostupnePrikazy) {
               (std::vector<AkcePohybu>{{40053, 0}, {40052, 0}, {40055, 1}}));
     EXPECT_EQ(casy.Posledni(0), 0xFFFFF000u);
     EXPECT_EQ(casy.Posledni(2), 0x00000F00u);
-}
-
-TEST(DetektorPohybu, TextyStrankyNastaveni) {
-    EXPECT_EQ(TextIntervaluDetekce(0), L"milisekund - tj. 0.000 sekund");
-    EXPECT_EQ(TextIntervaluDetekce(999), L"milisekund - tj. 0.999 sekund");
-    EXPECT_EQ(TextIntervaluDetekce(1000), L"milisekund - tj. 1.000 sekund");
-    EXPECT_EQ(TextIntervaluDetekce(1500), L"milisekund - tj. 1.500 sekund");
-    EXPECT_EQ(TextIntervaluDetekce(100000), L"milisekund - tj. 100.000 sekund");
-    EXPECT_EQ(TextProcentaZmen(0), L"tj. 0.000 procent");
-    EXPECT_EQ(TextProcentaZmen(700), L"tj. 0.700 procent");
-    EXPECT_EQ(TextProcentaZmen(999), L"tj. 0.999 procent");
-    EXPECT_EQ(TextProcentaZmen(1500), L"tj. 1.500 procent");
-    EXPECT_EQ(TextProcentaZmen(100000), L"tj. 100.000 procent");
 }
 
 }  // namespace

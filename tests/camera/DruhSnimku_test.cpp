@@ -14,14 +14,9 @@ TEST(DruhSnimku, UlozenyDruhMimoRozsahJeDiskPetAzSedmNic) {
 
 TEST(DruhSnimku, KdyRucneAAutomaticky) {
     // A motion-triggered or menu snapshot is "by hand" (automatic false); only the kind's timer is automatic.
-    EXPECT_FALSE(KdyPlati(0, false));
-    EXPECT_FALSE(KdyPlati(0, true));
-    EXPECT_TRUE(KdyPlati(1, false));
-    EXPECT_FALSE(KdyPlati(1, true));
-    EXPECT_FALSE(KdyPlati(2, false));
-    EXPECT_TRUE(KdyPlati(2, true));
-    EXPECT_TRUE(KdyPlati(3, false));
-    EXPECT_TRUE(KdyPlati(3, true));
+    const bool plati[4][2] = {{false, false}, {true, false}, {false, true}, {true, true}};  // [kdy][automatic]
+    for (std::uint32_t kdy = 0; kdy < 4; ++kdy)
+        for (bool automaticky : {false, true}) EXPECT_EQ(KdyPlati(kdy, automaticky), plati[kdy][automaticky]) << kdy;
 }
 
 TEST(DruhSnimku, PodminkyObrazkuATextu) {

@@ -378,13 +378,6 @@ TEST(ParametryKamery, NahradaZnakuVNazvechSouboru) {
     }
 }
 
-TEST(ParametryKamery, DalsiEmailyRozdeleneNaAdresy) {
-    EXPECT_EQ(RozdelitDalsiEmaily(L"a@b.c;;d@e.f\n\ng@h.i\r\n"),
-              (std::vector<std::wstring>{L"a@b.c", L"d@e.f", L"g@h.i"}));
-    EXPECT_TRUE(RozdelitDalsiEmaily(L"a@b.c").empty());  // fewer than 6 characters
-    EXPECT_EQ(RozdelitDalsiEmaily(L"ab@c.d"), (std::vector<std::wstring>{L"ab@c.d"}));
-}
-
 TEST(ParametryKamery, ZasuvneModulyUlozeneCeleNeboVubec) {
     RegistrVPameti reg;
     ParametryKamery k = Vychozi();

@@ -27,14 +27,10 @@ TEST(StavSnimku, AutomatickySpinacKazdehoDruhu) {
 
 TEST(StavSnimku, BlokPodleDruhu) {
     ParametryKamery p;
-    p.snimkyDisk.snimek.format = 1;
-    p.snimkyEmail.snimek.format = 2;
-    p.snimkyFtp.snimek.format = 3;
-    p.httpServer.snimek.format = 4;
-    EXPECT_EQ(BlokDruhu(p, kSnimekDisk).format, 1u);
-    EXPECT_EQ(BlokDruhu(p, kSnimekEmail).format, 2u);
-    EXPECT_EQ(BlokDruhu(p, kSnimekFtp).format, 3u);
-    EXPECT_EQ(BlokDruhu(p, kSnimekHttp).format, 4u);
+    const int druhy[] = {kSnimekDisk, kSnimekEmail, kSnimekFtp, kSnimekHttp};
+    ParametrySnimku* bloky[] = {&p.snimkyDisk.snimek, &p.snimkyEmail.snimek, &p.snimkyFtp.snimek, &p.httpServer.snimek};
+    for (std::uint32_t i = 0; i < 4; ++i) bloky[i]->format = i + 1;
+    for (std::uint32_t i = 0; i < 4; ++i) EXPECT_EQ(BlokDruhu(p, druhy[i]).format, i + 1);
 }
 
 TEST(StavSnimku, CitacPrezijePadProgramu) {

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
+#include "DocasnaSlozka.h"
 #include "email/RecordReader.h"
 #include "email/RecordWriter.h"
 #include "email/SeznamFtpMist.h"
@@ -15,26 +14,8 @@ using namespace Holvent::Email;
 
 namespace {
 
-class UlozisteTest : public ::testing::Test {
+class UlozisteTest : public DocasnaSlozka {
 protected:
-    void SetUp() override {
-        slozka_ = std::filesystem::current_path() / "email_testy" /
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::filesystem::remove_all(slozka_);
-        std::filesystem::create_directories(slozka_);
-    }
-    void TearDown() override {
-        std::error_code e;
-        std::filesystem::permissions(slozka_, std::filesystem::perms::owner_all, e);
-        std::filesystem::remove_all(slozka_, e);
-    }
-    std::string Obsah(const wchar_t* jmeno) const {
-        std::ifstream f(slozka_ / jmeno, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), {});
-    }
-    void Zapsat(const wchar_t* jmeno, const std::string& bajty) const {
-        std::ofstream(slozka_ / jmeno, std::ios::binary) << bajty;
-    }
     HlaseniChybyUloziste Hlaseni() {
         return [this](const std::wstring& text, const Knihovna::Chyba& chyba) {
             hlaseni_.push_back(text + L" | " + chyba.Text());
@@ -42,7 +23,6 @@ protected:
     }
     std::wstring Slozka() const { return slozka_.wstring(); }
 
-    std::filesystem::path slozka_;
     std::vector<std::wstring> hlaseni_;
 };
 

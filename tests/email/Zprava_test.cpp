@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "DocasnaSlozka.h"
 #include "PevneHodiny.h"
 #include "knihovna/Chyba.h"
 #include "knihovna/KodovaniUtf16.h"
@@ -27,26 +28,16 @@ const std::string kHlavicky =
     "X-Priority: 3 (Normal)\r\n"
     "MIME-Version: 1.0\r\n";
 
-class ZpravaTest : public ::testing::Test {
+class ZpravaTest : public DocasnaSlozka {
 protected:
     void SetUp() override {
+        DocasnaSlozka::SetUp();
         hodiny_.tiky = 0x00ABCDEF;
-        slozka_ = std::filesystem::current_path() / "email_testy" /
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::filesystem::remove_all(slozka_);
-        std::filesystem::create_directories(slozka_);
         zprava_.senderName = L"Kamera";
         zprava_.senderAddress = L"kamera@example.com";
         zprava_.recipientAddress = L"prijemce@example.com";
         zprava_.subject = L"Snimek";
         zprava_.zoneOffset = 100;
-    }
-    void TearDown() override { std::filesystem::remove_all(slozka_); }
-
-    std::wstring Soubor(const std::string& jmeno, const std::string& obsah) {
-        const auto cesta = slozka_ / jmeno;
-        std::ofstream(cesta, std::ios::binary) << obsah;
-        return cesta.wstring();
     }
     void PridatText(const std::wstring& typ, const std::wstring& text) {
         CastZpravy cast;
@@ -62,7 +53,6 @@ protected:
 
     PevneHodiny hodiny_;
     Zprava zprava_{hodiny_};
-    std::filesystem::path slozka_;
     std::vector<std::wstring> vynechane_;
 };
 
@@ -83,86 +73,68 @@ std::string RozebratPythonem(const std::filesystem::path& soubor) {
 
 }  // namespace
 
-TEST_F(ZpravaTest, JednaTextovaCastBezMultipart) {
+// One text part goes alone; two are alternatives; with attachments the message is mixed, two texts inside it
+// as an alternative of their own, each level with its own boundary.
+TEST_F(ZpravaTest, SkladbaCastiAHranice) {
+    const std::string vnejsi = "CSmtpMsgPart123X456_000_00ABCDEF", vnitrni = "CSmtpMsgPart123X456_001_00ABCDEF";
+    const auto text = [](const char* typ, const char* telo) {
+        return "Content-Type: " + std::string(typ) + ";\r\n\tcharset=\"iso-8859-1\"\r\nContent-Transfer-Encoding: 7bit\r\n\r\n" +
+               telo;
+    };
+    const auto multipart = [](const char* druh, const std::string& hranice, const std::vector<std::string>& casti) {
+        std::string s = "Content-Type: multipart/" + std::string(druh) + ";\r\n\tboundary=\"" + hranice + "\"\r\n";
+        for (const auto& c : casti) s += "\r\n--" + hranice + "\r\n" + c;
+        return s + "\r\n--" + hranice + "--\r\n";
+    };
+    const auto zprava = [&](const char* druh, const std::vector<std::string>& casti) {
+        std::string s = multipart(druh, vnejsi, casti);
+        return kHlavicky + s.insert(s.find("\r\n\r\n--"), "\r\n\r\nThis is a multipart message in MIME format");
+    };
+    // Each case composes a copy never composed before: a composed message keeps the headers it was given.
+    MultipartKind druh{};
+    const auto slozit = [&] {
+        Zprava kopie = zprava_;
+        std::string vystup;
+        vynechane_ = kopie.Compose(vystup);
+        druh = kopie.multipartKind;
+        return vystup;
+    };
+
     PridatText(L"text/plain", L"Dobry den");
-    EXPECT_EQ(Slozit(), kHlavicky +
-                            "Content-Type: text/plain;\r\n\tcharset=\"iso-8859-1\"\r\n"
-                            "Content-Transfer-Encoding: 7bit\r\n\r\n"
-                            "Dobry den");
-}
+    EXPECT_EQ(slozit(), kHlavicky + text("text/plain", "Dobry den"));
 
-TEST_F(ZpravaTest, DveTextoveCastiJsouAlternative) {
-    PridatText(L"text/plain", L"A");
+    zprava_.bodyParts[0].text = L"A";
     PridatText(L"text/html", L"<p>A</p>");
-    const std::string hranice = "CSmtpMsgPart123X456_000_00ABCDEF";
-    EXPECT_EQ(Slozit(), kHlavicky +
-                            "Content-Type: multipart/alternative;\r\n\tboundary=\"" + hranice + "\"\r\n"
-                            "\r\nThis is a multipart message in MIME format\r\n"
-                            "\r\n--" + hranice + "\r\n"
-                            "Content-Type: text/plain;\r\n\tcharset=\"iso-8859-1\"\r\n"
-                            "Content-Transfer-Encoding: 7bit\r\n\r\nA"
-                            "\r\n--" + hranice + "\r\n"
-                            "Content-Type: text/html;\r\n\tcharset=\"iso-8859-1\"\r\n"
-                            "Content-Transfer-Encoding: 7bit\r\n\r\n<p>A</p>"
-                            "\r\n--" + hranice + "--\r\n");
-    EXPECT_EQ(zprava_.multipartKind, MultipartKind::Alternative);
-}
+    EXPECT_EQ(slozit(), zprava("alternative", {text("text/plain", "A"), text("text/html", "<p>A</p>")}));
+    EXPECT_EQ(druh, MultipartKind::Alternative);
 
-TEST_F(ZpravaTest, TextAPrilohaJsouMixedSJednouHranici) {
-    PridatText(L"text/plain", L"A");
     Priloha p;
-    p.path = Soubor("snimek.jpg", "foo");
-    p.inlinePriloha = true;
+    p.path = Zapsat("data.bin", std::string("\x00\x01\x02\xFF", 4));
     zprava_.attachments.push_back(p);
-    const std::string hranice = "CSmtpMsgPart123X456_000_00ABCDEF";
-    EXPECT_EQ(Slozit(), kHlavicky +
-                            "Content-Type: multipart/mixed;\r\n\tboundary=\"" + hranice + "\"\r\n"
-                            "\r\nThis is a multipart message in MIME format\r\n"
-                            "\r\n--" + hranice + "\r\n"
-                            "Content-Type: text/plain;\r\n\tcharset=\"iso-8859-1\"\r\n"
-                            "Content-Transfer-Encoding: 7bit\r\n\r\nA"
-                            "\r\n--" + hranice + "\r\n"
-                            "Content-Type: image/jpeg;\r\n\tname=\"snimek.jpg\"\r\n"
-                            "Content-Transfer-Encoding: 7bit\r\n"
-                            "Content-Disposition: inline;\r\n\tfilename=\"snimek.jpg\"\r\n\r\nfoo"
-                            "\r\n--" + hranice + "--\r\n");
+    const std::string binarni = "Content-Type: application/octet-stream;\r\n\tname=\"data.bin\"\r\n"
+                                "Content-Transfer-Encoding: base64\r\n"
+                                "Content-Disposition: attachment;\r\n\tfilename=\"data.bin\"\r\n\r\nAAEC/w==";
+    EXPECT_EQ(slozit(), zprava("mixed", {multipart("alternative", vnitrni,
+                                                   {text("text/plain", "A"), text("text/html", "<p>A</p>")}),
+                                         binarni}));
+
+    zprava_.bodyParts.pop_back();
+    zprava_.attachments[0].path = Zapsat("snimek.jpg", "foo");
+    zprava_.attachments[0].inlinePriloha = true;
+    EXPECT_EQ(slozit(), zprava("mixed", {text("text/plain", "A"),
+                                         "Content-Type: image/jpeg;\r\n\tname=\"snimek.jpg\"\r\n"
+                                         "Content-Transfer-Encoding: 7bit\r\n"
+                                         "Content-Disposition: inline;\r\n\tfilename=\"snimek.jpg\"\r\n\r\nfoo"}));
     EXPECT_TRUE(vynechane_.empty());
-}
-
-TEST_F(ZpravaTest, DveCastiAPrilohaMajiVnitrniAlternative) {
-    PridatText(L"text/plain", L"A");
-    PridatText(L"text/html", L"B");
-    Priloha p;
-    p.path = Soubor("data.bin", std::string("\x00\x01\x02\xFF", 4));
-    zprava_.attachments.push_back(p);
-    const std::string vnejsi = "CSmtpMsgPart123X456_000_00ABCDEF";
-    const std::string vnitrni = "CSmtpMsgPart123X456_001_00ABCDEF";
-    EXPECT_EQ(Slozit(), kHlavicky +
-                            "Content-Type: multipart/mixed;\r\n\tboundary=\"" + vnejsi + "\"\r\n"
-                            "\r\nThis is a multipart message in MIME format\r\n"
-                            "\r\n--" + vnejsi + "\r\nContent-Type: multipart/alternative;\r\n\tboundary=\"" + vnitrni +
-                            "\"\r\n"
-                            "\r\n--" + vnitrni + "\r\n"
-                            "Content-Type: text/plain;\r\n\tcharset=\"iso-8859-1\"\r\n"
-                            "Content-Transfer-Encoding: 7bit\r\n\r\nA"
-                            "\r\n--" + vnitrni + "\r\n"
-                            "Content-Type: text/html;\r\n\tcharset=\"iso-8859-1\"\r\n"
-                            "Content-Transfer-Encoding: 7bit\r\n\r\nB"
-                            "\r\n--" + vnitrni + "--\r\n"
-                            "\r\n--" + vnejsi + "\r\n"
-                            "Content-Type: application/octet-stream;\r\n\tname=\"data.bin\"\r\n"
-                            "Content-Transfer-Encoding: base64\r\n"
-                            "Content-Disposition: attachment;\r\n\tfilename=\"data.bin\"\r\n\r\nAAEC/w=="
-                            "\r\n--" + vnejsi + "--\r\n");
 }
 
 TEST_F(ZpravaTest, TypObsahuPodleTextuOdPrvniTecky) {
     Priloha p;
-    p.path = Soubor("snimek.2026.jpg", "x");
+    p.path = Zapsat("snimek.2026.jpg", "x");
     zprava_.attachments.push_back(p);
-    p.path = Soubor("foto.PNG", "x");
+    p.path = Zapsat("foto.PNG", "x");
     zprava_.attachments.push_back(p);
-    p.path = Soubor("bez_pripony", "x");
+    p.path = Zapsat("bez_pripony", "x");
     p.contentType = L"image/gif";
     zprava_.attachments.push_back(p);
     const std::string text = Slozit();
@@ -275,10 +247,10 @@ TEST_F(ZpravaTest, DlouheHlavickyAJmenaPrilohSeSkladaji) {
     std::wstring dlouheJmeno;
     for (int i = 0; i < 120; ++i) dlouheJmeno += L"sn\u00EDmek ";
     Priloha p;
-    p.path = Soubor("snimek.jpg", "obsah");
+    p.path = Zapsat("snimek.jpg", "obsah");
     p.fileName = dlouheJmeno + L".jpg";
     zprava_.attachments.push_back(p);
-    p.path = Soubor("jiny.txt", "obsah");
+    p.path = Zapsat("jiny.txt", "obsah");
     p.fileName = L"\"" + std::wstring(300, L'a') + L"\".txt";
     zprava_.attachments.push_back(p);
     const std::string text = Slozit();
@@ -295,9 +267,7 @@ TEST_F(ZpravaTest, DlouheHlavickyAJmenaPrilohSeSkladaji) {
         EXPECT_LE(lf - i, 78u);
     }
 #ifndef _WIN32
-    const auto soubor = slozka_ / "zprava.eml";
-    std::ofstream(soubor, std::ios::binary) << text;
-    const std::string rozbor = RozebratPythonem(soubor);
+    const std::string rozbor = RozebratPythonem(Zapsat("zprava.eml", text));
     EXPECT_NE(rozbor.find("subject=" + Knihovna::NaUtf8(predmet) + "\n"), std::string::npos) << rozbor;
     // The long name went as encoded words (the parser puts a space between them).
     const std::size_t odesilatel = rozbor.find("from=");
@@ -317,16 +287,14 @@ TEST_F(ZpravaTest, HraniceNeniVZadneCasti) {
     PridatText(L"text/plain", L"--CSmtpMsgPart123X456_000_00ABCDEF\r\nX");
     PridatText(L"text/plain", L"CSmtpMsgPart123X456_001_00ABCDF0");
     Priloha p;
-    p.path = Soubor("a.txt", "B");
+    p.path = Zapsat("a.txt", "B");
     zprava_.attachments.push_back(p);
     const std::string text = Slozit();
     EXPECT_NE(text.find("boundary=\"CSmtpMsgPart123X456_000_00ABCDF1\""), std::string::npos) << text;
     EXPECT_NE(text.find("boundary=\"CSmtpMsgPart123X456_001_00ABCDF1\""), std::string::npos);
     EXPECT_NE(text.find("\r\n\r\n--" + obvykla + "\r\nX"), std::string::npos);
 #ifndef _WIN32
-    const auto soubor = slozka_ / "zprava.eml";
-    std::ofstream(soubor, std::ios::binary) << text;
-    const std::string rozbor = RozebratPythonem(soubor);
+    const std::string rozbor = RozebratPythonem(Zapsat("zprava.eml", text));
     EXPECT_NE(rozbor.find("part text/plain name= text=--" + obvykla + "\r\nX\n"), std::string::npos) << rozbor;
     EXPECT_NE(rozbor.find("part text/plain name=a.txt"), std::string::npos) << rozbor;
     EXPECT_NE(rozbor.find("defects=0"), std::string::npos) << rozbor;
@@ -350,17 +318,16 @@ TEST_F(ZpravaTest, StandardniParserNacteVsechnyCasti) {
     std::string binarni;
     for (int i = 0; i < 5000; ++i) binarni.push_back(static_cast<char>(i * 31 & 0xFF));
     Priloha p;
-    p.path = Soubor("snimek.jpg", binarni);
+    p.path = Zapsat("snimek.jpg", binarni);
     p.inlinePriloha = true;
     zprava_.attachments.push_back(p);
-    p.path = Soubor("poznamka.txt", "radek\r\n.tecka\r\n");
+    p.path = Zapsat("poznamka.txt", "radek\r\n.tecka\r\n");
     p.inlinePriloha = false;
     zprava_.attachments.push_back(p);
-    p.path = Soubor("data.bin", binarni.substr(0, 100));
+    p.path = Zapsat("data.bin", binarni.substr(0, 100));
     p.fileName = L"sn\u00EDmek.bin";
     zprava_.attachments.push_back(p);
-    const auto soubor = slozka_ / "zprava.eml";
-    std::ofstream(soubor, std::ios::binary) << Slozit();
+    const std::wstring soubor = Zapsat("zprava.eml", Slozit());
 
     std::string ocekavano = "subject=" + Knihovna::NaUtf8(zprava_.subject) + "\n";
     ocekavano += "from=" + Knihovna::NaUtf8(L"Kamera \u010Cp <kamera@example.com>") + "\n";

@@ -92,28 +92,26 @@ VysledekPrikazu Poslat(PrijemceNaSmycce& prijemce, int prikaz, int limitOdpovedi
 
 }  // namespace
 
-TEST(KlientDalkovehoOvladani, PosilaPozadavekSNulouAUkonciOdesilani_OdpovedVKusechAVeWindows1250) {
-    // "Bude spuštěn HTTP server" in Windows-1250, the zero byte, split inside a word.
-    PrijemceNaSmycce prijemce({"Bude spu\x9A", "t\xECn HTTP server", std::string(1, '\0')});
-    const VysledekPrikazu v = Poslat(prijemce, 40069);
-    EXPECT_TRUE(v.Uspech());
-    EXPECT_EQ(v.odpovedi, std::vector<std::wstring>{L"Bude spuštěn HTTP server"});
-    EXPECT_EQ(prijemce.pozadavek, std::string("GET /40069\0", 11));
-    EXPECT_TRUE(prijemce.konecPozadavku);
-}
-
-TEST(KlientDalkovehoOvladani, NulovyBajtNeskryvaDalsiOdpovedi) {
-    PrijemceNaSmycce prijemce({"Aplikace bude ukon\xE8" "ena\0Dru"s, "h\xE1\0\0"s});
-    const VysledekPrikazu v = Poslat(prijemce, 40001);
-    EXPECT_TRUE(v.Uspech());
-    EXPECT_EQ(v.odpovedi, (std::vector<std::wstring>{L"Aplikace bude ukončena", L"Druhá"}));
-}
-
-TEST(KlientDalkovehoOvladani, ZavrenoBezOdpovediJeUspechBezTextu) {
-    PrijemceNaSmycce prijemce({});
-    const VysledekPrikazu v = Poslat(prijemce, 40066);
-    EXPECT_TRUE(v.Uspech());
-    EXPECT_TRUE(v.odpovedi.empty());
+// The request goes with its zero byte and the sending is ended; the replies come in pieces split inside a word
+// and inside a zero-separated list, in Windows-1250; a receiver that closes without a word is a success too.
+TEST(KlientDalkovehoOvladani, PosilaPozadavekSNulouAUkonciOdesilani_OdpovediVKusechAVeWindows1250) {
+    const struct {
+        std::vector<std::string> kusy;
+        int prikaz;
+        std::vector<std::wstring> odpovedi;
+    } pripady[] = {
+        {{"Bude spu\x9A", "t\xECn HTTP server", std::string(1, '\0')}, 40069, {L"Bude spuštěn HTTP server"}},
+        {{"Aplikace bude ukon\xE8" "ena\0Dru"s, "h\xE1\0\0"s}, 40001, {L"Aplikace bude ukončena", L"Druhá"}},
+        {{}, 40066, {}},
+    };
+    for (const auto& p : pripady) {
+        PrijemceNaSmycce prijemce(p.kusy);
+        const VysledekPrikazu v = Poslat(prijemce, p.prikaz);
+        EXPECT_TRUE(v.Uspech()) << p.prikaz;
+        EXPECT_EQ(v.odpovedi, p.odpovedi);
+        EXPECT_EQ(prijemce.pozadavek, "GET /" + std::to_string(p.prikaz) + '\0');
+        EXPECT_TRUE(prijemce.konecPozadavku);
+    }
 }
 
 TEST(KlientDalkovehoOvladani, MlciciPrijemceVyprsiAPrerusenyKonciHned) {
