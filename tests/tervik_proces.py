@@ -283,9 +283,9 @@ class TestTerviku(unittest.TestCase):
             self.assertEqual(pomocnik('cekat-okno', okno, titulek, 30000)[0], 0, titulek)
         return p
 
-    def skoncil(self, p):
+    def skoncil(self, p, timeout=LIMIT):
         """The process has ended by itself, with 0."""
-        self.assertEqual(pockat(p), 0, getattr(p, 'chyby', b'')[-2000:])
+        self.assertEqual(pockat(p, timeout), 0, getattr(p, 'chyby', b'')[-2000:])
 
     def zavrit(self, p, trida=OKNO_KAMERY, titulek='-'):
         """The window closed as by its close box, and its process ended with 0."""
