@@ -46,7 +46,7 @@ class ObnoveniKamery(t.TestTerviku):
             if os.path.exists(log):
                 os.remove(log)
 
-    def spustit(self, jmeno, limit_bez_snimku, interval_obnoveni):
+    def spustit_kameru(self, jmeno, limit_bez_snimku, interval_obnoveni):
         # Automatic disk snapshots once a minute (the first comes after a minute, or at once when they are started
         # again), motion in the moving scene every second or so: more than one new file within half a minute of
         # the reconnection can only come from the detection.
@@ -96,11 +96,11 @@ class ObnoveniKamery(t.TestTerviku):
 
     def test_odpojene_zarizeni_se_znovu_pripoji(self):
         # The watchdog is off: only the graph's EC_DEVICE_LOST tells of the loss.
-        self.spustit('Brana', 0, 1)
+        self.spustit_kameru('Brana', 0, 1)
         self.ztrata_a_obnoveni('Brana', 1)
 
     def test_zarizeni_bez_snimku_pozna_hlidani(self):
-        self.spustit('Dvur', 3, 1)
+        self.spustit_kameru('Dvur', 3, 1)
         self.ztrata_a_obnoveni('Dvur', 2)
 
 
