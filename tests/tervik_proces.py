@@ -204,3 +204,90 @@ def rozmer_jpeg(data):
             return sirka, vyska
         i += 2 + delka
     raise AssertionError('JPEG bez hlavičky snímku')
+
+
+# ---- Shared set-up of the tests that start Tervik with cameras of the test camera ----
+import re  # noqa: E402
+import unittest  # noqa: E402
+
+OKNO_KAMERY = 'Tervik4Tervik'
+HLAVNI = 'RTervik4'
+
+
+def slozka_snimku():
+    """The snapshot folder of a camera the helper stores (the user's documents)."""
+    return os.path.join(slozka_dokumentu(), 'Tervik 4.8')
+
+
+def snimky(jmeno, slozka=None, pripona='jpg'):
+    """{number: path} of the camera's numbered snapshots (of the format), by number."""
+    slozka = slozka or slozka_snimku()
+    vysledek = {}
+    if os.path.isdir(slozka):
+        for soubor in os.listdir(slozka):
+            m = re.fullmatch(re.escape(jmeno) + r'_(\d+)\.' + pripona, soubor)
+            if m:
+                vysledek[int(m.group(1))] = os.path.join(slozka, soubor)
+    return dict(sorted(vysledek.items()))
+
+
+def smazat_snimky():
+    if os.path.isdir(slozka_snimku()):
+        for soubor in os.listdir(slozka_snimku()):
+            os.remove(os.path.join(slozka_snimku(), soubor))
+
+
+def hodnota_dword(podklic, jmeno):
+    """A DWORD under the settings' root (None while there is none)."""
+    r = wine('reg', 'query', KOREN + '\\' + podklic, '/v', jmeno)
+    m = re.search(r'REG_DWORD\s+0x([0-9a-fA-F]+)', r.stdout.decode('utf-8', 'replace'))
+    return int(m.group(1), 16) if m else None
+
+
+def snimek_obrazovky(jmeno):
+    """The test display as build/<jmeno> for a person to look at (nothing is checked on it)."""
+    if os.environ.get('DISPLAY') and subprocess.run(['which', 'import'], capture_output=True).returncode == 0:
+        subprocess.run(['import', '-window', 'root', os.path.join(BUILD, jmeno)], capture_output=True, timeout=30)
+
+
+def ulozit_kameru(jmeno, interval=3600000, zarizeni=1, video=True):
+    """A camera of the test camera's device stored through the program's own code; returns its snapshot folder."""
+    rc, slozka = pomocnik('kamera', jmeno, interval, zarizeni, 1 if video else 0)
+    assert rc == 0, slozka
+    return slozka
+
+
+def okno_otevreno(trida):
+    return any(r.startswith(trida + '|') for r in pomocnik('okna')[1].split('\n'))
+
+
+class TestTerviku(unittest.TestCase):
+    """Settings and snapshots cleared before and after each test; every Tervik the test started is ended."""
+
+    def setUp(self):
+        smazat_nastaveni()
+        smazat_snimky()
+        self.procesy = []
+
+    def tearDown(self):
+        for p in self.procesy:
+            ukoncit(p, OKNO_KAMERY)
+        smazat_nastaveni()
+        smazat_snimky()
+
+    def spustit(self, *argumenty, okno=None, titulek='-'):
+        """Tervik.exe with the arguments, once `okno` (a window class) with the title is there."""
+        p = na_pozadi(TERVIK, *argumenty)
+        self.procesy.append(p)
+        if okno:
+            self.assertEqual(pomocnik('cekat-okno', okno, titulek, 30000)[0], 0, titulek)
+        return p
+
+    def skoncil(self, p, timeout=LIMIT):
+        """The process has ended by itself, with 0."""
+        self.assertEqual(pockat(p, timeout), 0, getattr(p, 'chyby', b'')[-2000:])
+
+    def zavrit(self, p, trida=OKNO_KAMERY, titulek='-'):
+        """The window closed as by its close box, and its process ended with 0."""
+        self.assertEqual(pomocnik('zavrit-okno', trida, titulek, 10000)[0], 0)
+        self.skoncil(p)

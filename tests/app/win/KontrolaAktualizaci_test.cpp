@@ -7,30 +7,14 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
+
+#include "net/win/ServerFtpTestu.h"  // SlozkaProgramu, UnixCesta, Precist
 
 using Knihovna::Chyba;
 
 namespace {
-
-std::wstring SlozkaProgramu() {
-    wchar_t cesta[MAX_PATH];
-    const DWORD n = ::GetModuleFileNameW(nullptr, cesta, MAX_PATH);
-    std::wstring s(cesta, n);
-    return s.substr(0, s.find_last_of(L'\\'));
-}
-std::wstring UnixCesta(std::wstring windows) {
-    if (windows.size() > 1 && windows[1] == L':') windows.erase(0, 2);
-    for (auto& z : windows)
-        if (z == L'\\') z = L'/';
-    return windows;
-}
-std::string Precist(const std::wstring& cesta) {
-    std::ifstream f(std::filesystem::path(cesta), std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-}
 
 // The Python web server (tests/app/win/server_verze.py) beside the test, in its own folder under the build tree.
 class ServerVerze {

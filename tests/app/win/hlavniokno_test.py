@@ -1,5 +1,6 @@
 """The main window of the real Tervik.exe under Wine: the camera list, starting and stopping cameras,
-minimising with and without the tray icon, the default camera's commands, and closing."""
+minimising with and without the tray icon, the default camera's commands, and closing; loading the camera list
+and a camera started on its own with "-ka"."""
 import os
 import subprocess
 import time
@@ -55,8 +56,7 @@ def stav_hlavniho():
 def ulozit_kameru(jmeno, video=True, po_spusteni=False):
     """A camera on the test camera with automatic disk snapshots off; it does not start with the application
     unless asked."""
-    rc, slozka = t.pomocnik('kamera', jmeno, 3600000, 1, 1 if video else 0)
-    assert rc == 0, slozka
+    slozka = t.ulozit_kameru(jmeno, video=video)
     t.zapsat_hodnotu('Kamery\\' + jmeno, 'poSpusteni', 'REG_DWORD', 1 if po_spusteni else 0)
     t.zapsat_hodnotu('Kamery\\' + jmeno + '\\Po spusteni', 'snimkyDisk', 'REG_DWORD', 0)
     return slozka.split('\n')[-1]
@@ -69,6 +69,22 @@ def snimky(slozka_windows):
     if not os.path.isdir(slozka):
         return []
     return sorted(f for f in os.listdir(slozka) if f.lower().endswith('.jpg'))
+
+
+def pridat_kameru(jmeno):
+    assert t.reg('add', KAMERY + '\\' + jmeno, '/f') == 0
+
+
+def hodnoty_kamery(jmeno):
+    """Every value below the camera's key, as 'subkey|name' (reg query /s)."""
+    r = t.wine('reg', 'query', KAMERY + '\\' + jmeno, '/s')
+    klic, hodnoty = None, set()
+    for radek in r.stdout.decode('utf-8', 'replace').replace('\r', '').split('\n'):
+        if radek.startswith('HKEY_'):
+            klic = radek
+        elif radek.startswith('    ') and klic and not radek.strip().startswith('(Default)'):
+            hodnoty.add(klic + '|' + radek.split()[0])
+    return hodnoty
 
 
 @unittest.skipUnless(os.environ.get('DISPLAY'), 'needs a display (Xvfb)')
@@ -115,9 +131,7 @@ class HlavniOkno(unittest.TestCase):
         self.assertEqual(t.pomocnik('dvojklik', HLAVNI, '-', ID_SEZNAMU, 0, 10000)[0], 0)
         self.assertEqual(pockat_na(lambda: okna_kamer() if len(okna_kamer()) == 2 else None),
                          ['Brána - Připraven', 'alej - Připraven'])
-        if subprocess.run(['which', 'import'], capture_output=True).returncode == 0:
-            subprocess.run(['import', '-window', 'root', os.path.join(t.BUILD, 'hlavni-okno.png')],
-                           capture_output=True, timeout=30)
+        t.snimek_obrazovky('hlavni-okno.png')
         # Closing the main window closes every camera window and ends the process with 0.
         self.zavrit(p)
         self.assertEqual(okna_kamer(), [])
@@ -153,39 +167,6 @@ class HlavniOkno(unittest.TestCase):
         self.assertEqual(t.pomocnik('prikaz', '?' + HLAVNI, '-', 40017, 10000)[0], 0)
         self.assertEqual(pockat_na(lambda: stav_hlavniho() == 'viditelne=1 minimalizovane=0'), True)
         self.zavrit(p)
-
-    def test_prikaz_vychozi_kamery_jen_kdyz_bezi_s_videem(self):
-        slozka = ulozit_kameru('Dvůr')
-        t.zapsat_hodnotu('', 'oznamovaciIkona', 'REG_DWORD', 1)
-        p = self.spustit()
-        self.assertEqual(pockat_na(seznam), ['*Dvůr'])
-        # Off: 40117 does nothing.
-        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40117, 10000)[0], 0)
-        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40117, 10000)[0], 0)
-        self.assertEqual(okna_kamer(), [])
-        pred = snimky(slozka)
-        # Running with its video on (the after-start switch): 40117 saves a snapshot to disk.
-        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40011, 10000)[0], 0)
-        self.assertEqual(pockat_na(okna_kamer), ['Dvůr - Připraven'])
-        self.assertTrue(pockat_na(lambda: t.pomocnik('prikaz', HLAVNI, '-', 40117, 10000)[0] == 0 and
-                                  len(snimky(slozka)) > len(pred), 60))
-        self.zavrit(p)
-        self.assertEqual(okna_kamer(), [])
-
-    def test_nastroj_stejnym_prikazem_otevre_a_zavre(self):
-        ulozit_kameru('Dvůr')
-        p = self.spustit()
-        editor = lambda: [r for r in t.pomocnik('okna')[1].split('\n') if r.startswith('Tervik4EditorObrazku|')]
-        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40102, 10000)[0], 0)
-        self.assertEqual(t.pomocnik('cekat-okno', 'Tervik4EditorObrazku', '-', 30000),
-                         (0, 'Prohlížení a úprava snímků - Tervik'))
-        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40102, 10000)[0], 0)
-        self.assertEqual(pockat_na(lambda: editor() == []), True)
-        # Open again, it goes with the main window.
-        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40102, 10000)[0], 0)
-        self.assertEqual(t.pomocnik('cekat-okno', 'Tervik4EditorObrazku', '-', 30000)[0], 0)
-        self.zavrit(p)
-        self.assertEqual(editor(), [])
 
     def test_obsazena_klavesa_se_pocita_a_ostatni_funguji(self):
         ulozit_kameru('Dvůr')
@@ -254,10 +235,15 @@ class HlavniOkno(unittest.TestCase):
         kliknout(40001)  # "Konec"
         self.assertEqual(t.pockat(p), 0)
 
-    def test_kamera_s_otevrenymi_predvolbami_se_neodebere_nezastavi_a_aplikace_neskonci(self):
+    def test_vychozi_kamera_predvolby_drzi_kameru_a_nastroj_stejnym_prikazem(self):
         slozka = ulozit_kameru('Dvůr')
         p = self.spustit()
         self.assertEqual(pockat_na(seznam), ['*Dvůr'])
+        # Off: the default camera's snapshot command 40117 does nothing.
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40117, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40117, 10000)[0], 0)
+        self.assertEqual(okna_kamer(), [])
+        pred = snimky(slozka)
         self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40011, 10000)[0], 0)
         self.assertEqual(pockat_na(okna_kamer), ['Dvůr - Připraven'])
         self.assertEqual(t.pomocnik('prikaz', RAMEC_KAMERY, '-', 40030, 10000)[0], 0)
@@ -268,15 +254,26 @@ class HlavniOkno(unittest.TestCase):
             self.assertEqual(t.pomocnik('zprava', HLAVNI, '-', zprava[0], zprava[1], 0, 10000)[0], 0)
             self.assertIn('Tervik "Dvůr" má otevřené dialogové okno.', odpovedet('Tervik'), zprava)
         self.assertEqual(pockat_na(seznam), ['*Dvůr'])
-        # The camera lives on after its dialog closes: a snapshot through the default camera's command.
+        # The camera lives on after its dialog closes, its video on (the after-start switch): 40117 saves a
+        # snapshot to disk.
         self.assertEqual(t.pomocnik('zavrit-okno', '#32770', 'Předvolby kamery Dvůr', 10000)[0], 0)
         self.assertTrue(pockat_na(lambda: zprava_zavrena('Předvolby kamery Dvůr')))
         self.assertEqual(okna_kamer(), ['Dvůr - Připraven'])
-        pred = snimky(slozka)
         self.assertTrue(pockat_na(lambda: t.pomocnik('prikaz', HLAVNI, '-', 40117, 10000)[0] == 0 and
                                   len(snimky(slozka)) > len(pred), 60))
+
+        # A tool's command opens it and closes it again.
+        editor = lambda: [r for r in t.pomocnik('okna')[1].split('\n') if r.startswith('Tervik4EditorObrazku|')]
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40102, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', 'Tervik4EditorObrazku', '-', 30000),
+                         (0, 'Prohlížení a úprava snímků - Tervik'))
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40102, 10000)[0], 0)
+        self.assertEqual(pockat_na(lambda: editor() == []), True)
+        # Open again, it goes with the main window, as the camera window does.
+        self.assertEqual(t.pomocnik('prikaz', HLAVNI, '-', 40102, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('cekat-okno', 'Tervik4EditorObrazku', '-', 30000)[0], 0)
         self.zavrit(p)
-        self.assertEqual(okna_kamer(), [])
+        self.assertEqual((editor(), okna_kamer()), ([], []))
 
     def test_log_aplikace_ma_velikost_z_nastaveni(self):
         ulozit_kameru('Dvůr')
@@ -297,6 +294,78 @@ class HlavniOkno(unittest.TestCase):
                 self.assertEqual(f.read(), plny)
         finally:
             os.remove(log)
+
+
+class SeznamKamer(unittest.TestCase):
+    """Loading the list, a new camera from the menu, and a camera started on its own with "-ka"."""
+
+    def setUp(self):
+        t.smazat_nastaveni()
+        self.procesy = []
+
+    def tearDown(self):
+        for p in self.procesy:
+            if p.poll() is None:
+                t.pomocnik('zavrit-okno', 'RTervik4', '-', 2000)
+                t.pomocnik('zavrit-okno', RAMEC_KAMERY, '-', 2000)
+            t.pockat(p, 20)
+        t.smazat_nastaveni()
+
+    def spustit(self, *argumenty):
+        p = t.na_pozadi(t.TERVIK, *argumenty)
+        self.procesy.append(p)
+        return p
+
+    def test_nova_kamera_z_menu_se_ulozi_se_vsemi_hodnotami(self):
+        for jmeno in ('b', 'A', 'c'):
+            pridat_kameru(jmeno)
+        t.zapsat_hodnotu('', 'vychoziTervik', 'REG_SZ', 'c')
+        p = self.spustit()
+        self.assertEqual(t.pomocnik('cekat-okno', 'RTervik4', '-', 30000)[0], 0)
+        # Loading does not write: the keys made by hand stay empty.
+        self.assertEqual(hodnoty_kamery('A'), set())
+        # 40012 asks for the name in the text input dialog; OK takes "Nová tervik".
+        self.assertEqual(t.pomocnik('prikaz', 'RTervik4', '-', 40012, 10000)[0], 0)
+        self.assertEqual(t.pomocnik('text-zpravy', 'Tervik', 30000)[0], 0)
+        hodnoty = set()
+        for _ in range(100):
+            hodnoty = hodnoty_kamery('Nová tervik')
+            if len(hodnoty) >= 286:
+                break
+        # 171 values in the camera's own keys and 23 in each of the five snapshot blocks.
+        self.assertEqual(len(hodnoty), 171 + 5 * 23, sorted(hodnoty)[:5])
+        self.assertTrue(any(h.endswith(r'\Snimky disk\Soubor|jmeno') for h in hodnoty))
+        t.snimek_obrazovky('seznam-kamer.png')
+        self.assertEqual(t.pomocnik('zavrit-okno', 'RTervik4', '-', 10000)[0], 0)
+        self.assertEqual(t.pockat(p), 0)
+        self.assertEqual(t.reg('query', KAMERY + r'\Nová tervik\Snimky disk\Snimek\Text', '/v', 'logfont'), 0)
+
+    def test_ka_existujici_kamera_bez_ohledu_na_velikost_pismen_chybejici_je_vychozi(self):
+        pridat_kameru('Dvůr')
+        pridat_kameru('Brána')
+        p = self.spustit('-ka', 'DVŮR')
+        self.assertEqual(t.pomocnik('cekat-okno', RAMEC_KAMERY, '-', 30000), (0, 'Dvůr - Připraven'))
+        self.assertEqual(t.pomocnik('zavrit-okno', RAMEC_KAMERY, '-', 10000)[0], 0)
+        self.assertEqual(t.pockat(p), 0)
+        # A camera that is not there: without a default camera there is nothing to run.
+        self.assertEqual(t.wine(t.TERVIK, '-ka', 'Sklep').returncode, 1)
+        t.zapsat_hodnotu('', 'vychoziTervik', 'REG_SZ', 'brána')
+        p = self.spustit('-ka', 'Sklep')
+        self.assertEqual(t.pomocnik('cekat-okno', RAMEC_KAMERY, '-', 30000), (0, 'Brána - Připraven'))
+        self.assertEqual(t.pomocnik('zavrit-okno', RAMEC_KAMERY, '-', 10000)[0], 0)
+        self.assertEqual(t.pockat(p), 0)
+
+    def test_chyba_nacteni_kamery_se_pri_spusteni_ohlasi_jednou(self):
+        pridat_kameru('Dvůr')
+        assert t.reg('add', KAMERY + r'\Dvůr\Okno', '/v', 'titulek', '/t', 'REG_SZ', '/d', 'úzký', '/f') == 0
+        p = self.spustit()
+        rc, text = t.pomocnik('text-zpravy', 'Tervik', 30000)
+        self.assertEqual(rc, 0)
+        self.assertTrue(text.startswith('Došlo k chybě při načítání konfigurace kamery Dvůr.'), text)
+        # The list is loaded once: the main window follows, with no second box holding it back.
+        self.assertEqual(t.pomocnik('cekat-okno', 'RTervik4', '-', 30000)[0], 0)
+        self.assertEqual(t.pomocnik('zavrit-okno', 'RTervik4', '-', 10000)[0], 0)
+        self.assertEqual(t.pockat(p), 0)
 
 
 if __name__ == '__main__':

@@ -125,6 +125,8 @@ TEST_F(SnimkyNaDiskTest, KazdeSchemaAFormatDaSouborSeSpravnouVelikosti) {
             auto b = Nacist(cesta);
             EXPECT_EQ(static_cast<int>(b->GetWidth()), w);
             EXPECT_EQ(static_cast<int>(b->GetHeight()), h);
+            // Not an empty picture: the pattern's white bar is left, the black one right.
+            EXPECT_GT(PrumernyJas(*b), 40.0) << format;
         }
     EXPECT_TRUE(Existuje(slozka_ + L"\\Dvůr_1.jpg"));
     EXPECT_TRUE(Existuje(slozka_ + L"\\Dvůr_5.gif"));

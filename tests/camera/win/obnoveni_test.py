@@ -10,8 +10,8 @@ import unittest
 from datetime import datetime
 
 import tervik_proces as t
+from tervik_proces import OKNO_KAMERY
 
-OKNO_KAMERY = 'Tervik4Tervik'
 KLIC_TESTOVACI_KAMERY = r'Testovaci kamera'
 ZTRATA = 'ztratila spojení se zařízením'
 PRIPOJENA = 'je opět připojena'
@@ -19,20 +19,7 @@ START_DISKU = 'Bylo spuštěno automatické ukládání snímků na disk'
 KONEC_DISKU = 'Bylo ukončeno automatické ukládání snímků na disk'
 
 
-def slozka_snimku():
-    return os.path.join(t.slozka_dokumentu(), 'Tervik 4.8')
-
-
-def snimky(jmeno):
-    if not os.path.isdir(slozka_snimku()):
-        return []
-    return sorted(s for s in os.listdir(slozka_snimku()) if re.fullmatch(re.escape(jmeno) + r'_\d+\.jpg', s))
-
-
-def smazat_snimky():
-    if os.path.isdir(slozka_snimku()):
-        for soubor in os.listdir(slozka_snimku()):
-            os.remove(os.path.join(slozka_snimku(), soubor))
+snimky = t.snimky
 
 
 def odpojeno(hodnota):
@@ -51,27 +38,19 @@ def cas_radku(log, text):
 
 
 @unittest.skipUnless(t.je_testovaci_kamera(), 'testovací kamera není zaregistrovaná')
-class ObnoveniKamery(unittest.TestCase):
+class ObnoveniKamery(t.TestTerviku):
     def setUp(self):
-        t.smazat_nastaveni()
-        smazat_snimky()
+        super().setUp()
         for jmeno in ('Brana', 'Dvur'):
             log = os.path.join(t.slozka_dat(), jmeno + '.log')
             if os.path.exists(log):
                 os.remove(log)
-        self.proces = None
 
-    def tearDown(self):
-        t.ukoncit(self.proces, OKNO_KAMERY)
-        t.smazat_nastaveni()
-        smazat_snimky()
-
-    def spustit(self, jmeno, limit_bez_snimku, interval_obnoveni):
+    def spustit_kameru(self, jmeno, limit_bez_snimku, interval_obnoveni):
         # Automatic disk snapshots once a minute (the first comes after a minute, or at once when they are started
         # again), motion in the moving scene every second or so: more than one new file within half a minute of
         # the reconnection can only come from the detection.
-        rc, vystup = t.pomocnik('kamera', jmeno, 60000, 1, 1)
-        self.assertEqual(rc, 0, vystup)
+        t.ulozit_kameru(jmeno, 60000)
         kamera = r'Kamery\%s' % jmeno
         t.zapsat_hodnotu(kamera + r'\Po spusteni', 'detekcePohybu', 'REG_DWORD', 1)
         t.zapsat_hodnotu(kamera + r'\Detekce pohybu', 'interval', 'REG_DWORD', 500)
@@ -81,8 +60,7 @@ class ObnoveniKamery(unittest.TestCase):
         t.zapsat_hodnotu(kamera + r'\Obnoveni', 'limitBezSnimku', 'REG_DWORD', limit_bez_snimku)
         t.zapsat_hodnotu(kamera + r'\Obnoveni', 'intervalObnoveni', 'REG_DWORD', interval_obnoveni)
         t.zapsat_hodnotu(KLIC_TESTOVACI_KAMERY, 'scena', 'REG_DWORD', 1)
-        self.proces = t.na_pozadi(t.TERVIK, '-ka', jmeno)
-        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, jmeno + ' - Připraven', 30000)[0], 0)
+        self.proces = self.spustit('-ka', jmeno, okno=OKNO_KAMERY, titulek=jmeno + ' - Připraven')
         self.assertTrue(t.pockat_na(lambda: len(snimky(jmeno)) >= 2, 60), snimky(jmeno))
 
     def ztrata_a_obnoveni(self, jmeno, hodnota):
@@ -114,16 +92,15 @@ class ObnoveniKamery(unittest.TestCase):
                              pripojeni.time(), pripojena.time(), (pripojena - pripojeni).total_seconds(),
                              re.search(r'po \d+ s', log).group(0)))
 
-        self.assertEqual(t.pomocnik('zavrit-okno', OKNO_KAMERY, jmeno + ' - Připraven', 10000)[0], 0)
-        self.assertEqual(t.pockat(self.proces), 0, getattr(self.proces, 'chyby', b'')[-2000:])
+        self.zavrit(self.proces, titulek=jmeno + ' - Připraven')
 
     def test_odpojene_zarizeni_se_znovu_pripoji(self):
         # The watchdog is off: only the graph's EC_DEVICE_LOST tells of the loss.
-        self.spustit('Brana', 0, 1)
+        self.spustit_kameru('Brana', 0, 1)
         self.ztrata_a_obnoveni('Brana', 1)
 
     def test_zarizeni_bez_snimku_pozna_hlidani(self):
-        self.spustit('Dvur', 3, 1)
+        self.spustit_kameru('Dvur', 3, 1)
         self.ztrata_a_obnoveni('Dvur', 2)
 
 

@@ -4,14 +4,12 @@ border in the disk snapshots; a crashing and a hanging plug-in beside it are swi
 snapshots go on."""
 import os
 import re
-import shutil
 import struct
-import subprocess
 import unittest
 
 import tervik_proces as t
+from tervik_proces import OKNO_KAMERY
 
-OKNO_KAMERY = 'Tervik4Tervik'
 JMENO = 'Vjezd'
 DIALOG = '#32770'
 TITULEK = 'Předvolby kamery ' + JMENO
@@ -31,24 +29,9 @@ JMENO_SOUBORU = (1152, 1148)
 MS = 15000
 
 
-def slozka_snimku():
-    return os.path.join(t.slozka_dokumentu(), 'Tervik 4.8')
-
-
 def snimky():
     """The camera's numbered snapshot files: {number: path}."""
-    vysledek = {}
-    if os.path.isdir(slozka_snimku()):
-        for soubor in os.listdir(slozka_snimku()):
-            m = re.fullmatch(re.escape(JMENO) + r'_(\d+)\.bmp', soubor)
-            if m:
-                vysledek[int(m.group(1))] = os.path.join(slozka_snimku(), soubor)
-    return dict(sorted(vysledek.items()))
-
-
-def smazat_snimky():
-    for cesta in snimky().values():
-        os.remove(cesta)
+    return t.snimky(JMENO, pripona='bmp')
 
 
 def pixely_bmp(cesta):
@@ -101,12 +84,6 @@ def dialogy_souboru():
     return vysledek
 
 
-def snimek_obrazovky(soubor):
-    """A screenshot of the test's display under build/, when ImageMagick is there."""
-    if shutil.which('import'):
-        subprocess.run(['import', '-window', 'root', os.path.join(t.BUILD, soubor)], capture_output=True, timeout=30)
-
-
 def snimek_ma_modul(cesta):
     """Whether a snapshot shows the live square (top-left, inside the border) and the disk border (blue)."""
     sirka, vyska, pixel = pixely_bmp(cesta)
@@ -116,18 +93,11 @@ def snimek_ma_modul(cesta):
 
 
 @unittest.skipUnless(t.je_testovaci_kamera(), 'testovací kamera není zaregistrovaná')
-class ZasuvneModuly(unittest.TestCase):
+class ZasuvneModuly(t.TestTerviku):
     def setUp(self):
         for dll in (VODOZNAK, PAD, ZASEKNUTI):
             self.assertTrue(os.path.exists(dll), dll + ' chybí (cíl tervik_zasuvne_moduly)')
-        t.smazat_nastaveni()
-        smazat_snimky()
-        self.proces = None
-
-    def tearDown(self):
-        t.ukoncit(self.proces, OKNO_KAMERY)
-        t.smazat_nastaveni()
-        smazat_snimky()
+        super().setUp()
 
     def pridat(self, dll, zapnout):
         """Adds the DLL through the page's file dialog and switches the given switches of it on."""
@@ -145,11 +115,9 @@ class ZasuvneModuly(unittest.TestCase):
         self.assertEqual(t.pomocnik('kliknout', DIALOG, TITULEK, POUZIT, MS)[0], 0)
 
     def test_vodoznak_a_vadne_moduly_vedle_nej(self):
-        rc, vystup = t.pomocnik('kamera', JMENO, 1000, 1, 1)
-        self.assertEqual(rc, 0, vystup)
+        t.ulozit_kameru(JMENO, 1000, 1, 1)
         t.zapsat_hodnotu(KLIC_KAMERY + r'\Snimky disk\Snimek', 'format', 'REG_DWORD', 2)  # BMP: exact pixels
-        self.proces = t.na_pozadi(t.TERVIK, '-ka', JMENO)
-        self.assertEqual(t.pomocnik('cekat-okno', OKNO_KAMERY, JMENO + ' - Připraven', 30000)[0], 0)
+        self.proces = self.spustit('-ka', JMENO, okno=OKNO_KAMERY, titulek=JMENO + ' - Připraven')
         self.assertTrue(t.pockat_na(lambda: len(snimky()) >= 1, 60))
         self.assertFalse(snimek_ma_modul(list(snimky().values())[-1])[0])
 
@@ -166,7 +134,7 @@ class ZasuvneModuly(unittest.TestCase):
                      'usHS': '0x0', 'zdo': '0x1'}
         self.assertTrue(t.pockat_na(lambda: registr_modulu().get('Vodoznak Tervik') == ocekavane, 30),
                         registr_modulu())
-        snimek_obrazovky('nastaveni-zasuvne-moduly.png')
+        t.snimek_obrazovky('nastaveni-zasuvne-moduly.png')
 
         # The next snapshots carry the live square (the frame after the plug-in) and the disk border.
         od = max(snimky(), default=0) + 1
@@ -200,10 +168,9 @@ class ZasuvneModuly(unittest.TestCase):
         self.assertEqual(cisla, list(range(1, len(cisla) + 1)))
         posledni = snimek_ma_modul(snimky()[cisla[-1]])
         self.assertTrue(posledni[0], posledni[1])
-        snimek_obrazovky('zasuvne-moduly-ctverec.png')
+        t.snimek_obrazovky('zasuvne-moduly-ctverec.png')
 
-        self.assertEqual(t.pomocnik('zavrit-okno', OKNO_KAMERY, '-', MS)[0], 0)
-        self.assertEqual(t.pockat(self.proces), 0, getattr(self.proces, 'chyby', b'')[-2000:])
+        self.zavrit(self.proces)
 
 
 if __name__ == '__main__':

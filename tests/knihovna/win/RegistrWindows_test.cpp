@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/NastaveniAplikace.h"
+#include "knihovna/Chyba.h"
 #include "knihovna/RegistrKlic.h"
 
 using namespace Knihovna;
@@ -78,48 +78,4 @@ TEST_F(RegistrWindowsTest, KlicSeChovaJakoVPameti) {
     koren.SmazatPodklic(L"Pod");
     EXPECT_FALSE(koren.ZkusitOtevritCteni(L"Pod"));
     koren.Zavrit();
-}
-
-TEST_F(RegistrWindowsTest, NastaveniAplikaceVeSkutecnemRegistru) {
-    NastaveniAplikace a;
-    a.NastavitVychozi(L"C:\\users\\test\\Documents", 0x0601);
-    EXPECT_TRUE(a.Nacist(registr_, kKoren).empty());  // nothing stored yet: every default
-    EXPECT_EQ(a.portPrijem, 8124u);
-    a.vychoziTervik = L"Dvůr";
-    a.interval = 7000;
-    a.udalostSpusteni = true;
-    a.horkeKlavesy.Najit(40017)->klavesa = VK_F9;
-    a.horkeKlavesy.Najit(40017)->modifikatory = MOD_CONTROL | MOD_ALT;
-    a.Ulozit(registr_, kKoren);
-
-    EXPECT_EQ(TypHodnoty(kKoren, L"vychoziTervik"), static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(TypHodnoty(kKoren + L"\\Promitani obrazku", L"interval"), static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(TypHodnoty(kKoren + L"\\Zapis udalosti", L"spusteni"), static_cast<DWORD>(REG_DWORD));
-    DWORD velikost = 0;
-    EXPECT_EQ(TypHodnoty(kKoren + L"\\Horke klavesy", L"40017", &velikost), static_cast<DWORD>(REG_BINARY));
-    EXPECT_EQ(velikost, 16u);
-
-    NastaveniAplikace b;
-    b.NastavitVychozi(L"C:\\x", 0x0601);
-    EXPECT_TRUE(b.Nacist(registr_, kKoren).empty());
-    EXPECT_EQ(b.vychoziTervik, L"Dvůr");
-    EXPECT_EQ(b.interval, 7000u);
-    EXPECT_TRUE(b.udalostSpusteni);
-    EXPECT_EQ(b.slozkaData, L"C:\\users\\test\\Documents\\Tervik 4.8");
-    EXPECT_EQ(b.horkeKlavesy.Najit(40017)->klavesa, static_cast<std::uint32_t>(VK_F9));
-    EXPECT_EQ(b.horkeKlavesy.Najit(40017)->modifikatory, static_cast<std::uint32_t>(MOD_CONTROL | MOD_ALT));
-
-    // A text stored where a number belongs is reported; the values after it still load.
-    HKEY h = nullptr;
-    ASSERT_EQ(::RegOpenKeyExW(HKEY_CURRENT_USER, kKoren.c_str(), 0, KEY_SET_VALUE, &h), ERROR_SUCCESS);
-    const wchar_t text[] = L"dva";
-    ::RegSetValueExW(h, L"oznamovaciIkona", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), sizeof text);
-    ::RegCloseKey(h);
-    NastaveniAplikace c;
-    c.NastavitVychozi(L"C:\\x", 0x0601);
-    const auto chyby = c.Nacist(registr_, kKoren);
-    ASSERT_EQ(chyby.size(), 1u);
-    EXPECT_EQ(c.oznamovaciIkona, 2u);
-    EXPECT_EQ(c.vychoziTervik, L"Dvůr");
-    EXPECT_EQ(c.interval, 7000u);
 }

@@ -11,6 +11,7 @@
 #include "app/SeznamKamer.h"
 #include "knihovna/win/RegistrWindows.h"
 #include "knihovna/win/Zdroje.h"
+#include "video/win/ProstrediKamery.h"
 
 using namespace Knihovna;
 
@@ -20,8 +21,6 @@ namespace {
 constexpr GUID kPrazdnaKategorie = {0x6b1f7a52, 0x35c4, 0x4d1e, {0x9a, 0x0e, 0x4b, 0x71, 0x2c, 0x93, 0x5d, 0x11}};
 constexpr const wchar_t* kTestovaciKamera = L"Testovací kamera Tervik";
 
-using InstalaceKamery = HRESULT(STDAPICALLTYPE*)(BOOL, LPCWSTR);
-
 std::vector<std::wstring> TestovaciKamery(const SeznamZarizeni& z) {
     std::vector<std::wstring> j;
     for (const auto& i : z)
@@ -30,35 +29,8 @@ std::vector<std::wstring> TestovaciKamery(const SeznamZarizeni& z) {
     return j;
 }
 
-// The test camera DLL of this build tree, registered with two devices for the test and put back
-// to as many as were registered before.
-class SDvemaKamerami : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::wstring cesta = WinApi::CestaModulu(nullptr);
-        cesta.resize(cesta.find_last_of(L'\\') + 1);
-        cesta += L"testkamera\\TervikTestovaciKamera.dll";
-        dll_ = ::LoadLibraryW(cesta.c_str());
-        if (!dll_) GTEST_SKIP() << "the test camera is not built in this tree";
-        instalace_ = reinterpret_cast<InstalaceKamery>(reinterpret_cast<void*>(::GetProcAddress(dll_, "DllInstall")));
-        ASSERT_NE(instalace_, nullptr);
-        SeznamZarizeni pred;
-        NacistZarizeniVideo(pred);
-        puvodne_ = TestovaciKamery(pred).size();
-        ASSERT_EQ(instalace_(TRUE, L"2"), S_OK);
-    }
-    void TearDown() override {
-        if (instalace_) {
-            if (puvodne_ == 0) instalace_(FALSE, L"");
-            else instalace_(TRUE, std::to_wstring(puvodne_).c_str());
-        }
-        if (dll_) ::FreeLibrary(dll_);
-    }
-    HMODULE dll_ = nullptr;
-    InstalaceKamery instalace_ = nullptr;
-    size_t puvodne_ = 0;
-    WinApi::ApartmanCom com_;
-};
+// The test camera registered with two devices of the same name (and its variant without image controls).
+class SDvemaKamerami : public TestyVidea::TestSKamerou {};
 
 class Rozhrani final : public RozhraniSeznamuKamer {
 public:
