@@ -208,7 +208,7 @@ TEST_F(ZpravaTest, NebezpecneTextyAKonceRadkuSouboruPrezijiCestu) {
     zprava_.subject = L"Pohyb =?utf-8?B?QQ==?=";
     zprava_.senderName = std::wstring(L"Kamera\x01", 7);
     Priloha p;
-    p.path = Soubor("data.bin", "radek1\nradek2\r");
+    p.path = Zapsat("data.bin", "radek1\nradek2\r");
     p.fileName = std::wstring(L"a\0b.bin", 7);
     zprava_.attachments.push_back(p);
     const std::string text = Slozit();
