@@ -1,6 +1,6 @@
 """A small SMTP server for the tests: EHLO/HELO, AUTH LOGIN, MAIL/RCPT/DATA, QUIT.
 
-Standard library only. It can answer with an error code at a chosen step, refuses chosen
+Standard library only. It can answer with an error code at a chosen step or with one reply to everything, refuses chosen
 recipients, keeps every accepted message as received (dot-unstuffed) and stops by itself.
 """
 import base64
@@ -12,12 +12,14 @@ LIMIT_SPOJENI = 60
 
 
 class Nastaveni:
-    def __init__(self, uzivatel=None, heslo=None, chyby=None, odmitnuti=(), rozdelit_ehlo=True):
+    def __init__(self, uzivatel=None, heslo=None, chyby=None, odmitnuti=(), rozdelit_ehlo=True, vsem=None):
         self.uzivatel = uzivatel          # AUTH LOGIN required when set
         self.heslo = heslo
         self.chyby = dict(chyby or {})    # step ('EHLO', 'MAIL', 'RCPT', 'DATA', 'KONEC') -> code
         self.odmitnuti = set(odmitnuti)   # recipients answered with 550
         self.rozdelit_ehlo = rozdelit_ehlo
+        # When set (while the server runs too), the reply to every command after the greeting: a server in trouble.
+        self.vsem = vsem
 
 
 class Zprava:
@@ -56,6 +58,9 @@ class _Obsluha(socketserver.StreamRequestHandler):
                 return
             prikaz = r.decode('latin-1').rstrip('\r\n')
             slovo = prikaz.split(' ', 1)[0].upper()
+            if n.vsem:
+                self.odpovedet(n.vsem)
+                continue
             if slovo == 'EHLO':
                 if 'EHLO' in n.chyby:
                     self.odpovedet('%d EHLO not here' % n.chyby['EHLO'])

@@ -3,14 +3,16 @@
 the recipient as a decodable JPEG with the right envelope, a refused hidden recipient is logged while the others
 get the message, a refused login with "akcePriChybe" 1 stops automatic sending, motion sends, a scheduled time
 sends one snapshot, the link of the settings' addresses page sends the plain test message to the recipient the page
-shows (video off, the answer over the dialog, nothing stored after Storno), and closing the camera during a dispatch
-to a server that never greets ends the process within the stop time-out."""
+shows (video off, the answer over the dialog, nothing stored after Storno), closing the camera during a dispatch
+to a server that never greets ends the process within the stop time-out, and a server that answers 4xx to everything
+is logged with its words while automatic sending goes on and succeeds once the server behaves again."""
 import email
 import email.policy
 import os
 import re
 import socket
 import subprocess
+import sys
 import threading
 import time
 import unittest
@@ -18,7 +20,9 @@ import unittest
 from aiosmtpd.controller import Controller
 from aiosmtpd.smtp import SMTP, AuthResult
 
-import tervik_proces as t
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import smtp_server  # noqa: E402
+import tervik_proces as t  # noqa: E402
 
 OKNO_KAMERY = 'Tervik4Tervik'
 KLIC_TESTOVACI_KAMERY = r'Testovaci kamera'
@@ -309,6 +313,28 @@ class SnimkyEmailem(unittest.TestCase):
         self.assertTrue(t.pockat_na(lambda: t.pomocnik('viditelne', DIALOG, predvolby, 0)[1] == '0', 30))
         self.assertEqual(text_kamery('Vratnice', r'Snimky email\Prijemce', 'email'), 'prijemce@tervik.test')
         self.zavrit('Vratnice')
+
+    def test_server_v_potizich_zapsan_svymi_slovy_a_dalsi_tik_uspeje(self):
+        nastaveni = smtp_server.Nastaveni(uzivatel=LOGIN, heslo=HESLO, vsem='451 4.3.0 Docasna chyba serveru')
+        server = smtp_server.Server(nastaveni).spustit()
+        self.servery.append(server)
+        zapsat_ucet('127.0.0.1:%d' % server.port)
+        kamera('Sklep')
+        k = r'Kamery\Sklep'
+        t.zapsat_hodnotu(k + r'\Snimky email', 'interval', 'REG_DWORD', 3)
+        t.zapsat_hodnotu(k + r'\Po spusteni', 'snimkyEmail', 'REG_DWORD', 1)
+        self.spustit('Sklep')
+        self.assertTrue(t.pockat_na(lambda: '451 4.3.0 Docasna chyba serveru' in t.log_kamery('Sklep'), 90),
+                        t.log_kamery('Sklep'))
+        radek = [r for r in t.log_kamery('Sklep').splitlines() if '451 4.3.0' in r][0]
+        print('log:', radek)
+        self.assertIn('Nepodařilo se odeslat snímek', radek)
+        # The server behaves again: a later tick of the same automatic sending gets through.
+        nastaveni.vsem = None
+        self.assertTrue(t.pockat_na(lambda: server.zpravy, 60), t.log_kamery('Sklep'))
+        self.assertTrue(t.pockat_na(lambda: 'byl úspěšně odeslán na email' in t.log_kamery('Sklep'), 30),
+                        t.log_kamery('Sklep'))
+        self.zavrit('Sklep')
 
     def test_zavreni_behem_zaseknuteho_odesilani_skonci_vcas(self):
         nemy = NemyServer()
