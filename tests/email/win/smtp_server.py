@@ -4,6 +4,7 @@ Standard library only. It can answer with an error code at a chosen step or with
 recipients, keeps every accepted message as received (dot-unstuffed) and stops by itself.
 """
 import base64
+import socket
 import socketserver
 import threading
 import time
@@ -12,7 +13,7 @@ LIMIT_SPOJENI = 60
 
 
 class Nastaveni:
-    def __init__(self, uzivatel=None, heslo=None, chyby=None, odmitnuti=(), rozdelit_ehlo=True, vsem=None):
+    def __init__(self, uzivatel=None, heslo=None, chyby=None, odmitnuti=(), rozdelit_ehlo=True, vsem=None, nemy=False):
         self.uzivatel = uzivatel          # AUTH LOGIN required when set
         self.heslo = heslo
         self.chyby = dict(chyby or {})    # step ('EHLO', 'MAIL', 'RCPT', 'DATA', 'KONEC') -> code
@@ -20,6 +21,8 @@ class Nastaveni:
         self.rozdelit_ehlo = rozdelit_ehlo
         # When set (while the server runs too), the reply to every command after the greeting: a server in trouble.
         self.vsem = vsem
+        # When set, new connections get no greeting at all: a server that hangs.
+        self.nemy = nemy
 
 
 class Zprava:
@@ -51,6 +54,18 @@ class _Obsluha(socketserver.StreamRequestHandler):
         self.konec = time.monotonic() + LIMIT_SPOJENI
         prihlasen = n.uzivatel is None
         zprava = None
+        if n.nemy:
+            self.server.nemych += 1
+            self.request.settimeout(0.5)
+            while time.monotonic() < self.konec:
+                try:
+                    if not self.request.recv(1):
+                        return
+                except socket.timeout:
+                    pass
+                except OSError:
+                    return
+            return
         self.odpovedet('220 test.example.com ESMTP')
         while True:
             r = self.radek()
@@ -149,6 +164,7 @@ class Server(socketserver.ThreadingTCPServer):
         self.nastaveni = nastaveni
         self.zpravy = []
         self.prepis = []
+        self.nemych = 0  # connections left without a greeting
         self.port = self.server_address[1]
         self._vlakno = threading.Thread(target=self.serve_forever, kwargs={'poll_interval': 0.1}, daemon=True)
         # The server stops by itself even when a test forgets it.
