@@ -16,6 +16,17 @@ constexpr int kVelikostBloku = 1024;
 // A reply longer than this is not an SMTP reply; reading stops rather than grow without end.
 constexpr std::size_t kMaxDelkaOdpovedi = 64 * 1024;
 constexpr std::size_t kMaxJmenoPocitace = 64;
+// What is kept of a reply for the caller and the log: a peer's endless line must not become a log line of
+// 64 KB. Longer text is cut and marked.
+constexpr std::size_t kMaxTextOdpovedi = 1000;
+
+std::wstring TextOdpovedi(std::string prijato) {
+    const bool dlouha = prijato.size() > kMaxTextOdpovedi;
+    if (dlouha) prijato.resize(kMaxTextOdpovedi);
+    std::wstring text = ZWindows1250(prijato);
+    if (dlouha) text += L"…";
+    return text;
+}
 
 bool JeCislice(char z) { return z >= '0' && z <= '9'; }
 
@@ -142,17 +153,19 @@ int Smtp::Prenos(const std::string* bajty) {
             const auto uplynulo = std::chrono::duration_cast<std::chrono::milliseconds>(
                                       std::chrono::steady_clock::now() - posledniPokrok).count();
             if (uplynulo >= static_cast<long long>(LimitOdpovediMs()) ||
-                !spojeni.CekatNaZapis(static_cast<int>(LimitOdpovediMs() - uplynulo))) {
-                lastReply_.clear();
-                return -1;
-            }
+                !spojeni.CekatNaZapis(static_cast<int>(LimitOdpovediMs() - uplynulo)))
+                return PrerusenyPrenos();
             const int blok = static_cast<int>(std::min<std::size_t>(kVelikostBloku, celkem - odeslano));
             const int n = spojeni.Odeslat(bajty->data() + odeslano, blok);
-            if (n < 0) return -1;
+            if (n < 0) return PrerusenyPrenos();
             if (n == 0) continue;
             posledniPokrok = std::chrono::steady_clock::now();
             odeslano += static_cast<std::size_t>(n);
-            if (celkem > kVelikostBloku && !OnProgress(*bajty, odeslano, celkem)) return -1;
+            if (celkem > kVelikostBloku && !OnProgress(*bajty, odeslano, celkem)) {
+                // Aborted by the caller: no reply of the server belongs to it.
+                lastReply_.clear();
+                return -1;
+            }
         }
     }
 
@@ -178,13 +191,13 @@ int Smtp::Prenos(const std::string* bajty) {
         const std::size_t lf = prijato.rfind('\n');
         if (lf != std::string::npos) prijato.resize(lf);
         if (!prijato.empty() && prijato.back() == '\r') prijato.pop_back();
-        lastReply_ = ZWindows1250(prijato);
+        lastReply_ = TextOdpovedi(std::move(prijato));
         return -1;
     }
     zbytekZaOdpovedi_ = prijato.size() > konec + 1;
     prijato.resize(konec);
     if (!prijato.empty() && prijato.back() == '\r') prijato.pop_back();
-    lastReply_ = ZWindows1250(prijato);
+    lastReply_ = TextOdpovedi(prijato);
     // Reply codes begin with 2 to 5 (RFC 5321, 4.2.1); anything else, "000" above all, must
     // not pass for the success value 0 or for a code a caller would take as accepted.
     if (prijato.size() < 3 || prijato[0] < '2' || prijato[0] > '5' || !JeCislice(prijato[1]) ||
@@ -193,6 +206,27 @@ int Smtp::Prenos(const std::string* bajty) {
     const int kod = (prijato[0] - '0') * 100 + (prijato[1] - '0') * 10 + (prijato[2] - '0');
     OnReply(bajty, kod, lastReply_);
     return kod;
+}
+
+int Smtp::PrerusenyPrenos() {
+    // A server that gives up in the middle of a transmission (above all the message text) often says why
+    // before it closes: its words are already received and are the reason, not the reply before them (354).
+    lastReply_.clear();
+    Soket& spojeni = Spojeni();
+    std::string prijato;
+    char buffer[kVelikostBloku];
+    while (prijato.size() <= kMaxDelkaOdpovedi && spojeni.JeOtevreny() && spojeni.CekatNaCteni(0) == 1) {
+        const int n = spojeni.Prijmout(buffer, kVelikostBloku);
+        if (n <= 0) break;
+        prijato.append(buffer, static_cast<std::size_t>(n));
+    }
+    const std::size_t konec = KonecOdpovedi(prijato);
+    if (konec != std::string::npos) {
+        prijato.resize(konec);
+        if (!prijato.empty() && prijato.back() == '\r') prijato.pop_back();
+        lastReply_ = TextOdpovedi(std::move(prijato));
+    }
+    return -1;
 }
 
 std::uint32_t Smtp::LimitOdpovediMs() const {

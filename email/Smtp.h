@@ -82,6 +82,8 @@ public:
 
 private:
     int Prenos(const std::string* bajty);
+    // A send that failed: -1, with the reply the server sent before it closed as the last reply (else none).
+    int PrerusenyPrenos();
     int SelhaniKrok(int kod);
     std::uint32_t LimitOdpovediMs() const;
     Soket& Spojeni() const { return tls_ ? *tls_ : *soket_; }

@@ -1,5 +1,7 @@
 #include "net/win/FtpSpojeni.h"
 
+#include <iterator>
+
 #include "knihovna/AdresaServeru.h"
 #include "knihovna/Chyba.h"
 #include "knihovna/Formatovani.h"
@@ -147,8 +149,26 @@ void FtpSpojeni::ZmenitSlozku(const std::wstring& slozka, bool vytvorit) {
 
 void FtpSpojeni::Nahrat(const std::wstring& mistniSoubor, const std::wstring& vzdalenyNazev) {
     HINTERNET h = Handle();
-    if (!::FtpPutFileW(h, mistniSoubor.c_str(), vzdalenyNazev.c_str(), FTP_TRANSFER_TYPE_BINARY, 0))
-        Selhani(Formatovat(L"Odeslání souboru \"%ls\"", vzdalenyNazev.c_str()));
+    if (::FtpPutFileW(h, mistniSoubor.c_str(), vzdalenyNazev.c_str(), FTP_TRANSFER_TYPE_BINARY, 0)) return;
+    const std::wstring krok = Formatovat(L"Odeslání souboru \"%ls\"", vzdalenyNazev.c_str());
+    const DWORD kod = ::GetLastError();
+    if (kod == ERROR_INTERNET_EXTENDED_ERROR || zruseno_) Selhani(krok);
+    // A data connection the server broke off: WinInet reports the broken connection, but it has read the server's
+    // reply to the transfer (426 and its reason), which is the server's own word on why the upload failed. Only a
+    // 4xx or 5xx counts: the replies before it in this connection all succeeded.
+    std::wstring slova;
+    DWORD chybaOdpovedi = 0;
+    wchar_t buf[1024] = {};
+    DWORD delka = static_cast<DWORD>(std::size(buf) - 1);
+    if (::InternetGetLastResponseInfoW(&chybaOdpovedi, buf, &delka) && (buf[0] == L'4' || buf[0] == L'5'))
+        slova = JednaRadka(buf);
+    ::SetLastError(kod);
+    try {
+        Selhani(krok);
+    } catch (const Chyba& chyba) {
+        if (slova.empty()) throw;
+        throw Chyba(chyba.Hr(), chyba.Text() + L" Server odpověděl: " + slova);
+    }
 }
 
 std::vector<std::wstring> FtpSpojeni::Slozky() {

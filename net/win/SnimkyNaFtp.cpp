@@ -46,7 +46,7 @@ void SnimkyNaFtp::OdeslatSnimekFtp(HWND okno, Holvent::DirectShow::ZachytavaniVi
             std::wstring text = Formatovat(L"Snímek nebyl odeslán na FTP server %ls: předchozí odesílání (%ls) ještě "
                                            L"probíhá.",
                                            ftp.server.c_str(), bezici_.c_str());
-            if (limitVyprsel_ && *limitVyprsel_)
+            if (prubeh_ && prubeh_->limitVyprsel)
                 text += L" Spojení bylo po 2 minutách uzavřeno; odesílání skončí, až systém přestane čekat "
                         L"na server.";
             hlaseni_.LogKamery(text);
@@ -77,9 +77,9 @@ void SnimkyNaFtp::OdeslatSnimekFtp(HWND okno, Holvent::DirectShow::ZachytavaniVi
     hlaseni_.PrehratZvukSnimku();
     uloha.vzdalenyNazev = Holvent::Ftp::VzdalenyNazev(ftp.soubor, pripona, ftp.maxPocetSouboru, citac_);
 
-    auto limitVyprsel = std::make_shared<std::atomic<bool>>(false);
-    const bool spusteno = pracovnik_.Spustit([okno, uloha, limitVyprsel](std::stop_token stop) {
-        auto vysledek = std::make_unique<VysledekFtp>(VlaknoOdeslaniFtp(uloha, stop, kLimitOdeslani, *limitVyprsel));
+    auto prubeh = std::make_shared<PrubehFtp>();
+    const bool spusteno = pracovnik_.Spustit([okno, uloha, prubeh](std::stop_token stop) {
+        auto vysledek = std::make_unique<VysledekFtp>(VlaknoOdeslaniFtp(uloha, stop, kLimitOdeslani, *prubeh));
         // Cut off by the camera's closing: the window that logs it is going, nothing is posted.
         if (stop.stop_requested()) return;
         if (::PostMessageW(okno, kZpravaVysledekPrace, kPraceFtp, reinterpret_cast<LPARAM>(vysledek.get())))
@@ -90,7 +90,7 @@ void SnimkyNaFtp::OdeslatSnimekFtp(HWND okno, Holvent::DirectShow::ZachytavaniVi
         return;
     }
     bezici_ = uloha.vzdalenyNazev;
-    limitVyprsel_ = std::move(limitVyprsel);
+    prubeh_ = std::move(prubeh);
     zahozeniHlaseno_ = false;
     hlaseni_.ZpravaCesty(1,
                          Formatovat(L"Začíná odesílání snímku \"%ls\" na FTP server %ls.", uloha.vzdalenyNazev.c_str(),
@@ -99,30 +99,34 @@ void SnimkyNaFtp::OdeslatSnimekFtp(HWND okno, Holvent::DirectShow::ZachytavaniVi
 }
 
 VysledekFtp SnimkyNaFtp::VlaknoOdeslaniFtp(const UlohaFtp& uloha, std::stop_token stop,
-                                          std::chrono::milliseconds limit, std::atomic<bool>& limitVyprsel) {
+                                          std::chrono::milliseconds limit, PrubehFtp& prubeh) {
     VysledekFtp vysledek{false, uloha.vzdalenyNazev, uloha.server, {}};
     try {
         Holvent::Ftp::FtpSpojeni spojeni(uloha.server, uloha.uzivatel, uloha.heslo, uloha.pasivni);
         std::stop_callback zrusit(stop, [&spojeni] { spojeni.Zrusit(); });
         // The deadline of the whole upload, on its own thread; it ends with the upload.
-        std::jthread strazce([&spojeni, &limitVyprsel, limit](std::stop_token konec) {
+        std::jthread strazce([&spojeni, &prubeh, limit](std::stop_token konec) {
             std::mutex zamek;
             std::condition_variable_any podminka;
             std::unique_lock cekani(zamek);
             podminka.wait_for(cekani, konec, limit, [] { return false; });
             if (!konec.stop_requested()) {
-                limitVyprsel = true;
+                prubeh.limitVyprsel = true;
                 spojeni.Zrusit();
             }
         });
+        prubeh.krok = L"připojení a přihlášení k serveru";
         spojeni.Connect(static_cast<HINTERNET>(uloha.koren));
+        prubeh.krok = L"otevření složky";
         spojeni.ZmenitSlozku(uloha.slozka, true);
+        prubeh.krok = L"přenos souboru";
         spojeni.Nahrat(uloha.mistniSoubor, uloha.vzdalenyNazev);
+        prubeh.krok = L"odpojení";
         spojeni.Odpojit();
         vysledek.uspech = true;
     } catch (const Chyba& chyba) {
         vysledek.chyba = Knihovna::WinApi::PopisChyby(chyba);
-        if (limitVyprsel) vysledek.chyba += L" (odesílání trvalo déle než 2 minuty)";
+        if (prubeh.limitVyprsel) vysledek.chyba += L" (odesílání trvalo déle než 2 minuty)";
     } catch (const std::exception&) {
         vysledek.chyba = L"Nedostatek paměti nebo neočekávaná chyba.";
     }
@@ -225,11 +229,14 @@ void SnimkyNaFtp::PouzitNastaveni(HWND okno) {
 void SnimkyNaFtp::Zavrit(HWND okno, std::chrono::milliseconds limit) {
     UkoncitAutoFtp(okno);
     if (!pracovnik_.Bezi()) return;
+    // The step it hung in is the reason it had not ended: a server that does not answer, a transfer that stalls.
+    const wchar_t* krok = prubeh_ ? prubeh_->krok.load() : L"příprava";
     const bool skoncil = pracovnik_.Zastavit(limit);
     hlaseni_.LogKamery(Formatovat(skoncil ? L"Odesílání snímku \"%ls\" na FTP server %ls bylo při vypnutí kamery "
-                                            L"přerušeno."
+                                            L"přerušeno v kroku \"%ls\"."
                                           : L"Odesílání snímku \"%ls\" na FTP server %ls bylo při vypnutí kamery "
-                                            L"přerušeno; jeho vlákno skončí samo.",
-                                  bezici_.c_str(), parametry_.snimkyFtp.server.c_str()));
+                                            L"přerušeno v kroku \"%ls\" (server v něm neodpovídal); jeho vlákno "
+                                            L"skončí samo.",
+                                  bezici_.c_str(), parametry_.snimkyFtp.server.c_str(), krok));
     bezici_.clear();
 }

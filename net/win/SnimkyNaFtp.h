@@ -23,6 +23,13 @@ struct UlohaFtp {
     std::wstring mistniSoubor, vzdalenyNazev;
 };
 
+// How far the running upload got, shared with its worker: the step it waits in (a static text) and whether
+// its deadline closed the connection.
+struct PrubehFtp {
+    std::atomic<const wchar_t*> krok{L"příprava"};
+    std::atomic<bool> limitVyprsel{false};
+};
+
 // The end of an upload, posted to the camera window (kZpravaVysledekPrace, kPraceFtp).
 struct VysledekFtp {
     bool uspech = false;
@@ -61,7 +68,7 @@ public:
 
     // The worker's body: connect, folder, upload, with the stop token and the deadline closing the connection.
     static VysledekFtp VlaknoOdeslaniFtp(const UlohaFtp& uloha, std::stop_token stop,
-                                        std::chrono::milliseconds limit, std::atomic<bool>& limitVyprsel);
+                                        std::chrono::milliseconds limit, PrubehFtp& prubeh);
 
 private:
     void Selhani(HWND okno, const VysledekFtp& vysledek);
@@ -77,6 +84,6 @@ private:
     bool zastavenoChybou_ = false;
     // The running upload, for the messages while it runs and when it is cut off.
     std::wstring bezici_;
-    std::shared_ptr<std::atomic<bool>> limitVyprsel_;
+    std::shared_ptr<PrubehFtp> prubeh_;
     bool zahozeniHlaseno_ = false;
 };

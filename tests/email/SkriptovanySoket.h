@@ -31,6 +31,10 @@ public:
     bool kapat = false;     // after the script, a byte at a time without ever ending a line
     bool zaplavit = false;  // after the script, a full buffer whenever asked, without end
     bool odesilaniUkonceno = false;
+    // The peer gives up after this many bytes of the message text: these words (if any) arrive, and every
+    // later send fails as after a reset.
+    std::size_t vzdatVDatechPo = std::string::npos;
+    std::string slovaPriVzdani;
 
     bool PrelozitAdresu(const std::string&, std::uint32_t& adresa) override {
         adresa = 0x0100007F;
@@ -66,7 +70,12 @@ public:
         return n;
     }
     int Odeslat(const char* data, int delka) override {
-        if (!otevreno_) return -1;
+        if (!otevreno_ || vzdano_) return -1;
+        if (vDatech_ && (bajtuDat_ += static_cast<std::size_t>(delka)) > vzdatVDatechPo) {
+            vzdano_ = true;
+            if (!slovaPriVzdani.empty()) fronta_.push_back(slovaPriVzdani);
+            return -1;
+        }
         if (odeslano) odeslano->append(data, static_cast<std::size_t>(delka));
         buffer_.append(data, static_cast<std::size_t>(delka));
         for (;;) {
@@ -105,6 +114,8 @@ private:
     std::string buffer_;
     bool otevreno_ = false;
     bool vDatech_ = false;
+    std::size_t bajtuDat_ = 0;
+    bool vzdano_ = false;
 };
 
 }  // namespace Holvent::Email

@@ -304,6 +304,37 @@ TEST_F(SmtpTest, OdpovedBezKonceRadkuDoCasovehoLimituJeMinusJedna) {
     EXPECT_NE(prikazy_.back(), "QUIT\r\n");
 }
 
+// Hostile peers: an endless line is cut off at the reply's bound and kept short for the log; a server that gives
+// up in the middle of the message text is reported with its own last words, never with the 354 before them.
+TEST_F(SmtpTest, NekonecnyRadekAVzdaniBehemTextuZpravy) {
+    for (const char* konec : {"\r\n", ""}) {
+        auto& klient = Klient({{"", {"220 " + std::string(1 << 20, 'x') + konec}}});
+        EXPECT_FALSE(klient.Connect(L"127.0.0.1"));
+        EXPECT_EQ(klient.chyby, std::vector<int>{-1});
+        EXPECT_TRUE(klient.LastReply().starts_with(L"220 xxxx"));
+        EXPECT_LE(klient.LastReply().size(), 1001u);
+        EXPECT_EQ(klient.LastReply().back(), L'…');
+        EXPECT_FALSE(soket_->JeOtevreny());
+    }
+    const std::vector<Krok> skript{kPozdrav,
+                                   {"EHLO", {"250 OK\r\n"}},
+                                   {"MAIL FROM", {"250 OK\r\n"}},
+                                   {"RCPT TO", {"250 OK\r\n"}},
+                                   {"DATA", {"354 go ahead\r\n"}}};
+    for (const std::string slova : {"421 4.4.2 Connection dropped\r\n", ""}) {
+        auto& klient = Klient(skript);
+        soket_->vzdatVDatechPo = 2000;
+        soket_->slovaPriVzdani = slova;
+        Zprava1(std::wstring(8000, L'a'));
+        ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
+        EXPECT_EQ(klient.SendMail(zprava_), -1);
+        EXPECT_EQ(klient.PosledniKrok(), L"text zprávy");
+        EXPECT_EQ(klient.LastReply(), slova.empty() ? L"" : L"421 4.4.2 Connection dropped");
+        EXPECT_EQ(klient.chyby, std::vector<int>{-1});
+        EXPECT_FALSE(klient.Greeted());
+    }
+}
+
 TEST_F(SmtpTest, PrubehPoBlocichAPreruseni) {
     const std::vector<Krok> skript{kPozdrav,
                                    {"EHLO", {"250 OK\r\n"}},

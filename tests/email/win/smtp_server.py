@@ -1,9 +1,10 @@
 """A small SMTP server for the tests: EHLO/HELO, AUTH LOGIN, MAIL/RCPT/DATA, QUIT.
 
-Standard library only. It can answer with an error code at a chosen step, refuses chosen
+Standard library only. It can answer with an error code at a chosen step or with one reply to everything, refuses chosen
 recipients, keeps every accepted message as received (dot-unstuffed) and stops by itself.
 """
 import base64
+import socket
 import socketserver
 import threading
 import time
@@ -12,12 +13,16 @@ LIMIT_SPOJENI = 60
 
 
 class Nastaveni:
-    def __init__(self, uzivatel=None, heslo=None, chyby=None, odmitnuti=(), rozdelit_ehlo=True):
+    def __init__(self, uzivatel=None, heslo=None, chyby=None, odmitnuti=(), rozdelit_ehlo=True, vsem=None, nemy=False):
         self.uzivatel = uzivatel          # AUTH LOGIN required when set
         self.heslo = heslo
         self.chyby = dict(chyby or {})    # step ('EHLO', 'MAIL', 'RCPT', 'DATA', 'KONEC') -> code
         self.odmitnuti = set(odmitnuti)   # recipients answered with 550
         self.rozdelit_ehlo = rozdelit_ehlo
+        # When set (while the server runs too), the reply to every command after the greeting: a server in trouble.
+        self.vsem = vsem
+        # When set, new connections get no greeting at all: a server that hangs.
+        self.nemy = nemy
 
 
 class Zprava:
@@ -49,6 +54,18 @@ class _Obsluha(socketserver.StreamRequestHandler):
         self.konec = time.monotonic() + LIMIT_SPOJENI
         prihlasen = n.uzivatel is None
         zprava = None
+        if n.nemy:
+            self.server.nemych += 1
+            self.request.settimeout(0.5)
+            while time.monotonic() < self.konec:
+                try:
+                    if not self.request.recv(1):
+                        return
+                except socket.timeout:
+                    pass
+                except OSError:
+                    return
+            return
         self.odpovedet('220 test.example.com ESMTP')
         while True:
             r = self.radek()
@@ -56,6 +73,9 @@ class _Obsluha(socketserver.StreamRequestHandler):
                 return
             prikaz = r.decode('latin-1').rstrip('\r\n')
             slovo = prikaz.split(' ', 1)[0].upper()
+            if n.vsem:
+                self.odpovedet(n.vsem)
+                continue
             if slovo == 'EHLO':
                 if 'EHLO' in n.chyby:
                     self.odpovedet('%d EHLO not here' % n.chyby['EHLO'])
@@ -144,6 +164,7 @@ class Server(socketserver.ThreadingTCPServer):
         self.nastaveni = nastaveni
         self.zpravy = []
         self.prepis = []
+        self.nemych = 0  # connections left without a greeting
         self.port = self.server_address[1]
         self._vlakno = threading.Thread(target=self.serve_forever, kwargs={'poll_interval': 0.1}, daemon=True)
         # The server stops by itself even when a test forgets it.

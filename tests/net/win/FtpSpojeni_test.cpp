@@ -15,8 +15,10 @@
 
 #include "knihovna/AdresaServeru.h"
 #include "knihovna/Chyba.h"
+#include "knihovna/KodovaniUtf16.h"
 #include "net/win/FtpSpojeni.h"
 #include "net/win/ServerFtpTestu.h"
+#include "net/win/SnimkyNaFtp.h"
 
 using Holvent::Ftp::FtpSpojeni;
 using Knihovna::Chyba;
@@ -155,4 +157,54 @@ TEST(FtpSpojeniServer, NemyServerJeSelhaniAPristeToJde) {
     FtpSpojeni spojeni(server.Adresa(), kUzivatel, kHeslo, true);
     spojeni.Connect(Koren());
     EXPECT_EQ(TextChyby([&] { spojeni.ZmenitSlozku(L"dal", true); }), L"(bez chyby)");
+}
+
+// Hostile servers, through the camera's upload worker: one resets the data connection in the middle of the upload
+// (the failure carries its 426 reply at once), one never answers USER (the worker ends by WinInet's 30-s reply
+// time-out, whatever the stop request: a blocked WinInet call cannot be cut off, which is why the camera does not
+// wait for it beyond its stop time-out). The measured times are printed for the notes.
+TEST(FtpSpojeniServer, NepratelskeServeryKonciVLimitu) {
+    using std::chrono::steady_clock;
+    const auto sekundy = [](steady_clock::time_point od) {
+        return std::chrono::duration<double>(steady_clock::now() - od).count();
+    };
+    const std::wstring soubor = SlozkaProgramu() + L"\\ftp_test\\nepratelsky.jpg";
+    ::SHCreateDirectoryExW(nullptr, (SlozkaProgramu() + L"\\ftp_test").c_str(), nullptr);
+    Zapsat(soubor, std::string(4 << 20, 'x'));
+    UlohaFtp uloha{Koren(), L"", kUzivatel, kHeslo, L"", true, soubor, L"Webtervik.jpg"};
+    {
+        ServerFtp server(L"zahozena_data", L"--zahodit-data");
+        ASSERT_FALSE(server.Adresa().empty()) << "pyftpdlib did not start";
+        uloha.server = server.Adresa();
+        PrubehFtp prubeh;
+        const auto zacatek = steady_clock::now();
+        const VysledekFtp v = SnimkyNaFtp::VlaknoOdeslaniFtp(uloha, {}, std::chrono::minutes(2), prubeh);
+        const double trvani = sekundy(zacatek);
+        std::printf("data connection reset: %.1f s\n", trvani);
+        Vypsat("data connection reset", v.chyba);
+        EXPECT_FALSE(v.uspech);
+        EXPECT_NE(v.chyba.find(L"\"Webtervik.jpg\""), std::wstring::npos) << Knihovna::NaUtf8(v.chyba);
+        EXPECT_NE(v.chyba.find(L"426 Datove spojeni bylo preruseno"), std::wstring::npos) << Knihovna::NaUtf8(v.chyba);
+        EXPECT_LT(trvani, 30.0 + 10.0);
+    }
+    ServerFtp nemy(L"nemy_user", L"--nemy-user");
+    ASSERT_FALSE(nemy.Adresa().empty()) << "pyftpdlib did not start";
+    uloha.server = nemy.Adresa();
+    PrubehFtp prubeh;
+    std::stop_source stop;
+    VysledekFtp v;
+    const auto zacatek = steady_clock::now();
+    std::jthread pracovnik([&] { v = SnimkyNaFtp::VlaknoOdeslaniFtp(uloha, stop.get_token(), std::chrono::minutes(2),
+                                                                    prubeh); });
+    for (int i = 0; i < 300 && nemy.Prikazy().find("USER") == std::string::npos; ++i) ::Sleep(100);
+    ASSERT_NE(nemy.Prikazy().find("USER"), std::string::npos);
+    EXPECT_STREQ(prubeh.krok.load(), L"připojení a přihlášení k serveru");
+    stop.request_stop();
+    pracovnik.join();
+    const double trvani = sekundy(zacatek);
+    std::printf("no answer to USER, stopped: %.1f s\n", trvani);
+    Vypsat("no answer to USER", v.chyba);
+    EXPECT_FALSE(v.uspech);
+    EXPECT_NE(v.chyba.find(L"přerušeno"), std::wstring::npos) << Knihovna::NaUtf8(v.chyba);
+    EXPECT_LT(trvani, 30.0 + 10.0);
 }

@@ -1,10 +1,13 @@
 """Snapshots to FTP in the real Tervik.exe under Wine with the virtual test camera and a real pyftpdlib server:
 the names cycle on the server in a folder the camera creates, a request during an upload is dropped and logged,
-the main window's command uploads, and a refused login is logged with the server's reply."""
+the main window's command uploads, a refused login is logged with the server's reply, and hostile servers: a reset
+data connection is logged with the server's 426, and closing the camera while an upload hangs (no answer to USER)
+is not held up beyond the camera's stop time-out."""
 import os
 import shutil
 import subprocess
 import sys
+import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -47,9 +50,9 @@ class SnimkyNaFtp(unittest.TestCase):
             except FileNotFoundError:
                 pass
 
-    def kamera(self, heslo=ftp_server.HESLO, omezeni=0, max_souboru=1, slozka=r'kamery\dvur', akce=0):
+    def kamera(self, heslo=ftp_server.HESLO, omezeni=0, max_souboru=1, slozka=r'kamery\dvur', akce=0, **volby):
         """The camera with its video on after start and its FTP place on the test's server."""
-        self.server = ftp_server.Server(os.path.join(SLOZKA, 'domov'), omezeni=omezeni).spustit()
+        self.server = ftp_server.Server(os.path.join(SLOZKA, 'domov'), omezeni=omezeni, **volby).spustit()
         rc, vystup = t.pomocnik('kamera', JMENO, 3600000, 1, 1)
         self.assertEqual(rc, 0, vystup)
         u = r'Snimky FTP\FTP umisteni'
@@ -157,6 +160,30 @@ class SnimkyNaFtp(unittest.TestCase):
         self.assertTrue(t.pockat_na(lambda: 'Bylo ukončeno automatické odesílání snímků na FTP server' in log_kamery(),
                                     LIMIT), log_kamery())
         self.zavrit()
+
+    def test_zahozena_data_a_zavreni_behem_zaseknuteho_odesilani(self):
+        self.kamera(slozka='', zahodit_data=True)
+        self.spustit()
+        self.odeslat()
+        self.assertTrue(t.pockat_na(lambda: 'Nepodařilo se odeslat snímek' in log_kamery(), LIMIT), log_kamery())
+        self.assertIn('426 Datove spojeni bylo preruseno', log_kamery())
+        # The next upload hangs: the server never answers USER (WinInet waits 30 s for a reply).
+        self.server.zahodit_data = False
+        self.server.nemy_user = True
+        uzivatelu = self.server.pocet('USER')
+        self.assertEqual(t.pomocnik('prikaz', OKNO_KAMERY, '-', 40052, 10000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: self.server.pocet('USER') > uzivatelu, LIMIT), log_kamery())
+        zacatek = time.monotonic()
+        self.assertEqual(t.pomocnik('zavrit-okno', OKNO_KAMERY, '-', 10000)[0], 0)
+        self.assertTrue(t.pockat_na(lambda: t.pomocnik('viditelne', OKNO_KAMERY, '-', 0)[1] == '0', 60))
+        trvani = time.monotonic() - zacatek
+        print('closing during a hung upload: window gone after %.1f s' % trvani)
+        # The stop time-out (10 s) and some margin, well below the 30 s the upload itself still hangs.
+        self.assertLess(trvani, 10 + 12)
+        self.assertEqual(t.pockat(self.proces), 0, getattr(self.proces, 'chyby', b'')[-2000:])
+        radek = [r for r in log_kamery().splitlines() if 'při vypnutí kamery' in r]
+        print('log:', radek)
+        self.assertTrue(radek and 'v kroku "připojení a přihlášení k serveru"' in radek[0], log_kamery())
 
 
 if __name__ == '__main__':
