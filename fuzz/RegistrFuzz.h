@@ -9,14 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "Overeni.h"
 #include "knihovna/Chyba.h"
+#include "knihovna/KodovaniUtf16.h"
 #include "knihovna/Registr.h"
 
 namespace FuzzRegistr {
 
-inline void Over(bool podminka) {
-    if (!podminka) std::abort();
-}
 
 struct Hodnota {
     std::wstring klic;  // relative to the walked root ("" = the root)
@@ -26,20 +25,24 @@ struct Hodnota {
     bool operator==(const Hodnota&) const = default;
 };
 
-inline std::wstring Spojit(const std::wstring& a, const std::wstring& b) { return a.empty() ? b : a + L"\\" + b; }
+inline std::wstring Spojit(const std::wstring& a, const std::wstring& b) {
+    return a.empty() ? b : b.empty() ? a : a + L"\\" + b;
+}
 
 // Every value below koren, key by key (values in creation order, subkeys in creation order).
 inline void Vypsat(Knihovna::Registr& r, const std::wstring& koren, const std::wstring& relativni,
                    std::vector<Hodnota>& vysledek) {
     std::unique_ptr<Knihovna::OtevrenyKlic> k;
-    Over(r.Otevrit(Spojit(koren, relativni), false, k) == 0);
+    const std::uint32_t kod = r.Otevrit(Spojit(koren, relativni), false, k);
+    if (kod != 0) std::fprintf(stderr, "fuzz: klíč %s: %u\n", Knihovna::NaUtf8(Spojit(koren, relativni)).c_str(), kod);
+    OVERIT(kod == 0);
     std::wstring jmeno;
     for (std::uint32_t i = 0; k->VyctiHodnotu(i, jmeno) == 0; ++i) {
         Hodnota h{relativni, jmeno};
         std::uint32_t velikost = 0;
-        Over(k->CistHodnotu(jmeno, &h.typ, nullptr, &velikost) == 0);
+        OVERIT(k->CistHodnotu(jmeno, &h.typ, nullptr, &velikost) == 0);
         h.data.resize(velikost);
-        Over(k->CistHodnotu(jmeno, &h.typ, h.data.data(), &velikost) == 0);
+        OVERIT(k->CistHodnotu(jmeno, &h.typ, h.data.data(), &velikost) == 0);
         vysledek.push_back(std::move(h));
     }
     std::vector<std::wstring> podklice;
@@ -56,14 +59,14 @@ inline std::vector<Hodnota> Vypsat(Knihovna::Registr& r, const std::wstring& kor
 
 inline void Zapsat(Knihovna::Registr& r, const std::wstring& koren, const Hodnota& h) {
     std::unique_ptr<Knihovna::OtevrenyKlic> k;
-    Over(r.Otevrit(Spojit(koren, h.klic), true, k) == 0);
-    Over(k->ZapsatHodnotu(h.jmeno, h.typ, h.data.data(), static_cast<std::uint32_t>(h.data.size())) == 0);
+    OVERIT(r.Otevrit(Spojit(koren, h.klic), true, k) == 0);
+    OVERIT(k->ZapsatHodnotu(h.jmeno, h.typ, h.data.data(), static_cast<std::uint32_t>(h.data.size())) == 0);
     k->Zavrit();
 }
 
 inline void Smazat(Knihovna::Registr& r, const std::wstring& koren, const Hodnota& h) {
     std::unique_ptr<Knihovna::OtevrenyKlic> k;
-    Over(r.Otevrit(Spojit(koren, h.klic), false, k) == 0);
+    OVERIT(r.Otevrit(Spojit(koren, h.klic), false, k) == 0);
     k->SmazatHodnotu(h.jmeno);
     k->Zavrit();
 }

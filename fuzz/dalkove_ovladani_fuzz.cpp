@@ -3,6 +3,8 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
+
+#include "Overeni.h"
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -10,14 +12,6 @@
 #include "net/DalkoveOvladani.h"
 
 using namespace DalkoveOvladani;
-
-namespace {
-
-void Over(bool podminka) {
-    if (!podminka) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider f(data, size);
@@ -30,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cely.Pridat(bajty);
     cely.KonecOdesilani();
     const std::string ocekavany = bajty.substr(0, std::min(bajty.find('\0'), SberPozadavku::kMaxDelka));
-    Over(cely.Text() == ocekavany);
+    OVERIT(cely.Text() == ocekavany);
 
     // Pieces as recv gives them: never more than Zbyva(); the piece sizes come from the bytes themselves.
     SberPozadavku sber;
@@ -38,16 +32,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (!sber.Hotovo() && pozice < bajty.size()) {
         const std::size_t chci = 1 + static_cast<std::uint8_t>(bajty[kus++ % bajty.size()]) % 97;
         const std::size_t n = std::min({chci, sber.Zbyva(), bajty.size() - pozice});
-        Over(n > 0);
+        OVERIT(n > 0);
         sber.Pridat(std::string_view(bajty).substr(pozice, n));
         pozice += n;
     }
     if (!sber.Hotovo()) sber.KonecOdesilani();
-    Over(sber.Hotovo() && sber.Zbyva() == 0);
-    Over(sber.Text() == ocekavany);
+    OVERIT(sber.Hotovo() && sber.Zbyva() == 0);
+    OVERIT(sber.Text() == ocekavany);
 
     const std::int32_t cislo = CisloPrikazu(sber.Text());
-    Over(cislo >= -1 && cislo <= 99999);
+    OVERIT(cislo >= -1 && cislo <= 99999);
     if (cislo >= 0) {
         StavKamery k;
         k.existuje = stav & 1;
@@ -58,14 +52,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         k.autoEmail = stav & 32;
         k.prikazDostupny = stav & 64;
         const Vysledek v = Vyhodnotit(static_cast<std::uint32_t>(cislo), k);
-        Over(!v.odpoved.empty());
+        OVERIT(!v.odpoved.empty());
         // Nothing is posted to a camera that is missing or off, and only the commands of the table are posted.
         if (v.prijemce == Prijemce::VychoziKamera)
-            Over(k.existuje && k.zapnuta && v.prikaz != 0 && v.prikaz == PrikazKamery(static_cast<std::uint32_t>(cislo)));
-        if (v.prijemce == Prijemce::HlavniOkno) Over(v.prikaz == static_cast<std::uint32_t>(cislo));
-        if (v.prijemce == Prijemce::Nikdo) Over(v.prikaz == 0);
+            OVERIT(k.existuje && k.zapnuta && v.prikaz != 0 && v.prikaz == PrikazKamery(static_cast<std::uint32_t>(cislo)));
+        if (v.prijemce == Prijemce::HlavniOkno) OVERIT(v.prikaz == static_cast<std::uint32_t>(cislo));
+        if (v.prijemce == Prijemce::Nikdo) OVERIT(v.prikaz == 0);
         const std::string odpoved = BajtyOdpovedi(v.odpoved);
-        Over(odpoved.find('\0') == odpoved.size() - 1);
+        OVERIT(odpoved.find('\0') == odpoved.size() - 1);
     }
 
     // The same bytes as the allowed-peers setting (Windows-1250-like: one character per byte).
@@ -75,10 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const PovoleneAdresy povolene = PovoleneAdresy::Nacist(seznam, chyby);
     // Only a setting of separators alone lets everyone in; a list of nothing but bad entries lets nobody in.
     const bool jenOddelovace = seznam.find_first_not_of(L";, \t\r\n") == std::wstring::npos;
-    Over(povolene.Vsechny() == jenOddelovace);
-    Over(!povolene.Vsechny() || chyby.empty());
-    if (!chyby.empty() && seznam.find_first_of(L"0123456789") == std::wstring::npos) Over(!povolene.Povolena(adresa));
+    OVERIT(povolene.Vsechny() == jenOddelovace);
+    OVERIT(!povolene.Vsechny() || chyby.empty());
+    if (!chyby.empty() && seznam.find_first_of(L"0123456789") == std::wstring::npos) OVERIT(!povolene.Povolena(adresa));
     HlaseniOdmitnuti hlaseni;
-    Over(hlaseni.Hlasit(adresa, 0) && !hlaseni.Hlasit(adresa, HlaseniOdmitnuti::kPerioda - 1));
+    OVERIT(hlaseni.Hlasit(adresa, 0) && !hlaseni.Hlasit(adresa, HlaseniOdmitnuti::kPerioda - 1));
     return 0;
 }

@@ -4,6 +4,8 @@
 // per value, to keep, delete, refill or retype it. Loading reports each value of a wrong type or size and keeps
 // its default; saving what was loaded writes every value with its right type, and loading that gives the same.
 #include <cstdint>
+
+#include "Overeni.h"
 #include <string>
 #include <vector>
 
@@ -65,15 +67,15 @@ const Hodnota* Najit(const std::vector<Hodnota>& v, const Hodnota& h) {
 // deleted) with their default content.
 void OveritUlozene(const std::vector<Hodnota>& ulozene, const std::vector<Hodnota>& vzor,
                    const std::vector<Zmena>& zmeny, bool seznamyPevne) {
-    if (seznamyPevne) Over(ulozene.size() == vzor.size());
+    if (seznamyPevne) OVERIT(ulozene.size() == vzor.size());
     for (std::size_t i = 0; i < vzor.size(); ++i) {
         const Hodnota* u = Najit(ulozene, vzor[i]);
         if (!u) {
-            Over(!seznamyPevne);
+            OVERIT(!seznamyPevne);
             continue;
         }
-        Over(SpravnyTyp(vzor[i], u->typ, u->data.size()));
-        if (zmeny[i] == Zmena::ChybnyTyp || zmeny[i] == Zmena::Smazana) Over(u->data == vzor[i].data);
+        OVERIT(SpravnyTyp(vzor[i], u->typ, u->data.size()));
+        if (zmeny[i] == Zmena::ChybnyTyp || zmeny[i] == Zmena::Smazana) OVERIT(u->data == vzor[i].data);
     }
 }
 
@@ -106,16 +108,16 @@ void Kamera(FuzzedDataProvider& f) {
     ParametryKamery p = VychoziKamera();
     std::vector<std::wstring> upozorneni;
     const auto chyby = p.Nacist(r, kKamera, &upozorneni);
-    Over(chyby.size() >= chybnych);
-    if (chybnych == 0) Over(chyby.empty());
-    for (const auto& c : chyby) Over(!c.Text().empty());
+    OVERIT(chyby.size() >= chybnych);
+    if (chybnych == 0) OVERIT(chyby.empty());
+    for (const auto& c : chyby) OVERIT(!c.Text().empty());
 
     RegistrVPameti r2;
     p.Ulozit(r2, kKamera);
     OveritUlozene(Vypsat(r2, kKamera), vzor, zmeny, !seznamy);
     ParametryKamery znovu = VychoziKamera();
-    Over(znovu.Nacist(r2, kKamera).empty());
-    Over(znovu == p);
+    OVERIT(znovu.Nacist(r2, kKamera).empty());
+    OVERIT(znovu == p);
 }
 
 void Aplikace(FuzzedDataProvider& f) {
@@ -133,8 +135,8 @@ void Aplikace(FuzzedDataProvider& f) {
     VychoziAplikace(n);
     std::vector<std::wstring> upozorneni;
     const auto chyby = n.Nacist(r, kKoren, &upozorneni);
-    Over(chyby.size() >= chybnych);
-    if (chybnych == 0) Over(chyby.empty());
+    OVERIT(chyby.size() >= chybnych);
+    if (chybnych == 0) OVERIT(chyby.empty());
 
     RegistrVPameti r2, r3;
     n.Ulozit(r2, kKoren);
@@ -142,9 +144,9 @@ void Aplikace(FuzzedDataProvider& f) {
     OveritUlozene(ulozene, vzor, zmeny, true);
     NastaveniAplikace znovu;
     VychoziAplikace(znovu);
-    Over(znovu.Nacist(r2, kKoren).empty());
+    OVERIT(znovu.Nacist(r2, kKoren).empty());
     znovu.Ulozit(r3, kKoren);
-    Over(Vypsat(r3, kKoren) == ulozene);
+    OVERIT(Vypsat(r3, kKoren) == ulozene);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
+
+#include "Overeni.h"
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -12,14 +14,6 @@
 #include "net/ServerSnimku.h"
 
 using namespace Holvent::Server;
-
-namespace {
-
-void Over(bool podminka) {
-    if (!podminka) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider f(data, size);
@@ -40,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The reference: everything at once, at the moment of acceptance.
     SpojeniServeru naraz(heslo, zacatek);
     const Pozadavek celkem = naraz.Prijmout(bajty, zacatek);
-    if (bajty.size() > kMaxHlava) Over(celkem != Pozadavek::Nerozhodnuto);
-    if (celkem == Pozadavek::Nerozhodnuto) Over(bajty.find('\n') == std::string::npos || bajty.size() <= kMaxHlava);
+    if (bajty.size() > kMaxHlava) OVERIT(celkem != Pozadavek::Nerozhodnuto);
+    if (celkem == Pozadavek::Nerozhodnuto) OVERIT(bajty.find('\n') == std::string::npos || bajty.size() <= kMaxHlava);
 
     // The same bytes in pieces; while the clock stays below the line limit the split must not matter.
     SpojeniServeru spojeni(heslo, zacatek);
@@ -54,11 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (nyni - zacatek >= kLimitRadkuMs) vcas = false;
         const std::size_t n = std::min(delka, bajty.size() - pozice);
         const Pozadavek p = spojeni.Prijmout(std::string_view(bajty).substr(pozice, n), nyni);
-        Over(p == spojeni.Stav());
+        OVERIT(p == spojeni.Stav());
         pozice += n;
         // Once decided, a connection stays decided.
         if (p != Pozadavek::Nerozhodnuto) {
-            Over(spojeni.Prijmout(std::string_view(bajty).substr(0, 1), nyni + 1) == p);
+            OVERIT(spojeni.Prijmout(std::string_view(bajty).substr(0, 1), nyni + 1) == p);
             break;
         }
     }
@@ -66,18 +60,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (vcas) {
         // Only a head cut exactly at its limit may wait for one more byte when the whole came at once.
         if (!(celkem == Pozadavek::Zavrit && bajty.size() > kMaxHlava && poKusech == Pozadavek::Nerozhodnuto))
-            Over(poKusech == celkem);
+            OVERIT(poKusech == celkem);
     }
     // Without the password nothing but the 401 answer or a close: never a picture.
-    if (!heslo.empty()) Over(poKusech != Pozadavek::Surovy);
+    if (!heslo.empty()) OVERIT(poKusech != Pozadavek::Surovy);
 
     // Silence decides within the head's limit.
     const Pozadavek pozde = spojeni.Cas(nyni + kLimitHlavyMs);
-    Over(pozde != Pozadavek::Nerozhodnuto);
-    Over(spojeni.Cas(nyni + kLimitHlavyMs + 1) == pozde);
+    OVERIT(pozde != Pozadavek::Nerozhodnuto);
+    OVERIT(spojeni.Cas(nyni + kLimitHlavyMs + 1) == pozde);
 
     // The Basic check on the same bytes as a header value, and its positive case.
-    if (OveritBasic(std::string_view(bajty).substr(0, 256), heslo)) Over(!heslo.empty() || bajty.find(':') != std::string::npos);
-    Over(OveritBasic("Basic OnRham7DqSBoZXNsbw==", L"tajné heslo"));
+    if (OveritBasic(std::string_view(bajty).substr(0, 256), heslo)) OVERIT(!heslo.empty() || bajty.find(':') != std::string::npos);
+    OVERIT(OveritBasic("Basic OnRham7DqSBoZXNsbw==", L"tajné heslo"));
     return 0;
 }

@@ -3,6 +3,8 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
+
+#include "Overeni.h"
 #include <cstdlib>
 #include <string>
 
@@ -11,10 +13,6 @@
 using namespace PravidlaAktualizace;
 
 namespace {
-
-void Over(bool podminka) {
-    if (!podminka) std::abort();
-}
 
 std::wstring Text(FuzzedDataProvider& f, std::size_t max) {
     const std::string b = f.ConsumeRandomLengthString(max);
@@ -41,10 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const auto verze = VerzeZeSouboru(soubor);
     if (verze) {
-        Over(soubor.size() >= kNejmeneZnaku && soubor.size() <= kNejviceZnaku);
-        Over(soubor.substr(kUvodniSlovo.size()) == *verze);
+        OVERIT(soubor.size() >= kNejmeneZnaku && soubor.size() <= kNejviceZnaku);
+        OVERIT(soubor.substr(kUvodniSlovo.size()) == *verze);
         const std::wstring zprava = TextNoveVerze(*verze);
-        Over(zprava.find(L"nová verze") != std::wstring::npos);
+        OVERIT(zprava.find(L"nová verze") != std::wstring::npos);
     }
     const std::wstring webova = verze ? *verze : soubor;
 
@@ -52,18 +50,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto v = RozlozitVerzi(vlastni);
     for (const auto& c : {w, v})
         if (c) {
-            for (std::uint32_t cast : *c) Over(cast <= 0xFFFF);
+            for (std::uint32_t cast : *c) OVERIT(cast <= 0xFFFF);
             // The parts written back read as the same version.
             const auto znovu = RozlozitVerzi(Zpet(*c));
-            Over(znovu && *znovu == *c);
+            OVERIT(znovu && *znovu == *c);
         }
     const bool novejsi = JeNovejsi(webova, vlastni);
-    Over(!JeNovejsi(webova, webova));
-    Over(!(novejsi && JeNovejsi(vlastni, webova)));
-    Over(novejsi == (w && v && *w > *v));
-    if (w && v && *w != *v) Over(novejsi || JeNovejsi(vlastni, webova));
+    OVERIT(!JeNovejsi(webova, webova));
+    OVERIT(!(novejsi && JeNovejsi(vlastni, webova)));
+    OVERIT(novejsi == (w && v && *w > *v));
+    if (w && v && *w != *v) OVERIT(novejsi || JeNovejsi(vlastni, webova));
 
     const std::wstring adresa = Text(f, 64);
-    if (!KontrolaAdresy(adresa)) Over(AdresaSouboru(adresa).rfind(L"http", 0) == 0 || adresa.size() >= 7);
+    if (!KontrolaAdresy(adresa)) OVERIT(AdresaSouboru(adresa).rfind(L"http", 0) == 0 || adresa.size() >= 7);
     return 0;
 }
