@@ -38,7 +38,7 @@ inline void Vypsat(Knihovna::Registr& r, const std::wstring& koren, const std::w
     OVERIT(kod == 0);
     std::wstring jmeno;
     for (std::uint32_t i = 0; k->VyctiHodnotu(i, jmeno) == 0; ++i) {
-        Hodnota h{relativni, jmeno};
+        Hodnota h{relativni, jmeno, 0, {}};
         std::uint32_t velikost = 0;
         OVERIT(k->CistHodnotu(jmeno, &h.typ, nullptr, &velikost) == 0);
         h.data.resize(velikost);
