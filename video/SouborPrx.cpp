@@ -127,6 +127,13 @@ void SouborPrx::ZapsatBitrate(std::int64_t bitrate) {
     const std::size_t konec = Najit(bajty_, konecProudu, prvni, bajty_.size());
     if (zacatek != std::string::npos && konec != std::string::npos) {
         const std::vector<Usek> proud = Useky(bajty_, L"bitrate", zacatek, konec);
+        // A value runs to the next quote, so a damaged one (bitrate="1 dwbitrate="…") swallows the name of the
+        // other attribute: writing it would delete that name. Such a file is refused, not spoilt.
+        const std::size_t jmenoDw = Vzor(L"dwbitrate=\"").size();
+        for (const Usek& p : proud)
+            for (const Usek& u : useky)
+                if (u.od != p.od && u.od - jmenoDw >= p.od && u.od - jmenoDw < p.po)
+                    Chybne(L"Hodnota atributu bitrate v souboru zasahuje do atributu dwbitrate.");
         useky.insert(useky.end(), proud.begin(), proud.end());
     }
     Nahradit(bajty_, std::move(useky), bitrate);

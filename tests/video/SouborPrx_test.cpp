@@ -98,6 +98,17 @@ TEST(SouborPrx, ChybnyVstupSeNenacteAUlozeniNicNezmeni) {
     EXPECT_THROW(soubor.Zapsat({.sirka = 640, .vyska = 480, .snimkuZaSekundu = 30, .bitrate = 300000}),
                  Knihovna::Chyba);
     EXPECT_EQ(soubor.Bajty(), Knihovna::KodovatUtf16LE(bezBottom));
+
+    // The stream's bitrate without its closing quote runs to the quote of dwbitrate: writing it would delete the
+    // name dwbitrate, so the file is refused and stays readable.
+    const std::string spojene = Knihovna::KodovatUtf16LE(
+        L"<streamconfig bitrate=\"1 <x dwbitrate=\"250000\" avgtimeperframe=\"333333\" right=\"320\" bottom=\"240\" "
+        L"biwidth=\"320\" biheight=\"240\"/></streamconfig>");
+    SouborPrx pokazeny(spojene);
+    ASSERT_EQ(pokazeny.Hodnoty().bitrate, 250000);
+    EXPECT_THROW(pokazeny.Zapsat({.sirka = 640, .vyska = 480, .snimkuZaSekundu = 30, .bitrate = 300000}),
+                 Knihovna::Chyba);
+    EXPECT_EQ(pokazeny.Bajty(), spojene);
 }
 
 TEST(SouborPrx, PriponaBezOhleduNaVelikostPismen) {
