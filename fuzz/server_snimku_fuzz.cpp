@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     OVERIT(spojeni.Cas(nyni + kLimitHlavyMs + 1) == pozde);
 
     // The Basic check on the same bytes as a header value, and its positive case.
-    if (OveritBasic(std::string_view(bajty).substr(0, 256), heslo)) OVERIT(!heslo.empty() || bajty.find(':') != std::string::npos);
+    (void)OveritBasic(std::string_view(bajty).substr(0, 256), heslo);
     OVERIT(OveritBasic("Basic OnRham7DqSBoZXNsbw==", L"tajné heslo"));
     return 0;
 }
