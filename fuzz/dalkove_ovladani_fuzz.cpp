@@ -3,12 +3,11 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-
-#include "Overeni.h"
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "Overeni.h"
 #include "net/DalkoveOvladani.h"
 
 using namespace DalkoveOvladani;

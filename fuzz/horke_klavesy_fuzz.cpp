@@ -2,13 +2,12 @@
 // command once, a value of 16 binary bytes sets its entry, any other type or size is reported and keeps the entry;
 // the table saved and loaded again is the same.
 #include <cstdint>
-
-#include "Overeni.h"
 #include <cstring>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "Overeni.h"
 #include "RegistrFuzz.h"
 #include "app/SeznamHorkychKlaves.h"
 #include "knihovna/RegistrVPameti.h"

@@ -4,11 +4,10 @@
 // per value, to keep, delete, refill or retype it. Loading reports each value of a wrong type or size and keeps
 // its default; saving what was loaded writes every value with its right type, and loading that gives the same.
 #include <cstdint>
-
-#include "Overeni.h"
 #include <string>
 #include <vector>
 
+#include "Overeni.h"
 #include "RegistrFuzz.h"
 #include "app/NastaveniAplikace.h"
 #include "camera/ParametryKamery.h"

@@ -4,12 +4,11 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-
-#include "Overeni.h"
 #include <cstdlib>
 #include <optional>
 #include <string>
 
+#include "Overeni.h"
 #include "knihovna/Chyba.h"
 #include "video/SouborPrx.h"
 

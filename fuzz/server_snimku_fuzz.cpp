@@ -5,12 +5,11 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-
-#include "Overeni.h"
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "Overeni.h"
 #include "net/ServerSnimku.h"
 
 using namespace Holvent::Server;

@@ -3,11 +3,10 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-
-#include "Overeni.h"
 #include <cstdlib>
 #include <string>
 
+#include "Overeni.h"
 #include "app/PravidlaAktualizace.h"
 
 using namespace PravidlaAktualizace;
