@@ -34,7 +34,8 @@ ParametryKamery VychoziKamera() {
     p.NastavitVychozi(L"Dvůr", kontext);
     // The lists too, so that their values are walked as well.
     p.planovaneSnimky = {ZabalitCas(7, 30, 0), ZabalitCas(18, 0, 15)};
-    PridatZasuvnyModul(p.zasuvneModuly, L"C:\\Moduly\\razitko.dll", L"Razítko").usDisk = true;
+    // Its switches stay off: a plug-in entry is rebuilt on load, a missing value of it gets the entry's own default.
+    PridatZasuvnyModul(p.zasuvneModuly, L"C:\\Moduly\\razitko.dll", L"Razítko");
     return p;
 }
 
