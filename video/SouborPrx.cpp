@@ -151,6 +151,27 @@ HodnotyPrx SouborPrx::Hodnoty() const {
 }
 
 void SouborPrx::Zapsat(const HodnotyPrx& h) {
+    // A value runs to the next quote, so a damaged one can swallow the name of another attribute the editor
+    // touches (right="1 biwidth="640"): writing it would delete that name. Such a file is refused, not spoilt.
+    static constexpr const wchar_t* kNazvy[] = {L"dwbitrate", L"bitrate", L"avgtimeperframe", L"right",
+                                                L"bottom",    L"biwidth", L"biheight"};
+    std::vector<std::pair<Usek, const wchar_t*>> hodnoty;
+    std::vector<std::size_t> zacatkyNazvu;
+    for (const wchar_t* nazev : kNazvy) {
+        const std::size_t delka = Vzor(std::wstring(nazev) + L"=\"").size();
+        try {
+            for (const Usek& u : Useky(bajty_, nazev, 0, bajty_.size())) {
+                hodnoty.push_back({u, nazev});
+                zacatkyNazvu.push_back(u.od - delka);
+            }
+        } catch (const Knihovna::Chyba&) {
+            // A value without its closing quote is reported by the write that needs it.
+        }
+    }
+    for (const auto& [u, nazev] : hodnoty)
+        for (std::size_t z : zacatkyNazvu)
+            if (z >= u.od && z < u.po)
+                Chybne(Formatovat(L"Hodnota atributu %s v souboru zasahuje do názvu jiného atributu.", nazev));
     SouborPrx novy(*this);
     if (kRozsahBitrate.Obsahuje(h.bitrate)) novy.ZapsatBitrate(h.bitrate);
     if (kRozsahSnimku.Obsahuje(h.snimkuZaSekundu))

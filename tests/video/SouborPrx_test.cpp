@@ -109,6 +109,13 @@ TEST(SouborPrx, ChybnyVstupSeNenacteAUlozeniNicNezmeni) {
     EXPECT_THROW(pokazeny.Zapsat({.sirka = 640, .vyska = 480, .snimkuZaSekundu = 30, .bitrate = 300000}),
                  Knihovna::Chyba);
     EXPECT_EQ(pokazeny.Bajty(), spojene);
+    // The same for a value of the picture's size that runs over the next name.
+    std::wstring pres = Knihovna::DekodovatUtf16LE(Profil({}));
+    pres.replace(pres.find(L"right=\"320\""), 11, L"right=\"320 ");
+    SouborPrx rozmer(Knihovna::KodovatUtf16LE(pres));
+    ASSERT_EQ(rozmer.Hodnoty().sirka, 320);
+    EXPECT_THROW(rozmer.Zapsat({.sirka = 640, .vyska = 480, .snimkuZaSekundu = 30, .bitrate = 300000}), Knihovna::Chyba);
+    EXPECT_EQ(rozmer.Hodnoty().sirka, 320);
 }
 
 TEST(SouborPrx, PriponaBezOhleduNaVelikostPismen) {
