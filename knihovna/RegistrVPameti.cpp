@@ -158,21 +158,26 @@ std::uint32_t RegistrVPameti::Otevrit(const std::wstring& cesta, bool vytvorit,
                                       std::unique_ptr<OtevrenyKlic>& klic) {
     std::vector<std::wstring> casti;
     if (!RozdelitCestu(cesta, casti)) return kChybaSpatnaCesta;
-    std::lock_guard<std::mutex> z(stav_->zamek);
-    std::shared_ptr<Uzel> uzel = stav_->koren;
-    for (const auto& c : casti) {
-        const std::wstring k = MalymiPismeny(c);
-        auto it = uzel->podklice.find(k);
-        if (it == uzel->podklice.end()) {
-            if (!vytvorit) return kChybaSouborNenalezen;
-            auto novy = std::make_shared<Uzel>();
-            novy->jmeno = c;
-            it = uzel->podklice.emplace(k, novy).first;
+    std::unique_ptr<OtevrenyKlic> otevreny;
+    {
+        std::lock_guard<std::mutex> z(stav_->zamek);
+        std::shared_ptr<Uzel> uzel = stav_->koren;
+        for (const auto& c : casti) {
+            const std::wstring k = MalymiPismeny(c);
+            auto it = uzel->podklice.find(k);
+            if (it == uzel->podklice.end()) {
+                if (!vytvorit) return kChybaSouborNenalezen;
+                auto novy = std::make_shared<Uzel>();
+                novy->jmeno = c;
+                it = uzel->podklice.emplace(k, novy).first;
+            }
+            uzel = it->second;
         }
-        uzel = it->second;
+        ++stav_->otevrenych;
+        otevreny = std::make_unique<KlicVPameti>(stav_, uzel);
     }
-    ++stav_->otevrenych;
-    klic = std::make_unique<KlicVPameti>(stav_, uzel);
+    // A key the caller still holds in klic is closed here, outside the lock its closing takes.
+    klic = std::move(otevreny);
     return 0;
 }
 

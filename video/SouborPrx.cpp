@@ -127,6 +127,13 @@ void SouborPrx::ZapsatBitrate(std::int64_t bitrate) {
     const std::size_t konec = Najit(bajty_, konecProudu, prvni, bajty_.size());
     if (zacatek != std::string::npos && konec != std::string::npos) {
         const std::vector<Usek> proud = Useky(bajty_, L"bitrate", zacatek, konec);
+        // A value runs to the next quote, so a damaged one (bitrate="1 dwbitrate="…") swallows the name of the
+        // other attribute: writing it would delete that name. Such a file is refused, not spoilt.
+        const std::size_t jmenoDw = Vzor(L"dwbitrate=\"").size();
+        for (const Usek& p : proud)
+            for (const Usek& u : useky)
+                if (u.od != p.od && u.od - jmenoDw >= p.od && u.od - jmenoDw < p.po)
+                    Chybne(L"Hodnota atributu bitrate v souboru zasahuje do atributu dwbitrate.");
         useky.insert(useky.end(), proud.begin(), proud.end());
     }
     Nahradit(bajty_, std::move(useky), bitrate);
@@ -144,6 +151,27 @@ HodnotyPrx SouborPrx::Hodnoty() const {
 }
 
 void SouborPrx::Zapsat(const HodnotyPrx& h) {
+    // A value runs to the next quote, so a damaged one can swallow the name of another attribute the editor
+    // touches (right="1 biwidth="640"): writing it would delete that name. Such a file is refused, not spoilt.
+    static constexpr const wchar_t* kNazvy[] = {L"dwbitrate", L"bitrate", L"avgtimeperframe", L"right",
+                                                L"bottom",    L"biwidth", L"biheight"};
+    std::vector<std::pair<Usek, const wchar_t*>> hodnoty;
+    std::vector<std::size_t> zacatkyNazvu;
+    for (const wchar_t* nazev : kNazvy) {
+        const std::size_t delka = Vzor(std::wstring(nazev) + L"=\"").size();
+        try {
+            for (const Usek& u : Useky(bajty_, nazev, 0, bajty_.size())) {
+                hodnoty.push_back({u, nazev});
+                zacatkyNazvu.push_back(u.od - delka);
+            }
+        } catch (const Knihovna::Chyba&) {
+            // A value without its closing quote is reported by the write that needs it.
+        }
+    }
+    for (const auto& [u, nazev] : hodnoty)
+        for (std::size_t z : zacatkyNazvu)
+            if (z >= u.od && z < u.po)
+                Chybne(Formatovat(L"Hodnota atributu %s v souboru zasahuje do názvu jiného atributu.", nazev));
     SouborPrx novy(*this);
     if (kRozsahBitrate.Obsahuje(h.bitrate)) novy.ZapsatBitrate(h.bitrate);
     if (kRozsahSnimku.Obsahuje(h.snimkuZaSekundu))

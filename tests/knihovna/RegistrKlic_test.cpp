@@ -144,3 +144,16 @@ TEST(RegistrVPameti, SmazaniStromuIOtevrenehoKlice) {
         EXPECT_EQ(c.Hr(), HresultZWin32(kChybaKlicSmazan));
     }
 }
+
+TEST(RegistrVPameti, OtevreniDoDrzenehoKliceTenZavre) {
+    // Opening into a pointer that still holds a key used to close the old key under the registry's own lock.
+    RegistrVPameti reg;
+    std::unique_ptr<OtevrenyKlic> klic;
+    ASSERT_EQ(reg.Otevrit(kKoren, true, klic), 0u);
+    ASSERT_EQ(reg.Otevrit(kKoren + L"\\A", true, klic), 0u);
+    EXPECT_EQ(reg.PocetOtevrenych(), 1);
+    EXPECT_EQ(reg.Otevrit(kKoren + L"\\Chybi", false, klic), kChybaSouborNenalezen);
+    EXPECT_NE(klic, nullptr);
+    klic.reset();
+    EXPECT_EQ(reg.PocetOtevrenych(), 0);
+}

@@ -98,6 +98,24 @@ TEST(SouborPrx, ChybnyVstupSeNenacteAUlozeniNicNezmeni) {
     EXPECT_THROW(soubor.Zapsat({.sirka = 640, .vyska = 480, .snimkuZaSekundu = 30, .bitrate = 300000}),
                  Knihovna::Chyba);
     EXPECT_EQ(soubor.Bajty(), Knihovna::KodovatUtf16LE(bezBottom));
+
+    // The stream's bitrate without its closing quote runs to the quote of dwbitrate: writing it would delete the
+    // name dwbitrate, so the file is refused and stays readable.
+    const std::string spojene = Knihovna::KodovatUtf16LE(
+        L"<streamconfig bitrate=\"1 <x dwbitrate=\"250000\" avgtimeperframe=\"333333\" right=\"320\" bottom=\"240\" "
+        L"biwidth=\"320\" biheight=\"240\"/></streamconfig>");
+    SouborPrx pokazeny(spojene);
+    ASSERT_EQ(pokazeny.Hodnoty().bitrate, 250000);
+    EXPECT_THROW(pokazeny.Zapsat({.sirka = 640, .vyska = 480, .snimkuZaSekundu = 30, .bitrate = 300000}),
+                 Knihovna::Chyba);
+    EXPECT_EQ(pokazeny.Bajty(), spojene);
+    // The same for a value of the picture's size that runs over the next name.
+    std::wstring pres = Knihovna::DekodovatUtf16LE(Profil({}));
+    pres.replace(pres.find(L"right=\"320\""), 11, L"right=\"320 ");
+    SouborPrx rozmer(Knihovna::KodovatUtf16LE(pres));
+    ASSERT_EQ(rozmer.Hodnoty().sirka, 320);
+    EXPECT_THROW(rozmer.Zapsat({.sirka = 640, .vyska = 480, .snimkuZaSekundu = 30, .bitrate = 300000}), Knihovna::Chyba);
+    EXPECT_EQ(rozmer.Hodnoty().sirka, 320);
 }
 
 TEST(SouborPrx, PriponaBezOhleduNaVelikostPismen) {
