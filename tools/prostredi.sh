@@ -2,6 +2,23 @@
 TERVIK_KOREN="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # TERVIK_WINE_DIR may point elsewhere, so that parallel work uses a Wine environment of its own.
 TERVIK_WINE_DIR="${TERVIK_WINE_DIR:-$TERVIK_KOREN/build/wine}"
+# Lanes (tools/testy): the Wine tests run side by side, each lane with its own Wine environment, wineserver
+# and Xvfb, described by TERVIK_DRAHA<n>_WINE_DIR and TERVIK_DRAHA<n>_DISPLAY. A test gets its lane from ctest
+# (resource "draha", CTEST_RESOURCE_GROUP_0_DRAHA="id:<n>,slots:1") or from TERVIK_DRAHA; all it starts
+# inherits the lane.
+if [ -z "${TERVIK_DRAHA:-}" ] && [ -n "${CTEST_RESOURCE_GROUP_0_DRAHA:-}" ]; then
+  TERVIK_DRAHA="${CTEST_RESOURCE_GROUP_0_DRAHA#id:}"
+  TERVIK_DRAHA="${TERVIK_DRAHA%%,*}"
+fi
+if [ -n "${TERVIK_DRAHA:-}" ]; then
+  _adresar_drahy="TERVIK_DRAHA${TERVIK_DRAHA}_WINE_DIR"
+  _displej_drahy="TERVIK_DRAHA${TERVIK_DRAHA}_DISPLAY"
+  if [ -n "${!_adresar_drahy:-}" ]; then
+    export TERVIK_DRAHA TERVIK_WINE_DIR="${!_adresar_drahy}"
+    [ -z "${!_displej_drahy:-}" ] || export DISPLAY="${!_displej_drahy}"
+  fi
+  unset _adresar_drahy _displej_drahy
+fi
 export WINEPREFIX="$TERVIK_WINE_DIR/prefix"
 export WINEARCH=win64
 export HOME="$TERVIK_WINE_DIR/home"
