@@ -33,18 +33,19 @@ TERVIK_WINE64=/usr/lib/wine/wine64
 TERVIK_WINESERVER=/usr/lib/wine/wineserver
 [ -x "$TERVIK_WINESERVER" ] || TERVIK_WINESERVER="$(command -v wineserver || true)"
 
-# Starts an own Xvfb on the first free display from 90 on; sets TERVIK_XVFB_PID and DISPLAY.
+# Starts an own Xvfb on a display it finds free itself (no race with Xvfbs starting beside it, as the lanes
+# of tools/testy do); sets TERVIK_XVFB_PID and DISPLAY once the server listens.
 tervik_spustit_xvfb() {
-  local n=90
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+  local soubor i
+  soubor="$(mktemp)"
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$soubor" >/dev/null 2>&1 </dev/null &
   TERVIK_XVFB_PID=$!
-  local i
-  for i in $(seq 1 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
+  for i in $(seq 1 300); do
+    [ -s "$soubor" ] && break
     sleep 0.1
   done
-  export DISPLAY=":$n"
+  export DISPLAY=":$(tr -d '\n' <"$soubor")"
+  rm -f "$soubor"
 }
 
 # Makes the isolated Wine prefix once (serialised, so parallel tests do not race).
