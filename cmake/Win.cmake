@@ -80,8 +80,8 @@ if(EXISTS /usr/bin/python3 AND NOT Python3_EXECUTABLE)
   set(Python3_EXECUTABLE /usr/bin/python3)
 endif()
 find_package(Python3 COMPONENTS Interpreter REQUIRED)
-# Seconds the longest whole-program tests took in CI: a fresh build tree (no CTestCostData.txt yet) starts
-# them first, so the lanes end close together.
+# Seconds the longest whole-program tests took in CI, and 30 for the others: a fresh build tree (no
+# CTestCostData.txt yet) starts the long tests first and fills the lanes with the short ones at the end.
 set(TERVIK_TRVANI_PROCESU oknokamery_test=123 snimkyemailem_test=101 nastavenikamery_test=99 aktualizace_test=88
     hlavniokno_test=83 detekcepohybu_test=70 serverhttp_test=55)
 foreach(t ${TESTY_PROCESU})
@@ -89,7 +89,7 @@ foreach(t ${TESTY_PROCESU})
   add_test(NAME proces.${jmeno} COMMAND ${Python3_EXECUTABLE} ${t} -v)
   set_tests_properties(proces.${jmeno} PROPERTIES
     ENVIRONMENT "TERVIK_BUILD=${CMAKE_BINARY_DIR};TERVIK_ZDROJ=${CMAKE_SOURCE_DIR};PYTHONDONTWRITEBYTECODE=1;PYTHONPATH=${CMAKE_SOURCE_DIR}/tests"
-    RESOURCE_GROUPS ${TERVIK_DRAHA_TESTU} TIMEOUT 600
+    RESOURCE_GROUPS ${TERVIK_DRAHA_TESTU} TIMEOUT 600 COST 30
     DEPENDS "Tervik;PomocnikTestu")
   foreach(trvani ${TERVIK_TRVANI_PROCESU})
     if(trvani MATCHES "^${jmeno}=([0-9]+)$")
