@@ -41,6 +41,11 @@ target_link_libraries(tervik_testy_jadra PRIVATE tervik_jadro gtest gtest_main)
 target_link_options(tervik_testy_jadra PRIVATE ${TERVIK_STATICKY})
 gtest_discover_tests(tervik_testy_jadra TEST_PREFIX "wine.jadro." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
 
+# The tests that use a prefix's registry, windows or devices each take one lane of tools/testy: a Wine
+# environment with its own wineserver and Xvfb (ctest's resource "draha", one slot per lane), so they run side
+# by side without meeting. A test that must see every lane alone is RUN_SERIAL and goes through all lanes.
+set(TERVIK_DRAHA_TESTU "draha:1")
+
 # Tests of the Win32 code, against the real registry, files, windows and devices of the Wine prefix.
 file(GLOB_RECURSE TESTY_WIN CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/win/*_test.cpp)
 list(FILTER TESTY_WIN EXCLUDE REGEX "/tests/testkamera/")  # the test camera builds its own test program
@@ -52,7 +57,7 @@ if(TESTY_WIN)
   add_dependencies(tervik_testy_win Tervik tervik_obrazky)
   target_link_options(tervik_testy_win PRIVATE ${TERVIK_STATICKY})
   gtest_discover_tests(tervik_testy_win TEST_PREFIX "wine.win." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                       PROPERTIES RESOURCE_LOCK tervik_registr)
+                       PROPERTIES RESOURCE_GROUPS ${TERVIK_DRAHA_TESTU})
 endif()
 
 include(${CMAKE_SOURCE_DIR}/tests/video/win/TestovaciVidea.cmake)
@@ -75,13 +80,22 @@ if(EXISTS /usr/bin/python3 AND NOT Python3_EXECUTABLE)
   set(Python3_EXECUTABLE /usr/bin/python3)
 endif()
 find_package(Python3 COMPONENTS Interpreter REQUIRED)
+# Seconds the longest whole-program tests took in CI, and 30 for the others: a fresh build tree (no
+# CTestCostData.txt yet) starts the long tests first and fills the lanes with the short ones at the end.
+set(TERVIK_TRVANI_PROCESU oknokamery_test=123 snimkyemailem_test=101 nastavenikamery_test=99 aktualizace_test=88
+    hlavniokno_test=83 detekcepohybu_test=70 serverhttp_test=55)
 foreach(t ${TESTY_PROCESU})
   get_filename_component(jmeno ${t} NAME_WE)
   add_test(NAME proces.${jmeno} COMMAND ${Python3_EXECUTABLE} ${t} -v)
   set_tests_properties(proces.${jmeno} PROPERTIES
     ENVIRONMENT "TERVIK_BUILD=${CMAKE_BINARY_DIR};TERVIK_ZDROJ=${CMAKE_SOURCE_DIR};PYTHONDONTWRITEBYTECODE=1;PYTHONPATH=${CMAKE_SOURCE_DIR}/tests"
-    RESOURCE_LOCK tervik_registr TIMEOUT 600
+    RESOURCE_GROUPS ${TERVIK_DRAHA_TESTU} TIMEOUT 600 COST 30
     DEPENDS "Tervik;PomocnikTestu")
+  foreach(trvani ${TERVIK_TRVANI_PROCESU})
+    if(trvani MATCHES "^${jmeno}=([0-9]+)$")
+      set_tests_properties(proces.${jmeno} PROPERTIES COST ${CMAKE_MATCH_1})
+    endif()
+  endforeach()
 endforeach()
 
 include(${CMAKE_SOURCE_DIR}/cmake/ZasuvneModuly.cmake)

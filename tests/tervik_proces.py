@@ -11,6 +11,23 @@ import time
 ZDROJ = os.environ.get('TERVIK_ZDROJ', os.path.abspath(os.path.join(os.path.dirname(__file__), '..')))
 BUILD = os.environ.get('TERVIK_BUILD', os.path.join(ZDROJ, 'build', 'win'))
 WINE = os.path.join(ZDROJ, 'tools', 'wine')
+
+
+def vstoupit_do_drahy():
+    """A test that ctest gave a lane of tools/testy (resource "draha") works in the lane's Wine environment and on
+    its Xvfb, and so does all it starts (as tools/prostredi.sh does for the Wine runner)."""
+    draha = os.environ.get('TERVIK_DRAHA')
+    if not draha and os.environ.get('CTEST_RESOURCE_GROUP_0_DRAHA', '').startswith('id:'):
+        draha = os.environ['CTEST_RESOURCE_GROUP_0_DRAHA'][3:].split(',')[0]
+    adresar = os.environ.get('TERVIK_DRAHA%s_WINE_DIR' % draha) if draha else None
+    if adresar:
+        os.environ['TERVIK_DRAHA'] = draha
+        os.environ['TERVIK_WINE_DIR'] = adresar
+        if os.environ.get('TERVIK_DRAHA%s_DISPLAY' % draha):
+            os.environ['DISPLAY'] = os.environ['TERVIK_DRAHA%s_DISPLAY' % draha]
+
+
+vstoupit_do_drahy()
 WINE_DIR = os.environ.get('TERVIK_WINE_DIR', os.path.join(ZDROJ, 'build', 'wine'))
 PREFIX = os.path.join(WINE_DIR, 'prefix')
 TERVIK = os.path.join(BUILD, 'Tervik.exe')

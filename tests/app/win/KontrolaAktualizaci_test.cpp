@@ -20,7 +20,9 @@ namespace {
 class ServerVerze {
 public:
     ServerVerze() {
-        slozka_ = SlozkaProgramu() + L"\\aktualizace_test";
+        // A folder of the test's own: tests in parallel lanes each have their server.
+        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        slozka_ = SlozkaProgramu() + L"\\aktualizace_test\\" + std::wstring(test.begin(), test.end());
         std::filesystem::create_directories(std::filesystem::path(slozka_));
         for (const wchar_t* f : {L"\\port", L"\\port.konec", L"\\pozadavky"}) ::DeleteFileW((slozka_ + f).c_str());
         std::wstring prikaz = L"/usr/bin/python3 \"" + UnixCesta(SlozkaProgramu()) +

@@ -45,8 +45,9 @@ public:
     }
     HWND Handle() const { return okno_; }
 
-    // Pumps until a message co of generace has come (within the time-out); the first such message.
-    const Zprava* Cekat(UINT co, WPARAM generace, int ms = 30000) {
+    // Pumps until a message co of generace has come (within the time-out: generous, as a listing of 500 entries
+    // takes Wine long on a loaded machine); the first such message.
+    const Zprava* Cekat(UINT co, WPARAM generace, int ms = 120000) {
         const auto konec = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
         for (;;) {
             if (const Zprava* z = Najit(co, generace)) return z;

@@ -176,6 +176,14 @@ inline std::wstring DocasnaSlozka() {
     std::wstring exe = Knihovna::WinApi::CestaModulu(nullptr);
     std::wstring slozka = exe.substr(0, exe.find_last_of(L"\\/") + 1) + L"tmp-video";
     ::CreateDirectoryW(slozka.c_str(), nullptr);
+    // One folder per test: tests run side by side in lanes and their files must not meet.
+    if (const auto* test = ::testing::UnitTest::GetInstance()->current_test_info()) {
+        std::string jmeno = std::string(test->test_suite_name()) + "." + test->name();
+        for (char& z : jmeno)
+            if (z == '/') z = '_';
+        slozka += L"\\" + std::wstring(jmeno.begin(), jmeno.end());
+        ::CreateDirectoryW(slozka.c_str(), nullptr);
+    }
     return slozka;
 }
 
