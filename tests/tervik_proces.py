@@ -308,3 +308,13 @@ class TestTerviku(unittest.TestCase):
         """The window closed as by its close box, and its process ended with 0."""
         self.assertEqual(pomocnik('zavrit-okno', trida, titulek, 10000)[0], 0)
         self.skoncil(p)
+
+
+def vybrat_soubor(test, titulek, cesta):
+    """The open or save dialog with that title gets the path in its name box and is confirmed; waits for it to go."""
+    dialog, ms = '#32770', 30000
+    test.assertEqual(pomocnik('cekat-okno', dialog, titulek, ms)[0], 0, titulek)
+    # The file dialogs' name box (cmb13) or edit (edt1), whichever this one has.
+    test.assertIn(0, [pomocnik('nastavit-text', dialog, titulek, i, windows_cesta(cesta), 2000)[0] for i in (1148, 1152)])
+    test.assertEqual(pomocnik('prikaz', dialog, titulek, 1, ms)[0], 0)
+    test.assertTrue(pockat_na(lambda: pomocnik('viditelne', dialog, titulek, 0)[1] == '0', 30))

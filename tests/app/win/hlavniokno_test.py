@@ -296,25 +296,8 @@ class HlavniOkno(unittest.TestCase):
             os.remove(log)
 
 
-class SeznamKamer(unittest.TestCase):
+class SeznamKamer(t.TestTerviku):
     """Loading the list, a new camera from the menu, and a camera started on its own with "-ka"."""
-
-    def setUp(self):
-        t.smazat_nastaveni()
-        self.procesy = []
-
-    def tearDown(self):
-        for p in self.procesy:
-            if p.poll() is None:
-                t.pomocnik('zavrit-okno', 'RTervik4', '-', 2000)
-                t.pomocnik('zavrit-okno', RAMEC_KAMERY, '-', 2000)
-            t.pockat(p, 20)
-        t.smazat_nastaveni()
-
-    def spustit(self, *argumenty):
-        p = t.na_pozadi(t.TERVIK, *argumenty)
-        self.procesy.append(p)
-        return p
 
     def test_nova_kamera_z_menu_se_ulozi_se_vsemi_hodnotami(self):
         for jmeno in ('b', 'A', 'c'):
