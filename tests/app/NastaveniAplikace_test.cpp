@@ -5,6 +5,7 @@
 #include <map>
 
 #include "../SpatneHodnotyRegistru.h"
+#include "../camera/ZmenenaKamera.h"
 #include "knihovna/KodovaniUtf16.h"
 #include "knihovna/RegistrKlic.h"
 #include "knihovna/RegistrVPameti.h"
@@ -187,29 +188,11 @@ TEST(NastaveniAplikace, UlozeniJednotlivychHodnotZapiseJenJe) {
 
 namespace {
 
-// Every value under the root: "subkey|name" -> "type:bytes".
-void Vypsat(Registr& reg, const std::wstring& cesta, const std::wstring& relativni, std::map<std::wstring, std::string>& v) {
-    std::unique_ptr<OtevrenyKlic> klic;
-    if (reg.Otevrit(cesta, false, klic) != 0) return;
-    std::wstring jmeno;
-    for (std::uint32_t i = 0; klic->VyctiHodnotu(i, jmeno) == 0; ++i) {
-        std::uint32_t typ = 0, velikost = 0;
-        klic->CistHodnotu(jmeno, &typ, nullptr, &velikost);
-        std::string data(velikost, '\0');
-        klic->CistHodnotu(jmeno, &typ, data.data(), &velikost);
-        v[relativni + L"|" + jmeno] = std::to_string(typ) + ":" + data;
-    }
-    std::vector<std::wstring> podklice;
-    for (std::uint32_t i = 0; klic->VyctiPodklic(i, jmeno) == 0; ++i) podklice.push_back(jmeno);
-    klic->Zavrit();
-    for (const auto& p : podklice) Vypsat(reg, cesta + L"\\" + p, relativni.empty() ? p : relativni + L"\\" + p, v);
-}
-
 std::map<std::wstring, std::string> Ulozene(const NastaveniAplikace& n) {
     RegistrVPameti reg;
     const_cast<NastaveniAplikace&>(n).Ulozit(reg);
     std::map<std::wstring, std::string> v;
-    Vypsat(reg, kKorenRegistru, L"", v);
+    VypsatRegistr(reg, kKorenRegistru, L"", v);
     return v;
 }
 
