@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "knihovna/win/UnikatniHandle.h"
 #include "video/win/ZiveObjekty.h"
 
 namespace StavZdroju {
@@ -58,6 +59,7 @@ LRESULT Hodnota(WPARAM udaj) {
         if (!UdajeProcesu(vlakna, handly)) return -1;
         return static_cast<Udaj>(udaj) == Udaj::Vlakna ? vlakna : handly;
     }
+    case Udaj::ObjektyGdi: return Knihovna::WinApi::ZiveObjektyGdi::Pocet();
     case Udaj::Pocet: break;
     }
     return -1;

@@ -2,9 +2,22 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <utility>
 
 namespace Knihovna::WinApi {
+
+// The GDI objects, DCs and icons the wrappers below hold now: the leak figure of a long run, which
+// GetGuiResources cannot give under every system. An object given away (Odevzdat) leaves the count; one whose
+// free call fails stays in it (it leaked).
+class ZiveObjektyGdi {
+public:
+    static long Pocet() noexcept { return pocet_.load(std::memory_order_relaxed); }
+    static void Zmenit(long o) noexcept { pocet_.fetch_add(o, std::memory_order_relaxed); }
+
+private:
+    static inline std::atomic<long> pocet_{0};
+};
 
 // A move-only owner of one handle; Traits tells its empty value and how to free it.
 template <class Traits>
@@ -13,11 +26,14 @@ public:
     using Typ = typename Traits::Typ;
 
     UnikatniHandle() noexcept = default;
-    explicit UnikatniHandle(Typ h) noexcept : h_(h) {}
+    explicit UnikatniHandle(Typ h) noexcept : h_(h) { Zapocitat(h_, 1); }
     ~UnikatniHandle() { Uvolnit(); }
-    UnikatniHandle(UnikatniHandle&& jiny) noexcept : h_(jiny.Odevzdat()) {}
+    UnikatniHandle(UnikatniHandle&& jiny) noexcept : h_(std::exchange(jiny.h_, Traits::Prazdny())) {}
     UnikatniHandle& operator=(UnikatniHandle&& jiny) noexcept {
-        if (this != &jiny) Nastavit(jiny.Odevzdat());
+        if (this != &jiny) {
+            Uvolnit();
+            h_ = std::exchange(jiny.h_, Traits::Prazdny());
+        }
         return *this;
     }
     UnikatniHandle(const UnikatniHandle&) = delete;
@@ -27,27 +43,37 @@ public:
     explicit operator bool() const noexcept { return h_ != Traits::Prazdny(); }
     // For out-parameters: frees what is held and gives the address of the empty slot.
     Typ* put() noexcept {
+        // What a callee writes there would escape the count.
+        static_assert(!kPocitany, "a counted handle is taken with Nastavit, not through put()");
         Uvolnit();
         return &h_;
     }
-    Typ Odevzdat() noexcept { return std::exchange(h_, Traits::Prazdny()); }
+    Typ Odevzdat() noexcept {
+        Zapocitat(h_, -1);
+        return std::exchange(h_, Traits::Prazdny());
+    }
     void Nastavit(Typ h = Traits::Prazdny()) noexcept {
         Uvolnit();
         h_ = h;
+        Zapocitat(h_, 1);
     }
     // Frees now and tells whether the platform's free call succeeded (true for an empty handle).
     bool Zavrit() noexcept {
         if (h_ == Traits::Prazdny()) return true;
         const bool ok = Traits::Uvolnit(h_);
+        if (ok) Zapocitat(h_, -1);
         h_ = Traits::Prazdny();
         return ok;
     }
 
 private:
-    void Uvolnit() noexcept {
-        if (h_ != Traits::Prazdny()) Traits::Uvolnit(h_);
-        h_ = Traits::Prazdny();
+    static constexpr bool kPocitany = requires { Traits::kObjektGdi; };
+    static void Zapocitat(Typ h, long o) noexcept {
+        if constexpr (kPocitany) {
+            if (h != Traits::Prazdny()) ZiveObjektyGdi::Zmenit(o);
+        }
     }
+    void Uvolnit() noexcept { Zavrit(); }
     Typ h_ = Traits::Prazdny();
 };
 
@@ -78,17 +104,20 @@ struct TraitsMenu {
 };
 struct TraitsIkona {
     using Typ = HICON;
+    static constexpr bool kObjektGdi = true;
     static Typ Prazdny() { return nullptr; }
     static bool Uvolnit(Typ h) { return ::DestroyIcon(h) != 0; }
 };
 template <class T>
 struct TraitsGdi {
     using Typ = T;
+    static constexpr bool kObjektGdi = true;
     static Typ Prazdny() { return nullptr; }
     static bool Uvolnit(Typ h) { return ::DeleteObject(h) != 0; }
 };
 struct TraitsDc {
     using Typ = HDC;
+    static constexpr bool kObjektGdi = true;
     static Typ Prazdny() { return nullptr; }
     static bool Uvolnit(Typ h) { return ::DeleteDC(h) != 0; }
 };

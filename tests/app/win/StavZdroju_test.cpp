@@ -32,4 +32,21 @@ TEST(StavZdroju, VlaknaAHandlyProcesu) {
     EXPECT_EQ(Systemovy(Udaj::Pocet), -1);
 }
 
+// The GDI figure counts what the wrappers hold: taken, moved, given away, freed.
+TEST(StavZdroju, ObjektyGdiVObalech) {
+    using namespace Knihovna::WinApi;
+    const LRESULT pred = Systemovy(Udaj::ObjektyGdi);
+    UnikatniStetec stetec(::CreateSolidBrush(RGB(1, 2, 3)));
+    UnikatniDc dc(::CreateCompatibleDC(nullptr));
+    EXPECT_EQ(Systemovy(Udaj::ObjektyGdi), pred + 2);
+    UnikatniStetec presunuty(std::move(stetec));
+    stetec = std::move(presunuty);
+    EXPECT_EQ(Systemovy(Udaj::ObjektyGdi), pred + 2);
+    const HBRUSH volny = stetec.Odevzdat();
+    EXPECT_EQ(Systemovy(Udaj::ObjektyGdi), pred + 1);
+    ::DeleteObject(volny);
+    dc.Nastavit();
+    EXPECT_EQ(Systemovy(Udaj::ObjektyGdi), pred);
+}
+
 }  // namespace
