@@ -318,10 +318,8 @@ TEST(ParametryKamery, PoziceOknaSeUkladaJenKdyzDavaSmysl) {
     EXPECT_TRUE(UlozitPoziciOkna({10, 20, 330, 260}, obrazovka, reg, kCesta));
     EXPECT_EQ(NacistPoziciOkna(reg, kCesta), (PoziceOkna{10, 20, 320, 240}));
     // Three pixels wide, left edge beyond the screen, taller than twice the screen: kept as it was.
-    EXPECT_FALSE(UlozitPoziciOkna({10, 20, 13, 260}, obrazovka, reg, kCesta));
-    EXPECT_FALSE(UlozitPoziciOkna({1281, 20, 1600, 260}, obrazovka, reg, kCesta));
-    EXPECT_FALSE(UlozitPoziciOkna({-1, 0, 300, 200}, obrazovka, reg, kCesta));
-    EXPECT_FALSE(UlozitPoziciOkna({0, 0, 300, 1601}, obrazovka, reg, kCesta));
+    for (const Obdelnik& o : {Obdelnik{10, 20, 13, 260}, {1281, 20, 1600, 260}, {-1, 0, 300, 200}, {0, 0, 300, 1601}})
+        EXPECT_FALSE(UlozitPoziciOkna(o, obrazovka, reg, kCesta)) << o.left << "," << o.top;
     EXPECT_EQ(NacistPoziciOkna(reg, kCesta), (PoziceOkna{10, 20, 320, 240}));
     EXPECT_TRUE(PoziceOknaLzeUlozit({1280, 800, 1284, 804}, obrazovka));
     // A second monitor left of and above the primary one: negative positions are stored and read back.
