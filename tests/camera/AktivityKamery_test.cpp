@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "knihovna/Formatovani.h"
 
 namespace {
@@ -49,49 +51,31 @@ TEST(AktivityKamery, PodminkyStartu) {
     EXPECT_EQ(ChybaStartuEmail(p, &ucet), L"");
 }
 
-TEST(AktivityKamery, PouzitelnaVelikostVidea) {
-    EXPECT_TRUE(VelikostVideaPouzitelna(11, 9999));
-    EXPECT_TRUE(VelikostVideaPouzitelna(640, 480));
-    EXPECT_FALSE(VelikostVideaPouzitelna(10, 480));
-    EXPECT_FALSE(VelikostVideaPouzitelna(640, 10000));
-    EXPECT_FALSE(VelikostVideaPouzitelna(-1, -1));
-    EXPECT_FALSE(VelikostVideaPouzitelna(640, -1));
-}
-
-TEST(AktivityKamery, IkonaSkryteKameryZustavaIPriNezobrazovat) {
-    EXPECT_EQ(IkonaKameryPodleVolby(2, true), IkonaKamery::Zobrazit);
-    EXPECT_EQ(IkonaKameryPodleVolby(2, false), IkonaKamery::Zobrazit);
-    EXPECT_EQ(IkonaKameryPodleVolby(1, false), IkonaKamery::Zobrazit);
-    EXPECT_EQ(IkonaKameryPodleVolby(1, true), IkonaKamery::Odebrat);
-    EXPECT_EQ(IkonaKameryPodleVolby(0, true), IkonaKamery::Odebrat);
+TEST(AktivityKamery, VelikostVideaAIkonaSkryteKamery) {
+    for (const auto& [w, h, plati] : {std::tuple{11, 9999, true}, {640, 480, true}, {10, 480, false},
+                                      {640, 10000, false}, {-1, -1, false}, {640, -1, false}})
+        EXPECT_EQ(VelikostVideaPouzitelna(w, h), plati) << w << "x" << h;
     // "Nezobrazovat" chosen while the window is hidden: the icon stays until the window is shown.
-    EXPECT_EQ(IkonaKameryPodleVolby(0, false), IkonaKamery::Ponechat);
+    for (const auto& [volba, viditelne, ikona] :
+         {std::tuple{2u, true, IkonaKamery::Zobrazit}, {2u, false, IkonaKamery::Zobrazit}, {1u, false, IkonaKamery::Zobrazit},
+          {1u, true, IkonaKamery::Odebrat}, {0u, true, IkonaKamery::Odebrat}, {0u, false, IkonaKamery::Ponechat}})
+        EXPECT_EQ(IkonaKameryPodleVolby(volba, viditelne), ikona) << volba << viditelne;
 }
 
+// Every activity logs its start and end behind its own switches; the event texts name the camera.
 TEST(AktivityKamery, TextyAktivit) {
-    // Every activity logs its start and end behind its own switches; the event texts name the camera.
-    const AktivitaKamery aktivity[] = {AktivitaKamery::SnimkyDisk, AktivitaKamery::SnimkyFtp, AktivitaKamery::SnimkyEmail};
-    const bool UdalostiKamery::* starty[] = {&UdalostiKamery::spusteniSnimkovaniDisk,
-                                            &UdalostiKamery::spusteniSnimkovaniFtp,
-                                            &UdalostiKamery::spusteniSnimkovaniEmail};
-    const bool UdalostiKamery::* stopy[] = {&UdalostiKamery::ukonceniSnimkovaniDisk,
-                                           &UdalostiKamery::ukonceniSnimkovaniFtp,
-                                           &UdalostiKamery::ukonceniSnimkovaniEmail};
-    for (int i = 0; i < 3; ++i) {
-        const TextyAktivity& t = TextyAktivityKamery(aktivity[i]);
-        EXPECT_EQ(t.prepinacStart, starty[i]);
-        EXPECT_EQ(t.prepinacStop, stopy[i]);
-        ASSERT_NE(t.logStart, nullptr);
-        ASSERT_NE(t.logStop, nullptr);
-        ASSERT_NE(t.udalostStop, nullptr);
+    for (auto [aktivita, start, stop] :
+         {std::tuple{AktivitaKamery::SnimkyDisk, &UdalostiKamery::spusteniSnimkovaniDisk, &UdalostiKamery::ukonceniSnimkovaniDisk},
+          {AktivitaKamery::SnimkyFtp, &UdalostiKamery::spusteniSnimkovaniFtp, &UdalostiKamery::ukonceniSnimkovaniFtp},
+          {AktivitaKamery::SnimkyEmail, &UdalostiKamery::spusteniSnimkovaniEmail, &UdalostiKamery::ukonceniSnimkovaniEmail}}) {
+        const TextyAktivity& t = TextyAktivityKamery(aktivita);
+        EXPECT_EQ(t.prepinacStart, start);
+        EXPECT_EQ(t.prepinacStop, stop);
+        ASSERT_TRUE(t.logStart && t.logStop && t.udalostStop);
         EXPECT_NE(Knihovna::Formatovat(t.udalostStop, L"Dvůr").find(L"Tervik \"Dvůr\""), std::wstring::npos);
     }
     EXPECT_EQ(Knihovna::Formatovat(TextyAktivityKamery(AktivitaKamery::SnimkyDisk).udalostStart, L"Dvůr"),
               L"Tervik \"Dvůr\": bylo spuštěno automatické ukládání snímků na disk");
-    EXPECT_EQ(TextyAktivityKamery(AktivitaKamery::SnimkyFtp).udalostStart, nullptr);
-    EXPECT_EQ(TextyAktivityKamery(AktivitaKamery::SnimkyEmail).udalostStart, nullptr);
-    EXPECT_EQ(std::wstring(TextyAktivityKamery(AktivitaKamery::SnimkyFtp).logStop),
-              L"Bylo ukončeno automatické odesílání snímků na FTP server");
 }
 
 }  // namespace

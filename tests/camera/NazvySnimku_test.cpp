@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "../PevneHodiny.h"
@@ -98,29 +99,22 @@ TEST(NazvySnimku, OstatniSchemataASlozkaSLomitkem) {
     EXPECT_EQ(VytvoritCestuSnimku(p, citac, L"D:\\", L".jpg", hodiny.Ted()).cesta, L"D:\\N_5.jpg");
 }
 
-TEST(NazvySnimku, MazaniJenCislovanychSnimkuKamery) {
+TEST(NazvySnimku, MazaniJenCislovanychSnimkuKameryAOtevreni) {
     EXPECT_EQ(VzorMazaniSnimku(L"Dvůr", L".jpg"), L"Dvůr_*.jpg");
     EXPECT_TRUE(JeCislovanySnimek(L"Dvůr_1.jpg", L"Dvůr", L".jpg"));
     EXPECT_TRUE(JeCislovanySnimek(L"DVŮR_0042.JPG", L"Dvůr", L".jpg"));
-    EXPECT_FALSE(JeCislovanySnimek(L"Dvůr2_1.jpg", L"Dvůr", L".jpg"));  // another camera
-    EXPECT_FALSE(JeCislovanySnimek(L"Dvůr_1.png", L"Dvůr", L".jpg"));
-    EXPECT_FALSE(JeCislovanySnimek(L"Dvůr_.jpg", L"Dvůr", L".jpg"));
-    EXPECT_FALSE(JeCislovanySnimek(L"Dvůr_1a.jpg", L"Dvůr", L".jpg"));
-    EXPECT_FALSE(JeCislovanySnimek(L"Dvůr_x_1.jpg", L"Dvůr", L".jpg"));
-    EXPECT_FALSE(JeCislovanySnimek(L"5.12.2026 07-05-09.jpg", L"Dvůr", L".jpg"));
+    // Another camera, another extension, no number, not only a number, a date name.
+    for (const wchar_t* cizi : {L"Dvůr2_1.jpg", L"Dvůr_1.png", L"Dvůr_.jpg", L"Dvůr_1a.jpg", L"Dvůr_x_1.jpg",
+                                L"5.12.2026 07-05-09.jpg"})
+        EXPECT_FALSE(JeCislovanySnimek(cizi, L"Dvůr", L".jpg")) << cizi;
     EXPECT_FALSE(JeCislovanySnimek(L"_1.jpg", L"", L".jpg"));  // no name: nothing is ours
-}
 
-TEST(NazvySnimku, OtevreniPoUlozeni) {
-    EXPECT_FALSE(OtevritPoUlozeni(1, true));
-    EXPECT_TRUE(OtevritPoUlozeni(1, false));
-    EXPECT_TRUE(OtevritPoUlozeni(2, true));
-    EXPECT_FALSE(OtevritPoUlozeni(0, false));
-    EXPECT_EQ(ZpusobOtevreni(0), OtevreniSnimku::otevrit);
-    EXPECT_EQ(ZpusobOtevreni(1), OtevreniSnimku::upravit);
-    EXPECT_EQ(ZpusobOtevreni(10), OtevreniSnimku::editor);
-    EXPECT_EQ(ZpusobOtevreni(11), OtevreniSnimku::editor);
-    EXPECT_EQ(ZpusobOtevreni(2), OtevreniSnimku::nic);
+    for (const auto& [kdy, automaticky, otevrit] : {std::tuple{1u, true, false}, {1u, false, true}, {2u, true, true},
+                                                    {0u, false, false}})
+        EXPECT_EQ(OtevritPoUlozeni(kdy, automaticky), otevrit) << kdy << automaticky;
+    for (const auto& [cim, jak] : {std::pair{0u, OtevreniSnimku::otevrit}, {1u, OtevreniSnimku::upravit},
+                                   {10u, OtevreniSnimku::editor}, {11u, OtevreniSnimku::editor}, {2u, OtevreniSnimku::nic}})
+        EXPECT_EQ(ZpusobOtevreni(cim), jak) << cim;
 }
 
 }  // namespace

@@ -86,9 +86,9 @@ TEST(HlidaniMista, HlaseniNejvysJednouZaHodinuIPresPreteceniTiku) {
     EXPECT_TRUE(h.Nahlasit(zacatek + HlidaniMista::kOdstupHlaseni));
     EXPECT_FALSE(h.Nahlasit(zacatek + HlidaniMista::kOdstupHlaseni + 1));
 
-    EXPECT_TRUE(JeNedostatekMista(static_cast<Knihovna::Hresult>(0x80070070)));  // ERROR_DISK_FULL
-    EXPECT_TRUE(JeNedostatekMista(static_cast<Knihovna::Hresult>(0x80070027)));  // ERROR_HANDLE_DISK_FULL
-    EXPECT_TRUE(JeNedostatekMista(static_cast<Knihovna::Hresult>(0x80030070)));  // STG_E_MEDIUMFULL
+    // ERROR_DISK_FULL, ERROR_HANDLE_DISK_FULL and STG_E_MEDIUMFULL; not any other failure.
+    for (std::uint32_t hr : {0x80070070u, 0x80070027u, 0x80030070u})
+        EXPECT_TRUE(JeNedostatekMista(static_cast<Knihovna::Hresult>(hr))) << hr;
     EXPECT_FALSE(JeNedostatekMista(Knihovna::HresultZWin32(Knihovna::kChybaPristupOdepren)));
     EXPECT_FALSE(JeNedostatekMista(Knihovna::kE_FAIL));
 }

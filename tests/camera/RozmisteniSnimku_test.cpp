@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "../PevneHodiny.h"
 
 namespace {
@@ -46,44 +48,28 @@ TEST(UmisteniPrekryvu, NevejdeSeNeboNeznamyKod) {
 }
 
 TEST(RozvrzeniTextu, PolohyPodleKodu) {
-    for (std::uint32_t kde : {1u, 11u, 3u, 0u, 99u}) {
+    // Bottom edge centred (the centre code and unknown codes too), top edge centred, then the vertical ones.
+    for (std::uint32_t kde : {1u, 11u, 3u, 0u, 99u, 2u, 12u}) {
         const auto r = RozvrhnoutText(kde, W, H);
-        EXPECT_EQ(r.zarovnani, kZarovnaniStred) << kde;
-        EXPECT_EQ(r.zarovnaniRadku, kZarovnaniDaleko) << kde;  // bottom edge, centred; the centre code too
-        EXPECT_FALSE(r.svisle);
-        EXPECT_EQ(r.sirka, W);
-        EXPECT_EQ(r.vyska, H);
+        EXPECT_EQ(std::tuple(r.zarovnani, r.svisle, r.sirka, r.vyska), std::tuple(kZarovnaniStred, false, W, H)) << kde;
+        EXPECT_EQ(r.zarovnaniRadku, kde == 2 || kde == 12 ? kZarovnaniBlizko : kZarovnaniDaleko) << kde;
     }
-    for (std::uint32_t kde : {2u, 12u}) {
+    for (const auto& [kde, bod] : {std::pair{13u, BodObrazu{0, 10}}, {14u, BodObrazu{W - 20, 10}}}) {
         const auto r = RozvrhnoutText(kde, W, H);
-        EXPECT_EQ(r.zarovnani, kZarovnaniStred);
-        EXPECT_EQ(r.zarovnaniRadku, kZarovnaniBlizko);
-        EXPECT_FALSE(r.svisle);
+        EXPECT_EQ(std::pair(r.svisle, r.zarovnani), std::pair(true, kZarovnaniBlizko)) << kde;
+        EXPECT_EQ((BodObrazu{r.x, r.y}), bod);
     }
-    auto r = RozvrhnoutText(13, W, H);
-    EXPECT_TRUE(r.svisle);
-    EXPECT_EQ(r.zarovnani, kZarovnaniBlizko);
-    EXPECT_EQ((BodObrazu{r.x, r.y}), (BodObrazu{0, 10}));
-    r = RozvrhnoutText(14, W, H);
-    EXPECT_TRUE(r.svisle);
-    EXPECT_EQ((BodObrazu{r.x, r.y}), (BodObrazu{W - 20, 10}));
 }
 
 TEST(TextSnimku, DatumCasNeboVlastniText) {
     PevneHodiny hodiny;
-    hodiny.cas.den = 5;
-    hodiny.cas.mesic = 12;
-    hodiny.cas.rok = 2026;
-    hodiny.cas.hodina = 7;
-    hodiny.cas.minuta = 3;
-    hodiny.cas.sekunda = 9;
     const std::wstring datum = L"5.12.2026  7:03:09";
     ParametrySnimku::Text t;
     t.co = 1;
     EXPECT_EQ(TextSnimku(t, hodiny.Ted()), datum);
     t.co = 2;
     EXPECT_EQ(TextSnimku(t, hodiny.Ted()), t.text);
-    t.text.clear();
+    t.text.clear();  // an empty own text: the date
     EXPECT_EQ(TextSnimku(t, hodiny.Ted()), datum);
     for (std::uint32_t co : {0u, 3u}) {
         t.co = co;

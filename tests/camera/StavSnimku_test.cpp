@@ -23,9 +23,8 @@ TEST(StavSnimku, AutomatickySpinacKazdehoDruhu) {
     EXPECT_TRUE(s.Automaticky(kSnimekFtp));
     s.Zahajit(kSnimekDisk, false);  // a motion or menu snapshot is by hand
     EXPECT_FALSE(s.Automaticky(kSnimekDisk));
-}
 
-TEST(StavSnimku, BlokPodleDruhu) {
+    // Each kind takes its own block of the record.
     ParametryKamery p;
     const int druhy[] = {kSnimekDisk, kSnimekEmail, kSnimekFtp, kSnimekHttp};
     ParametrySnimku* bloky[] = {&p.snimkyDisk.snimek, &p.snimkyEmail.snimek, &p.snimkyFtp.snimek, &p.httpServer.snimek};

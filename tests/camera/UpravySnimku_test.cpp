@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 namespace {
 
 ObrazPixelu Vzor(int sirka, int vyska, int bajty) {
@@ -61,31 +64,24 @@ TEST(UpravySnimku, PruhlednostAKlicBarvy) {
     NastavitPixel(o, 1, 0, 254, 255, 255, 255);  // almost white
     NastavitPixel(o, 2, 0, 0x30, 0x20, 0x10, 255);
 
-    // Opacity 255 leaves alpha alone, but the default key (white) still clears its pixels.
-    auto p = o;
-    PripravitPrekryv(p.Pohled(), 255, 0xFFFFFF);
-    EXPECT_EQ(p.Pixel(0, 0)[3], 0);
-    EXPECT_EQ(p.Pixel(1, 0)[3], 255);
-    EXPECT_EQ(p.Pixel(2, 0)[3], 255);
-
-    // The key is 0x00BBGGRR: red in the low byte.
-    p = o;
-    PripravitPrekryv(p.Pohled(), 128, 0x00302010);
-    EXPECT_EQ(p.Pixel(0, 0)[3], 128);
-    EXPECT_EQ(p.Pixel(1, 0)[3], 128);
-    EXPECT_EQ(p.Pixel(2, 0)[3], 0);
-
+    // Opacity 255 leaves alpha alone, but the default key (white) still clears its pixels; the key is 0x00BBGGRR,
+    // red in the low byte.
+    for (const auto& [pruhlednost, klic, alfa] : {std::tuple{255u, 0xFFFFFFu, std::array<int, 3>{0, 255, 255}},
+                                                  {128u, 0x00302010u, {128, 128, 0}}}) {
+        auto p = o;
+        PripravitPrekryv(p.Pohled(), pruhlednost, klic);
+        for (int x = 0; x < 3; ++x) EXPECT_EQ(p.Pixel(x, 0)[3], alfa[static_cast<std::size_t>(x)]) << klic << " " << x;
+    }
     // No key at all.
-    p = o;
+    auto p = o;
     PripravitPrekryv(p.Pohled(), 255, 0xFFFFFFFF);
     EXPECT_EQ(p.data, o.data);
 }
 
 TEST(UpravySnimku, TypOtoceniZeStupnu) {
-    EXPECT_EQ(TypOtoceni(90), kOtoceni90);
-    EXPECT_EQ(TypOtoceni(180), kOtoceni180);
-    EXPECT_EQ(TypOtoceni(270), kOtoceni270);
-    for (std::uint32_t s : {0u, 45u, 360u, 91u}) EXPECT_EQ(TypOtoceni(s), kBezOtoceni) << s;
+    for (const auto& [stupne, typ] : {std::pair{90u, kOtoceni90}, {180u, kOtoceni180}, {270u, kOtoceni270}, {0u, kBezOtoceni},
+                                      {45u, kBezOtoceni}, {360u, kBezOtoceni}, {91u, kBezOtoceni}})
+        EXPECT_EQ(TypOtoceni(stupne), typ) << stupne;
 }
 
 }  // namespace

@@ -14,10 +14,8 @@ TEST(ZasuvnyModul, JmenaPriPridaniJedinecnaAPlatna) {
     PridatZasuvnyModul(s, L"C:\\m\\d.dll", L"Firma\\Hodiny");
     PridatZasuvnyModul(s, L"C:\\m\\e.dll", L"");
     ASSERT_EQ(s.size(), 5u);
-    EXPECT_EQ(s[0].jmeno, L"Vodoznak");
-    EXPECT_EQ(s[1].jmeno, L"VODOZNAK (2)");
-    EXPECT_EQ(s[2].jmeno, L"Vodoznak (3)");
-    EXPECT_EQ(s[3].jmeno, L"Firma_Hodiny");
+    const std::wstring jmena[] = {L"Vodoznak", L"VODOZNAK (2)", L"Vodoznak (3)", L"Firma_Hodiny"};
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(s[i].jmeno, jmena[i]);
     EXPECT_FALSE(s[4].jmeno.empty());
     EXPECT_EQ(s[3], (ZasuvnyModul{L"Firma_Hodiny", L"C:\\m\\d.dll"}));  // all switches off
 
@@ -67,7 +65,5 @@ TEST(ZasuvnyModul, SeznamyVolaniPodleExportuAPrepinacu) {
 TEST(ZasuvnyModul, DelkaZivehoSnimkuSZarovnanymiRadky) {
     EXPECT_EQ(DelkaZivehoSnimku(320, 240), 320u * 3 * 240);
     EXPECT_EQ(DelkaZivehoSnimku(13, 2), 40u * 2);  // 39 bytes a row, padded to 40
-    EXPECT_EQ(DelkaZivehoSnimku(0, 240), 0u);
-    EXPECT_EQ(DelkaZivehoSnimku(320, -240), 0u);
-    EXPECT_EQ(DelkaZivehoSnimku(1 << 20, 1 << 20), 0u);
+    for (const auto& [w, h] : {std::pair{0, 240}, {320, -240}, {1 << 20, 1 << 20}}) EXPECT_EQ(DelkaZivehoSnimku(w, h), 0u);
 }

@@ -17,8 +17,7 @@ TEST(RozmeryEditoru, ZmenaVelikostiSPomeremAMezemi) {
     EXPECT_EQ(NovaVelikost({1000, 1}, {1, 1}, true), (Rozmery{1, 1}));      // 1 × 1000 / 1000 rounds to 0: 1
     EXPECT_EQ(NovaVelikost({1, 1000}, {10000, 1}, true), (Rozmery{1, 1}));
     EXPECT_EQ(NovaVelikost({3, 7}, {10000, 10000}, true), (Rozmery{4285, 10000}));  // truncating, enlarging
-    EXPECT_EQ(OveritStranuZmeny(0), L"Zadejte hodnotu v rozsahu 1 - 10000");
-    EXPECT_EQ(OveritStranuZmeny(10001), L"Zadejte hodnotu v rozsahu 1 - 10000");
+    for (std::uint32_t spatna : {0u, 10001u}) EXPECT_EQ(OveritStranuZmeny(spatna), L"Zadejte hodnotu v rozsahu 1 - 10000");
     EXPECT_EQ(OveritStranuZmeny(10000), std::nullopt);
     EXPECT_EQ(TextRozmeru({1000, 500}), L"1000 x 500  bodů");
 }

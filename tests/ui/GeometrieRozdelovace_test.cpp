@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using Knihovna::Obdelnik;
 
 namespace {
@@ -19,22 +21,15 @@ GeometrieRozdelovace Vedle() {
 TEST(GeometrieRozdelovace, PresunJeOmezenMinimyObouPanelu) {
     GeometrieRozdelovace g = Vedle();
     EXPECT_EQ(g.Poloha(), 197);  // half of the 394 pixels beside the bar
-    g.Presunout(10);
-    EXPECT_EQ(g.Poloha(), 50);
-    g.Presunout(-30);
-    EXPECT_EQ(g.Poloha(), 50);
-    g.Presunout(1000);
-    EXPECT_EQ(g.Poloha(), 400 - 80 - 6);
-    g.Presunout(120);
-    EXPECT_EQ(g.Poloha(), 120);
+    for (const auto& [kam, poloha] : {std::pair{10, 50}, {-30, 50}, {1000, 400 - 80 - 6}, {120, 120}}) {
+        g.Presunout(kam);
+        EXPECT_EQ(g.Poloha(), poloha) << kam;
+    }
     EXPECT_EQ(g.Prvni(), (Obdelnik{0, 0, 120, 300}));
     EXPECT_EQ(g.Pruh(), (Obdelnik{120, 0, 126, 300}));
     EXPECT_EQ(g.Druhy(), (Obdelnik{126, 0, 400, 300}));
-    EXPECT_TRUE(g.NaPruhu(120, 10));
-    EXPECT_TRUE(g.NaPruhu(125, 299));
-    EXPECT_FALSE(g.NaPruhu(119, 10));
-    EXPECT_FALSE(g.NaPruhu(126, 10));
-    EXPECT_FALSE(g.NaPruhu(122, 300));
+    EXPECT_TRUE(g.NaPruhu(120, 10) && g.NaPruhu(125, 299));
+    EXPECT_FALSE(g.NaPruhu(119, 10) || g.NaPruhu(126, 10) || g.NaPruhu(122, 300));
 }
 
 TEST(GeometrieRozdelovace, NadSebouPracujeSVyskouAPocatkemOblasti) {
@@ -76,9 +71,7 @@ TEST(GeometrieRozdelovace, MaloMistaAPrazdnaOblast) {
     EXPECT_EQ(g.Druhy(), (Obdelnik{30, 0, 30, 50}));
     g.NastavitOblast({0, 0, 0, 0});
     EXPECT_EQ(g.Poloha(), 0);
-    EXPECT_EQ(g.Prvni().Sirka(), 0);
-    EXPECT_EQ(g.Pruh().Sirka(), 0);
-    EXPECT_EQ(g.Druhy().Sirka(), 0);
+    EXPECT_EQ(std::tuple(g.Prvni().Sirka(), g.Pruh().Sirka(), g.Druhy().Sirka()), std::tuple(0, 0, 0));
     EXPECT_FALSE(g.NaPruhu(0, 0));
     // A move without room keeps the share the last real move left (the bar seen at 50 of 94).
     g.Presunout(5);

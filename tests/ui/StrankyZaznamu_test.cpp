@@ -30,10 +30,8 @@ TEST(StrankyZaznamu, RadekFormatuANejvetsiFrekvence) {
 TEST(StrankyZaznamu, VybranJenFormatZadaneVelikosti) {
     const std::vector<FormatVidea> f{Format(160, 120, 333333), Format(320, 240, 333333), Format(320, 240, 666666),
                                      Format(640, 480, 333333)};
-    EXPECT_EQ(Z::VybranyFormat(f, 320, 240), 1);
-    EXPECT_EQ(Z::VybranyFormat(f, 640, 480), 3);
-    EXPECT_EQ(Z::VybranyFormat(f, 240, 320), -1);
-    EXPECT_EQ(Z::VybranyFormat(f, 640, 0), -1);
+    EXPECT_EQ(std::pair(Z::VybranyFormat(f, 320, 240), Z::VybranyFormat(f, 640, 480)), std::pair(1, 3));
+    EXPECT_EQ(std::pair(Z::VybranyFormat(f, 240, 320), Z::VybranyFormat(f, 640, 0)), std::pair(-1, -1));
     EXPECT_EQ(Z::VybranyFormat({}, 320, 240), -1);
 }
 

@@ -4,31 +4,20 @@
 
 using Knihovna::Obdelnik;
 
-TEST(UmisteniNahledu, VetsiObrazekSeZmensiSPomeremStranAVycentruje) {
-    // Wide: the width fills the box, the height follows, centred vertically.
-    EXPECT_EQ(UmisteniNahledu(640, 480, 200, 200), (Obdelnik{0, 25, 200, 175}));
-    // Tall: the other way round.
-    EXPECT_EQ(UmisteniNahledu(300, 600, 200, 150), (Obdelnik{62, 0, 137, 150}));
-    // Exactly the box's ratio fills it.
-    EXPECT_EQ(UmisteniNahledu(1280, 960, 320, 240), (Obdelnik{0, 0, 320, 240}));
-    // Only one side too large still scales the whole picture.
-    EXPECT_EQ(UmisteniNahledu(400, 100, 200, 200), (Obdelnik{0, 75, 200, 125}));
-    // A camera-sized picture in a large box: no 32-bit overflow in the cross products.
-    EXPECT_EQ(UmisteniNahledu(60000, 45000, 90000, 30000), (Obdelnik{25000, 0, 65000, 30000}));
-}
-
-TEST(UmisteniNahledu, MensiObrazekSeNezvetsuje) {
-    EXPECT_EQ(UmisteniNahledu(50, 40, 200, 200), (Obdelnik{75, 80, 125, 120}));
-    EXPECT_EQ(UmisteniNahledu(200, 200, 200, 200), (Obdelnik{0, 0, 200, 200}));
-    EXPECT_EQ(UmisteniNahledu(1, 1, 3, 3), (Obdelnik{1, 1, 2, 2}));
-}
-
-TEST(UmisteniNahledu, NulaveAZaporneRozmeryDajiPrazdneMisto) {
-    EXPECT_EQ(UmisteniNahledu(0, 100, 200, 200), Obdelnik{});
-    EXPECT_EQ(UmisteniNahledu(100, 0, 200, 200), Obdelnik{});
-    EXPECT_EQ(UmisteniNahledu(100, 100, 0, 200), Obdelnik{});
-    EXPECT_EQ(UmisteniNahledu(100, 100, 200, -5), Obdelnik{});
-    EXPECT_EQ(UmisteniNahledu(-100, 100, 200, 200), Obdelnik{});
-    // A hairline picture keeps a pixel instead of vanishing.
-    EXPECT_EQ(UmisteniNahledu(10000, 1, 100, 100), (Obdelnik{0, 49, 100, 50}));
+// A larger picture shrinks keeping its ratio and is centred (also when only one side is too large, and without a
+// 32-bit overflow in the cross products); a smaller one is never enlarged; no size gives no room, a hairline keeps
+// a pixel.
+TEST(UmisteniNahledu, ZmensiSPomeremStranVycentrujeANezvetsuje) {
+    struct Pripad {
+        int sirka, vyska, pole, vyskaPole;
+        Obdelnik kam;
+    };
+    for (const Pripad& p : {Pripad{640, 480, 200, 200, {0, 25, 200, 175}}, {300, 600, 200, 150, {62, 0, 137, 150}},
+                            {1280, 960, 320, 240, {0, 0, 320, 240}}, {400, 100, 200, 200, {0, 75, 200, 125}},
+                            {60000, 45000, 90000, 30000, {25000, 0, 65000, 30000}}, {50, 40, 200, 200, {75, 80, 125, 120}},
+                            {200, 200, 200, 200, {0, 0, 200, 200}}, {1, 1, 3, 3, {1, 1, 2, 2}}, {0, 100, 200, 200, {}},
+                            {100, 0, 200, 200, {}}, {100, 100, 0, 200, {}}, {100, 100, 200, -5, {}}, {-100, 100, 200, 200, {}},
+                            {10000, 1, 100, 100, {0, 49, 100, 50}}})
+        EXPECT_EQ(UmisteniNahledu(p.sirka, p.vyska, p.pole, p.vyskaPole), p.kam)
+            << p.sirka << "x" << p.vyska << " in " << p.pole << "x" << p.vyskaPole;
 }

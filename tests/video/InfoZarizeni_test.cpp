@@ -12,43 +12,32 @@ std::vector<std::wstring> Jmena(const SeznamZarizeni& z) {
 
 }  // namespace
 
+// Duplicates are numbered after sorting, each keeping its path (the enumerator's order); a number never makes the
+// name of another device (the duplicate takes the next free one); names differing in case are not duplicates, also
+// when they sort between exact ones.
 TEST(InfoZarizeni, StejnaJmenaSeCislujiPoSerazeni) {
-    SeznamZarizeni z{{L"USB Camera", L"", L"\\\\?\\usb#1"},
-                     {L"Integrated Webcam", L"", L"\\\\?\\pci#1"},
-                     {L"USB Camera", L"", L"\\\\?\\usb#2"},
-                     {L"USB Camera", L"", L"\\\\?\\usb#3"}};
-    SeraditAOcislovat(z);
-    EXPECT_EQ(Jmena(z), (std::vector<std::wstring>{L"Integrated Webcam", L"USB Camera", L"USB Camera #2",
-                                                   L"USB Camera #3"}));
-    // Devices of one name keep the enumerator's order, so each keeps its path.
-    EXPECT_EQ(z[1].devicePath, L"\\\\?\\usb#1");
-    EXPECT_EQ(z[3].devicePath, L"\\\\?\\usb#3");
-}
-
-TEST(InfoZarizeni, CislovaneJmenoSeNeshodujeSeJmenemJinehoZarizeni) {
-    // A device whose own name already carries " #2" keeps it; the duplicate takes the next free number.
-    SeznamZarizeni z{{L"USB Camera", L"", L"1"}, {L"USB Camera #2", L"", L"2"}, {L"USB Camera", L"", L"3"},
-                     {L"USB Camera", L"", L"4"}, {L"USB Camera #2", L"", L"5"}};
-    SeraditAOcislovat(z);
-    EXPECT_EQ(Jmena(z), (std::vector<std::wstring>{L"USB Camera", L"USB Camera #3", L"USB Camera #4",
-                                                   L"USB Camera #2", L"USB Camera #2 #2"}));
-    EXPECT_EQ(z[1].devicePath, L"3");
-    EXPECT_EQ(z[3].devicePath, L"2");
-}
-
-TEST(InfoZarizeni, JmenaLisiciSeVelikostiPismenNejsouCislovana) {
-    SeznamZarizeni z{{L"camera", L"", L"a"}, {L"Zeta", L"", L"z"}, {L"Camera", L"", L"b"}, {L"alfa", L"", L"c"}};
-    SeraditAOcislovat(z);
-    EXPECT_EQ(Jmena(z), (std::vector<std::wstring>{L"alfa", L"Camera", L"camera", L"Zeta"}));
-
-    // Exact duplicates are numbered even when a name of other case sorts between them.
-    SeznamZarizeni d{{L"USB", L"", L"1"}, {L"usb", L"", L"2"}, {L"USB", L"", L"3"}};
-    SeraditAOcislovat(d);
-    EXPECT_EQ(Jmena(d), (std::vector<std::wstring>{L"USB", L"USB #2", L"usb"}));
-
-    SeznamZarizeni prazdny;
-    SeraditAOcislovat(prazdny);
-    EXPECT_TRUE(prazdny.empty());
+    struct Pripad {
+        SeznamZarizeni z;
+        std::vector<std::wstring> jmena, cesty;
+    };
+    const Pripad pripady[] = {
+        {{{L"USB Camera", L"", L"u1"}, {L"Integrated Webcam", L"", L"p1"}, {L"USB Camera", L"", L"u2"}, {L"USB Camera", L"", L"u3"}},
+         {L"Integrated Webcam", L"USB Camera", L"USB Camera #2", L"USB Camera #3"}, {L"p1", L"u1", L"u2", L"u3"}},
+        {{{L"USB Camera", L"", L"1"}, {L"USB Camera #2", L"", L"2"}, {L"USB Camera", L"", L"3"}, {L"USB Camera", L"", L"4"},
+          {L"USB Camera #2", L"", L"5"}},
+         {L"USB Camera", L"USB Camera #3", L"USB Camera #4", L"USB Camera #2", L"USB Camera #2 #2"}, {L"1", L"3", L"4", L"2", L"5"}},
+        {{{L"camera", L"", L"a"}, {L"Zeta", L"", L"z"}, {L"Camera", L"", L"b"}, {L"alfa", L"", L"c"}},
+         {L"alfa", L"Camera", L"camera", L"Zeta"}, {L"c", L"b", L"a", L"z"}},
+        {{{L"USB", L"", L"1"}, {L"usb", L"", L"2"}, {L"USB", L"", L"3"}}, {L"USB", L"USB #2", L"usb"}, {L"1", L"3", L"2"}},
+        {{}, {}, {}},
+    };
+    for (Pripad p : pripady) {
+        SeraditAOcislovat(p.z);
+        std::vector<std::wstring> cesty;
+        for (const auto& i : p.z) cesty.push_back(i.devicePath);
+        EXPECT_EQ(Jmena(p.z), p.jmena);
+        EXPECT_EQ(cesty, p.cesty);
+    }
 }
 
 TEST(InfoZarizeni, PouzijePredaneLokalniPorovnani) {

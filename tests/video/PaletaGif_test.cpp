@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 #include "video/KoderyObrazu.h"
 
@@ -78,9 +79,7 @@ TEST(PaletaGif, RadekBgrIBgra) {
     std::uint8_t a[3] = {}, b[3] = {};
     p.PrevestRadek(bgr, 3, a, 3);
     p.PrevestRadek(bgra, 4, b, 3);
-    EXPECT_EQ(p.Barvy()[a[0]], 0xFFFF0000u);
-    EXPECT_EQ(p.Barvy()[a[1]], 0xFFFFFFFFu);
-    EXPECT_EQ(p.Barvy()[a[2]], 0xFF00FF00u);
+    EXPECT_EQ(std::tuple(p.Barvy()[a[0]], p.Barvy()[a[1]], p.Barvy()[a[2]]), std::tuple(0xFFFF0000u, 0xFFFFFFFFu, 0xFF00FF00u));
     EXPECT_EQ(std::vector<std::uint8_t>(a, a + 3), std::vector<std::uint8_t>(b, b + 3));
 }
 

@@ -36,72 +36,50 @@ TEST(RozvrzeniVidea, PrizpusobeniZmensiSPomeremStranANikdyNezvetsuje) {
     EXPECT_GE(r.video.Vyska(), 0);
 }
 
+// One to one: a scroll bar only on the side that does not fit, and a bar that takes the room the other side needed
+// brings the other bar too.
 TEST(RozvrzeniVidea, JednaKuJednePosuvnikyJenKdyzSeNevejde) {
-    auto r = RozvrhnoutVideo(Vstup(false, 500, 600));
-    EXPECT_EQ(r.video, (Obdelnik{0, 0, 640, 480}));
-    EXPECT_TRUE(r.vodorovnyPosuvnik);
-    EXPECT_FALSE(r.svislyPosuvnik);
-    EXPECT_EQ(r.rozsahX, 640);
-    EXPECT_EQ(r.rozsahY, 480);
-
-    r = RozvrhnoutVideo(Vstup(false, 800, 300));
-    EXPECT_FALSE(r.vodorovnyPosuvnik);
-    EXPECT_TRUE(r.svislyPosuvnik);
-
-    r = RozvrhnoutVideo(Vstup(false, 800, 600));
-    EXPECT_FALSE(r.vodorovnyPosuvnik);
-    EXPECT_FALSE(r.svislyPosuvnik);
-    EXPECT_EQ(r.video, (Obdelnik{0, 0, 640, 480}));
-}
-
-TEST(RozvrzeniVidea, PosuvnikZuziDruhouStranu) {
-    // 490 rows fit, but not once the horizontal bar takes 17 of them.
-    auto v = Vstup(false, 500, 490);
-    v.sirkaSvislehoPosuvniku = 17;
-    v.vyskaVodorovnehoPosuvniku = 17;
-    auto r = RozvrhnoutVideo(v);
-    EXPECT_TRUE(r.vodorovnyPosuvnik);
-    EXPECT_TRUE(r.svislyPosuvnik);
-    EXPECT_EQ(r.strankaX, 483);
-    EXPECT_EQ(r.strankaY, 473);
-    // Without the bar it would fit: 500 rows, 17 for the bar, 483 ≥ 480.
-    v.vyskaKlienta = 500;
-    r = RozvrhnoutVideo(v);
-    EXPECT_TRUE(r.vodorovnyPosuvnik);
-    EXPECT_FALSE(r.svislyPosuvnik);
+    struct Pripad {
+        int cx, cy;
+        bool vodorovny, svisly;
+    };
+    for (const Pripad& p : {Pripad{500, 600, true, false}, {800, 300, false, true}, {800, 600, false, false},
+                            {500, 490, true, true}, {500, 500, true, false}}) {
+        auto v = Vstup(false, p.cx, p.cy);
+        v.sirkaSvislehoPosuvniku = v.vyskaVodorovnehoPosuvniku = 17;
+        const auto r = RozvrhnoutVideo(v);
+        EXPECT_EQ(std::pair(r.vodorovnyPosuvnik, r.svislyPosuvnik), std::pair(p.vodorovny, p.svisly)) << p.cx << "x" << p.cy;
+        EXPECT_EQ(r.video, (Obdelnik{0, 0, 640, 480}));
+        EXPECT_EQ(std::pair(r.rozsahX, r.rozsahY), std::pair(640, 480));
+        if (p.cy == 490) {
+            EXPECT_EQ(std::pair(r.strankaX, r.strankaY), std::pair(483, 473));
+        }
+    }
 }
 
 TEST(RozvrzeniVidea, PosunMeniPoziciAZustavaVRozsahu) {
     auto v = Vstup(false, 500, 600);
     v.posunX = 100;
     v.posunY = 50;  // no vertical bar: no vertical scrolling
-    auto r = RozvrhnoutVideo(v);
-    EXPECT_EQ(r.video, (Obdelnik{-100, 0, 540, 480}));
+    EXPECT_EQ(RozvrhnoutVideo(v).video, (Obdelnik{-100, 0, 540, 480}));
     v.posunX = 1000;
-    r = RozvrhnoutVideo(v);
-    EXPECT_EQ(r.posunX, 140);
-    EXPECT_EQ(r.video.left, -140);
+    const auto r = RozvrhnoutVideo(v);
+    EXPECT_EQ(std::pair(r.posunX, r.video.left), std::pair(140, -140));
     v.posunX = -5;
     EXPECT_EQ(RozvrhnoutVideo(v).posunX, 0);
 }
 
-TEST(RozvrzeniVidea, BezGrafuNeboVelikostiSeVideoNeumistuje) {
+TEST(RozvrzeniVidea, BezGrafuNeboVelikostiSeVideoNeumistujeAVelikostRendereru) {
     auto v = Vstup(false, 100, 100);
     v.grafExistuje = false;
-    auto r = RozvrhnoutVideo(v);
-    EXPECT_FALSE(r.umistitVideo);
-    EXPECT_FALSE(r.vodorovnyPosuvnik);
-    EXPECT_FALSE(r.svislyPosuvnik);
-    r = RozvrhnoutVideo(Vstup(true, 100, 100, -1, -1));
-    EXPECT_FALSE(r.umistitVideo);
-}
-
-TEST(RozvrzeniVidea, VelikostRendereruPoSpusteni) {
+    const auto r = RozvrhnoutVideo(v);
+    EXPECT_FALSE(r.umistitVideo || r.vodorovnyPosuvnik || r.svislyPosuvnik);
+    EXPECT_FALSE(RozvrhnoutVideo(Vstup(true, 100, 100, -1, -1)).umistitVideo);
     // Too small on either side, or none at all: 320 × 240.
     for (const auto& [vstup, vystup] : {std::pair{std::pair{32, 240}, std::pair{320, 240}}, {{33, 32}, {33, 32}},
                                         {{640, 31}, {320, 240}}, {{-1, -1}, {320, 240}}}) {
-        int s = 0, v = 0;
-        VelikostRendereru(vstup.first, vstup.second, s, v);
-        EXPECT_EQ(std::pair(s, v), vystup) << vstup.first << "x" << vstup.second;
+        int s = 0, w = 0;
+        VelikostRendereru(vstup.first, vstup.second, s, w);
+        EXPECT_EQ(std::pair(s, w), vystup) << vstup.first << "x" << vstup.second;
     }
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "knihovna/Chyba.h"
@@ -24,17 +26,12 @@ TEST(ZapisBmp, LichaSirkaZdolaNahoruSVyplni) {
     }
     const auto bmp = ZapsatBmp24(zdroj.data(), zdroj.size() - 1, 3, 2, 10, true);  // last spare byte not needed
     ASSERT_EQ(bmp.size(), 14u + 40u + 2 * 12u);  // rows padded from 9 to 12 bytes
-    EXPECT_EQ(bmp[0], 'B');
-    EXPECT_EQ(bmp[1], 'M');
-    EXPECT_EQ(Cist32(bmp, 2), bmp.size());
-    EXPECT_EQ(Cist32(bmp, 10), 54u);
-    EXPECT_EQ(Cist32(bmp, 14), 40u);
-    EXPECT_EQ(Cist32(bmp, 18), 3u);
-    EXPECT_EQ(Cist32(bmp, 22), 2u);  // positive height: bottom-up
-    EXPECT_EQ(bmp[26] | (bmp[27] << 8), 1);
-    EXPECT_EQ(bmp[28] | (bmp[29] << 8), 24);
-    EXPECT_EQ(Cist32(bmp, 30), 0u);
-    EXPECT_EQ(Cist32(bmp, 34), 24u);
+    EXPECT_EQ(std::string(bmp.begin(), bmp.begin() + 2), "BM");
+    // File size, pixel offset, header size, width, height (positive: bottom-up), compression, image size.
+    for (const auto& [i, hodnota] : {std::pair{2, static_cast<std::uint32_t>(bmp.size())}, {10, 54u}, {14, 40u}, {18, 3u},
+                                     {22, 2u}, {30, 0u}, {34, 24u}})
+        EXPECT_EQ(Cist32(bmp, static_cast<std::size_t>(i)), hodnota) << i;
+    EXPECT_EQ(std::pair(bmp[26] | (bmp[27] << 8), bmp[28] | (bmp[29] << 8)), std::pair(1, 24));  // planes, bits
     const std::vector<std::uint8_t> ocekavana = {101, 102, 103, 104, 105, 106, 107, 108, 109, 0, 0, 0,
                                                  1,   2,   3,   4,   5,   6,   7,   8,   9,   0, 0, 0};
     EXPECT_EQ(std::vector<std::uint8_t>(bmp.begin() + 54, bmp.end()), ocekavana);
@@ -65,11 +62,10 @@ TEST(ZapisBmp, SpatnyVstupNicNevyrobi) {
         }
         return Knihovna::kS_OK;
     };
-    EXPECT_EQ(hr(0, 2, 12, 100), Knihovna::kE_INVALIDARG);
-    EXPECT_EQ(hr(3, -2, 12, 100), Knihovna::kE_INVALIDARG);
-    EXPECT_EQ(hr(4, 2, 11, 100), Knihovna::kE_INVALIDARG);  // step shorter than a row
-    EXPECT_EQ(hr(4, 9, 12, 100), Knihovna::kE_INVALIDARG);  // sample shorter than its rows
-    EXPECT_EQ(hr(4, 2, SIZE_MAX / 2, 100), Knihovna::kE_INVALIDARG);
+    // No width, a negative height, a step shorter than a row, a sample shorter than its rows, an overflowing step.
+    for (const auto& [w, h, krok] : {std::tuple{0, 2, std::size_t{12}}, {3, -2, std::size_t{12}}, {4, 2, std::size_t{11}},
+                                     {4, 9, std::size_t{12}}, {4, 2, SIZE_MAX / 2}})
+        EXPECT_EQ(hr(w, h, krok, 100), Knihovna::kE_INVALIDARG) << w << "x" << h << " " << krok;
     EXPECT_EQ(hr(4, 8, 12, 96), Knihovna::kS_OK);
     EXPECT_EQ(hr(4, 2, 16, 100), Knihovna::kS_OK);
 }
