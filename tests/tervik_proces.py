@@ -318,3 +318,13 @@ def vybrat_soubor(test, titulek, cesta):
     test.assertIn(0, [pomocnik('nastavit-text', dialog, titulek, i, windows_cesta(cesta), 2000)[0] for i in (1148, 1152)])
     test.assertEqual(pomocnik('prikaz', dialog, titulek, 1, ms)[0], 0)
     test.assertTrue(pockat_na(lambda: pomocnik('viditelne', dialog, titulek, 0)[1] == '0', 30))
+
+
+import socket  # noqa: E402
+
+
+def volny_port():
+    """A free TCP port of the loopback (free when asked; the caller binds it soon after)."""
+    with socket.socket() as s:
+        s.bind(('127.0.0.1', 0))
+        return s.getsockname()[1]

@@ -5,8 +5,6 @@ to PORT_FILE, logs to FOLDER/udalosti.log, and ends when PORT_FILE + '.konec' ap
 after ten minutes. The listeners:
 
   implicitni  TLS from the first byte (certificate "dobry"), then the exchange below
-  starttls    "220 ready", "STARTTLS" answered "220 go ahead", then TLS as above
-  jine_jmeno, prosly, cizi   TLS with that bad certificate (tls_testu)
   zavre       reads the ClientHello and closes the connection
   smeti       answers the ClientHello with an SMTP greeting (plain text on a TLS port)
   mlci        reads the ClientHello and says nothing
@@ -96,7 +94,7 @@ class Server:
         self.log = os.path.join(slozka, 'udalosti.log')
         self.zamek = threading.Lock()
         self.posluchaci = {}
-        for jmeno in ('implicitni', 'starttls', 'jine_jmeno', 'prosly', 'cizi', 'zavre', 'smeti', 'mlci'):
+        for jmeno in ('implicitni', 'zavre', 'smeti', 'mlci'):
             s = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
             s.bind(('127.0.0.1', 0))
             s.listen(8)
@@ -129,20 +127,7 @@ class Server:
                 elif jmeno == 'mlci':
                     time.sleep(LIMIT_SPOJENI)
                 return
-            if jmeno == 'starttls':
-                soket.sendall(b'220 ready\r\n')
-                radek = b''
-                while not radek.endswith(b'\n'):
-                    kus = soket.recv(1)
-                    if not kus:
-                        return
-                    radek += kus
-                if radek.strip().upper() != b'STARTTLS':
-                    soket.sendall(b'500 what\r\n')
-                    return
-                soket.sendall(b'220 go ahead\r\n')
-            certifikat = jmeno if jmeno in ('jine_jmeno', 'prosly', 'cizi') else 'dobry'
-            spojeni = Spojeni(soket, self.certifikaty.kontext(certifikat), random.Random(len(jmeno)))
+            spojeni = Spojeni(soket, self.certifikaty.kontext('dobry'), random.Random(len(jmeno)))
             spojeni.provest(spojeni.tls.do_handshake)
             self.zapsat('navazano %s %s' % (jmeno, spojeni.tls.version()))
             n = int(spojeni.radek())

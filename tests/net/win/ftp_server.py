@@ -1,7 +1,7 @@
 """A real FTP server (pyftpdlib) on a free loopback port for the FTP tests.
 
 As a module: Server(...).spustit() in a thread of the test. As a program (started by a Wine test program):
-ftp_server.py HOME PORT_FILE [--heslo H] [--omezeni B/s] [--nemy-cwd] [--nemy-user] [--zahodit-data]; it writes its port to PORT_FILE,
+ftp_server.py HOME PORT_FILE [--heslo H] [--omezeni B/s] [--nemy-user] [--zahodit-data]; it writes its port to PORT_FILE,
 logs every command to HOME/../prikazy.log and ends when the file PORT_FILE + '.konec' appears, when its
 parent ends, or after ten minutes.
 """
@@ -34,8 +34,7 @@ class Zahazujici(DTPHandler):
 
 
 class Server:
-    def __init__(self, domov, heslo=HESLO, omezeni=0, nemy_cwd=False, log=None, nemy_user=False,
-                 zahodit_data=False):
+    def __init__(self, domov, heslo=HESLO, omezeni=0, log=None, nemy_user=False, zahodit_data=False):
         os.makedirs(domov, exist_ok=True)
         self.domov = domov
         # Hostile behaviours, switchable while the server runs: no answer to USER (a server that hangs before
@@ -66,8 +65,6 @@ class Server:
 
             def pre_process_command(self, line, cmd, arg):
                 server.zapsat(cmd if cmd != 'PASS' else 'PASS ***', arg if cmd != 'PASS' else '')
-                if nemy_cwd and cmd == 'CWD':
-                    return  # never answered: a server that hangs after the login
                 if server.nemy_user and cmd == 'USER':
                     return
                 return super().pre_process_command(line, cmd, arg)
@@ -104,12 +101,11 @@ def main():
     a.add_argument('soubor_portu')
     a.add_argument('--heslo', default=HESLO)
     a.add_argument('--omezeni', type=int, default=0)
-    a.add_argument('--nemy-cwd', action='store_true')
     a.add_argument('--nemy-user', action='store_true')
     a.add_argument('--zahodit-data', action='store_true')
     args = a.parse_args()
     log = os.path.join(os.path.dirname(os.path.abspath(args.domov)), 'prikazy.log')
-    server = Server(args.domov, args.heslo, args.omezeni, args.nemy_cwd, log, args.nemy_user,
+    server = Server(args.domov, args.heslo, args.omezeni, log, args.nemy_user,
                     args.zahodit_data).spustit()
     with open(args.soubor_portu + '.tmp', 'w') as f:
         f.write(str(server.port))

@@ -250,27 +250,9 @@ Snimek GrafKamery::Posledni() {
     return posledni_;
 }
 
-int GrafKamery::Pocet() {
-    std::lock_guard z(zamek_);
-    return pocet_;
-}
-
 std::vector<Snimek> GrafKamery::Historie() {
     std::lock_guard z(zamek_);
     return historie_;
-}
-
-FormatKamery GrafKamery::PripojenyFormat() {
-    AM_MEDIA_TYPE typ{};
-    Over(grabber_->GetConnectedMediaType(&typ), "GetConnectedMediaType");
-    FormatKamery f;
-    if (typ.formattype == FORMAT_VideoInfo && typ.cbFormat >= sizeof(VIDEOINFOHEADER)) {
-        const auto* info = reinterpret_cast<const VIDEOINFOHEADER*>(typ.pbFormat);
-        f = {info->bmiHeader.biWidth, info->bmiHeader.biHeight, info->AvgTimePerFrame};
-    }
-    ::CoTaskMemFree(typ.pbFormat);
-    if (typ.pUnk) typ.pUnk->Release();
-    return f;
 }
 
 HRESULT GrafKamery::QueryInterface(REFIID iid, void** ppv) {
@@ -303,7 +285,6 @@ HRESULT GrafKamery::SampleCB(double, IMediaSample* vzorek) {
     REFERENCE_TIME a = 0, b = 0;
     s.maCas = SUCCEEDED(vzorek->GetTime(&a, &b)) && (a != 0 || b != 0);
     s.zacatek = a;
-    s.prijat = std::chrono::steady_clock::now();
     {
         std::lock_guard z(zamek_);
         ++pocet_;

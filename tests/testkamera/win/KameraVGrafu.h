@@ -76,7 +76,6 @@ struct Snimek {
     std::vector<std::uint8_t> data;
     REFERENCE_TIME zacatek = 0;
     bool maCas = false;
-    std::chrono::steady_clock::time_point prijat;
 
     TestovaciKamera::Bgr Bod(int x, int y) const;  // top-down coordinates
     double Prumer() const;
@@ -103,11 +102,7 @@ public:
     // Waits until a frame satisfies the condition; the last frame seen in any case.
     bool CekatNa(const std::function<bool(const Snimek&)>& podminka, Snimek& posledni, int casovyLimitMs = 10000);
     Snimek Posledni();
-    int Pocet();
-    // The size the grabber is connected with.
-    TestovaciKamera::FormatKamery PripojenyFormat();
     IMediaControl* Rizeni() { return rizeni_.Get(); }
-    IGraphBuilder* Graf() { return graf_.Get(); }
     IAMStreamConfig* Konfigurace() { return konfigurace_.Get(); }
     IBaseFilter* Chytac() { return chytac_.Get(); }
     std::vector<Snimek> Historie();  // frames kept when ulozitHistorii is set (without pixels)

@@ -54,22 +54,6 @@ TEST(ZarizeniKamery, ZarizeniJsouVSeznamuSeTremiVlastnostmi) {
     EXPECT_EQ(MuzeSeUvolnit(), S_OK);
 }
 
-TEST(ZarizeniKamery, VariantaBezObrazovychVlastnosti) {
-    DalsiZarizeni dalsi;
-    ASSERT_TRUE(dalsi.Zaregistrovano());
-    ComPtr<IBaseFilter> s = OtevritKameru(kNazev);
-    ComPtr<IBaseFilter> bez = OtevritKameru(kNazevBezObrazu);
-    ComPtr<IAMVideoProcAmp> obraz;
-    EXPECT_EQ(s.As(&obraz), S_OK);
-    obraz.Reset();
-    EXPECT_EQ(bez.As(&obraz), E_NOINTERFACE);
-    ComPtr<IAMCameraControl> ovladani;
-    EXPECT_EQ(bez.As(&ovladani), S_OK);
-    long zoom = 0, priznak = 0;
-    EXPECT_EQ(ovladani->Get(CameraControl_Zoom, &zoom, &priznak), S_OK);
-    EXPECT_EQ(zoom, 100);
-}
-
 TEST(ZarizeniKamery, OdregistraceOdstraniZarizeni) {
     ASSERT_EQ(Regsvr32(L"/s /u"), 0u);
     EXPECT_TRUE(ZarizeniSNazvem(kNazev).empty());

@@ -92,7 +92,7 @@ protected:
 
 }  // namespace
 
-TEST_F(PrehravaniVideaTest, BarevneAviTransportKrokyASnimek) {
+TEST_F(PrehravaniVideaTest, BarevneAviStavyKrokyZpetAKonec) {
     auto& p = P();
     ASSERT_EQ(ChybaVolani([&] { p.Otevrit(Video(L"barvy.avi")); }), Knihovna::kS_OK);
     EXPECT_EQ(p.Stav(), Prehravac::Stav::Zastaveno);
@@ -107,20 +107,8 @@ TEST_F(PrehravaniVideaTest, BarevneAviTransportKrokyASnimek) {
     p.Prerusit();
     EXPECT_EQ(p.Stav(), Prehravac::Stav::Pozastaveno);
 
-    // The grabbed frame is ffmpeg's frame at the same time, bit for bit.
+    // Steps of half a second from 1.2 s (the shown frame, bit for bit ffmpeg's: the player's process test).
     p.NastavitPozici(1200 * kMs);
-    const auto oracle = Pixely(Nacist(Video(L"barvy_1200ms.bmp")));
-    ASSERT_EQ(oracle.size(), 320u * 240u * 3u);
-    double rozdil = 0;
-    EXPECT_TRUE(SnimekOdpovida(oracle, 0.0, rozdil)) << "mean difference " << rozdil;
-    RECT klient{};
-    ::GetClientRect(okno_, &klient);
-    if (const auto r = Prehravac::UmisteniObrazu(true, true, klient.right, klient.bottom, 320, 240)) {
-        const RECT obraz{r->left, r->top, r->right, r->bottom};
-        p.NastavitPoziciObrazu(obraz);
-    }
-    if (const wchar_t* ms = _wgetenv(L"TERVIK_PODRZET_OKNO")) Cekat([] { return false; }, _wtoi(ms));
-
     EXPECT_TRUE(p.KrokVpred());
     EXPECT_EQ(p.Pozice(), 1700 * kMs);
     EXPECT_TRUE(p.KrokZpet());
