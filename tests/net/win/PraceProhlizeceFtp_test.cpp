@@ -92,6 +92,34 @@ const KonecVypisuFtp* Pripojit(Okno& okno, PraceProhlizeceFtp& prace, const std:
 
 }  // namespace
 
+// A preview and a listing run at once: the preview comes whole (more than one read), the one it replaced is stale.
+TEST(PraceProhlizeceFtp, NahledBehemVypisuANahrazenyNahled) {
+    ServerFtp server(L"soubezne");
+    ASSERT_FALSE(server.Adresa().empty()) << "pyftpdlib did not start";
+    ::CreateDirectoryW((server.Domov() + L"\\sub").c_str(), nullptr);
+    const std::string obrazek = Nahodna(300'000, 7);
+    Zapsat(server.Domov() + L"\\foto.jpg", obrazek);
+    Zapsat(server.Domov() + L"\\text.txt", "data");
+    for (int i = 0; i < 20; ++i) Zapsat(server.Domov() + L"\\sub\\v" + std::to_wstring(i) + L".avi", "");
+    Okno okno;
+    PraceProhlizeceFtp prace(okno.Handle());
+    std::uint32_t g = 0;
+    ASSERT_TRUE(Pripojit(okno, prace, server.Adresa(), kHeslo, 2, g));
+    const std::uint32_t stary = prace.Nahled(L"", L"text.txt");
+    const std::uint32_t nahled = prace.Nahled(L"", L"foto.jpg");
+    const std::uint32_t vypis = prace.Vypsat(L"sub", 2);
+    EXPECT_FALSE(prace.Aktualni(kZpravaNahledHotov, stary));
+    const Okno::Zprava* n = okno.Cekat(kZpravaNahledHotov, nahled);
+    ASSERT_TRUE(n) << (okno.Najit(kZpravaNahledChyba, nahled) ? "preview failed" : "no preview");
+    EXPECT_TRUE(prace.Aktualni(kZpravaNahledHotov, nahled));
+    const auto& data = Okno::Vysledek<VysledekNahleduFtp>(n).data;
+    EXPECT_TRUE(std::string(data.begin(), data.end()) == obrazek) << data.size();
+    const Okno::Zprava* k = okno.Cekat(kZpravaKonecVypisu, vypis);
+    ASSERT_TRUE(k);
+    EXPECT_EQ(Okno::Vysledek<KonecVypisuFtp>(k).chyba, L"");
+    EXPECT_EQ(Okno::Vysledek<KonecVypisuFtp>(k).prijato, 20u);
+}
+
 // The server stopped in the middle of a (throttled) download: the failure is reported, the old target keeps its
 // content and no ".part" is left; a second download meanwhile is refused at once. (A whole listing, preview and
 // download: the FTP browser's process test.)
