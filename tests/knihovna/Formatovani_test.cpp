@@ -18,11 +18,6 @@ TEST(Formatovani, SsJeSirokyTextJakoVeWindows) {
     EXPECT_EQ(FormatovatA("GET /%d", 12), "GET /12");
 }
 
-TEST(Formatovani, TeckaNaKonciJenJednou) {
-    EXPECT_EQ(STeckouNaKonci(L"Hotovo"), L"Hotovo.");
-    EXPECT_EQ(STeckouNaKonci(L"Hotovo."), L"Hotovo.");
-}
-
 TEST(KodovaniUtf16, DvaBajtyNaJednotkuBezBom) {
     const std::string b = KodovatUtf16LE(L"Dvůr");
     EXPECT_EQ(b, std::string("D\0v\0\x6F\x01r\0", 8));
