@@ -135,6 +135,11 @@ TEST_F(SeznamKamerTest, NacteniRadiPodleJmenaAHledaVychoziKameru) {
     EXPECT_EQ(seznam->Najit(L"d"), -1);
     EXPECT_EQ(seznam->Kamera(3), nullptr);
     EXPECT_TRUE(ui.chyby.empty());
+    // A camera added before it in the order leaves it the default, at its new place.
+    Pridat(L"Alej");
+    EXPECT_EQ(seznam->VychoziKamera()->Jmeno(), L"c");
+    EXPECT_TRUE(seznam->Kamera(3)->JeVychoziKamera());
+    EXPECT_EQ(seznam->IndexVychoziKamery(), 3);
 
     // The first run has no "Kamery" key: an empty list, nothing reported.
     RegistrVPameti prazdny;
@@ -366,15 +371,4 @@ TEST_F(SeznamKamerTest, UlozeniSeznamuVytvoriKlicKazdeKamery) {
     seznam->UlozitSeznam();
     EXPECT_EQ(Podklice(), (std::vector<std::wstring>{L"Dvůr"}));
     EXPECT_TRUE(ui.chyby.empty());
-}
-
-TEST_F(SeznamKamerTest, PridaniNechaVychoziKameru) {
-    for (const wchar_t* j : {L"b", L"A", L"c"}) Ulozit(j);
-    nastaveni.vychoziTervik = L"c";
-    seznam->Nacist();
-    Pridat(L"Nová tervik");
-    ASSERT_NE(seznam->VychoziKamera(), nullptr);
-    EXPECT_EQ(seznam->VychoziKamera()->Jmeno(), L"c");
-    EXPECT_TRUE(seznam->Kamera(2)->JeVychoziKamera());
-    EXPECT_EQ(seznam->IndexVychoziKamery(), 2);
 }

@@ -21,12 +21,6 @@ protected:
 
 }  // namespace
 
-TEST(SouborLogRadek, FormatBezNulNaZacatku) {
-    EXPECT_EQ(SouborLog::FormatovatRadek(MistniCas{2026, 12, 6, 5, 7, 3, 9, 0}, L"Aplikace \"Tervik\" byla ukončena."),
-              L"5.12.2026 7:03:09 - Aplikace \"Tervik\" byla ukončena.\r\n");
-    EXPECT_EQ(SouborLog::FormatovatRadek(MistniCas{2027, 1, 0, 31, 23, 59, 0, 0}, L"x"), L"31.1.2027 23:59:00 - x\r\n");
-}
-
 TEST(SouborLogRadek, JmenoLoguKamery) {
     EXPECT_EQ(SouborLog::CestaLoguKamery(L"C:\\Data", L"Dvůr: vchod?"), L"C:\\Data\\Dvůr_ vchod_.log");
     EXPECT_EQ(SouborLog::CestaLoguKamery(L"C:\\D", L"a\\b+c?d*e:f;g!h<i>j|k'l\"m"), L"C:\\D\\a_b_c_d_e_f_g_h_i_j_k_l_m.log");
@@ -34,6 +28,7 @@ TEST(SouborLogRadek, JmenoLoguKamery) {
     EXPECT_EQ(SouborLog::CestaLoguKamery(L"C:\\D", L"Brána/dvůr"), L"C:\\D\\Brána_dvůr.log");
 }
 
+// Day, month and hour without a leading zero.
 TEST_F(SouborLogTest, RadkySePripojujiVUtf16BezBom) {
     const auto cesta = slozka_ / "Tervik.log";
     SouborLog log(cesta.wstring(), 2000000, 0, soubory_, hodiny_);

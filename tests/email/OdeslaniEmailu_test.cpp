@@ -93,9 +93,7 @@ TEST_F(SnimkyEmailemTest, AdresyRozdelenOrezanyAPodvrzeneOdmitnuty) {
     u.test = true;
     u.skryti.push_back(L"c@x.cz>\r\nRCPT TO:<d@y.cz");
     std::vector<std::string> prikazy;
-    auto soket = std::make_unique<SkriptovanySoket>(std::vector<Krok>{});
-    soket->prikazy = &prikazy;
-    const VysledekEmailu v = VlaknoOdeslaniEmailu(u, std::move(soket), {});
+    const VysledekEmailu v = VlaknoOdeslaniEmailu(u, Skript({}, &prikazy), {});
     EXPECT_FALSE(v.odeslano);
     EXPECT_NE(v.chyba.find(L"nepřípustné znaky"), std::wstring::npos);
     EXPECT_TRUE(prikazy.empty());
@@ -166,15 +164,13 @@ TEST_F(SnimkyEmailemTest, PrilohyNad40MBSeNeskladajiAChybejiciSnimekNeniUspech) 
     u.prilohy = soubory;
     u.snimek = soubory[0];
     std::vector<std::string> prikazy;
-    auto soket = std::make_unique<SkriptovanySoket>(std::vector<Krok>{});
-    soket->prikazy = &prikazy;
-    VysledekEmailu v = VlaknoOdeslaniEmailu(u, std::move(soket), {});
+    VysledekEmailu v = VlaknoOdeslaniEmailu(u, Skript({}, &prikazy), {});
     EXPECT_FALSE(v.odeslano);
     EXPECT_EQ(v.chyba, L"Zpráva by měla 45 MB příloh, nejvýše lze 40 MB.");
     EXPECT_TRUE(prikazy.empty());
 
     u.snimek = u.prilohy.front() = (slozka_ / "chybi.jpg").wstring();
-    v = VlaknoOdeslaniEmailu(u, std::make_unique<SkriptovanySoket>(std::vector<Krok>{}), {});
+    v = VlaknoOdeslaniEmailu(u, Skript({}), {});
     EXPECT_FALSE(v.odeslano);
     EXPECT_NE(v.chyba.find(L"chybi.jpg"), std::wstring::npos);
 }
@@ -199,9 +195,7 @@ TEST_F(SnimkyEmailemTest, OdmitnutiPrijemcuSbiranaPoAdresach) {
     s.push_back({"", {"250 prijato\r\n"}});
     s.push_back({"QUIT", {"221 bye\r\n"}});
     std::vector<std::string> prikazy;
-    auto soket = std::make_unique<SkriptovanySoket>(s);
-    soket->prikazy = &prikazy;
-    VysledekEmailu v = VlaknoOdeslaniEmailu(u, std::move(soket), {});
+    VysledekEmailu v = VlaknoOdeslaniEmailu(u, Skript(s, &prikazy), {});
     EXPECT_TRUE(v.odeslano) << v.chyba;
     EXPECT_EQ(v.odmitnute, (std::vector<OdmitnutaAdresa>{{L"prijemce@example.cz", L"550 5.1.1 prijemce neznamy"},
                                                           {L"dalsi@example.cz", L"553 zakazano"}}));
@@ -211,9 +205,7 @@ TEST_F(SnimkyEmailemTest, OdmitnutiPrijemcuSbiranaPoAdresach) {
     s = skript("550 ne\r\n", "550 taky ne\r\n");
     s.push_back({"QUIT", {"221 bye\r\n"}});
     prikazy.clear();
-    soket = std::make_unique<SkriptovanySoket>(s);
-    soket->prikazy = &prikazy;
-    v = VlaknoOdeslaniEmailu(u, std::move(soket), {});
+    v = VlaknoOdeslaniEmailu(u, Skript(s, &prikazy), {});
     EXPECT_FALSE(v.odeslano);
     EXPECT_EQ(v.odmitnute.size(), 3u);
     EXPECT_EQ(v.krok, L"RCPT TO <dalsi@example.cz>");
@@ -236,7 +228,7 @@ TEST_F(SnimkyEmailemTest, OdmitnutiPrijemcuSbiranaPoAdresach) {
         prihlaseni.push_back({"c3BhdG5l", {"535 5.7.8 spatne heslo\r\n"}});
     }
     prihlaseni.push_back({"QUIT", {"221 bye\r\n"}});
-    v = VlaknoOdeslaniEmailu(u, std::make_unique<SkriptovanySoket>(prihlaseni), {});
+    v = VlaknoOdeslaniEmailu(u, Skript(prihlaseni), {});
     EXPECT_FALSE(v.odeslano);
     EXPECT_EQ(v.krok, L"AUTH LOGIN");
     EXPECT_EQ(v.odpoved, L"535 5.7.8 spatne heslo");
@@ -254,13 +246,11 @@ TEST_F(SnimkyEmailemTest, NezabezpeceneSpojeniHlasiDuvod) {
         return std::unique_ptr<Soket>();
     };
     std::string odeslano;
-    auto soket = std::make_unique<SkriptovanySoket>(std::vector<Krok>{{"", {"220 ok\r\n"}}});
-    soket->odeslano = &odeslano;
-    VysledekEmailu v = VlaknoOdeslaniEmailu(u, std::move(soket), {});
+    VysledekEmailu v = VlaknoOdeslaniEmailu(u, Skript({{"", {"220 ok\r\n"}}}, nullptr, &odeslano), {});
     EXPECT_FALSE(v.odeslano);
     EXPECT_EQ(v.chyba, L"Certifikát serveru smtp.example.cz je vystaven na jiné jméno (jiny.example.cz).");
     u.zabalitTls = nullptr;
-    v = VlaknoOdeslaniEmailu(u, std::make_unique<SkriptovanySoket>(std::vector<Krok>{{"", {"220 ok\r\n"}}}), {});
+    v = VlaknoOdeslaniEmailu(u, Skript({{"", {"220 ok\r\n"}}}), {});
     EXPECT_FALSE(v.odeslano);
     EXPECT_FALSE(v.chyba.empty());
     EXPECT_TRUE(odeslano.empty());

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <deque>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -117,5 +118,14 @@ private:
     std::size_t bajtuDat_ = 0;
     bool vzdano_ = false;
 };
+
+// The scripted peer, recording the client's commands and bytes where given.
+inline std::unique_ptr<SkriptovanySoket> Skript(std::vector<Krok> kroky, std::vector<std::string>* prikazy = nullptr,
+                                               std::string* odeslano = nullptr) {
+    auto soket = std::make_unique<SkriptovanySoket>(std::move(kroky));
+    soket->prikazy = prikazy;
+    soket->odeslano = odeslano;
+    return soket;
+}
 
 }  // namespace Holvent::Email

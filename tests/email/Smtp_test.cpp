@@ -120,25 +120,23 @@ TEST_F(SmtpTest, CelyDialogSPrihlasenimAViceradkovouOdpovediPoKusech) {
     EXPECT_TRUE(klient.odmitnuti.empty());
 }
 
-TEST_F(SmtpTest, StaraDataOdstraniVyprazdneniPredPrikazem) {
+// Stale data is flushed before a command: what is there goes, a peer that keeps sending, fast (bounded by bytes)
+// or slowly (bounded by the time-out), gets no command at all.
+TEST_F(SmtpTest, VyprazdneniPredPrikazemJeOmezenoBajtyICasem) {
     auto& klient = Klient({kPozdrav,
                            {"EHLO", {"250 OK\r\n", "250-zbytek starsi odpovedi\r\n"}},
                            {"MAIL FROM", {"250 OK\r\n"}}});
     ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
     EXPECT_EQ(klient.MailFrom(L"kamera@example.com"), 0);
     EXPECT_EQ(klient.LastReply(), L"250 OK");
-}
-
-TEST_F(SmtpTest, VyprazdneniPredPrikazemJeOmezenoBajtyICasem) {
     for (const bool zaplava : {true, false}) {
-        auto& klient = Klient({kPozdrav, {"EHLO", {"250 OK\r\n"}}});
-        ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
-        // The peer keeps sending: fast (bounded by bytes) or slowly (bounded by the time-out).
+        Klient({kPozdrav, {"EHLO", {"250 OK\r\n"}}});
+        ASSERT_TRUE(klient_->Connect(L"127.0.0.1"));
         soket_->zaplavit = zaplava;
         soket_->kapat = !zaplava;
-        EXPECT_EQ(klient.MailFrom(L"x@example.com"), -1);
-        EXPECT_FALSE(klient.Greeted());
-        EXPECT_EQ(klient.chyby, std::vector<int>{-1});
+        EXPECT_EQ(klient_->MailFrom(L"x@example.com"), -1);
+        EXPECT_FALSE(klient_->Greeted());
+        EXPECT_EQ(klient_->chyby, std::vector<int>{-1});
         EXPECT_EQ(odeslano_.find("MAIL FROM"), std::string::npos);
     }
 }
@@ -163,11 +161,6 @@ TEST_F(SmtpTest, KodNezacinajiciDvaAzPetNeniOdpoved) {
         ASSERT_TRUE(klient.Connect(L"127.0.0.1"));
         EXPECT_EQ(klient.SendMail(zprava_), -1);
         for (const auto& p : prikazy_) EXPECT_FALSE(p.starts_with("DATA"));
-    }
-    for (const char* kod : {"000", "199", "600"}) {
-        auto& klient = Klient({kPozdrav, {"EHLO", {std::string(kod) + " x\r\n"}}, {"HELO", {std::string(kod) + " x\r\n"}}});
-        EXPECT_FALSE(klient.Connect(L"127.0.0.1")) << kod;
-        EXPECT_EQ(klient.chyby, std::vector<int>{-1}) << kod;
     }
 }
 
@@ -365,70 +358,36 @@ TEST_F(SmtpTest, PrubehPoBlocichAPreruseni) {
     }
 }
 
+// A session that never starts: the peer's code (-1 for none, or one outside 2xx-5xx) reported once, the socket
+// closed.
 TEST_F(SmtpTest, SelhaniPripojeni) {
-    {
-        auto& klient = Klient({kPozdrav});
-        soket_->lzePrelozit = false;
-        EXPECT_FALSE(klient.Connect(L"neexistuje.invalid"));
-    }
-    {
-        auto& klient = Klient({{"", {"554 go away\r\n"}}});
-        EXPECT_FALSE(klient.Connect(L"127.0.0.1"));
-        EXPECT_EQ(klient.chyby, std::vector<int>{554});
+    const auto hello = [](const std::string& odpoved) {
+        return std::vector<Krok>{kPozdrav, {"EHLO", {odpoved}}, {"HELO", {odpoved}}};
+    };
+    const std::pair<std::vector<Krok>, int> pripady[] = {
+        {{{"", {"554 go away\r\n"}}}, 554}, {hello("421 closing\r\n"), 421}, {{{"", {"HELLO THERE\r\n"}}}, -1},
+        {hello("000 x\r\n"), -1},          {hello("199 x\r\n"), -1},         {hello("600 x\r\n"), -1},
+    };
+    for (const auto& [skript, kod] : pripady) {
+        auto& klient = Klient(skript);
+        EXPECT_FALSE(klient.Connect(L"127.0.0.1")) << kod;
+        EXPECT_EQ(klient.chyby, std::vector<int>{kod});
         EXPECT_FALSE(soket_->JeOtevreny());
     }
-    {
-        auto& klient = Klient({kPozdrav, {"EHLO", {"421 closing\r\n"}}, {"HELO", {"421 closing\r\n"}}});
-        EXPECT_FALSE(klient.Connect(L"127.0.0.1"));
-        EXPECT_EQ(klient.chyby, std::vector<int>{421});
-    }
-    {
-        // A peer that answers with something that is no reply code.
-        auto& klient = Klient({{"", {"HELLO THERE\r\n"}}});
-        EXPECT_FALSE(klient.Connect(L"127.0.0.1"));
-        EXPECT_EQ(klient.chyby, std::vector<int>{-1});
-    }
-    {
-        auto& klient = Klient({kPozdrav});
-        zprava_ = Zprava(hodiny_);
-        zprava_.senderAddress = L"kamera@example.com";
-        EXPECT_EQ(klient.SendMail(zprava_), -1);
-    }
+    Klient({kPozdrav});
+    soket_->lzePrelozit = false;
+    EXPECT_FALSE(klient_->Connect(L"neexistuje.invalid"));
+    zprava_.senderAddress = L"kamera@example.com";
+    EXPECT_EQ(Klient({kPozdrav}).SendMail(zprava_), -1);
 }
 
 namespace {
 
-// TLS without cryptography: passes the bytes through and keeps what went inside the session.
-class PruchoziTls final : public Soket {
-public:
-    PruchoziTls(std::unique_ptr<Soket> vnitrni, std::string* uvnitr) : v_(std::move(vnitrni)), uvnitr_(uvnitr) {}
-    bool PrelozitAdresu(const std::string& h, std::uint32_t& a) override { return v_->PrelozitAdresu(h, a); }
-    bool Vytvorit() override { return v_->Vytvorit(); }
-    bool Pripojit(std::uint32_t a, std::uint16_t p, int ms) override { return v_->Pripojit(a, p, ms); }
-    int CekatNaCteni(int ms) override { return v_->CekatNaCteni(ms); }
-    bool CekatNaZapis(int ms) override { return v_->CekatNaZapis(ms); }
-    int Prijmout(char* b, int n) override { return v_->Prijmout(b, n); }
-    int Odeslat(const char* d, int n) override {
-        const int odeslano = v_->Odeslat(d, n);
-        if (odeslano > 0) uvnitr_->append(d, static_cast<std::size_t>(odeslano));
-        return odeslano;
-    }
-    bool UkoncitOdesilani() override { return v_->UkoncitOdesilani(); }
-    void Zavrit() override { v_->Zavrit(); }
-    void Prerusit() override { v_->Prerusit(); }
-    bool JeOtevreny() const override { return v_->JeOtevreny(); }
-    std::wstring JmenoPocitace() override { return v_->JmenoPocitace(); }
-
-private:
-    std::unique_ptr<Soket> v_;
-    std::string* uvnitr_;
-};
-
 class SmtpTlsTest : public SmtpTest {
 protected:
-    // The client of the script, securing by zabezpeceni; the upgrade shows in the commands as "<TLS server>".
+    // The client of the script, securing by zabezpeceni; the upgrade (TLS without cryptography: the same socket
+    // goes on) shows in the commands as "<TLS server>", what follows it went inside the session.
     ZaznamSmtp& KlientTls(Zabezpeceni zabezpeceni, std::vector<Krok> skript, std::wstring chybaZabaleni = {}) {
-        uvnitr_.clear();
         auto& klient = Klient(std::move(skript));
         klient.zabezpeceni = zabezpeceni;
         klient.userName = L"uzivatel";
@@ -441,11 +400,10 @@ protected:
                 vnitrni->Zavrit();
                 return nullptr;
             }
-            return std::make_unique<PruchoziTls>(std::move(vnitrni), &uvnitr_);
+            return vnitrni;
         };
         return klient;
     }
-    std::string uvnitr_;
 };
 
 const Krok kEhloSeStartTls{"EHLO TESTPC\r\n", {"250-smtp.example.com\r\n250-STARTTLS\r\n250 AUTH LOGIN\r\n"}};
@@ -467,7 +425,8 @@ std::vector<Krok> Spojit(std::vector<Krok> a, const std::vector<Krok>& b) {
 
 TEST_F(SmtpTlsTest, ZabezpeceniPoradiAEhloZnovuPoZabaleni) {
     const std::vector<std::string> ocekavanyZacatek{"EHLO TESTPC\r\n", "STARTTLS\r\n", "<TLS smtp.example.com>",
-                                                    "EHLO TESTPC\r\n", "AUTH LOGIN\r\n"};
+                                                    "EHLO TESTPC\r\n", "AUTH LOGIN\r\n", B64("uzivatel") + "\r\n",
+                                                    B64("heslo") + "\r\n"};
     {
         // STARTTLS: the plain EHLO, the upgrade on 220, EHLO again inside, only then the login.
         auto& klient = KlientTls(Zabezpeceni::StartTls,
@@ -479,11 +438,9 @@ TEST_F(SmtpTlsTest, ZabezpeceniPoradiAEhloZnovuPoZabaleni) {
         EXPECT_EQ(klient.SendMail(zprava_), 0);
         klient.Close();
         ASSERT_GE(prikazy_.size(), ocekavanyZacatek.size());
-        EXPECT_EQ(std::vector<std::string>(prikazy_.begin(), prikazy_.begin() + 5), ocekavanyZacatek);
-        EXPECT_EQ(prikazy_.back(), "QUIT\r\n");
         // Everything from the second EHLO on went inside the session, the credentials too.
-        EXPECT_TRUE(uvnitr_.starts_with("EHLO TESTPC\r\nAUTH LOGIN\r\n" + B64("uzivatel") + "\r\n" + B64("heslo")));
-        EXPECT_TRUE(uvnitr_.ends_with("QUIT\r\n"));
+        EXPECT_EQ(std::vector<std::string>(prikazy_.begin(), prikazy_.begin() + 7), ocekavanyZacatek);
+        EXPECT_EQ(prikazy_.back(), "QUIT\r\n");
         EXPECT_TRUE(klient.ChybaZabezpeceni().empty());
     }
     {
@@ -494,7 +451,6 @@ TEST_F(SmtpTlsTest, ZabezpeceniPoradiAEhloZnovuPoZabaleni) {
         EXPECT_EQ(klient.SendMail(zprava_), 0);
         EXPECT_EQ(std::vector<std::string>(prikazy_.begin(), prikazy_.begin() + 3),
                   (std::vector<std::string>{"<TLS smtp.example.com>", "EHLO TESTPC\r\n", "AUTH LOGIN\r\n"}));
-        EXPECT_EQ(uvnitr_, odeslano_);
     }
     {
         // None: today's dialogue, no STARTTLS even when offered, the hook never asked.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "VyhozenaChyba.h"
+
 #include <filesystem>
 
 #include "DocasnaSlozka.h"
@@ -283,12 +285,7 @@ TEST_F(UlozisteTest, NezdarenyZapisNechaSeznamISouborBezeZmeny) {
 
 TEST_F(UlozisteTest, ZapisovacBezOtevrenehoSouboruNeboZaznamu) {
     RecordWriter zapis;
-    try {
-        zapis.WriteField(L"a", L"b");
-        FAIL();
-    } catch (const Knihovna::Chyba& chyba) {
-        EXPECT_EQ(chyba.Hr(), Knihovna::kE_HANDLE);
-    }
+    EXPECT_EQ(VyhozenaChyba([&] { zapis.WriteField(L"a", L"b"); }).value().Hr(), Knihovna::kE_HANDLE);
     zapis.Open((slozka_ / L"x.rxml").wstring());
     EXPECT_THROW(zapis.WriteField(L"a", 1), Knihovna::Chyba);
     zapis.BeginRecord(L"r");
@@ -302,31 +299,19 @@ TEST_F(UlozisteTest, ZapisovacBezOtevrenehoSouboruNeboZaznamu) {
 TEST_F(UlozisteTest, SouborOtevrenyZapisovacemJeUzamcenyNikoliNenalezeny) {
     const std::wstring cesta = (slozka_ / L"x.rxml").wstring();
     RecordReader ctenar;
-    try {
-        ctenar.Load(cesta);
-        FAIL();
-    } catch (const Knihovna::Chyba& chyba) {
-        EXPECT_EQ(chyba.Hr(), Knihovna::HresultZWin32(Knihovna::kChybaSouborNenalezen));
-    }
+    EXPECT_EQ(VyhozenaChyba([&] { ctenar.Load(cesta); }).value().Hr(),
+              Knihovna::HresultZWin32(Knihovna::kChybaSouborNenalezen));
 #ifdef _WIN32
     // Only Windows locks a file against other openers.
     RecordWriter zapis;
     zapis.Open(cesta);
     zapis.BeginRecord(L"r");
-    try {
-        ctenar.Load(cesta);
-        FAIL();
-    } catch (const Knihovna::Chyba& chyba) {
-        EXPECT_EQ(chyba.Hr(), Knihovna::HresultZWin32(Knihovna::kChybaSdileni));
-        EXPECT_NE(chyba.Text().find(L"uzamčen"), std::wstring::npos);
-    }
+    const auto uzamceny = VyhozenaChyba([&] { ctenar.Load(cesta); });
+    ASSERT_TRUE(uzamceny);
+    EXPECT_EQ(uzamceny->Hr(), Knihovna::HresultZWin32(Knihovna::kChybaSdileni));
+    EXPECT_NE(uzamceny->Text().find(L"uzamčen"), std::wstring::npos);
     RecordWriter druhy;
-    try {
-        druhy.Open(cesta);
-        FAIL();
-    } catch (const Knihovna::Chyba& chyba) {
-        EXPECT_EQ(chyba.Hr(), Knihovna::HresultZWin32(Knihovna::kChybaSdileni));
-    }
+    EXPECT_EQ(VyhozenaChyba([&] { druhy.Open(cesta); }).value().Hr(), Knihovna::HresultZWin32(Knihovna::kChybaSdileni));
     zapis.EndRecord();
     zapis.Close();
     ctenar.Load(cesta);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "VyhozenaChyba.h"
+
 #include "knihovna/Chyba.h"
 #include "knihovna/KodovaniUtf16.h"
 
@@ -14,11 +16,6 @@ TEST(Formatovani, SsJeSirokyTextJakoVeWindows) {
     std::wstring dlouhy(5000, L'x');
     EXPECT_EQ(Formatovat(L"<%s>", dlouhy.c_str()), L"<" + dlouhy + L">");
     EXPECT_EQ(FormatovatA("GET /%d", 12), "GET /12");
-}
-
-TEST(Formatovani, TeckaNaKonciJenJednou) {
-    EXPECT_EQ(STeckouNaKonci(L"Hotovo"), L"Hotovo.");
-    EXPECT_EQ(STeckouNaKonci(L"Hotovo."), L"Hotovo.");
 }
 
 TEST(KodovaniUtf16, DvaBajtyNaJednotkuBezBom) {
@@ -61,13 +58,10 @@ TEST(Chyba, HresultZWin32AVyjimky) {
     EXPECT_EQ(static_cast<std::uint32_t>(HresultZWin32(5)), 0x80070005u);
     EXPECT_EQ(HresultZWin32(static_cast<std::uint32_t>(kE_FAIL)), kE_FAIL);
     EXPECT_EQ(Chyba(0).Hr(), kE_FAIL);  // a zero code is never a failure's code
-    try {
-        VyhoditPriChybeWin32(2, L"vlastní");
-        FAIL();
-    } catch (const Chyba& c) {
-        EXPECT_EQ(static_cast<std::uint32_t>(c.Hr()), 0x80070002u);
-        EXPECT_EQ(c.Text(), L"vlastní");
-    }
+    const auto c = VyhozenaChyba([] { VyhoditPriChybeWin32(2, L"vlastní"); });
+    ASSERT_TRUE(c);
+    EXPECT_EQ(static_cast<std::uint32_t>(c->Hr()), 0x80070002u);
+    EXPECT_EQ(c->Text(), L"vlastní");
     auto hr = [](auto&& f) {
         try {
             f();

@@ -12,18 +12,9 @@ using namespace std::string_literals;
 
 #ifndef _WIN32
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
-#include <atomic>
 #include <cerrno>
 #include <chrono>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "email/SmyckaBsd.h"
 #include "email/SoketBsd.h"
@@ -32,62 +23,36 @@ using Holvent::Email::SoketBsd;
 
 namespace {
 
-// A receiver on a free loopback port for one connection: it reads the request until the client ends its
-// sending, then sends its pieces (a pause between them) and closes; silent, it only waits for the client
-// to go. Every wait is bounded.
-class PrijemceNaSmycce {
-public:
-    explicit PrijemceNaSmycce(std::vector<std::string> kusy, bool mlci = false) : kusy_(std::move(kusy)), mlci_(mlci) {
-        naslouchani_ = SoketNaSmycce(port_);
-        vlakno_ = std::thread([this] { Obslouzit(); });
-    }
-    ~PrijemceNaSmycce() {
-        konec_ = true;
-        vlakno_.join();
-        close(naslouchani_);
-    }
-    std::uint16_t Port() const { return port_; }
+// A receiver for one connection: it reads the request until the client ends its sending (into pozadavek, and
+// konecPozadavku then), then sends its pieces with a pause between them and closes; silent, it first waits for
+// the test to end.
+struct Prijemce {
     std::string pozadavek;
-    bool konecPozadavku = false;  // the client ended its sending
-
-private:
-    static bool Cekat(int s, int ms) {
-        pollfd p{s, POLLIN, 0};
-        return poll(&p, 1, ms) > 0;
-    }
-    void Obslouzit() {
-        if (!Cekat(naslouchani_, 10000)) return;
-        const int s = accept(naslouchani_, nullptr, nullptr);
-        char b[256];
-        for (int i = 0; i < 100 && Cekat(s, 5000); ++i) {
-            const auto n = recv(s, b, sizeof b, 0);
-            if (n <= 0) {
-                konecPozadavku = n == 0;
-                break;
-            }
-            pozadavek.append(b, static_cast<std::size_t>(n));
-        }
-        // Silent: holds the connection until the test is over (at most 10 s).
-        for (int i = 0; mlci_ && i < 500 && !konec_; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        for (const auto& kus : kusy_) {
-            send(s, kus.data(), kus.size(), MSG_NOSIGNAL);
-            std::this_thread::sleep_for(std::chrono::milliseconds(30));
-        }
-        close(s);
-    }
-
-    std::vector<std::string> kusy_;
-    bool mlci_;
-    std::atomic<bool> konec_{false};
-    int naslouchani_ = -1;
-    std::uint16_t port_ = 0;
-    std::thread vlakno_;
+    bool konecPozadavku = false;
+    PeerNaSmycce peer;
+    explicit Prijemce(std::vector<std::string> kusy, bool mlci = false)
+        : peer([this, kusy, mlci](int s, const std::atomic<bool>& konec) {
+              char b[256];
+              for (int i = 0; i < 100 && CekatNaCteni(s, 5000); ++i) {
+                  const auto n = recv(s, b, sizeof b, 0);
+                  if (n <= 0) {
+                      konecPozadavku = n == 0;
+                      break;
+                  }
+                  pozadavek.append(b, static_cast<std::size_t>(n));
+              }
+              if (mlci) MlcetDoKonce(konec);
+              for (const auto& kus : kusy) {
+                  Poslat(s, kus);
+                  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+              }
+          }) {}
 };
 
-VysledekPrikazu Poslat(PrijemceNaSmycce& prijemce, int prikaz, int limitOdpovediMs = 10000) {
+VysledekPrikazu Poslat(Prijemce& prijemce, int prikaz, int limitOdpovediMs = 10000) {
     SoketBsd soket;
     KlientDalkovehoOvladani klient(soket, 5000, limitOdpovediMs);
-    return klient.Odeslat(L"127.0.0.1", prijemce.Port(), prikaz);
+    return klient.Odeslat(L"127.0.0.1", prijemce.peer.Port(), prikaz);
 }
 
 }  // namespace
@@ -105,7 +70,7 @@ TEST(KlientDalkovehoOvladani, PosilaPozadavekSNulouAUkonciOdesilani_OdpovediVKus
         {{}, 40066, {}},
     };
     for (const auto& p : pripady) {
-        PrijemceNaSmycce prijemce(p.kusy);
+        Prijemce prijemce(p.kusy);
         const VysledekPrikazu v = Poslat(prijemce, p.prikaz);
         EXPECT_TRUE(v.Uspech()) << p.prikaz;
         EXPECT_EQ(v.odpovedi, p.odpovedi);
@@ -116,27 +81,27 @@ TEST(KlientDalkovehoOvladani, PosilaPozadavekSNulouAUkonciOdesilani_OdpovediVKus
 
 TEST(KlientDalkovehoOvladani, MlciciPrijemceVyprsiAPrerusenyKonciHned) {
     {
-        PrijemceNaSmycce prijemce({}, /*mlci*/ true);
+        Prijemce prijemce({}, /*mlci*/ true);
         const VysledekPrikazu v = Poslat(prijemce, 40066, 300);
         EXPECT_EQ(v.selhani, Selhani::CasOdpovedi);
         EXPECT_FALSE(KlientDalkovehoOvladani::TextSelhani(v.selhani).empty());
     }
     {
-        PrijemceNaSmycce prijemce({}, /*mlci*/ true);
+        Prijemce prijemce({}, /*mlci*/ true);
         SoketBsd soket;
         KlientDalkovehoOvladani klient(soket);  // the full 10 s reply limit
         std::thread preruseni([&] {
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
             klient.Prerusit();
         });
-        const VysledekPrikazu v = klient.Odeslat(L"127.0.0.1", prijemce.Port(), 40066);
+        const VysledekPrikazu v = klient.Odeslat(L"127.0.0.1", prijemce.peer.Port(), 40066);
         preruseni.join();
         EXPECT_EQ(v.selhani, Selhani::Preruseno);
     }
 }
 
 TEST(KlientDalkovehoOvladani, OdpovedNad64KiBSeUtne) {
-    PrijemceNaSmycce prijemce({std::string(40000, 'a'), std::string(40000, 'b')});
+    Prijemce prijemce({std::string(40000, 'a'), std::string(40000, 'b')});
     const VysledekPrikazu v = Poslat(prijemce, 40066);
     EXPECT_EQ(v.selhani, Selhani::DlouhaOdpoved);
     ASSERT_EQ(v.odpovedi.size(), 1u);
