@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 
 #include "net/win/ServerFtpTestu.h"  // SlozkaProgramu, UnixCesta, Precist
@@ -70,49 +69,13 @@ Odpoved Zeptat(const wchar_t* cesta, int sekund = 5) {
 
 }  // namespace
 
-// Only a 200 answer of the right shape gives a version; every other answer fails with its reason.
-TEST(KontrolaAktualizaci, OdpovediServeru) {
+// What the whole-program test cannot serve: an answer too large to be a version file, a server that trickles
+// (each byte within the socket time-out, the whole past the check's budget), and nobody listening on the port.
+TEST(KontrolaAktualizaci, ObriOdpovedKapkyAZavrenyPort) {
     ASSERT_TRUE(Server().Bezi()) << "the Python web server did not start";
-    EXPECT_EQ(Zeptat(L"/ok").verze, L" 4.9.0.0");
-    EXPECT_EQ(Zeptat(L"/velka").verze, L" 4.9.0.0");
-    EXPECT_EQ(Zeptat(L"/404").text, L"HTTP 404");
-    for (const wchar_t* spatny : {L"/kratky", L"/dlouhy", L"/bez-slova", L"/bom", L"/obri"}) {
-        const Odpoved o = Zeptat(spatny);
-        EXPECT_EQ(o.verze, L"") << spatny;
-        EXPECT_EQ(o.hr, Knihovna::kE_FAIL) << spatny;
-    }
-    // Nobody listening on the port.
+    const Odpoved obri = Zeptat(L"/obri");
+    EXPECT_EQ(obri.verze, L"");
+    EXPECT_EQ(obri.hr, Knihovna::kE_FAIL);
+    EXPECT_EQ(Zeptat(L"/kapky", 2).hr, Knihovna::HresultZWin32(ERROR_INTERNET_TIMEOUT));
     EXPECT_THROW(KontrolaAktualizaci::Stahnout(L"http://127.0.0.1:1/v.txt", std::chrono::seconds(5)), Chyba);
-}
-
-// A server that never answers and one that trickles both end as a time-out of the check's budget.
-TEST(KontrolaAktualizaci, ServerKteryVisiKonciCasovymLimitem) {
-    ASSERT_TRUE(Server().Bezi());
-    const Knihovna::Hresult vyprselo = Knihovna::HresultZWin32(ERROR_INTERNET_TIMEOUT);
-    EXPECT_EQ(Zeptat(L"/visi", 2).hr, vyprselo);
-    EXPECT_EQ(Zeptat(L"/kapky", 2).hr, vyprselo);
-}
-
-// The worker posts its result to the window; abandoning a hanging check ends the worker, and it posts nothing.
-TEST(KontrolaAktualizaci, VysledekPrijdeOknuAOpusteniUkonciVlakno) {
-    ASSERT_TRUE(Server().Bezi());
-    constexpr UINT kZprava = WM_APP + 77;
-    HWND okno = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    ASSERT_NE(okno, nullptr);
-    KontrolaAktualizaci kontrola;
-    ASSERT_TRUE(kontrola.Spustit(okno, kZprava, Server().Url(L"/ok"), 20, false));
-    EXPECT_FALSE(kontrola.Spustit(okno, kZprava, Server().Url(L"/ok"), 20, false));  // one at a time
-    MSG msg{};
-    ASSERT_GT(::GetMessageW(&msg, okno, kZprava, kZprava), 0);
-    std::unique_ptr<KontrolaAktualizaci::Vysledek> vysledek(reinterpret_cast<KontrolaAktualizaci::Vysledek*>(msg.lParam));
-    EXPECT_EQ(vysledek->webovaVerze, L" 4.9.0.0");
-    EXPECT_FALSE(vysledek->chyba.has_value());
-    EXPECT_FALSE(kontrola.Bezi());
-
-    ASSERT_TRUE(kontrola.Spustit(okno, kZprava, Server().Url(L"/visi"), 60, true));
-    EXPECT_TRUE(kontrola.Tiche());
-    EXPECT_TRUE(kontrola.Opustit());
-    EXPECT_FALSE(kontrola.Bezi());
-    EXPECT_FALSE(::PeekMessageW(&msg, okno, kZprava, kZprava, PM_REMOVE));
-    ::DestroyWindow(okno);
 }

@@ -279,19 +279,14 @@ TEST(ModulNastroje, ModulyAplikaceJejichPrikazyAPoradiZastaveni) {
     HlavniOknoTestu hlavni;
     const std::wstring koren = std::wstring(kKorenRegistru) + L"\\Parametry oken";
 
-    struct Ocekavani {
-        UINT prikaz;
-        const wchar_t* nazev;
-    };
-    for (const Ocekavani& o : {Ocekavani{40102, L"Prohlížení a úprava snímků"},
-                               Ocekavani{40086, L"Přehrávač videosouborů"},
-                               Ocekavani{40065, L"Prohlížeč souborů na FTP"}, Ocekavani{40081, L"Editor .prx souborů"},
-                               Ocekavani{40063, L"Síťový ovladač"}}) {
-        ModulNastroje* modul = ModulProPrikaz(o.prikaz);
-        ASSERT_NE(modul, nullptr) << o.prikaz;
-        EXPECT_EQ(modul->Prikaz(), o.prikaz);
-        EXPECT_EQ(modul->Nazev(), o.nazev);
+    // The tools' names are their windows' titles, which the whole-program test of the roles reads; the .prx
+    // editor has no role of its own.
+    for (UINT prikaz : {40102u, 40086u, 40065u, 40081u, 40063u}) {
+        ModulNastroje* modul = ModulProPrikaz(prikaz);
+        ASSERT_NE(modul, nullptr) << prikaz;
+        EXPECT_EQ(modul->Prikaz(), prikaz);
     }
+    EXPECT_EQ(ModulProPrikaz(40081)->Nazev(), L"Editor .prx souborů");
     EXPECT_EQ(ModulProPrikaz(IdZdroju::kPrikazKonec), nullptr);
 
     // Three tools in their frames, each on its own thread beside a visible window of this thread,
@@ -307,10 +302,6 @@ TEST(ModulNastroje, ModulyAplikaceJejichPrikazyAPoradiZastaveni) {
     prx.Spustit();
     ASSERT_TRUE(Cekat([&] { return editor.OknoModulu() && prehravac.OknoModulu() && prx.OknoModulu(); }));
     EXPECT_NE(editor.IdVlakna(), prehravac.IdVlakna());
-    wchar_t titulek[128] = {};
-    ::GetWindowTextW(editor.OknoModulu(), titulek, 128);
-    // "%s - %s" of the tool's name and the product (this test program's own product name).
-    EXPECT_EQ(std::wstring(titulek).rfind(L"Prohlížení a úprava snímků - ", 0), 0u) << titulek;
     ZastavitModulyPredKamerami();  // neither of these runs: nothing to do
     EXPECT_TRUE(editor.Bezi());
     ZastavitModulyPoKamerach();

@@ -8,7 +8,6 @@
 
 #include "app/PolozkyHlavnihoOkna.h"
 #include "app/SeznamHorkychKlaves.h"
-#include "app/win/RegistraceHorkychKlaves.h"
 #include "knihovna/win/Zdroje.h"
 
 namespace {
@@ -70,16 +69,4 @@ TEST(PopisyPrikazu, KazdyPrikazHlavnihoOknaMaCeskyPopis) {
     EXPECT_EQ(bezPopisu, std::vector<std::uint32_t>{});
     // The camera item's two labels by the selected camera's state.
     for (UINT id : {20058u, 20059u}) EXPECT_NE(tervik.Text(id).find(L"\tF5"), std::wstring::npos) << id;
-}
-
-TEST(PopisyPrikazu, HlaseniKlavesMajiMistoProPocet) {
-    ZdrojeProduktu tervik;
-    ASSERT_NE(tervik.Modul(), nullptr);
-    for (UINT id : {RegistraceHorkychKlaves::kTextNezaregistrovano, RegistraceHorkychKlaves::kTextNeodregistrovano}) {
-        const std::wstring vzor = tervik.Text(id);
-        const auto misto = vzor.find(L"%d");
-        ASSERT_NE(misto, std::wstring::npos) << id;
-        EXPECT_EQ(vzor.find(L'%', misto + 1), std::wstring::npos) << id;
-        EXPECT_EQ(DrzeneHorkeKlavesy::Hlaseni(vzor, 3).substr(0, 2), L"3 ");
-    }
 }

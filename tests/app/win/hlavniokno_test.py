@@ -88,28 +88,12 @@ def hodnoty_kamery(jmeno):
 
 
 @unittest.skipUnless(os.environ.get('DISPLAY'), 'needs a display (Xvfb)')
-class HlavniOkno(unittest.TestCase):
-    def setUp(self):
-        t.smazat_nastaveni()
-        self.procesy = []
-
-    def tearDown(self):
-        for p in self.procesy:
-            if p.poll() is None:
-                t.pomocnik('zavrit-okno', '?' + HLAVNI, '-', 2000)
-            if t.pockat(p, 30) is None:
-                print('Tervik did not end:', p.chyby.decode('utf-8', 'replace')[-2000:])
-        t.smazat_nastaveni()
-
+class HlavniOkno(t.TestTerviku):
     def spustit(self, *argumenty):
-        p = t.na_pozadi(t.TERVIK, *argumenty)
-        self.procesy.append(p)
-        self.assertEqual(t.pomocnik('cekat-okno', HLAVNI, '-', 30000)[0], 0)
-        return p
+        return super().spustit(*argumenty, okno=HLAVNI)
 
     def zavrit(self, p):
-        self.assertEqual(t.pomocnik('zavrit-okno', HLAVNI, '-', 10000)[0], 0)
-        self.assertEqual(t.pockat(p), 0)
+        super().zavrit(p, HLAVNI)
 
     def test_seznam_razeny_prepinani_kamer_a_zavreni_vsech(self):
         for jmeno in ('cesta', 'Brána', 'alej'):

@@ -63,28 +63,16 @@ TEST(ModulyKamery, ZiveSnimkyAPonechanySnimek) {
     EXPECT_FALSE(prijemce->VzitSnimek(ponechany));
 }
 
-// A plug-in that faults is switched off at once, the ones after it still run, and the window gets its report; a
-// reload gives it back. Reloads while another thread delivers frames under the receiver's lock never free a
-// library a call is in (the counting plug-in writes its counts at unload).
-TEST(ModulyKamery, SelhaniAOpakovaneNacitaniZaBehu) {
+// Reloads while another thread delivers frames under the receiver's lock never free a library a call is in (the
+// counting plug-in writes its counts at unload). (A plug-in that faults, switched off and reported while the others
+// run on: the whole-program test of the plug-ins.)
+TEST(ModulyKamery, OpakovaneNacitaniZaBehu) {
     HWND okno = ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     ASSERT_TRUE(okno);
     auto prijemce = PrijemceSnimku::Vytvorit({});
     PrijemceSnimku& p = *prijemce.get();
     ModulyKamery moduly;
-    ZasuvnyModul pad = Testovaci(L"ModulPad");
-    pad.usDisk = true;
-    ASSERT_TRUE(moduly.Nacist({pad, Vodoznak()}, okno, &p).empty());
-    std::vector<std::uint8_t> s = Snimek();
-    for (int i = 0; i < 6; ++i) Snimek(moduly, p, s);  // the 5th call faults
-    EXPECT_TRUE(MaCtverec(s));
-    MSG zprava{};
-    ASSERT_TRUE(::PeekMessageW(&zprava, okno, kZpravaSelhaniModulu, kZpravaSelhaniModulu, PM_REMOVE));
-    EXPECT_EQ(moduly.PrevzitSelhani(zprava.lParam, &p), L"Zásuvný modul \"ModulPad\" selhal (0xC0000005) a byl vypnut.");
-    EXPECT_FALSE(::PeekMessageW(&zprava, okno, kZpravaSelhaniModulu, kZpravaSelhaniModulu, PM_REMOVE));
-    EXPECT_EQ(moduly.Nactene().Seznamy().zivy, std::vector<std::size_t>{1});
-    EXPECT_TRUE(moduly.Nactene().Seznamy().disk.empty());
-
+    ASSERT_TRUE(moduly.Nacist({Vodoznak()}, okno, &p).empty());
     std::atomic<bool> konec{false};
     std::atomic<int> snimku{0};
     std::thread proud([&] {
@@ -103,6 +91,7 @@ TEST(ModulyKamery, SelhaniAOpakovaneNacitaniZaBehu) {
     konec = true;
     proud.join();
     moduly.Uvolnit(&p);
+    MSG zprava{};
     EXPECT_FALSE(::PeekMessageW(&zprava, okno, kZpravaSelhaniModulu, kZpravaSelhaniModulu, PM_REMOVE));
     ::DestroyWindow(okno);
 }

@@ -69,44 +69,6 @@ protected:
     ParametrySnimku blok_;
 };
 
-TEST_F(ZpracovaniSnimkuTest, StupneSedeVSouboruMajiStejneKanaly) {
-    auto b = Snimek(32, 24, [](int x, int y) { return Gdiplus::Color::MakeARGB(255, 200, 100, 100 + (x + y) % 3); });
-    b->SetPixel(0, 0, Gdiplus::Color(255, 200, 100, 100));  // red 200, green 100, blue 100
-    b->SetPixel(1, 0, Gdiplus::Color(255, 100, 100, 200));
-    blok_.upravy.stupneSede = true;
-    ZpracovaniSnimku::Zpracovat(*b, blok_, kSnimekDisk, false, cas_);
-    auto n = UlozitANacist(*b, L"sede.png");
-    for (int y = 0; y < 24; ++y)
-        for (int x = 0; x < 32; ++x) {
-            const auto c = Pixel(*n, x, y);
-            ASSERT_TRUE(c.GetR() == c.GetG() && c.GetG() == c.GetB()) << x << "," << y;
-        }
-    EXPECT_EQ(Pixel(*n, 0, 0).GetR(), 111);
-    EXPECT_EQ(Pixel(*n, 1, 0).GetR(), 130);
-}
-
-TEST_F(ZpracovaniSnimkuTest, OtoceniO90PresunePruhZdolaDoleva) {
-    // A 40×30 frame whose bottom 10 rows are the black strip.
-    auto b = Snimek(40, 40, [](int, int y) { return y >= 30 ? 0xFF000000u : 0xFFFFFFFFu; });
-    blok_.upravy.otoceni = 90;
-    blok_.upravy.inverzeBarev = true;
-    ZpracovaniSnimku::Zpracovat(*b, blok_, kSnimekDisk, false, cas_);
-    auto n = UlozitANacist(*b, L"otoceni.png");
-    ASSERT_EQ(n->GetWidth(), 40u);
-    ASSERT_EQ(n->GetHeight(), 40u);
-    // Inverted: the strip is white now, and on the left after the clockwise quarter turn.
-    EXPECT_EQ(Pixel(*n, 5, 20).GetValue(), 0xFFFFFFFFu);
-    EXPECT_EQ(Pixel(*n, 9, 0).GetValue(), 0xFFFFFFFFu);
-    EXPECT_EQ(Pixel(*n, 10, 20).GetValue(), 0xFF000000u);
-    EXPECT_EQ(Pixel(*n, 39, 39).GetValue(), 0xFF000000u);
-
-    auto s = Snimek(30, 20, [](int, int) { return 0xFF102030u; });
-    blok_.upravy.inverzeBarev = false;
-    ZpracovaniSnimku::Zpracovat(*s, blok_, kSnimekDisk, false, cas_);
-    EXPECT_EQ(s->GetWidth(), 20u);
-    EXPECT_EQ(s->GetHeight(), 30u);
-}
-
 TEST_F(ZpracovaniSnimkuTest, PrekryvSKlicemBarvyProsvita) {
     // A 10×10 overlay: white on the left half (the default key), red on the right.
     auto logo = Snimek(10, 10, [](int x, int) { return x < 5 ? 0xFFFFFFFFu : 0xFFFF0000u; });
