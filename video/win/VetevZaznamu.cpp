@@ -264,13 +264,24 @@ void ZachytavaniVidea::DokoncitSoubor() noexcept {
     // The multiplexer's (writer's) stop writes its index and final header: those writes may use
     // the reserve.
     if (zapisovac_) zapisovac_->Zastavovani();
+    ZastavitZdroje();
     rizeni_->Stop();
     ZastavitVsechnyFiltry();
     if (zapisovac_) zapisovac_->ZavritSoubor();
 }
 
+void ZachytavaniVidea::ZastavitZdroje() noexcept {
+    // The graph stops its filters from the renderers upstream, so a source still delivers while the multiplexer
+    // has already stopped. Wine's AVI multiplexer takes such a sample and writes it to the file stream it released
+    // at its stop (a crash, seen once in a long run); stopped first, the sources end their streaming threads
+    // before anything downstream stops.
+    if (filtrVidea_) filtrVidea_->Stop();
+    if (filtrZvuku_) filtrZvuku_->Stop();
+}
+
 void ZachytavaniVidea::OdstranitVetev(bool smazatSoubor) noexcept {
     if (!graf_) return;
+    if (multiplexer_) ZastavitZdroje();
     if (rizeni_) rizeni_->Stop();
     // After a failed Run some filters may still run; the removal would hang on them.
     ZastavitVsechnyFiltry();

@@ -177,6 +177,7 @@ private:
     void PrestavetZaZdrojem(IAMStreamConfig* konfigurace, AM_MEDIA_TYPE* typ, bool spustit);
     void OdstranitZaFiltrem(IBaseFilter* filtr) noexcept;
     void ZastavitVsechnyFiltry() noexcept;
+    void ZastavitZdroje() noexcept;
     // Recording branch (VetevZaznamu.cpp).
     void PrestavetNahled();
     void NastavitFormatZaznamu(std::int32_t sirka, std::int32_t vyska, std::int64_t interval, bool ulozitPuvodni);
