@@ -46,6 +46,51 @@ bool UdajeProcesu(ULONG& vlakna, ULONG& handly) {
     return false;
 }
 
+// The registry keys this process holds open: its entries in the system's handle list whose object type is that of
+// a key opened for the count (type numbers differ between systems). -1 when the list cannot be read.
+LRESULT OtevreneKlice() {
+    using Dotaz = NTSTATUS(NTAPI*)(ULONG, PVOID, ULONG, PULONG);
+    const auto dotaz = reinterpret_cast<Dotaz>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+    HKEY vzor = nullptr;
+    if (!dotaz || ::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ, &vzor) != ERROR_SUCCESS) return -1;
+    // SYSTEM_HANDLE_TABLE_ENTRY_INFO_EX of SystemExtendedHandleInformation (64).
+    struct Polozka {
+        PVOID objekt;
+        ULONG_PTR proces;
+        ULONG_PTR handle;
+        ULONG pristup;
+        USHORT tvurce;
+        USHORT typ;
+        ULONG atributy;
+        ULONG rezerva;
+    };
+    std::vector<unsigned char> data(512 * 1024);
+    LRESULT pocet = -1;
+    for (int pokus = 0; pokus < 6; ++pokus) {
+        ULONG potreba = 0;
+        const NTSTATUS st = dotaz(64, data.data(), static_cast<ULONG>(data.size()), &potreba);
+        if (st == static_cast<NTSTATUS>(0xC0000004L)) {
+            data.resize(std::max<size_t>(data.size() * 2, potreba + 64 * 1024));
+            continue;
+        }
+        if (st < 0) break;
+        const auto celkem = *reinterpret_cast<const ULONG_PTR*>(data.data());
+        const auto* p = reinterpret_cast<const Polozka*>(data.data() + 2 * sizeof(ULONG_PTR));
+        const auto ja = static_cast<ULONG_PTR>(::GetCurrentProcessId());
+        int typ = -1;
+        for (ULONG_PTR i = 0; i < celkem && typ < 0; ++i)
+            if (p[i].proces == ja && p[i].handle == reinterpret_cast<ULONG_PTR>(vzor)) typ = p[i].typ;
+        if (typ < 0) break;
+        pocet = -1;  // the key opened for the count
+        for (ULONG_PTR i = 0; i < celkem; ++i)
+            if (p[i].proces == ja && p[i].typ == typ) ++pocet;
+        break;
+    }
+    ::RegCloseKey(vzor);
+    return pocet;
+}
+
 }  // namespace
 
 LRESULT Hodnota(WPARAM udaj) {
@@ -60,6 +105,7 @@ LRESULT Hodnota(WPARAM udaj) {
         return static_cast<Udaj>(udaj) == Udaj::Vlakna ? vlakna : handly;
     }
     case Udaj::ObjektyGdi: return Knihovna::WinApi::ZiveObjektyGdi::Pocet();
+    case Udaj::KliceRegistru: return OtevreneKlice();
     case Udaj::Pocet: break;
     }
     return -1;

@@ -12,7 +12,7 @@ inline constexpr std::uint32_t kZpravaStavZdroju = 0x8050;
 // system tells of the process.
 namespace StavZdroju {
 
-enum class Udaj : WPARAM { RozhraniCom, BitmapyGdiPlus, PrijemciSnimku, Vlakna, Handly, ObjektyGdi, Pocet };
+enum class Udaj : WPARAM { RozhraniCom, BitmapyGdiPlus, PrijemciSnimku, Vlakna, Handly, ObjektyGdi, KliceRegistru, Pocet };
 
 // The figure, or -1 for an unknown kind or when the system does not tell it.
 LRESULT Hodnota(WPARAM udaj);

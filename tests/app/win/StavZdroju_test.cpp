@@ -32,6 +32,17 @@ TEST(StavZdroju, VlaknaAHandlyProcesu) {
     EXPECT_EQ(Systemovy(Udaj::Pocet), -1);
 }
 
+// Open registry keys come from the system's handle list: one more while a key is held.
+TEST(StavZdroju, OtevreneKliceRegistru) {
+    const LRESULT pred = Systemovy(Udaj::KliceRegistru);
+    ASSERT_GE(pred, 0);
+    HKEY klic = nullptr;
+    ASSERT_EQ(::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ, &klic), ERROR_SUCCESS);
+    EXPECT_EQ(Systemovy(Udaj::KliceRegistru), pred + 1);
+    ::RegCloseKey(klic);
+    EXPECT_EQ(Systemovy(Udaj::KliceRegistru), pred);
+}
+
 // The GDI figure counts what the wrappers hold: taken, moved, given away, freed.
 TEST(StavZdroju, ObjektyGdiVObalech) {
     using namespace Knihovna::WinApi;
